@@ -1,0 +1,3 @@
+// Placeholder until the shell is built.
+#include <QApplication>
+int main(int argc, char* argv[]) { QApplication app(argc, argv); return 0; }

@@ -1,0 +1,101 @@
+#pragma once
+// One flight: its fixes and route points, the header's summary texts, the derived values and the
+// state of the track cursor. The reader and the derived values live in their own files.
+
+#include "doc/CDaten.h"
+#include "doc/CWegPunkt.h"
+#include "doc/Farbe.h"
+#include "doc/Fenster.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Why a recording could not be opened; each cause has its own German message.
+enum class OeffnenFehler {
+    Keiner,
+    NichtGefunden,
+    UngueltigerPfad,
+    ZuVieleDateien,
+    ZugriffVerweigert,
+    Zugriffsverletzung,
+    HardwareFehler,
+    Unbekannt,
+};
+
+// The German message for a cause, with the path in place of %1 (UTF-8).
+std::string FehlerText(OeffnenFehler fehler, const std::string& pfad);
+
+struct TemperaturSlot {
+    float steigung = 0.0f;
+    float basis = 0.0f;
+};
+
+// A position in datenListe for the track cursor: an index, or keinePosition.
+using ListenPos = std::ptrdiff_t;
+inline constexpr ListenPos keinePosition = -1;
+
+class CSarnixDoc {
+public:
+    static constexpr int anzahlFarben = 204;
+    static constexpr int anzahlSlots = 1210;
+
+    CSarnixDoc();
+
+    // Empties the document: no fixes, no route points, blank texts, extent at its start values.
+    void Leeren();
+
+    // Reads the recording at pfad (UTF-8). False only when the file cannot be opened; then the
+    // flight loaded before stays and fehler tells why. True also for a file without the magic.
+    bool OnOpenDocument(const std::string& pfad, OeffnenFehler* fehler = nullptr);
+    bool OnNewDocument() { return true; }
+
+    // Reader (reader file).
+    void LiesAufzeichnung();
+    int32_t HexZahl(const char* text, int anzahl) const;
+    int32_t Koordinate(const char* text) const;
+    int LiesWegpunkt(const std::string& text, int zaehler);
+
+    // Derived values (derived-values file).
+    void BerechneAusdehnung();
+    void BerechneMassstab();
+    void BerechneTemperaturProfil();
+
+    std::vector<CDaten> datenListe;
+    float meterProBreite = 0.0f;
+    float meterProLaenge = 0.0f;
+    // Summary texts as recorded (bytes of the file, Latin-1), " " when absent.
+    std::string startplatz;
+    std::string startplatzHoehe;
+    std::string landeplatzHoehe;
+    std::string startzeit;
+    std::string landezeit;
+    std::string maxSinken;
+    std::string maxSteigen;
+    std::string maxHoehe;
+    std::string flugstrecke;
+    std::string flugdauer;
+    Fenster ausdehnung;
+    int32_t geladen = 0;
+    int32_t ausdehnungUebernommen = 0;
+    std::string dateiname;  // the path exactly as given to OnOpenDocument (UTF-8)
+    std::string flugdatum;
+    std::vector<CWegPunkt> wegpunktListe;
+    std::array<COLORREF, anzahlFarben> farbTabelle{};
+    std::array<int32_t, 23> hexWert{};
+    std::array<int32_t, 51> rampe{};
+    std::array<TemperaturSlot, anzahlSlots> temperaturProfil{};
+
+    // Track cursor state, given meaning by the view's cursor logic.
+    int32_t cursorZaehler = 0;
+    int32_t cursorTimer1 = 0;
+    int32_t cursorTimer2 = 0;
+    int32_t cursorTimer3 = 0;
+    int32_t cursorTaste = 0;
+    ListenPos cursorPos = keinePosition;
+    ListenPos cursorAlt = keinePosition;
+    int32_t cursorLaeuft = 0;
+    int32_t cursorSchritt = 0;
+};

@@ -1,0 +1,13 @@
+#pragma once
+// Colour of a fix: index 0..203 into the document's farbTabelle, by the pane's colour mode.
+
+#include <cstdint>
+
+struct CDaten;
+class CSarnixDoc;
+
+// The 51-step intensity ramp and the 204-colour table built from it.
+void BaueFarbTabelle(CSarnixDoc& doc);
+
+// farbe is the pane's colour mode (a FarbArt, possibly out of range).
+int FarbIndex(int8_t farbe, const CDaten& fix, const CSarnixDoc& doc);

@@ -1,0 +1,49 @@
+#pragma once
+// The view state that the draw pipeline, the renderers, the legend and the track cursor read:
+// the panes with their kinds and colour modes, the overlay switches, the windows over the flight
+// and the rubber band. A plain object, so the window, sarnix-cli and the tests share it.
+
+#include "doc/Arten.h"
+#include "doc/Fenster.h"
+#include "render/Zeichenflaeche.h"
+
+#include <array>
+#include <cstdint>
+
+struct Grafik {
+    Rechteck ecke;                 // the pane in client pixels
+    int8_t art = Grundriss;        // AnsichtArt
+    int8_t farbe = KeineFaerbung;  // FarbArt
+};
+
+struct Ansicht {
+    std::array<Grafik, 4> grafik{};  // only 0 (single or left) and 1 (right) are used
+};
+
+struct CAnsicht {
+    int32_t einstellungenLaden = 1;  // settings not yet read
+    Fenster zoomFenster;             // the part of the flight the user chose
+    Fenster anzeigeFenster;          // zoomFenster fitted to the aspect of the pane drawn last
+    Punkt bandAktuell;
+    Punkt bandEnde;
+    Punkt bandStart;
+    int32_t zoomZiehen = 0;
+    int32_t zoomBereit = 0;
+    Ansicht ansicht;
+    int32_t zeitmarken = 0;
+    int32_t wegpunkte = 0;
+    int8_t aktiveGrafik = 0;
+    int8_t grafikanzahl = 1;
+    int16_t abstand = 60;
+    int16_t randLinks = 60;
+    int16_t randRechts = 160;
+    int16_t randUnten = 60;
+    int16_t randOben = 60;
+    Rechteck client;  // the client area the layout was last computed for (left, top = 0)
+
+    CAnsicht()
+    {
+        ansicht.grafik[0].art = Grundriss;
+        ansicht.grafik[1].art = Grundriss;
+    }
+};

@@ -1,0 +1,5 @@
+// Placeholder until the surface is built.
+#include "render/Zeichenflaeche.h"
+#include <QPainter>
+Zeichenflaeche::Zeichenflaeche(QPainter& p) : maler(p) {}
+Zeichenflaeche::~Zeichenflaeche() = default;

@@ -1,0 +1,144 @@
+#pragma once
+// The drawing surface: the few immediate drawing operations every picture of the program is made
+// of, over a QPainter. Later drawing covers earlier drawing; nothing is retained. On a QImage of
+// format RGB32 the pixel operations write straight into the image.
+//
+// Pen, brush and font are selected through the scoped Wahl classes below, which select the
+// previous object again when they end.
+
+#include "doc/Farbe.h"
+
+#include <QString>
+#include <cstdint>
+#include <string>
+
+class QImage;
+class QPainter;
+class QPaintDevice;
+
+struct Punkt {
+    int32_t x = 0;
+    int32_t y = 0;
+    friend bool operator==(const Punkt&, const Punkt&) = default;
+};
+
+struct Rechteck {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+    friend bool operator==(const Rechteck&, const Rechteck&) = default;
+};
+
+struct Groesse {
+    int32_t cx = 0;
+    int32_t cy = 0;
+};
+
+// Font description: negative lfHeight = character height in pixels; lfWidth = average character
+// width (0 = natural); lfEscapement 900 = turned a quarter turn counter-clockwise (reads upward).
+struct LogFont {
+    int32_t lfHeight = -16;
+    int32_t lfWidth = 0;
+    int32_t lfEscapement = 0;
+    int32_t lfWeight = 400;
+    uint8_t lfPitchAndFamily = 0x20;
+    std::string lfFaceName;
+};
+
+inline constexpr int TRANSPARENT = 1;
+inline constexpr int OPAQUE = 2;
+inline constexpr int R2_NOT = 6;
+inline constexpr int R2_COPYPEN = 13;
+
+struct Stift {
+    int breite = 1;
+    COLORREF farbe = RGB(0, 0, 0);
+};
+
+struct Pinsel {
+    bool hohl = false;  // the null brush: figures are not filled
+    COLORREF farbe = RGB(255, 255, 255);
+};
+
+class Zeichenflaeche {
+public:
+    // The painter must stay active for the surface's lifetime. When its device is a QImage of
+    // format RGB32 or ARGB32, pixel writes and inverting figures go straight into the image.
+    explicit Zeichenflaeche(QPainter& painter);
+    ~Zeichenflaeche();
+    Zeichenflaeche(const Zeichenflaeche&) = delete;
+    Zeichenflaeche& operator=(const Zeichenflaeche&) = delete;
+
+    QPainter& painter() { return maler; }
+
+    void SetPixel(int x, int y, COLORREF farbe);
+    void MoveToEx(int x, int y);
+    Punkt AktuellePosition() const { return position; }
+    // Line from the current position to (x, y) with the selected pen, end point excluded;
+    // (x, y) becomes the current position.
+    void LineTo(int x, int y);
+    // Outline with the selected pen, inside with the selected brush; right and bottom excluded.
+    void Ellipse(int left, int top, int right, int bottom);
+    void Rectangle(int left, int top, int right, int bottom);
+    // Fills left..right-1, top..bottom-1.
+    void FillRect(const Rechteck& r, COLORREF farbe);
+
+    Groesse GetTextExtentPoint(const QString& text) const;
+    // (x, y) is the top left corner of the text cell; with a turned font that corner turned with it.
+    void TextOut(int x, int y, const QString& text);
+    COLORREF GetTextColor() const { return textFarbe; }
+    COLORREF SetTextColor(COLORREF farbe);
+    int GetBkMode() const { return hintergrundModus; }
+    int SetBkMode(int modus);
+    int GetROP2() const { return rasterOp; }
+    int SetROP2(int op);
+
+    const Stift& AktuellerStift() const { return stift; }
+    const Pinsel& AktuellerPinsel() const { return pinsel; }
+    const LogFont& AktuelleSchrift() const { return schrift; }
+
+    class StiftWahl {
+    public:
+        StiftWahl(Zeichenflaeche& f, Stift neu);
+        ~StiftWahl();
+        StiftWahl(const StiftWahl&) = delete;
+        StiftWahl& operator=(const StiftWahl&) = delete;
+    private:
+        Zeichenflaeche& flaeche;
+        Stift vorher;
+    };
+
+    class PinselWahl {
+    public:
+        PinselWahl(Zeichenflaeche& f, Pinsel neu);
+        ~PinselWahl();
+        PinselWahl(const PinselWahl&) = delete;
+        PinselWahl& operator=(const PinselWahl&) = delete;
+    private:
+        Zeichenflaeche& flaeche;
+        Pinsel vorher;
+    };
+
+    class SchriftWahl {
+    public:
+        SchriftWahl(Zeichenflaeche& f, LogFont neu);
+        ~SchriftWahl();
+        SchriftWahl(const SchriftWahl&) = delete;
+        SchriftWahl& operator=(const SchriftWahl&) = delete;
+    private:
+        Zeichenflaeche& flaeche;
+        LogFont vorher;
+    };
+
+private:
+    QPainter& maler;
+    QImage* bild = nullptr;  // set when the pixels can be written directly
+    Punkt position;
+    Stift stift;
+    Pinsel pinsel;
+    LogFont schrift;
+    COLORREF textFarbe = RGB(0, 0, 0);
+    int hintergrundModus = OPAQUE;
+    int rasterOp = R2_COPYPEN;
+};

@@ -1,0 +1,23 @@
+# Installs the Debian packages that building, running and testing need, and only those missing.
+# Sourced by run.sh and test.sh. Usage: sarnix_pakete PAKET...
+
+sarnix_pakete() {
+    local fehlend=()
+    local p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || fehlend+=("$p")
+    done
+    [ ${#fehlend[@]} -eq 0 ] && return 0
+    echo "Installiere: ${fehlend[*]}"
+    local als_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null 2>&1 || { echo "Bitte als root ausführen oder sudo installieren." >&2; return 1; }
+        als_root=(sudo)
+    fi
+    "${als_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${als_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
+}
+
+SARNIX_PAKETE_BAU=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+                   libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+SARNIX_PAKETE_TEST=(clang libclang-rt-14-dev)

@@ -1,0 +1,53 @@
+#pragma once
+// The graph view: owns the view state and the canvas, turns mouse, keyboard and timer events
+// into operations of the view state, the draw pipeline and the track cursor, and shows the canvas.
+
+#include "render/Ansicht.h"
+
+#include <QImage>
+#include <QWidget>
+#include <memory>
+
+class CSarnixDoc;
+
+class CSarnixView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CSarnixView(CSarnixDoc& doc, QWidget* parent = nullptr);
+    ~CSarnixView() override;  // writes the view settings
+
+    CSarnixDoc& dokument() { return doc; }
+    CAnsicht& ansicht() { return zustand; }
+    const CAnsicht& ansicht() const { return zustand; }
+    const QImage& leinwand() const { return bild; }
+
+    // View commands by id (view/Befehle.h). Befehl returns false for ids the view does not handle.
+    bool Befehl(int id);
+    bool BefehlAktiv(int id) const;
+    bool BefehlMarkiert(int id) const;
+
+    // After every successful open: the cursor is gone and the whole view is drawn again.
+    void DokumentGeoeffnet();
+
+    void NeuZeichnen();  // erase and draw everything again
+    void Zeichnen();     // draw all panes over the current picture
+
+signals:
+    void ansichtGeaendert();  // state changed: menus and toolbar update their marks
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    CSarnixDoc& doc;
+    CAnsicht zustand;
+    QImage bild;
+};
