@@ -1,0 +1,37 @@
+#pragma once
+// The four graph kinds, their axes, the pane titles, time marks and route points. Each is a
+// function of the document, the view state and a surface; the plan view also marks every fix as
+// inside or outside its window (imAusschnitt), which the temperature profile reads.
+
+#include <QString>
+#include <cstdint>
+
+class CSarnixDoc;
+class Zeichenflaeche;
+struct CAnsicht;
+
+void ZeichneTitel(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane);
+void ZeichneZeitmarken(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane);
+void ZeichneWegpunkte(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane);
+void ZeichneWegpunktSymbol(const CSarnixDoc& doc, Zeichenflaeche& f, uint8_t nummer, uint8_t art,
+                           int x, int y);
+
+void ZeichneGrundriss(CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& f, int pane);
+void ZeichneKoordinatennetz(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f,
+                            int pane, float sx, float sy);
+
+void ZeichneBarogrammWest(const CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& f, int pane);
+void ZeichneBarogrammNord(const CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& f, int pane);
+void ZeichneHoehenachse(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane);
+void ZeichneBreitenachse(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane,
+                         float sh);
+void ZeichneLaengenachse(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane,
+                         float sh);
+
+void ZeichneTemperaturverlauf(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f,
+                              int pane);
+void ZeichneTemperaturachse(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f,
+                            int pane, int32_t tRechts, int32_t tLinks, float st);
+
+// "%c %i°%0.2f'" of a biased coordinate: letters N/S (breite) or E/W (laenge).
+QString KoordinatenText(int32_t wert, bool istBreite);

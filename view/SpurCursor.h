@@ -1,0 +1,42 @@
+#pragma once
+// The track cursor: placed on the fix nearest to a double-click in a plan view, stepped along
+// the track with the arrow keys and their auto-repeat timers, drawn as inverting markers in
+// every plan view and barogram pane, with the readout panel of the fix's values.
+// Its state lives in the document (cursorPos, cursorAlt, cursorTaste ...). The window gives it
+// timers and, for every operation that draws, a surface on its canvas.
+
+#include "render/Zeichenflaeche.h"
+
+class CSarnixDoc;
+struct CAnsicht;
+
+// Window timers the cursor asks for (ids 1, 2, 3; periods in milliseconds).
+class CursorUhr {
+public:
+    virtual ~CursorUhr() = default;
+    virtual void Starte(int id, int periodeMs) = 0;  // starting a running timer restarts it
+    virtual void Stoppe(int id) = 0;
+};
+
+inline constexpr int VK_LEFT = 0x25;
+inline constexpr int VK_RIGHT = 0x27;
+
+class CSpurCursor {
+public:
+    CSpurCursor(CSarnixDoc& doc, CAnsicht& ansicht, CursorUhr& uhr);
+
+    void Doppelklick(Punkt p, Zeichenflaeche& f);
+    void TasteRunter(int taste, Zeichenflaeche& f);  // virtual key code
+    void TasteHoch(int taste, Zeichenflaeche& f);
+    void Timer(int id, Zeichenflaeche& f);
+    void CursorBewegen(int taste, Zeichenflaeche& f);
+    // modus 5: after a full repaint (the old marker is already gone); otherwise the marker at
+    // cursorAlt is removed first.
+    void ZeichneCursor(int modus, Zeichenflaeche& f);
+    void ZeichneAnzeige(Zeichenflaeche& f);
+
+private:
+    CSarnixDoc& doc;
+    CAnsicht& ansicht;
+    CursorUhr& uhr;
+};
