@@ -1,5 +1,44 @@
-// Placeholder until the document is built.
 #include "doc/CSarnixDoc.h"
-CSarnixDoc::CSarnixDoc() { Leeren(); }
-void CSarnixDoc::Leeren() { datenListe.clear(); wegpunktListe.clear(); geladen = 0; }
+
+#include "doc/FarbIndex.h"
+
+CSarnixDoc::CSarnixDoc()
+{
+    for (int i = 0; i < 10; ++i)
+        hexWert[static_cast<size_t>(i)] = i;
+    for (int i = 0; i < 6; ++i)
+        hexWert[static_cast<size_t>('A' - '0' + i)] = 10 + i;
+    Leeren();
+    BaueFarbTabelle(*this);
+}
+
+void CSarnixDoc::Leeren()
+{
+    // Release the memory too: a long flight must not keep its buffer after a short one is opened.
+    std::vector<CDaten>().swap(datenListe);
+    std::vector<CWegPunkt>().swap(wegpunktListe);
+
+    cursorZaehler = 0;
+    cursorTimer1 = 0;
+    cursorTimer2 = 0;
+    cursorPos = keinePosition;
+    cursorAlt = keinePosition;
+    cursorLaeuft = 0;
+    cursorSchritt = 0;
+
+    ausdehnung = Fenster{0, 100000, 0, 0, 1000000000, 1000000000};
+    geladen = 0;
+    ausdehnungUebernommen = 0;
+    meterProBreite = 0.0f;
+    meterProLaenge = 0.0f;
+
+    for (std::string* text : {&dateiname, &flugdatum, &startplatz, &startplatzHoehe, &landeplatzHoehe,
+                              &startzeit, &landezeit, &maxSinken, &maxSteigen, &maxHoehe, &flugstrecke,
+                              &flugdauer})
+        text->assign(1, ' ');
+
+    temperaturProfil.fill(TemperaturSlot{});
+}
+
+// Interim until the reader lands.
 bool CSarnixDoc::OnOpenDocument(const std::string&, OeffnenFehler*) { return false; }
