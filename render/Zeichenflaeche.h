@@ -11,6 +11,7 @@
 #include <QString>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class QImage;
 class QPainter;
@@ -44,6 +45,7 @@ struct LogFont {
     int32_t lfWeight = 400;
     uint8_t lfPitchAndFamily = 0x20;
     std::string lfFaceName;
+    friend bool operator==(const LogFont&, const LogFont&) = default;
 };
 
 inline constexpr int TRANSPARENT = 1;
@@ -132,8 +134,23 @@ public:
     };
 
 private:
+    struct SchriftDaten;
+    const SchriftDaten& Schrift() const;
+    // True when pixels may go straight into the image: no transform, no clipping.
+    bool Direkt() const;
+    void Invertieren(int x, int y);
+    void Setzen(int x, int y, COLORREF farbe);
+    void Figur(int left, int top, int right, int bottom, bool ellipse);
+    void BreiteLinie(Punkt von, Punkt bis);
+
     QPainter& maler;
     QImage* bild = nullptr;  // set when the pixels can be written directly
+    uchar* pixel = nullptr;  // the image's first scanline, as the painter writes it
+    qsizetype zeilenLaenge = 0;
+    int bildBreite = 0;
+    int bildHoehe = 0;
+    int vorherigeHinweise = 0;  // render hints of the painter before the surface took it
+    mutable std::vector<SchriftDaten> schriften;  // recently used fonts, newest last
     Punkt position;
     Stift stift;
     Pinsel pinsel;
