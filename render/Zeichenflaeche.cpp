@@ -495,9 +495,15 @@ void Zeichenflaeche::TextOut(int x, int y, const QString& text)
     const int cx = s.metrik.horizontalAdvance(text);
     const int cy = s.metrik.height();
     MalerZustand zustand(maler);
-    maler.translate(x, y);
-    if (schrift.lfEscapement % 3600 != 0)
+    if (schrift.lfEscapement % 3600 == 0) {
+        maler.translate(x, y);
+    } else {
+        // Turn the cell about the centre of its first pixel, so (x, y) stays that pixel: text
+        // turned a quarter reads upward from row y and covers rows y - cx + 1 to y.
+        maler.translate(x + 0.5, y + 0.5);
         maler.rotate(-schrift.lfEscapement / 10.0);  // escapement turns counter-clockwise
+        maler.translate(-0.5, -0.5);
+    }
     if (hintergrundModus != TRANSPARENT)
         maler.fillRect(QRect(0, 0, cx, cy), Qt::white);
     maler.setFont(s.font);
