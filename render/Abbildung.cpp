@@ -110,8 +110,10 @@ Abbildung::Abbildung(const CAnsicht& ansicht, const CSarnixDoc& doc, int pane, i
 
     // Pixels per metre; a window without extent (not fitted yet) maps everything onto its edge.
     const auto skala = [](float pixel, float spanne, float meter) {
+        if (!(spanne > 0.0f))
+            return 0.0f;
         const float s = pixel / (spanne * meter);
-        return spanne > 0.0f && std::isfinite(s) ? s : 0.0f;
+        return std::isfinite(s) ? s : 0.0f;
     };
     const bool west = art == BarogrammWest;
     horizontalMin = west ? fenster.breiteMin : fenster.laengeMin;

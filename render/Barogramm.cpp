@@ -1,0 +1,104 @@
+// The two barograms, the flight from the side, and their altitude and ground axes.
+
+#include "doc/CSarnixDoc.h"
+#include "render/Abbildung.h"
+#include "render/Gitter.h"
+#include "render/Graphen.h"
+#include "render/Stil.h"
+#include "render/Strich.h"
+
+namespace {
+
+void ZeichneBarogramm(const CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& f, int pane,
+                      int8_t art)
+{
+    const Grafik* grafik = GrafikVon(ansicht, pane);
+    if (doc.datenListe.empty() || !grafik)
+        return;
+    FensterAnpassen(ansicht, doc, pane);
+    const Abbildung abbildung(ansicht, doc, pane, art);
+
+    if (art == BarogrammWest)
+        ZeichneBreitenachse(doc, ansicht, f, pane, abbildung.SkalaHorizontal());
+    else
+        ZeichneLaengenachse(doc, ansicht, f, pane, abbildung.SkalaHorizontal());
+    if (ansicht.zeitmarken)
+        ZeichneZeitmarken(doc, ansicht, f, pane);
+    if (ansicht.wegpunkte)
+        ZeichneWegpunkte(doc, ansicht, f, pane);
+    ZeichneSpur(doc, abbildung, grafik->farbe, f);
+}
+
+// The ground axis across a barogram: breite looking west, laenge looking north. The step comes
+// from the east-west extent for both, as in the plan view.
+void ZeichneGrundachse(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane,
+                       float sh, bool istBreite)
+{
+    const Grafik* grafik = GrafikVon(ansicht, pane);
+    if (!grafik)
+        return;
+    ZeichneHoehenachse(doc, ansicht, f, pane);
+
+    const Rechteck& ecke = grafik->ecke;
+    const Fenster& fenster = ansicht.anzeigeFenster;
+    const int32_t min = istBreite ? fenster.breiteMin : fenster.laengeMin;
+    const int32_t max = istBreite ? fenster.breiteMax : fenster.laengeMax;
+    const float m = Meterfaktor(istBreite ? doc.meterProBreite : doc.meterProLaenge);
+
+    const Zeichenflaeche::StiftWahl stift(f, Stift{1, stil::gitterGrau});
+    const Zeichenflaeche::SchriftWahl schrift(f, stil::Beschriftung(f.AktuelleSchrift(), true));
+    const Gitterwerte werte = GitterwerteIn(min, max, GitterSchritt(fenster));
+    for (int64_t i = 0; i < werte.anzahl; ++i) {
+        const int64_t v = werte.erster + i * werte.schritt;
+        const int32_t x =
+            PixelAus(static_cast<float>(ecke.left) + static_cast<float>(v - min) * m * sh);
+        SenkrechteGitterlinie(f, ecke, x, KoordinatenText(static_cast<int32_t>(v), istBreite));
+    }
+}
+
+}  // namespace
+
+void ZeichneBarogrammWest(const CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& f, int pane)
+{
+    ZeichneBarogramm(doc, ansicht, f, pane, BarogrammWest);
+}
+
+void ZeichneBarogrammNord(const CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& f, int pane)
+{
+    ZeichneBarogramm(doc, ansicht, f, pane, BarogrammNord);
+}
+
+void ZeichneHoehenachse(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane)
+{
+    const Grafik* grafik = GrafikVon(ansicht, pane);
+    const int64_t hoeheMax = doc.ausdehnung.hoeheMax;
+    if (!grafik || hoeheMax < 0)
+        return;
+    const Rechteck& ecke = grafik->ecke;
+    // With a highest altitude of 0 only the 0 m line is drawn, on the bottom edge.
+    const float sv = hoeheMax > 0 ? static_cast<float>(ecke.bottom - ecke.top)
+                                        / static_cast<float>(hoeheMax)
+                                  : 0.0f;
+    const int64_t schritt = 50 * (1 + hoeheMax / 500);
+
+    const Zeichenflaeche::StiftWahl stift(f, Stift{1, stil::gitterGrau});
+    const Zeichenflaeche::SchriftWahl schrift(f, stil::Beschriftung(f.AktuelleSchrift(), false));
+    for (int64_t a = 0; a <= hoeheMax; a += schritt) {
+        const int32_t y = PixelAus(static_cast<float>(ecke.bottom) - static_cast<float>(a) * sv);
+        TextLinksVon(f, ecke, y, QString::asprintf("%i m", static_cast<int>(a)));
+        f.MoveToEx(ecke.left, y);
+        f.LineTo(ecke.right, y);
+    }
+}
+
+void ZeichneBreitenachse(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane,
+                         float sh)
+{
+    ZeichneGrundachse(doc, ansicht, f, pane, sh, true);
+}
+
+void ZeichneLaengenachse(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane,
+                         float sh)
+{
+    ZeichneGrundachse(doc, ansicht, f, pane, sh, false);
+}

@@ -1,0 +1,79 @@
+// The plan view: the ground track seen from above over a grid of degrees and minutes.
+
+#include "doc/CSarnixDoc.h"
+#include "render/Abbildung.h"
+#include "render/Gitter.h"
+#include "render/Graphen.h"
+#include "render/Stil.h"
+#include "render/Strich.h"
+
+#include <cstdlib>
+
+void ZeichneGrundriss(CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& f, int pane)
+{
+    const Grafik* grafik = GrafikVon(ansicht, pane);
+    if (doc.datenListe.empty() || !grafik)
+        return;
+    FensterAnpassen(ansicht, doc, pane);
+    const Abbildung abbildung(ansicht, doc, pane, Grundriss);
+
+    ZeichneKoordinatennetz(doc, ansicht, f, pane, abbildung.SkalaHorizontal(),
+                           abbildung.SkalaVertikal());
+    if (ansicht.zeitmarken)
+        ZeichneZeitmarken(doc, ansicht, f, pane);
+    if (ansicht.wegpunkte)
+        ZeichneWegpunkte(doc, ansicht, f, pane);
+
+    // The temperature profile shows just the fixes of this window.
+    for (CDaten& fix : doc.datenListe)
+        fix.imAusschnitt = fix.hatPosition && abbildung.Innen(fix.laenge, fix.breite) ? 1 : 0;
+    ZeichneSpur(doc, abbildung, grafik->farbe, f);
+}
+
+void ZeichneKoordinatennetz(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f,
+                            int pane, float sx, float sy)
+{
+    const Grafik* grafik = GrafikVon(ansicht, pane);
+    if (!grafik)
+        return;
+    const Rechteck& ecke = grafik->ecke;
+    const Fenster& fenster = ansicht.anzeigeFenster;
+    const float mL = Meterfaktor(doc.meterProLaenge);
+    const float mB = Meterfaktor(doc.meterProBreite);
+    const int64_t schritt = GitterSchritt(fenster);
+    const LogFont basis = f.AktuelleSchrift();
+    const Zeichenflaeche::StiftWahl stift(f, Stift{1, stil::gitterGrau});
+
+    {
+        const Zeichenflaeche::SchriftWahl schrift(f, stil::Beschriftung(basis, true));
+        const Gitterwerte werte = GitterwerteIn(fenster.laengeMin, fenster.laengeMax, schritt);
+        for (int64_t i = 0; i < werte.anzahl; ++i) {
+            const int64_t v = werte.erster + i * werte.schritt;
+            const int32_t x = PixelAus(static_cast<float>(ecke.left)
+                                       + static_cast<float>(v - fenster.laengeMin) * mL * sx);
+            SenkrechteGitterlinie(f, ecke, x, KoordinatenText(static_cast<int32_t>(v), false));
+        }
+    }
+
+    const Zeichenflaeche::SchriftWahl schrift(f, stil::Beschriftung(basis, false));
+    const Gitterwerte werte = GitterwerteIn(fenster.breiteMin, fenster.breiteMax, schritt);
+    for (int64_t i = 0; i < werte.anzahl; ++i) {
+        const int64_t v = werte.erster + i * werte.schritt;
+        const int32_t y = PixelAus(static_cast<float>(ecke.bottom)
+                                   - static_cast<float>(v - fenster.breiteMin) * mB * sy);
+        f.MoveToEx(ecke.left, y);
+        f.LineTo(ecke.right, y);
+        TextLinksVon(f, ecke, y, KoordinatenText(static_cast<int32_t>(v), true));
+    }
+}
+
+QString KoordinatenText(int32_t wert, bool istBreite)
+{
+    constexpr int64_t nullpunkt = 500000000;
+    const bool nordOst = wert >= nullpunkt;
+    const char buchstabe = istBreite ? (nordOst ? 'N' : 'S') : (nordOst ? 'E' : 'W');
+    const int64_t d = std::abs(int64_t{wert} - nullpunkt);
+    const int64_t grad = d / 600000;
+    const double minuten = static_cast<double>(d / 100 - 6000 * grad) / 100.0;
+    return QString::asprintf("%c %i°%0.2f'", buchstabe, static_cast<int>(grad), minuten);
+}

@@ -1,0 +1,38 @@
+// The title below each pane.
+
+#include "render/Abbildung.h"
+#include "render/Graphen.h"
+#include "render/Stil.h"
+
+namespace {
+
+QString TitelText(int8_t art)
+{
+    switch (art) {
+    case Grundriss:
+        return QStringLiteral("Grundriß");
+    case BarogrammWest:
+        return QStringLiteral("Barogramm mit Blickrichtung nach Westen");
+    case BarogrammNord:
+        return QStringLiteral("Barogramm mit Blickrichtung nach Norden");
+    case Temperaturverlauf:
+        return QStringLiteral("Temperaturverlauf");
+    default:
+        return {};
+    }
+}
+
+}  // namespace
+
+void ZeichneTitel(const CSarnixDoc&, const CAnsicht& ansicht, Zeichenflaeche& f, int pane)
+{
+    const Grafik* grafik = GrafikVon(ansicht, pane);
+    if (!grafik)
+        return;
+    const Zeichenflaeche::SchriftWahl schrift(f, stil::Schrift(f.AktuelleSchrift(), 20, 0, 500));
+    const QString text = TitelText(grafik->art);
+    const Rechteck& ecke = grafik->ecke;
+    // Centred 30 pixels left of the pane's middle, clear of the legend beside it.
+    const int32_t x = ecke.left + (ecke.right - ecke.left) / 2 - f.GetTextExtentPoint(text).cx / 2 - 30;
+    f.TextOut(x, ecke.bottom + 5, text);
+}
