@@ -1,5 +1,6 @@
 #include "doc/CSarnixDoc.h"
 
+#include "doc/DateiLesen.h"
 #include "doc/FarbIndex.h"
 
 CSarnixDoc::CSarnixDoc()
@@ -40,5 +41,27 @@ void CSarnixDoc::Leeren()
     temperaturProfil.fill(TemperaturSlot{});
 }
 
-// Interim until the reader lands.
-bool CSarnixDoc::OnOpenDocument(const std::string&, OeffnenFehler*) { return false; }
+bool CSarnixDoc::OnOpenDocument(const std::string& pfad, OeffnenFehler* fehler)
+{
+    // Read before emptying: a file that cannot be read leaves the flight shown before.
+    std::string inhalt;
+    const OeffnenFehler ursache = LiesDatei(pfad, inhalt);
+    if (fehler)
+        *fehler = ursache;
+    if (ursache != OeffnenFehler::Keiner)
+        return false;
+
+    Leeren();
+    if (!std::string_view(inhalt).starts_with("@SX"))
+        return true;
+
+    dateiname = pfad;
+    geladen = 1;
+    ausdehnungUebernommen = 0;
+    LiesAufzeichnung(inhalt);
+    BerechneAusdehnung();
+    BerechneMassstab();
+    BerechneTemperaturProfil();
+    ausdehnungUebernommen = 0;
+    return true;
+}

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Why a recording could not be opened; each cause has its own German message.
@@ -52,8 +53,10 @@ public:
     bool OnOpenDocument(const std::string& pfad, OeffnenFehler* fehler = nullptr);
     bool OnNewDocument() { return true; }
 
-    // Reader (reader file).
+    // Reader (reader file). The first form reads the file named by dateiname, the second the
+    // recording's bytes already in memory.
     void LiesAufzeichnung();
+    void LiesAufzeichnung(std::string_view inhalt);
     int32_t HexZahl(const char* text, int anzahl) const;
     int32_t Koordinate(const char* text) const;
     int LiesWegpunkt(const std::string& text, int zaehler);
