@@ -1,8 +1,225 @@
-// Placeholder until the sub-command is built.
+// sarnix-cli print: the printed map as PDF or PNG, with the choices of the print dialogs given
+// as options; one line of JSON tells what was worked out.
+
 #include "app/Cli.h"
+
+#include "doc/CSarnixDoc.h"
+#include "print/Drucken.h"
+#include "print/KartenLage.h"
+#include "print/SeitenMass.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
 #include <cstdio>
-int CliPrint(const QStringList&)
+#include <optional>
+#include <variant>
+
+namespace {
+
+constexpr int nutzungsFehler = 2;
+constexpr int dateiFehler = 1;
+constexpr int kleinsteDpi = 10;
+constexpr int groessteDpi = 9600;
+// A PNG page is held in memory at 4 bytes a pixel: at most 20 000 pixels a side, 400 MB.
+constexpr qint64 groessteBildSeite = 20000;
+constexpr qint64 meistePixel = 100'000'000;
+
+void Melde(const QString& text)
 {
-    std::fputs("nicht verfügbar\n", stderr);
-    return 2;
+    std::fputs(text.toUtf8().constData(), stderr);
+    std::fputc('\n', stderr);
+}
+
+int Nutzung(const QString& text)
+{
+    Melde(text);
+    Melde(QStringLiteral("Aufruf: sarnix-cli print FILE -o OUT.pdf|OUT.png [--dpi N] [--page A4|A3|Letter]\n"
+                         "                   [--landscape] [--massstab N] [--ohne-zeitmarken]"));
+    return nutzungsFehler;
+}
+
+struct Auftrag {
+    QString datei;
+    QString ziel;
+    int dpi = 600;
+    QPageSize::PageSizeId papier = QPageSize::A4;
+    bool quer = false;
+    int massstab = 0;  // 0: the proposal
+    bool zeitmarken = true;
+};
+
+std::optional<QPageSize::PageSizeId> PapierAus(const QString& text)
+{
+    if (text.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0) return QPageSize::A4;
+    if (text.compare(QLatin1String("A3"), Qt::CaseInsensitive) == 0) return QPageSize::A3;
+    if (text.compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0) return QPageSize::Letter;
+    return std::nullopt;
+}
+
+// The arguments, or the exit code of a usage error.
+std::variant<Auftrag, int> Lesen(const QStringList& argumente)
+{
+    Auftrag a;
+    for (qsizetype i = 0; i < argumente.size(); ++i) {
+        const QString& arg = argumente[i];
+        const auto wert = [&]() -> std::optional<QString> {
+            if (i + 1 >= argumente.size())
+                return std::nullopt;
+            return argumente[++i];
+        };
+        if (arg == QLatin1String("-o")) {
+            const auto w = wert();
+            if (!w) return Nutzung(QStringLiteral("-o braucht eine Zieldatei."));
+            a.ziel = *w;
+        } else if (arg == QLatin1String("--dpi")) {
+            const auto w = wert();
+            bool zahl = false;
+            a.dpi = w ? w->toInt(&zahl) : 0;
+            if (!zahl || a.dpi < kleinsteDpi || a.dpi > groessteDpi)
+                return Nutzung(QStringLiteral("--dpi braucht eine Zahl von %1 bis %2.").arg(kleinsteDpi).arg(groessteDpi));
+        } else if (arg == QLatin1String("--page")) {
+            const auto w = wert();
+            const auto papier = w ? PapierAus(*w) : std::nullopt;
+            if (!papier) return Nutzung(QStringLiteral("--page kennt A4, A3 und Letter."));
+            a.papier = *papier;
+        } else if (arg == QLatin1String("--landscape")) {
+            a.quer = true;
+        } else if (arg == QLatin1String("--massstab")) {
+            const auto w = wert();
+            bool zahl = false;
+            a.massstab = w ? w->toInt(&zahl) : 0;
+            if (!zahl || !IstDruckMassstab(a.massstab))
+                return Nutzung(QStringLiteral("--massstab kennt 25000, 50000, 100000, 200000, 250000, 500000 und 1000000."));
+        } else if (arg == QLatin1String("--ohne-zeitmarken")) {
+            a.zeitmarken = false;
+        } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
+            return Nutzung(QStringLiteral("Unbekannte Option: %1").arg(arg));
+        } else if (a.datei.isEmpty()) {
+            a.datei = arg;
+        } else {
+            return Nutzung(QStringLiteral("Nur eine Aufzeichnung: %1").arg(arg));
+        }
+    }
+    if (a.datei.isEmpty())
+        return Nutzung(QStringLiteral("Keine Aufzeichnung angegeben."));
+    const QString endung = QFileInfo(a.ziel).suffix().toLower();
+    if (a.ziel.isEmpty() || (endung != QLatin1String("pdf") && endung != QLatin1String("png")))
+        return Nutzung(QStringLiteral("-o braucht eine Zieldatei auf .pdf oder .png."));
+    return a;
+}
+
+QPageLayout Seite(const Auftrag& a)
+{
+    // No margins: the printable area is the whole sheet, for PDF and PNG alike.
+    return QPageLayout(QPageSize(a.papier), a.quer ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+// The largest resolution at which the page fits in memory as an image.
+int BildDpi(const QPageLayout& seite, int dpi)
+{
+    const auto passt = [&](int d) {
+        const QSize g = seite.fullRectPixels(d).size();
+        return g.width() <= groessteBildSeite && g.height() <= groessteBildSeite
+               && qint64{g.width()} * g.height() <= meistePixel;
+    };
+    int d = dpi;
+    while (d > kleinsteDpi && !passt(d))
+        --d;
+    return d;
+}
+
+// Draws the map on a painter whose device is width × height pixels at dpi.
+std::optional<KartenInfo> Zeichnen(const CSarnixDoc& doc, QPainter& maler, QSize groesse, int dpi,
+                                   const MassstabFrage& frage)
+{
+    const std::optional<SeitenMass> mass = SeitenMassAus(groesse.width(), groesse.height(), dpi, dpi);
+    if (!mass)
+        return std::nullopt;
+    Zeichenflaeche f(maler);
+    KartenInfo info;
+    KarteDrucken(doc, f, *mass, frage, &info);
+    return info;
+}
+
+std::optional<KartenInfo> AlsPdf(const CSarnixDoc& doc, const Auftrag& a, const MassstabFrage& frage)
+{
+    QPdfWriter schreiber(a.ziel);
+    schreiber.setResolution(a.dpi);
+    schreiber.setPageLayout(Seite(a));
+    schreiber.setCreator(QStringLiteral("Sarnix"));
+    schreiber.setTitle(QFileInfo(a.datei).fileName());
+    QPainter maler;
+    if (!maler.begin(&schreiber))
+        return std::nullopt;
+    const std::optional<KartenInfo> info =
+        Zeichnen(doc, maler, QSize(schreiber.width(), schreiber.height()), a.dpi, frage);
+    if (!maler.end())
+        return std::nullopt;
+    return info;
+}
+
+std::optional<KartenInfo> AlsPng(const CSarnixDoc& doc, const Auftrag& a, const MassstabFrage& frage)
+{
+    const QPageLayout seite = Seite(a);
+    const int dpi = BildDpi(seite, a.dpi);
+    if (dpi != a.dpi)
+        Melde(QStringLiteral("Hinweis: Die Seite ist bei %1 dpi zu groß für ein Bild; gezeichnet mit %2 dpi.")
+                  .arg(a.dpi)
+                  .arg(dpi));
+    QImage bild(seite.fullRectPixels(dpi).size(), QImage::Format_RGB32);
+    if (bild.isNull())
+        return std::nullopt;
+    bild.fill(Qt::white);
+    const int proMeter = qRound(dpi / 0.0254);
+    bild.setDotsPerMeterX(proMeter);
+    bild.setDotsPerMeterY(proMeter);
+    std::optional<KartenInfo> info;
+    {
+        QPainter maler(&bild);
+        info = Zeichnen(doc, maler, bild.size(), dpi, frage);
+    }
+    if (!info || !bild.save(a.ziel, "PNG"))
+        return std::nullopt;
+    return info;
+}
+
+}  // namespace
+
+int CliPrint(const QStringList& argumente)
+{
+    const std::variant<Auftrag, int> gelesen = Lesen(argumente);
+    if (const int* code = std::get_if<int>(&gelesen))
+        return *code;
+    const Auftrag& a = std::get<Auftrag>(gelesen);
+
+    CSarnixDoc doc;
+    const std::string pfad = a.datei.toStdString();
+    OeffnenFehler fehler = OeffnenFehler::Keiner;
+    if (!doc.OnOpenDocument(pfad, &fehler)) {
+        Melde(QString::fromStdString(FehlerText(fehler, pfad)));
+        return dateiFehler;
+    }
+    if (!doc.geladen) {
+        Melde(QStringLiteral("Keine Flugaufzeichnung: nichts zu drucken."));
+        return dateiFehler;
+    }
+
+    const MassstabFrage frage = [&a](int vorschlag) {
+        return DruckWahl{a.massstab != 0 ? a.massstab : vorschlag, a.zeitmarken ? 1 : 0};
+    };
+    const bool pdf = QFileInfo(a.ziel).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
+    const std::optional<KartenInfo> info = pdf ? AlsPdf(doc, a, frage) : AlsPng(doc, a, frage);
+    if (!info) {
+        Melde(QStringLiteral("Kann %1 nicht schreiben.").arg(a.ziel));
+        return dateiFehler;
+    }
+    std::printf("{\"vorschlag\": %d, \"massstab\": %d, \"gedreht\": %s, \"gitter\": %d}\n", info->vorschlag,
+                info->massstab, info->gedreht ? "true" : "false", info->gitter);
+    return 0;
 }

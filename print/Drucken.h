@@ -9,6 +9,7 @@
 class CSarnixDoc;
 class QPrinter;
 class QWidget;
+struct SeitenMass;
 
 // The scale chosen for the page and whether time marks are printed; asked while drawing.
 struct DruckWahl {
@@ -16,10 +17,10 @@ struct DruckWahl {
     int mitZeitmarken = 1;
 };
 // Shown with the proposed scale; returns the choice. The window shows CDruckDlg; sarnix-cli
-// answers without a dialog.
+// answers without a dialog. A scale that is not one of the standard scales means the proposal.
 using MassstabFrage = std::function<DruckWahl(int vorschlag)>;
 
-// What KarteDrucken worked out, for sarnix-cli and the tests.
+// What KarteDrucken worked out, for sarnix-cli and the tests. Left untouched when nothing was drawn.
 struct KartenInfo {
     int vorschlag = 0;
     int massstab = 0;
@@ -27,12 +28,16 @@ struct KartenInfo {
     int gitter = 0;
 };
 
-// Draws the map; 1 when the track was drawn, 0 without a flight or fixes.
+// Draws the map; 1 when the track was drawn, 0 without a flight or fixes (or without a usable
+// page size: then nothing is drawn).
 int KarteDrucken(const CSarnixDoc& doc, Zeichenflaeche& f, float pxMmX, float pxMmY, float breiteMm,
                  float hoeheMm, const Rechteck& seite, const MassstabFrage& frage,
                  KartenInfo* info = nullptr);
+int KarteDrucken(const CSarnixDoc& doc, Zeichenflaeche& f, const SeitenMass& mass, const MassstabFrage& frage,
+                 KartenInfo* info = nullptr);
 
 // The page step: metrics from the printer's resolution and printable area, then KarteDrucken.
+// Nothing is printed without a flight or when the printer gives no usable resolution.
 int SeiteDrucken(const CSarnixDoc& doc, QPrinter& drucker, const MassstabFrage& frage,
                  KartenInfo* info = nullptr);
 

@@ -1,0 +1,39 @@
+#include "print/KartenTexte.h"
+
+#include <cmath>
+
+QString GitterText(char plus, char minus, int64_t o)
+{
+    const char richtung = o >= 0 ? plus : minus;
+    const double betrag = static_cast<double>(o >= 0 ? o : -o) * 0.01;  // 1/100 arc minute
+    const int grad = static_cast<int>(std::trunc(betrag / 6000));
+    const double minuten = (betrag - grad * 6000.0) * 0.01;
+    return QString::asprintf("%c %i°%0.2f'", richtung, grad, minuten);
+}
+
+QString KopfText(int massstab, const std::string& dateiname, const std::string& flugdatum)
+{
+    // One pass over the arguments: a "%1" in the path stays as it is.
+    return QStringLiteral("Maßstab 1:%1    Dateiname: %2    Flugdatum:%3 ")
+        .arg(QString::number(massstab), QString::fromStdString(dateiname),
+             QString::fromLatin1(flugdatum.data(), static_cast<qsizetype>(flugdatum.size())));
+}
+
+int ZeitmarkenAbstand(std::size_t anzahl)
+{
+    const std::size_t n = anzahl / 10 / 60;
+    if (n > 20)
+        return 30;
+    if (n > 10)
+        return 15;
+    if (n > 5)
+        return 10;
+    if (n > 2)
+        return 5;
+    return 2;
+}
+
+QString ZeitText(int32_t zeit)
+{
+    return QString::asprintf("%02i:%02i", zeit / 3600, (zeit % 3600) / 60);
+}

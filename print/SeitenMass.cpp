@@ -1,0 +1,36 @@
+#include "print/SeitenMass.h"
+
+#include <QPrinter>
+
+#include <algorithm>
+#include <cmath>
+
+std::optional<SeitenMass> SeitenMassAus(int breitePx, int hoehePx, int dpiX, int dpiY)
+{
+    if (breitePx <= 0 || hoehePx <= 0 || dpiX <= 0 || dpiY <= 0)
+        return std::nullopt;
+    SeitenMass m;
+    m.seite = Rechteck{0, 0, breitePx, hoehePx};
+    m.breiteMm = static_cast<float>(breitePx) * 25.4f / static_cast<float>(dpiX);
+    m.hoeheMm = 25.4f * static_cast<float>(hoehePx) / static_cast<float>(dpiY);
+    m.pxMmX = static_cast<float>(breitePx) / m.breiteMm;
+    m.pxMmY = static_cast<float>(hoehePx) / m.hoeheMm;
+    return m;
+}
+
+std::optional<SeitenMass> DruckerMass(const QPrinter& drucker)
+{
+    const QRect flaeche = drucker.pageRect(QPrinter::DevicePixel).toRect();
+    if (auto mass = SeitenMassAus(flaeche.width(), flaeche.height(), drucker.resolution(), drucker.resolution()))
+        return mass;
+    return SeitenMassAus(flaeche.width(), flaeche.height(), drucker.logicalDpiX(), drucker.logicalDpiY());
+}
+
+int AufPixel(double wert)
+{
+    // Far beyond any page, yet well inside int: off-page points stay off the page.
+    constexpr double grenze = 1 << 24;
+    if (std::isnan(wert))
+        return 0;
+    return static_cast<int>(std::trunc(std::clamp(wert, -grenze, grenze)));
+}

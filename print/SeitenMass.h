@@ -1,0 +1,28 @@
+#pragma once
+// The metrics of a printed page: pixels per millimetre, the page in millimetres and the drawing
+// rectangle, from the resolution and the printable size in device pixels. The printer, the
+// preview and sarnix-cli all go through here, so their maps come out alike.
+
+#include "render/Zeichenflaeche.h"
+
+#include <optional>
+
+class QPrinter;
+
+struct SeitenMass {
+    float pxMmX = 0.0f;
+    float pxMmY = 0.0f;
+    float breiteMm = 0.0f;
+    float hoeheMm = 0.0f;
+    Rechteck seite;  // left and top 0, right and bottom the printable width and height
+};
+
+// Empty when the resolution or the size is not positive: there is no scale to print at.
+std::optional<SeitenMass> SeitenMassAus(int breitePx, int hoehePx, int dpiX, int dpiY);
+
+// The printer's page: its resolution, or the device's logical one when the printer gives none,
+// and its printable area, where a painter on it has its origin.
+std::optional<SeitenMass> DruckerMass(const QPrinter& drucker);
+
+// Truncates toward zero into the range a device coordinate may take; NaN gives 0.
+int AufPixel(double wert);

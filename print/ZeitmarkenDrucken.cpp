@@ -1,0 +1,22 @@
+#include "print/ZeitmarkenDrucken.h"
+
+#include "doc/CSarnixDoc.h"
+#include "print/KartenLage.h"
+#include "print/KartenTexte.h"
+
+void ZeitmarkenDrucken(const CSarnixDoc& doc, const KartenLage& lage, Zeichenflaeche& f)
+{
+    const int abstand = ZeitmarkenAbstand(doc.datenListe.size()) * 60;
+    for (const CDaten& d : doc.datenListe) {
+        if (!d.hatPosition || d.zeit % abstand != 0)
+            continue;
+        const Punkt p = lage.Seitenpunkt(d.laenge, d.breite);
+        const QString text = ZeitText(d.zeit);
+        const Groesse g = f.GetTextExtentPoint(text);
+        // A label cut off by the right edge would be misread: leave the whole mark out.
+        if (int64_t{p.x} + 20 + g.cx > lage.mass.seite.right)
+            continue;
+        f.TextOut(p.x + 20, p.y - g.cy / 2, text);
+        f.Ellipse(p.x - 15, p.y - 15, p.x + 15, p.y + 15);
+    }
+}
