@@ -263,7 +263,8 @@ void Zeichenflaeche::LineTo(int x, int y)
         maler.setPen(pen);
         if (rasterOp == R2_NOT)
             maler.setCompositionMode(QPainter::RasterOp_NotDestination);
-        maler.drawLine(von.x, von.y, bis.x, bis.y);
+        // Through the pixel centres, so a pen of odd width covers whole pixels around the line.
+        maler.drawLine(QPointF(von.x + 0.5, von.y + 0.5), QPointF(bis.x + 0.5, bis.y + 0.5));
         return;
     }
     if (breite > 1) {

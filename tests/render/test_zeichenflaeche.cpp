@@ -545,3 +545,67 @@ TEST(Zeichenflaeche, MalerZustandBleibt)
     }
     EXPECT_TRUE(maler.testRenderHint(QPainter::Antialiasing));
 }
+
+// Painters with a transform (such as a print page) go through QPainter instead of the pixels.
+TEST(ZeichenflaecheUmweg, FigurenWieAufDemBild)
+{
+    const auto figuren = [](Zeichenflaeche& f) {
+        Zeichenflaeche::PinselWahl pinsel(f, {false, RGB(0, 0, 255)});
+        f.Ellipse(3, 4, 17, 13);
+        f.Rectangle(20, 2, 30, 12);
+        f.FillRect({2, 20, 12, 25}, RGB(255, 0, 0));
+        f.SetPixel(35, 35, RGB(0, 255, 0));
+    };
+    const QImage direkt = Zeichne(50, 50, [&](Zeichenflaeche& f) {
+        QPainter& maler = f.painter();
+        maler.translate(7, 3);
+        figuren(f);  // a transform set on the painter: the surface must honour it
+    });
+    QImage erwartet = test::LeeresBild(50, 50);
+    {
+        QPainter maler(&erwartet);
+        Zeichenflaeche f(maler);
+        // Same figures moved by hand on the direct path.
+        Zeichenflaeche::PinselWahl pinsel(f, {false, RGB(0, 0, 255)});
+        f.Ellipse(10, 7, 24, 16);
+        f.Rectangle(27, 5, 37, 15);
+        f.FillRect({9, 23, 19, 28}, RGB(255, 0, 0));
+        f.SetPixel(42, 38, RGB(0, 255, 0));
+    }
+    EXPECT_EQ(direkt, erwartet);
+}
+
+TEST(ZeichenflaecheUmweg, BreiteLinieUndInvertieren)
+{
+    const QImage vorher = Muster(40, 30);
+    QImage bild = vorher;
+    {
+        QPainter maler(&bild);
+        maler.translate(2, 1);
+        Zeichenflaeche f(maler);
+        {
+            Zeichenflaeche::StiftWahl stift(f, {3, RGB(255, 0, 0)});
+            f.MoveToEx(5, 10);
+            f.LineTo(25, 10);
+        }
+        for (int x = 8; x < 27; ++x)
+            for (int y = 10; y <= 12; ++y)
+                EXPECT_EQ(bild.pixel(x, y), Rot) << x << "," << y;
+        EXPECT_NE(bild.pixel(15, 9), Rot);
+        EXPECT_NE(bild.pixel(15, 13), Rot);
+
+        const QImage mitLinie = bild;
+        f.SetROP2(R2_NOT);
+        const auto alles = [&] {
+            f.Rectangle(1, 1, 30, 20);
+            f.Ellipse(4, 3, 36, 27);
+            Zeichenflaeche::StiftWahl stift(f, {3, RGB(0, 0, 0)});
+            f.MoveToEx(0, 0);
+            f.LineTo(35, 25);
+        };
+        alles();
+        EXPECT_NE(bild, mitLinie);
+        alles();
+        EXPECT_EQ(bild, mitLinie);
+    }
+}
