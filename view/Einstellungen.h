@@ -1,0 +1,11 @@
+#pragma once
+// The seven view settings kept between runs, in the group "Settings" of the application's
+// QSettings (organisation and application names are set by main).
+
+struct CAnsicht;
+
+// Reads the settings into the view state. A value that is missing, not an integer or outside its
+// range gives the default of that value, so the view never starts in a state it cannot draw.
+void EinstellungenLesen(CAnsicht& ansicht);
+// Writes all seven values.
+void EinstellungenSchreiben(const CAnsicht& ansicht);
