@@ -1,0 +1,33 @@
+#pragma once
+// The three zoom operations on the view state: fit to the flight, three times out, and the rubber
+// band with which the user drags a new window in a plan-view pane.
+
+#include "render/Zeichenflaeche.h"
+
+class CSarnixDoc;
+struct CAnsicht;
+
+// "&Anpassen": the next draw takes the flight's extent as the zoom window again.
+void Anpassen(CSarnixDoc& doc);
+
+// "Ver&kleinern": the latitude range grows by the shown height on both sides (the aspect fit
+// widens the longitude to match). Saturates far beyond the earth instead of wrapping around.
+void Verkleinern(CAnsicht& ansicht);
+
+// The pane the rubber band works in: 0 or 1, the first showing a plan view; -1 when none does.
+int BandGrafik(const CAnsicht& ansicht);
+
+// Nearest point of r, separately in x and y.
+Punkt InsRechteck(Punkt p, const Rechteck& r);
+
+// Left button down. Returns false when the press is not the band's (no flight, no plan view).
+bool BandDruecken(CAnsicht& ansicht, const CSarnixDoc& doc, Punkt p);
+// Mouse move while the mouse is captured: the band follows the point, drawn by inverting pixels.
+bool BandBewegen(CAnsicht& ansicht, Zeichenflaeche& f, Punkt p);
+// Left button up while the mouse is captured: the band ends. Returns true when a drag ended and
+// BandZuFenster has set a new zoom window. The band is disarmed in every case.
+bool BandLoslassen(CAnsicht& ansicht, Punkt p);
+
+// Turns the band from bandStart to bandEnde in pane `pane` into a new zoom window. A pane
+// without area (a tiny window) leaves the zoom window as it was; returns whether it changed.
+bool BandZuFenster(CAnsicht& ansicht, int pane);
