@@ -52,3 +52,24 @@ inline constexpr int AktivWind = 32821;
 inline constexpr int AktivFlughoehe = 32822;
 inline constexpr int AktivVario = 32823;
 }  // namespace Befehl
+
+class CSarnixDoc;
+struct CAnsicht;
+
+// What the window has to do after a view command changed the state.
+enum class BefehlFolge {
+    Unbekannt,      // not a command of the view
+    Nichts,         // nothing to show
+    NeuZeichnen,    // erase and draw everything again
+    Zeichnen,       // draw over the current picture (colour changes)
+    ZoomScharf,     // arm the rubber band
+    FlugInfo,       // open the flight information dialog
+    Konfiguration,  // open the view configuration dialog
+};
+
+// Applies a view command to the state and says what follows.
+BefehlFolge BefehlAnwenden(CAnsicht& ansicht, CSarnixDoc& doc, int id);
+// Whether a command's menu entry and toolbar button are enabled.
+bool BefehlAktiv(const CAnsicht& ansicht, const CSarnixDoc& doc, int id);
+// Whether a command's entry carries its radio dot or check mark.
+bool BefehlMarkiert(const CAnsicht& ansicht, int id);

@@ -1,0 +1,141 @@
+#include "view/Befehle.h"
+
+#include "doc/CSarnixDoc.h"
+#include "render/Ansicht.h"
+#include "view/Zoom.h"
+
+#include <optional>
+
+namespace {
+
+struct PaneWert {
+    int pane;  // 0 left, 1 right, -1 the selected pane
+    int8_t wert;
+};
+
+std::optional<PaneWert> ArtBefehl(int id)
+{
+    using namespace Befehl;
+    switch (id) {
+    case LinksOben: return PaneWert{0, Grundriss};
+    case LinksSueden: return PaneWert{0, BarogrammNord};
+    case LinksOsten: return PaneWert{0, BarogrammWest};
+    case LinksTemperatur: return PaneWert{0, Temperaturverlauf};
+    case RechtsOben: return PaneWert{1, Grundriss};
+    case RechtsSueden: return PaneWert{1, BarogrammNord};
+    case RechtsOsten: return PaneWert{1, BarogrammWest};
+    case RechtsTemperatur: return PaneWert{1, Temperaturverlauf};
+    case AktivOben: return PaneWert{-1, Grundriss};
+    case AktivWest: return PaneWert{-1, BarogrammWest};
+    case AktivNord: return PaneWert{-1, BarogrammNord};
+    case AktivTemperatur: return PaneWert{-1, Temperaturverlauf};
+    default: return std::nullopt;
+    }
+}
+
+std::optional<PaneWert> FarbBefehl(int id)
+{
+    using namespace Befehl;
+    switch (id) {
+    case LinksKeine: return PaneWert{0, KeineFaerbung};
+    case RechtsKeine: return PaneWert{1, KeineFaerbung};
+    case LinksTemperaturgradient: return PaneWert{0, Temperaturgradient};
+    case RechtsTemperaturgradient: return PaneWert{1, Temperaturgradient};
+    case LinksWind: return PaneWert{0, Wind};
+    case RechtsWind: return PaneWert{1, Wind};
+    case LinksFlughoehe: return PaneWert{0, Flughoehe};
+    case RechtsFlughoehe: return PaneWert{1, Flughoehe};
+    case LinksVario: return PaneWert{0, Variowerte};
+    case RechtsVario: return PaneWert{1, Variowerte};
+    case AktivKeine: return PaneWert{-1, KeineFaerbung};
+    case AktivTemperaturgradient: return PaneWert{-1, Temperaturgradient};
+    case AktivWind: return PaneWert{-1, Wind};
+    case AktivFlughoehe: return PaneWert{-1, Flughoehe};
+    case AktivVario: return PaneWert{-1, Variowerte};
+    default: return std::nullopt;
+    }
+}
+
+Grafik& PaneVon(CAnsicht& a, int pane)
+{
+    // A selected index outside 0..1 cannot come from a click; treat it as the left pane.
+    const int i = pane >= 0 ? pane : (a.aktiveGrafik == 1 ? 1 : 0);
+    return a.ansicht.grafik[static_cast<size_t>(i)];
+}
+
+bool IstMenuePaneBefehl(int id)
+{
+    return id >= Befehl::LinksOben && id <= Befehl::RechtsVario && id != Befehl::Zeitmarken
+           && id != Befehl::Routenpunkte;
+}
+
+}  // namespace
+
+BefehlFolge BefehlAnwenden(CAnsicht& a, CSarnixDoc& doc, int id)
+{
+    if (const auto art = ArtBefehl(id)) {
+        PaneVon(a, art->pane).art = art->wert;
+        return BefehlFolge::NeuZeichnen;
+    }
+    if (const auto farbe = FarbBefehl(id)) {
+        PaneVon(a, farbe->pane).farbe = farbe->wert;
+        return BefehlFolge::Zeichnen;
+    }
+    switch (id) {
+    case Befehl::Einzelgrafik:
+        a.grafikanzahl = 1;
+        return BefehlFolge::NeuZeichnen;
+    case Befehl::GeteilteGrafik:
+        a.grafikanzahl = 2;
+        return BefehlFolge::NeuZeichnen;
+    case Befehl::Zeitmarken:
+        a.zeitmarken = a.zeitmarken ? 0 : 1;
+        return BefehlFolge::NeuZeichnen;
+    case Befehl::Routenpunkte:
+        a.wegpunkte = a.wegpunkte ? 0 : 1;
+        return BefehlFolge::NeuZeichnen;
+    case Befehl::Vergroessern:
+        return doc.geladen ? BefehlFolge::ZoomScharf : BefehlFolge::Nichts;
+    case Befehl::Verkleinern:
+        Verkleinern(a);
+        return BefehlFolge::NeuZeichnen;
+    case Befehl::Anpassen:
+        Anpassen(doc);
+        return BefehlFolge::NeuZeichnen;
+    case Befehl::FlugInformationen:
+        return BefehlFolge::FlugInfo;
+    case Befehl::Einstellungen:
+        return BefehlFolge::Konfiguration;
+    default:
+        return BefehlFolge::Unbekannt;
+    }
+}
+
+bool BefehlAktiv(const CAnsicht&, const CSarnixDoc& doc, int id)
+{
+    switch (id) {
+    case Befehl::Drucken:
+    // The "&Grafik" menu without a flight: nothing to count, zoom or configure.
+    case Befehl::Einzelgrafik:
+    case Befehl::GeteilteGrafik:
+    case Befehl::Vergroessern:
+    case Befehl::Verkleinern:
+    case Befehl::Anpassen:
+    case Befehl::Einstellungen:
+        return doc.geladen != 0;
+    default:
+        // The per-pane menus open only with a flight; the summary shows blanks without one.
+        return IstMenuePaneBefehl(id) ? doc.geladen != 0 : true;
+    }
+}
+
+bool BefehlMarkiert(const CAnsicht& a, int id)
+{
+    switch (id) {
+    case Befehl::Einzelgrafik: return a.grafikanzahl == 1;
+    case Befehl::GeteilteGrafik: return a.grafikanzahl == 2;
+    case Befehl::Zeitmarken: return a.zeitmarken == 1;
+    case Befehl::Routenpunkte: return a.wegpunkte == 1;
+    default: return false;
+    }
+}
