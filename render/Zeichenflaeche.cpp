@@ -171,6 +171,23 @@ FigurZeile Zeile(const ZeileVon& zeileVon, int64_t y, int breite)
     return z;
 }
 
+// The family bits of lfPitchAndFamily as a Qt style hint.
+QFont::StyleHint Stilhinweis(uint8_t pitchUndFamilie)
+{
+    switch (pitchUndFamilie & 0xF0) {
+    case 0x10:
+        return QFont::Serif;
+    case 0x30:
+        return QFont::TypeWriter;
+    case 0x40:
+        return QFont::Cursive;
+    case 0x50:
+        return QFont::Decorative;
+    default:  // don't care and swiss
+        return QFont::SansSerif;
+    }
+}
+
 QString SansSerifFamilie()
 {
     static const QString familie = [] {
@@ -190,6 +207,8 @@ struct Zeichenflaeche::SchriftDaten {
 
 Zeichenflaeche::Zeichenflaeche(QPainter& p) : maler(p)
 {
+    if (!maler.isActive())
+        return;
     vorherigeHinweise = static_cast<int>(maler.renderHints());
     // Aliased drawing keeps every pixel in exactly the chosen colour, as the pictures expect.
     maler.setRenderHint(QPainter::Antialiasing, false);
@@ -202,7 +221,7 @@ Zeichenflaeche::Zeichenflaeche(QPainter& p) : maler(p)
              format == QImage::Format_ARGB32_Premultiplied) &&
             image->devicePixelRatio() == 1.0) {
             bild = image;
-            // The painter has already detached the image; write into the same buffer it paints.
+            // Copies of an image being painted are deep, so this is the buffer the painter paints.
             pixel = image->bits();
             zeilenLaenge = image->bytesPerLine();
             bildBreite = image->width();
@@ -213,7 +232,8 @@ Zeichenflaeche::Zeichenflaeche(QPainter& p) : maler(p)
 
 Zeichenflaeche::~Zeichenflaeche()
 {
-    maler.setRenderHints(QPainter::RenderHints(vorherigeHinweise));
+    if (maler.isActive())
+        maler.setRenderHints(QPainter::RenderHints(vorherigeHinweise));
 }
 
 bool Zeichenflaeche::Direkt() const
@@ -447,11 +467,12 @@ const Zeichenflaeche::SchriftDaten& Zeichenflaeche::Schrift() const
         return *gefunden;
 
     QFont font;
-    const QString familie = schrift.lfFaceName.empty() ? SansSerifFamilie() : QString::fromStdString(schrift.lfFaceName);
-    if (!familie.isEmpty())
-        font.setFamily(familie);
-    if ((schrift.lfPitchAndFamily & 0xF0) == 0x20 || schrift.lfFaceName.empty())
-        font.setStyleHint(QFont::SansSerif);
+    const QFont::StyleHint hinweis = Stilhinweis(schrift.lfPitchAndFamily);
+    font.setStyleHint(hinweis);
+    if (!schrift.lfFaceName.empty())
+        font.setFamily(QString::fromStdString(schrift.lfFaceName));
+    else if (hinweis == QFont::SansSerif && !SansSerifFamilie().isEmpty())
+        font.setFamily(SansSerifFamilie());
     // Glyph pixels stay exactly in the text colour.
     font.setStyleStrategy(QFont::NoAntialias);
     const int64_t hoehe = schrift.lfHeight;
