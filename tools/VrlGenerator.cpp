@@ -258,7 +258,7 @@ std::string WegpunktText(const Punkt& p, const Szenario& s)
         t += Hex(i < p.name.size() ? static_cast<unsigned char>(p.name[i]) : 0u, 2);
     t += "0000" + ZweiStellen(p.art) + "00";
     const int32_t breite = s.breite0 + static_cast<int32_t>(int64_t{p.nordMeter} * 54 / 10);
-    const int32_t laenge = s.laenge0 + static_cast<int32_t>(int64_t{p.ostMeter} * 54000 / s.kosinusBreite / 10);
+    const int32_t laenge = s.laenge0 + static_cast<int32_t>(int64_t{p.ostMeter} * 54000 / s.kosinusBreite);
     for (const int32_t k : {breite, laenge}) {
         const std::string feld = Hex(Feld(k), 6);
         t += feld.substr(4, 2) + feld.substr(2, 2) + feld.substr(0, 2);  // low byte first
@@ -318,7 +318,7 @@ private:
         int luftMmS = 0;
         int vario = 0;
         int kern = 0;
-        const bool endanflug = flugRest <= 90 + (hoehe - s.landeHoehe) * 10 / 15;
+        const bool endanflug = flugRest <= 90 + (hoehe - s.landeHoehe) / 2;  // about 2 m/s down
         if (endanflug) {
             // Down to the landing field, spread over what is left of the flight.
             const int64_t ueber = hoeheMm - int64_t{s.landeHoehe} * 1000;
