@@ -1,0 +1,131 @@
+// sarnix-cli info, run as its own process on a sample and on broken input.
+
+#include "TestHilfen.h"
+
+#include "doc/CSarnixDoc.h"
+#include "doc/FarbIndex.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Lauf {
+    int code = -1;
+    QByteArray aus;
+    QByteArray fehler;
+};
+
+QString Programm()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../app/sarnix-cli");
+}
+
+Lauf Starte(const QStringList& argumente)
+{
+    QProcess p;
+    p.start(Programm(), QStringList{QStringLiteral("info")} + argumente);
+    p.waitForFinished(60000);
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+class CliInfo : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!QFileInfo(Programm()).isExecutable())
+            GTEST_SKIP() << "sarnix-cli is not built";
+    }
+};
+
+}  // namespace
+
+TEST_F(CliInfo, BeispielflugAlsJson)
+{
+    const std::string pfad = test::Sample("lokalflug-1h.vrl");
+    const Lauf lauf = Starte({QString::fromStdString(pfad), QStringLiteral("--fixes"), QStringLiteral("--profile")});
+    ASSERT_EQ(lauf.code, 0) << lauf.fehler.constData();
+    const QJsonObject json = QJsonDocument::fromJson(lauf.aus).object();
+
+    CSarnixDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(pfad));
+    EXPECT_EQ(json[QStringLiteral("geladen")].toInt(), 1);
+    EXPECT_EQ(json[QStringLiteral("dateiname")].toString().toStdString(), pfad);
+    EXPECT_EQ(json[QStringLiteral("startplatz")].toString(), QStringLiteral("Sonnalm    "));
+    EXPECT_EQ(json[QStringLiteral("flugdatum")].toString(), QStringLiteral("14-07-26"));
+    EXPECT_EQ(json[QStringLiteral("flugdauer")].toString().toStdString(), doc.flugdauer);
+    EXPECT_EQ(json[QStringLiteral("anzahlFixes")].toInt(), 3600);
+    EXPECT_EQ(json[QStringLiteral("ausdehnung")][QStringLiteral("hoeheMax")].toInt(), doc.ausdehnung.hoeheMax);
+    EXPECT_EQ(json[QStringLiteral("ausdehnung")][QStringLiteral("laengeMin")].toInt(), doc.ausdehnung.laengeMin);
+    // Single-precision values read back to the very same float.
+    EXPECT_EQ(static_cast<float>(json[QStringLiteral("meterProBreite")].toDouble()), 0.18518518f);
+    EXPECT_EQ(static_cast<float>(json[QStringLiteral("meterProLaenge")].toDouble()), doc.meterProLaenge);
+
+    // Latin-1 names arrive as their characters.
+    const QJsonArray punkte = json[QStringLiteral("wegpunkte")].toArray();
+    ASSERT_EQ(punkte.size(), static_cast<qsizetype>(doc.wegpunktListe.size()));
+    EXPECT_EQ(punkte[4][QStringLiteral("name")].toString(), QStringLiteral("Seebrücke"));
+    EXPECT_EQ(punkte[6][QStringLiteral("nummer")].toInt(), 1);
+    EXPECT_EQ(punkte[6][QStringLiteral("art")].toInt(), 6);
+
+    const QJsonArray fixe = json[QStringLiteral("fixes")].toArray();
+    ASSERT_EQ(fixe.size(), 3600);
+    for (const qsizetype i : {qsizetype{0}, qsizetype{1000}, qsizetype{3599}}) {
+        const CDaten& f = doc.datenListe[static_cast<size_t>(i)];
+        const QJsonObject j = fixe[i].toObject();
+        EXPECT_EQ(j[QStringLiteral("zeit")].toInt(), f.zeit);
+        EXPECT_EQ(j[QStringLiteral("breite")].toInt(), f.breite);
+        EXPECT_EQ(j[QStringLiteral("hoehe")].toInt(), f.hoehe);
+        EXPECT_EQ(j[QStringLiteral("vario")].toInt(), f.vario);
+        const QJsonArray farben = j[QStringLiteral("farbIndex")].toArray();
+        ASSERT_EQ(farben.size(), 5);
+        for (int8_t k = 0; k < 5; ++k)
+            EXPECT_EQ(farben[k].toInt(), FarbIndex(k, f, doc));
+    }
+
+    const QJsonArray profil = json[QStringLiteral("temperaturProfil")].toArray();
+    ASSERT_EQ(profil.size(), 1210);
+    for (int k = 0; k < 1210; ++k) {
+        ASSERT_EQ(static_cast<float>(profil[k][0].toDouble()), doc.temperaturProfil[k].steigung) << k;
+        ASSERT_EQ(static_cast<float>(profil[k][1].toDouble()), doc.temperaturProfil[k].basis) << k;
+    }
+}
+
+TEST_F(CliInfo, OhneSchalterKeineFixeUndKeinProfil)
+{
+    const Lauf lauf = Starte({QString::fromStdString(test::Sample("suedwest-3h.vrl"))});
+    ASSERT_EQ(lauf.code, 0);
+    const QJsonObject json = QJsonDocument::fromJson(lauf.aus).object();
+    EXPECT_FALSE(json.contains(QStringLiteral("fixes")));
+    EXPECT_FALSE(json.contains(QStringLiteral("temperaturProfil")));
+    EXPECT_EQ(json[QStringLiteral("anzahlFixes")].toInt(), 10800);
+    EXPECT_EQ(json[QStringLiteral("wegpunkte")][2][QStringLiteral("name")].toString(), QStringLiteral("Cañada"));
+}
+
+TEST_F(CliInfo, DateiOhneMagieIstErfolg)
+{
+    const Lauf lauf = Starte({QString::fromStdString(test::TempDatei("kein Flug\n"))});
+    ASSERT_EQ(lauf.code, 0);
+    const QJsonObject json = QJsonDocument::fromJson(lauf.aus).object();
+    EXPECT_EQ(json[QStringLiteral("geladen")].toInt(), 0);
+    EXPECT_EQ(json[QStringLiteral("flugdauer")].toString(), QStringLiteral(" "));
+    EXPECT_EQ(json[QStringLiteral("anzahlFixes")].toInt(), 0);
+    EXPECT_EQ(json[QStringLiteral("ausdehnung")][QStringLiteral("hoeheMin")].toInt(), 100000);
+}
+
+TEST_F(CliInfo, FehlerUndFalscherAufruf)
+{
+    const Lauf fehlt = Starte({QStringLiteral("/gibt/es/nicht.vrl")});
+    EXPECT_EQ(fehlt.code, 1);
+    EXPECT_TRUE(fehlt.aus.isEmpty());
+    EXPECT_TRUE(fehlt.fehler.contains("/gibt/es/nicht.vrl wurde nicht gefunden."));
+
+    EXPECT_EQ(Starte({}).code, 2);
+    EXPECT_EQ(Starte({QStringLiteral("a.vrl"), QStringLiteral("b.vrl")}).code, 2);
+    EXPECT_EQ(Starte({QStringLiteral("a.vrl"), QStringLiteral("--unbekannt")}).code, 2);
+}
