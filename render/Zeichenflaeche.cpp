@@ -241,6 +241,12 @@ bool Zeichenflaeche::Direkt() const
     return pixel && maler.transform().isIdentity() && !maler.viewTransformEnabled() && !maler.hasClipping();
 }
 
+int Zeichenflaeche::StiftBreite() const
+{
+    // Width 0 draws one pixel, as in GDI; the upper bound keeps a bogus width from stalling.
+    return std::clamp(stift.breite, 1, 255);
+}
+
 void Zeichenflaeche::Setzen(int x, int y, COLORREF farbe)
 {
     if (static_cast<unsigned>(x) < static_cast<unsigned>(bildBreite) &&
@@ -275,7 +281,7 @@ void Zeichenflaeche::LineTo(int x, int y)
     position = bis;
     if (von == bis)
         return;
-    const int breite = std::max(stift.breite, 1);
+    const int breite = StiftBreite();
     if (!Direkt()) {
         MalerZustand zustand(maler);
         QPen pen(AlsFarbe(stift.farbe), breite, Qt::SolidLine, breite > 1 ? Qt::RoundCap : Qt::FlatCap,
@@ -303,7 +309,7 @@ void Zeichenflaeche::LineTo(int x, int y)
 
 void Zeichenflaeche::BreiteLinie(Punkt von, Punkt bis)
 {
-    const int breite = std::max(stift.breite, 1);
+    const int breite = StiftBreite();
     const int vor = (breite - 1) / 2;  // pixels before the centre line
     const int nach = breite / 2;       // and after it
     const Bereich g{-breite, -breite, int64_t{bildBreite} + breite, int64_t{bildHoehe} + breite};
@@ -372,7 +378,7 @@ void Zeichenflaeche::Figur(int left, int top, int right, int bottom, bool ellips
     const int64_t b = std::max(top, bottom);
     if (l >= r || t >= b)
         return;
-    const int breite = std::max(stift.breite, 1);
+    const int breite = StiftBreite();
     const auto zeileVon = [&](int64_t y) -> Spanne {
         if (y < t || y >= b)
             return {};

@@ -138,6 +138,7 @@ private:
     const SchriftDaten& Schrift() const;
     // True when pixels may go straight into the image: no transform, no clipping.
     bool Direkt() const;
+    int StiftBreite() const;
     void Invertieren(int x, int y);
     void Setzen(int x, int y, COLORREF farbe);
     void Figur(int left, int top, int right, int bottom, bool ellipse);

@@ -177,6 +177,23 @@ TEST(ZeichenflaecheLinie, BreiteDreiDecktDreiZeilen)
     }
 }
 
+TEST(ZeichenflaecheLinie, BreiteNullWieEinsUnsinnigeBreiteEndet)
+{
+    const QImage null = Zeichne(20, 20, [](Zeichenflaeche& f) {
+        Zeichenflaeche::StiftWahl stift(f, {0, RGB(0, 0, 0)});
+        f.MoveToEx(2, 5);
+        f.LineTo(12, 5);
+    });
+    EXPECT_EQ(test::NichtWeiss(null), 10);
+    const QImage riesig = Zeichne(20, 20, [](Zeichenflaeche& f) {
+        Zeichenflaeche::StiftWahl stift(f, {2000000000, RGB(0, 0, 0)});
+        f.MoveToEx(2, 5);
+        f.LineTo(12, 5);
+        f.Ellipse(0, 0, 20, 20);
+    });
+    EXPECT_EQ(test::NichtWeiss(riesig), 400);
+}
+
 TEST(ZeichenflaecheLinie, BreiteDreiSteilDecktDreiSpalten)
 {
     const QImage bild = Zeichne(30, 30, [](Zeichenflaeche& f) {
