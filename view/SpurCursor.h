@@ -5,10 +5,13 @@
 // Its state lives in the document (cursorPos, cursorAlt, cursorTaste ...). The window gives it
 // timers and, for every operation that draws, a surface on its canvas.
 
+#include "doc/CSarnixDoc.h"
 #include "render/Zeichenflaeche.h"
 
-class CSarnixDoc;
+#include <QStringList>
+
 struct CAnsicht;
+struct CDaten;
 
 // Window timers the cursor asks for (ids 1, 2, 3; periods in milliseconds).
 class CursorUhr {
@@ -20,6 +23,14 @@ public:
 
 inline constexpr int VK_LEFT = 0x25;
 inline constexpr int VK_RIGHT = 0x27;
+
+// The eight lines of the readout for one fix: time, longitude, latitude, altitude, climb rate,
+// temperature, speed over ground and true airspeed.
+QStringList AnzeigeZeilen(const CDaten& fix);
+
+// The readout panel: the lower third of the legend strip with one pane, a box in the middle of
+// the top strip with two. Empty (left == right) for any other pane count.
+Rechteck AnzeigeRechteck(const CAnsicht& ansicht);
 
 class CSpurCursor {
 public:
@@ -36,6 +47,10 @@ public:
     void ZeichneAnzeige(Zeichenflaeche& f);
 
 private:
+    // A list position that names a fix, else keinePosition: positions left over from an
+    // earlier flight must never be used.
+    ListenPos Geprueft(ListenPos p) const;
+
     CSarnixDoc& doc;
     CAnsicht& ansicht;
     CursorUhr& uhr;

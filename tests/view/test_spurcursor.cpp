@@ -1,0 +1,610 @@
+#include "view/SpurCursor.h"
+
+#include "doc/CSarnixDoc.h"
+#include "render/Ansicht.h"
+
+#include "TestHilfen.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int32_t L0 = 500000000;  // 0° east
+constexpr int32_t B0 = 500000000;  // 0° north
+constexpr QRgb Grau = 0xFFD2D2D2u;
+constexpr QRgb Rot = 0xFFFF0000u;
+
+// Records what the cursor asks of the window's timers.
+class MerkUhr final : public CursorUhr {
+public:
+    void Starte(int id, int periodeMs) override
+    {
+        ereignisse.push_back("Starte " + std::to_string(id) + " " + std::to_string(periodeMs));
+    }
+    void Stoppe(int id) override { ereignisse.push_back("Stoppe " + std::to_string(id)); }
+    std::vector<std::string> Abholen() { return std::exchange(ereignisse, {}); }
+    std::vector<std::string> ereignisse;
+};
+
+// A picture where neighbouring pixels differ, so a pixel inverted twice or not at all shows.
+QImage Muster(int w, int h)
+{
+    QImage bild(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            bild.setPixel(x, y, qRgb((x * 37) & 0xFF, (y * 59) & 0xFF, ((x + y) * 13) & 0xFF));
+    return bild;
+}
+
+QRgb Invertiert(QRgb c)
+{
+    return c ^ 0x00FFFFFFu;
+}
+
+CDaten Fix(int32_t dl, int32_t db, int32_t hatPosition = 1)
+{
+    CDaten d;
+    d.laenge = L0 + dl;
+    d.breite = B0 + db;
+    d.hoehe = 500;
+    d.hatPosition = hatPosition;
+    return d;
+}
+
+// One plan view 180 x 180 pixels at (60, 60) in a 400 x 300 client area, over a window of
+// 180 x 180 units, one metre each: one unit is one pixel, fix (dl, db) lies at (60 + dl, 240 - db).
+class SpurCursorTest : public ::testing::Test {
+protected:
+    SpurCursorTest()
+    {
+        doc.geladen = 1;
+        doc.meterProBreite = 1.0f;
+        doc.meterProLaenge = 1.0f;
+        Fenster w;
+        w.hoeheMax = 1000;
+        w.hoeheMin = 0;
+        w.laengeMin = L0;
+        w.laengeMax = L0 + 180;
+        w.breiteMin = B0;
+        w.breiteMax = B0 + 180;
+        doc.ausdehnung = w;  // no hit farther than 1800 m
+        ansicht.zoomFenster = w;
+        ansicht.anzeigeFenster = w;
+        ansicht.client = {0, 0, 400, 300};
+        ansicht.ansicht.grafik[0].ecke = {60, 60, 240, 240};
+    }
+
+    Zeichenflaeche& F()
+    {
+        if (!flaeche) {
+            maler = std::make_unique<QPainter>(&bild);
+            flaeche = std::make_unique<Zeichenflaeche>(*maler);
+        }
+        return *flaeche;
+    }
+    QImage Bild() const { return bild.copy(); }
+    void NeuesBild(QImage neu)
+    {
+        flaeche.reset();
+        maler.reset();
+        bild = std::move(neu);
+    }
+
+    void Geteilt()  // the split layout of an 800 x 600 client area
+    {
+        NeuesBild(Muster(800, 600));
+        ansicht.client = {0, 0, 800, 600};
+        ansicht.grafikanzahl = 2;
+        ansicht.ansicht.grafik[0].ecke = {60, 220, 397, 540};
+        ansicht.ansicht.grafik[1].ecke = {457, 220, 795, 540};
+    }
+
+    void VieleFixe(int anzahl)
+    {
+        for (int i = 0; i < anzahl; ++i)
+            doc.datenListe.push_back(Fix(10 + i % 160, 90));
+    }
+
+    // Arrow key pressed and, after the given timer ticks, released.
+    void Taste(int taste, const std::vector<int>& ticks = {})
+    {
+        cursor.TasteRunter(taste, F());
+        for (const int id : ticks)
+            cursor.Timer(id, F());
+        cursor.TasteHoch(taste, F());
+    }
+
+    CSarnixDoc doc;
+    CAnsicht ansicht;
+    MerkUhr uhr;
+    QImage bild = Muster(400, 300);
+    std::unique_ptr<QPainter> maler;
+    std::unique_ptr<Zeichenflaeche> flaeche;
+    CSpurCursor cursor{doc, ansicht, uhr};
+};
+
+}  // namespace
+
+// ---- placing by double-click ----
+
+TEST_F(SpurCursorTest, DoppelklickGenauAufEinenFixSetztDenCursorDorthin)
+{
+    doc.datenListe = {Fix(40, 50), Fix(100, 100), Fix(150, 30)};
+    cursor.Doppelklick({160, 140}, F());
+    EXPECT_EQ(doc.cursorPos, 1);
+    EXPECT_EQ(doc.cursorAlt, 1);  // the marker is on screen now
+    cursor.Doppelklick({100, 190}, F());
+    EXPECT_EQ(doc.cursorPos, 0);
+}
+
+TEST_F(SpurCursorTest, BeiGleichemAbstandGewinntDerFruehereFix)
+{
+    // 10 m west and 10 m east of the click.
+    doc.datenListe = {Fix(20, 20), Fix(90, 100), Fix(110, 100)};
+    cursor.Doppelklick({160, 140}, F());
+    EXPECT_EQ(doc.cursorPos, 1);
+    // 5 m north plus 5 m east against 10 m south: the same distance again.
+    doc.datenListe = {Fix(20, 20), Fix(100, 90), Fix(105, 105)};
+    cursor.Doppelklick({160, 140}, F());
+    EXPECT_EQ(doc.cursorPos, 1);
+}
+
+TEST_F(SpurCursorTest, NurFixeMitPositionImFensterKommenInFrage)
+{
+    doc.datenListe = {Fix(100, 100, 0), Fix(0, 100), Fix(110, 100)};
+    cursor.Doppelklick({160, 140}, F());
+    // The exact hit has no position of its own, the one at 0 lies on the window's edge.
+    EXPECT_EQ(doc.cursorPos, 2);
+}
+
+TEST_F(SpurCursorTest, KlickWeiterAlsZehnfacheNordSuedAusdehnungLaesstDenCursor)
+{
+    doc.ausdehnung.breiteMax = B0 + 2;  // limit 20 m
+    doc.datenListe = {Fix(40, 50), Fix(120, 100), Fix(150, 30)};
+    doc.cursorPos = 2;
+    cursor.Doppelklick({160, 140}, F());  // 20 m from fix 1: not closer than the limit
+    EXPECT_EQ(doc.cursorPos, 2);
+    cursor.Doppelklick({161, 140}, F());  // 19 m
+    EXPECT_EQ(doc.cursorPos, 1);
+}
+
+TEST_F(SpurCursorTest, DoppelklickImLegendenstreifenEntferntDenCursor)
+{
+    doc.datenListe = {Fix(40, 50)};
+    doc.cursorPos = 0;
+    cursor.Doppelklick({240, 150}, F());  // on the pane's edge: ignored
+    EXPECT_EQ(doc.cursorPos, 0);
+    cursor.Doppelklick({241, 150}, F());  // beyond client right - 160
+    EXPECT_EQ(doc.cursorPos, keinePosition);
+
+    Geteilt();
+    doc.cursorPos = 0;
+    cursor.Doppelklick({600, 160}, F());  // below the strip, above the panes: ignored
+    EXPECT_EQ(doc.cursorPos, 0);
+    cursor.Doppelklick({600, 159}, F());
+    EXPECT_EQ(doc.cursorPos, keinePosition);
+}
+
+TEST_F(SpurCursorTest, DoppelklickOhneFlugOderAusserhalbEinesGrundrissesSetztNichts)
+{
+    doc.datenListe = {Fix(40, 50), Fix(100, 100)};
+    doc.cursorPos = 0;
+    ansicht.ansicht.grafik[0].art = BarogrammWest;
+    // The right pane keeps its old rectangle while one pane is shown; it must not take clicks.
+    ansicht.ansicht.grafik[1].art = Grundriss;
+    ansicht.ansicht.grafik[1].ecke = {60, 60, 240, 240};
+    cursor.Doppelklick({160, 140}, F());
+    EXPECT_EQ(doc.cursorPos, 0);
+
+    ansicht.ansicht.grafik[0].art = Grundriss;
+    doc.geladen = 0;
+    cursor.Doppelklick({160, 140}, F());
+    EXPECT_EQ(doc.cursorPos, keinePosition);
+}
+
+TEST_F(SpurCursorTest, DoppelklickInGeteilterAnsichtNimmtDenRechtenGrundriss)
+{
+    Geteilt();
+    ansicht.ansicht.grafik[0].art = Temperaturverlauf;
+    // Right pane 338 x 320 pixels over 338 x 320 units.
+    ansicht.anzeigeFenster.laengeMax = L0 + 338;
+    ansicht.anzeigeFenster.breiteMax = B0 + 320;
+    doc.datenListe = {Fix(100, 100), Fix(200, 160), Fix(300, 300)};
+    cursor.Doppelklick({657, 380}, F());
+    EXPECT_EQ(doc.cursorPos, 1);
+}
+
+TEST_F(SpurCursorTest, BreitesFensterAufBreiterGrafikRechnetOhneUeberlauf)
+{
+    // After zooming far out: a window of 10^9 units on a pane 3780 pixels wide.
+    NeuesBild(Muster(4000, 300));
+    ansicht.client = {0, 0, 4000, 300};
+    ansicht.ansicht.grafik[0].ecke = {60, 60, 3840, 240};
+    ansicht.anzeigeFenster.laengeMin = 0;
+    ansicht.anzeigeFenster.laengeMax = 1000000000;
+    doc.ausdehnung.breiteMax = B0 + 100000;
+    doc.datenListe = {Fix(-400000000, 90), Fix(0, 90)};
+    cursor.Doppelklick({1950, 150}, F());  // the middle of the pane: 5 * 10^8
+    EXPECT_EQ(doc.cursorPos, 1);
+}
+
+// ---- stepping ----
+
+TEST_F(SpurCursorTest, EinzelschritteVorUndZurueck)
+{
+    VieleFixe(5);
+    doc.cursorPos = 2;
+    Taste(VK_RIGHT);
+    EXPECT_EQ(doc.cursorPos, 3);
+    Taste(VK_LEFT);
+    Taste(VK_LEFT);
+    EXPECT_EQ(doc.cursorPos, 1);
+    EXPECT_EQ(doc.cursorLaeuft, 0);
+}
+
+TEST_F(SpurCursorTest, UeberEinEndeHinausVerschwindetDerCursor)
+{
+    VieleFixe(3);
+    doc.cursorPos = 2;
+    Taste(VK_RIGHT);
+    EXPECT_EQ(doc.cursorPos, keinePosition);
+    doc.cursorPos = 0;
+    Taste(VK_LEFT);
+    EXPECT_EQ(doc.cursorPos, keinePosition);
+    // Without a cursor the arrows start nothing.
+    uhr.Abholen();
+    Taste(VK_RIGHT);
+    EXPECT_EQ(doc.cursorPos, keinePosition);
+    EXPECT_TRUE(uhr.Abholen().empty());
+}
+
+TEST_F(SpurCursorTest, VerborgeneFixeWerdenUebersprungen)
+{
+    // Fixes 0 and 1 outside the window (after a zoom), 2 and 3 inside.
+    doc.datenListe = {Fix(200, 90), Fix(-5, 90), Fix(50, 90), Fix(60, 90), Fix(70, 90)};
+    doc.cursorPos = 0;
+    Taste(VK_RIGHT);
+    EXPECT_EQ(doc.cursorPos, 3);  // the fix after the first visible one
+    // Backwards from a hidden fix (on the window's edge) past the visible fix 1.
+    doc.datenListe[1] = Fix(50, 90);
+    doc.datenListe[2] = Fix(50, 180);
+    doc.cursorPos = 2;
+    Taste(VK_LEFT);
+    EXPECT_EQ(doc.cursorPos, 0);
+}
+
+TEST_F(SpurCursorTest, WiederholschrittUeberspringtZehnSichtbareFixe)
+{
+    VieleFixe(30);
+    doc.cursorPos = 3;
+    doc.cursorSchritt = 9;
+    cursor.CursorBewegen(VK_RIGHT, F());
+    EXPECT_EQ(doc.cursorPos, 13);
+    cursor.CursorBewegen(VK_LEFT, F());
+    EXPECT_EQ(doc.cursorPos, 3);
+    cursor.CursorBewegen(VK_LEFT, F());  // only 3 fixes before it
+    EXPECT_EQ(doc.cursorPos, keinePosition);
+}
+
+TEST_F(SpurCursorTest, ZeitgeberFolgeBeimHaltenEinerPfeiltaste)
+{
+    VieleFixe(200);
+    doc.cursorPos = 0;
+
+    cursor.TasteRunter(VK_RIGHT, F());
+    EXPECT_EQ(uhr.Abholen(), (std::vector<std::string>{"Starte 1 200"}));
+    EXPECT_EQ(doc.cursorTimer1, 1);
+    EXPECT_EQ(doc.cursorLaeuft, 1);
+    EXPECT_EQ(doc.cursorTaste, VK_RIGHT);
+
+    cursor.Timer(1, F());  // the delay before the repeat: no step
+    EXPECT_EQ(uhr.Abholen(), (std::vector<std::string>{"Starte 2 200", "Stoppe 1"}));
+    EXPECT_EQ(doc.cursorTimer1, 0);
+    EXPECT_EQ(doc.cursorTimer2, 2);
+    EXPECT_EQ(doc.cursorPos, 0);
+
+    for (int i = 1; i < 15; ++i)
+        cursor.Timer(2, F());
+    EXPECT_EQ(doc.cursorPos, 140);
+    EXPECT_EQ(doc.cursorZaehler, 14);
+    EXPECT_TRUE(uhr.Abholen().empty());
+
+    cursor.Timer(2, F());  // the fifteenth slow step switches to the fast timer
+    EXPECT_EQ(doc.cursorPos, 150);
+    EXPECT_EQ(uhr.Abholen(), (std::vector<std::string>{"Stoppe 2", "Starte 3 1"}));
+    EXPECT_EQ(doc.cursorTimer2, 0);
+    EXPECT_EQ(doc.cursorTimer3, 3);
+
+    cursor.Timer(3, F());
+    EXPECT_EQ(doc.cursorPos, 160);
+    EXPECT_EQ(doc.cursorZaehler, 0);
+    EXPECT_TRUE(uhr.Abholen().empty());
+
+    cursor.TasteHoch(VK_RIGHT, F());  // all stopped, one last single step
+    const std::vector<std::string> gestoppt = uhr.Abholen();
+    EXPECT_NE(std::find(gestoppt.begin(), gestoppt.end(), "Stoppe 3"), gestoppt.end());
+    for (const std::string& e : gestoppt)
+        EXPECT_EQ(e.rfind("Stoppe", 0), 0u) << e;
+    EXPECT_EQ(doc.cursorPos, 161);
+    EXPECT_EQ(doc.cursorTimer1 + doc.cursorTimer2 + doc.cursorTimer3, 0);
+    EXPECT_EQ(doc.cursorLaeuft, 0);
+    EXPECT_EQ(doc.cursorSchritt, 0);
+}
+
+TEST_F(SpurCursorTest, AndereTasteWaehrendDerPfeilGehaltenWirdHaeltDenCursorAn)
+{
+    VieleFixe(100);
+    doc.cursorPos = 0;
+    cursor.TasteRunter(VK_RIGHT, F());
+    cursor.Timer(1, F());
+    cursor.Timer(2, F());
+    EXPECT_EQ(doc.cursorPos, 10);
+
+    cursor.TasteRunter(0x41, F());  // 'A'
+    EXPECT_EQ(doc.cursorTaste, 0);
+    cursor.Timer(2, F());
+    cursor.Timer(2, F());
+    EXPECT_EQ(doc.cursorPos, 10);
+
+    cursor.TasteHoch(0x41, F());  // stops the repeat; its single step goes nowhere
+    EXPECT_EQ(doc.cursorPos, 10);
+    EXPECT_EQ(doc.cursorLaeuft, 0);
+    uhr.Abholen();
+    cursor.TasteHoch(VK_RIGHT, F());
+    EXPECT_EQ(doc.cursorPos, 10);
+    EXPECT_TRUE(uhr.Abholen().empty());
+}
+
+TEST_F(SpurCursorTest, ZeitgeberNachNeuemFlugHaeltSichSelbstAn)
+{
+    VieleFixe(100);
+    doc.cursorPos = 0;
+    cursor.TasteRunter(VK_RIGHT, F());
+    cursor.Timer(1, F());
+    doc.Leeren();  // a flight opened while the key is held
+    VieleFixe(100);
+    uhr.Abholen();
+    cursor.Timer(2, F());
+    EXPECT_EQ(uhr.Abholen(), (std::vector<std::string>{"Stoppe 2"}));
+    EXPECT_EQ(doc.cursorPos, keinePosition);
+    EXPECT_EQ(doc.cursorTimer2, 0);
+}
+
+// ---- markers ----
+
+TEST_F(SpurCursorTest, MarkerInvertiertEinenKreisUmDenFix)
+{
+    const QImage vorher = Bild();
+    doc.datenListe = {Fix(40, 50), Fix(100, 100)};
+    doc.cursorPos = 0;
+    cursor.ZeichneCursor(0, F());
+    const QImage nachher = Bild();
+    // Fix at pixel (100, 190); the marker covers 96..103 in its middle row and column.
+    for (const QPoint p : {QPoint(100, 190), QPoint(96, 190), QPoint(103, 190), QPoint(100, 186),
+                           QPoint(100, 193)})
+        EXPECT_EQ(nachher.pixel(p), Invertiert(vorher.pixel(p))) << p.x() << "," << p.y();
+    for (const QPoint p : {QPoint(95, 190), QPoint(104, 190), QPoint(100, 185), QPoint(100, 194), QPoint(96, 186)})
+        EXPECT_EQ(nachher.pixel(p), vorher.pixel(p)) << p.x() << "," << p.y();
+    // Nothing else in the pane changed.
+    for (int y = 60; y < 240; ++y)
+        for (int x = 60; x < 240; ++x)
+            if (x < 96 || x > 103 || y < 186 || y > 193) {
+                ASSERT_EQ(nachher.pixel(x, y), vorher.pixel(x, y)) << x << "," << y;
+            }
+}
+
+TEST_F(SpurCursorTest, ZweimalGezeichnetBleibtDasBildUndEntferntIstEsWiederhergestellt)
+{
+    doc.datenListe = {Fix(40, 50), Fix(100, 100)};
+    cursor.ZeichneAnzeige(F());  // the empty readout: the picture without any marker
+    const QImage ohneMarker = Bild();
+
+    doc.cursorPos = 1;
+    cursor.ZeichneCursor(0, F());
+    const QImage einmal = Bild();
+    EXPECT_NE(einmal, ohneMarker);
+    cursor.ZeichneCursor(0, F());  // removes the marker at cursorAlt and draws it again there
+    EXPECT_EQ(Bild(), einmal);
+
+    Taste(VK_LEFT);  // moved: one marker only, at the new place
+    EXPECT_EQ(doc.cursorPos, 0);
+    EXPECT_EQ(Bild().pixel(160, 140), ohneMarker.pixel(160, 140));
+    EXPECT_EQ(Bild().pixel(100, 190), Invertiert(ohneMarker.pixel(100, 190)));
+
+    cursor.Doppelklick({241, 150}, F());  // removed
+    EXPECT_EQ(Bild(), ohneMarker);
+}
+
+TEST_F(SpurCursorTest, NachVollemNeuzeichnenWirdDerAlteMarkerNichtEntfernt)
+{
+    const QImage vorher = Bild();
+    doc.datenListe = {Fix(40, 50), Fix(100, 100)};
+    doc.cursorAlt = 0;  // was on screen before the repaint, which wiped it
+    doc.cursorPos = 1;
+    cursor.ZeichneCursor(5, F());
+    EXPECT_EQ(Bild().pixel(100, 190), vorher.pixel(100, 190));
+    EXPECT_EQ(Bild().pixel(160, 140), Invertiert(vorher.pixel(160, 140)));
+    EXPECT_EQ(doc.cursorAlt, 1);
+}
+
+TEST_F(SpurCursorTest, KeinMarkerImTemperaturverlauf)
+{
+    Geteilt();
+    ansicht.ansicht.grafik[1].art = Temperaturverlauf;
+    // Left pane 337 x 320 pixels over 337 x 320 units.
+    ansicht.anzeigeFenster.laengeMax = L0 + 337;
+    ansicht.anzeigeFenster.breiteMax = B0 + 320;
+    doc.datenListe = {Fix(100, 100)};
+    doc.cursorPos = 0;
+    const QImage vorher = Bild();
+    cursor.ZeichneCursor(0, F());
+    const QImage nachher = Bild();
+    EXPECT_EQ(nachher.pixel(160, 440), Invertiert(vorher.pixel(160, 440)));
+    EXPECT_EQ(nachher.copy(457, 220, 339, 321), vorher.copy(457, 220, 339, 321));
+}
+
+TEST_F(SpurCursorTest, MarkerImBarogramm)
+{
+    ansicht.ansicht.grafik[0].art = BarogrammNord;
+    doc.datenListe = {Fix(40, 50)};  // 500 m of 1000: half way up
+    doc.cursorPos = 0;
+    const QImage vorher = Bild();
+    cursor.ZeichneCursor(0, F());
+    EXPECT_EQ(Bild().pixel(100, 150), Invertiert(vorher.pixel(100, 150)));
+    EXPECT_EQ(Bild().pixel(100, 190), vorher.pixel(100, 190));
+}
+
+TEST_F(SpurCursorTest, JedeGrafikZeigtDenMarkerInIhremEigenenFenster)
+{
+    // Two plan views 338 and 339 pixels wide (fitted with the + 1), both 321 high. The zoom window
+    // of 338 x 321 times 32 units fits the left pane as it is; the right pane's fit is 16 units
+    // wider on each side, and that is what the full draw leaves in anzeigeFenster.
+    Geteilt();
+    ansicht.zoomFenster.laengeMax = L0 + 10816;
+    ansicht.zoomFenster.breiteMax = B0 + 10272;
+    ansicht.anzeigeFenster = ansicht.zoomFenster;
+    ansicht.anzeigeFenster.laengeMin -= 16;
+    ansicht.anzeigeFenster.laengeMax += 16;
+    doc.datenListe = {Fix(320, 5000)};
+    doc.cursorPos = 0;
+    const QImage vorher = Bild();
+    cursor.ZeichneCursor(0, F());
+    const QImage nachher = Bild();
+    // Left: 60 + 320 * 337 / 10816 = 69.97, marker 65..72; with the right pane's window it would
+    // be 60 + 336 * 337 / 10848 = 70.4. Right: 457 + 336 * 338 / 10848 = 467.5, marker 463..470.
+    // Both rows: 540 - 5000 * 320 / 10272 = 384.2.
+    EXPECT_EQ(nachher.pixel(65, 384), Invertiert(vorher.pixel(65, 384)));
+    EXPECT_EQ(nachher.pixel(72, 384), Invertiert(vorher.pixel(72, 384)));
+    EXPECT_EQ(nachher.pixel(64, 384), vorher.pixel(64, 384));
+    EXPECT_EQ(nachher.pixel(73, 384), vorher.pixel(73, 384));
+    EXPECT_EQ(nachher.pixel(463, 384), Invertiert(vorher.pixel(463, 384)));
+    EXPECT_EQ(nachher.pixel(470, 384), Invertiert(vorher.pixel(470, 384)));
+    EXPECT_EQ(nachher.pixel(462, 384), vorher.pixel(462, 384));
+    EXPECT_EQ(nachher.pixel(471, 384), vorher.pixel(471, 384));
+}
+
+TEST_F(SpurCursorTest, PositionenAusserhalbDerListeGeltenAlsKeine)
+{
+    doc.datenListe = {Fix(40, 50)};
+    doc.cursorPos = 7;
+    doc.cursorAlt = 3;
+    const QImage vorher = Bild();
+    cursor.ZeichneCursor(0, F());
+    EXPECT_EQ(doc.cursorPos, keinePosition);
+    EXPECT_EQ(doc.cursorAlt, keinePosition);
+    EXPECT_EQ(Bild().copy(0, 0, 245, 300), vorher.copy(0, 0, 245, 300));
+    doc.cursorPos = 5;
+    cursor.CursorBewegen(VK_RIGHT, F());
+    EXPECT_EQ(doc.cursorPos, keinePosition);
+}
+
+// ---- readout ----
+
+TEST(AnzeigeZeilen, WerteWieSieDerNutzerLiest)
+{
+    CDaten f;
+    f.zeit = 12 * 3600 + 34 * 60 + 56;
+    f.laenge = 500000000 - 5000;                 // half an arc minute west
+    f.breite = 500000000 + 47 * 600000 + 305000;  // 47° 30.5' north
+    f.hoehe = 900;
+    f.vario = 15;
+    f.temperatur = 2732 + 168;
+    f.sog = 400;
+    f.tas = 300;
+    EXPECT_EQ(AnzeigeZeilen(f), (QStringList{"Zeit:12:34:56", "W 0°0.5000'", "N 47°30.5000'",
+                                             "Höhe: 900 Meter", "Vario: 1.5 m/s", "Temp.: 16.8 °C",
+                                             "SOG: 40 km/h", "TAS: 30 km/h"}));
+}
+
+TEST(AnzeigeZeilen, SuedenOstenSinkenUndFrost)
+{
+    CDaten f;
+    f.zeit = 7 * 3600 + 5;
+    f.laenge = 500000000 + 8 * 600000 + 123456;  // 8° 12.3456' east
+    f.breite = 500000000 - 33 * 600000 - 10000;  // 33° 1' south
+    f.hoehe = -12;
+    f.vario = -23;
+    f.temperatur = 2732 - 55;
+    f.sog = 0;
+    f.tas = 0;
+    EXPECT_EQ(AnzeigeZeilen(f), (QStringList{"Zeit:07:00:05", "E 8°12.3456'", "S 33°1.0000'",
+                                             "Höhe: -12 Meter", "Vario: -2.3 m/s", "Temp.: -5.5 °C",
+                                             "SOG: 0 km/h", "TAS: 0 km/h"}));
+}
+
+TEST_F(SpurCursorTest, AnzeigefeldGrauInBeidenAufteilungen)
+{
+    cursor.ZeichneAnzeige(F());
+    // (240 + 5, 60 + 120 + 10, 400 - 2, 300 - 2)
+    QImage b = Bild();
+    EXPECT_EQ(b.pixel(245, 190), Grau);
+    EXPECT_EQ(b.pixel(397, 297), Grau);
+    EXPECT_NE(b.pixel(244, 190), Grau);
+    EXPECT_NE(b.pixel(245, 189), Grau);
+    EXPECT_NE(b.pixel(398, 297), Grau);
+    EXPECT_NE(b.pixel(397, 298), Grau);
+
+    Geteilt();
+    cursor.ZeichneAnzeige(F());
+    b = Bild();
+    EXPECT_EQ(b.pixel(320, 2), Grau);
+    EXPECT_EQ(b.pixel(479, 157), Grau);
+    EXPECT_NE(b.pixel(319, 2), Grau);
+    EXPECT_NE(b.pixel(320, 1), Grau);
+    EXPECT_NE(b.pixel(480, 157), Grau);
+    EXPECT_NE(b.pixel(479, 158), Grau);
+}
+
+TEST_F(SpurCursorTest, AnzeigeZentriertUndOhnePositionRot)
+{
+    NeuesBild(test::LeeresBild(400, 300));
+    doc.datenListe = {Fix(40, 50, 1), Fix(40, 50, 0)};
+    const Rechteck r{245, 190, 398, 298};
+    const auto zaehle = [&](QRgb farbe) {
+        const QImage b = Bild();
+        int n = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                n += b.pixel(x, y) == farbe;
+        return n;
+    };
+    const LogFont schriftVorher = F().AktuelleSchrift();
+
+    doc.cursorPos = 0;
+    cursor.ZeichneAnzeige(F());
+    EXPECT_EQ(zaehle(Rot), 0);
+    const int schwarz = zaehle(0xFF000000u);
+    EXPECT_GT(schwarz, 200);
+    // The first line is centred: as much grey left of its ink as right of it.
+    const QImage b = Bild();
+    int links = r.right;
+    int rechts = r.left;
+    for (int y = r.top; y < r.top + 12; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            if (b.pixel(x, y) != Grau) {
+                links = std::min(links, x);
+                rechts = std::max(rechts, x);
+            }
+    ASSERT_LT(links, rechts);
+    EXPECT_NEAR(links - r.left, r.right - 1 - rechts, 3);
+
+    doc.cursorPos = 1;
+    cursor.ZeichneAnzeige(F());
+    EXPECT_GT(zaehle(Rot), 50);
+    EXPECT_GT(zaehle(0xFF000000u), 100);
+    // Text colour, background mode and font are given back.
+    EXPECT_EQ(F().GetTextColor(), RGB(0, 0, 0));
+    EXPECT_EQ(F().GetBkMode(), OPAQUE);
+    EXPECT_EQ(F().AktuelleSchrift(), schriftVorher);
+
+    doc.cursorPos = keinePosition;  // without a cursor the panel stays empty
+    cursor.ZeichneAnzeige(F());
+    EXPECT_EQ(zaehle(Grau), (r.right - r.left) * (r.bottom - r.top));
+}

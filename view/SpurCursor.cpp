@@ -1,0 +1,339 @@
+#include "view/SpurCursor.h"
+
+#include "render/Abbildung.h"
+#include "render/Ansicht.h"
+#include "render/Stil.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <iterator>
+#include <optional>
+
+namespace {
+
+constexpr int legendenBreite = 160;  // the legend strip beside (or above) the panes
+constexpr int markerRadius = 4;
+constexpr COLORREF ohnePositionRot = RGB(255, 0, 0);
+
+enum Uhr : int { langsamStart = 1, langsam = 2, schnell = 3 };
+constexpr int periodeLangsam = 200;
+constexpr int periodeSchnell = 1;
+constexpr int schritteBisSchnell = 15;
+constexpr int wiederholSchritt = 9;  // an auto-repeat step passes ten visible fixes
+
+// Selects a raster operation, background mode or text colour for one scope.
+class RasterWahl {
+public:
+    RasterWahl(Zeichenflaeche& f, int op) : flaeche(f), vorher(f.SetROP2(op)) {}
+    ~RasterWahl() { flaeche.SetROP2(vorher); }
+    RasterWahl(const RasterWahl&) = delete;
+    RasterWahl& operator=(const RasterWahl&) = delete;
+private:
+    Zeichenflaeche& flaeche;
+    int vorher;
+};
+
+class HintergrundWahl {
+public:
+    HintergrundWahl(Zeichenflaeche& f, int modus) : flaeche(f), vorher(f.SetBkMode(modus)) {}
+    ~HintergrundWahl() { flaeche.SetBkMode(vorher); }
+    HintergrundWahl(const HintergrundWahl&) = delete;
+    HintergrundWahl& operator=(const HintergrundWahl&) = delete;
+private:
+    Zeichenflaeche& flaeche;
+    int vorher;
+};
+
+class TextFarbWahl {
+public:
+    TextFarbWahl(Zeichenflaeche& f, COLORREF farbe) : flaeche(f), vorher(f.SetTextColor(farbe)) {}
+    ~TextFarbWahl() { flaeche.SetTextColor(vorher); }
+    TextFarbWahl(const TextFarbWahl&) = delete;
+    TextFarbWahl& operator=(const TextFarbWahl&) = delete;
+private:
+    Zeichenflaeche& flaeche;
+    COLORREF vorher;
+};
+
+bool Bodenansicht(int8_t art)
+{
+    return art == Grundriss || art == BarogrammWest || art == BarogrammNord;
+}
+
+// Only panes 0 and 1 exist on screen, whatever pane count the settings held.
+int GezeigteGrafiken(const CAnsicht& ansicht)
+{
+    return std::clamp<int>(ansicht.grafikanzahl, 0, 2);
+}
+
+// A distance in metres truncated toward zero; far enough from the int64 limits that two of them
+// still add up.
+int64_t Meter(float wert)
+{
+    constexpr float grenze = 4.0e18f;
+    if (std::isnan(wert))
+        return 0;
+    return static_cast<int64_t>(std::clamp(wert, -grenze, grenze));
+}
+
+// Letter, degrees and minutes of a biased coordinate, in hundredths of an arc minute as a float.
+QString Winkel(int32_t wert, char positiv, char negativ)
+{
+    float v = static_cast<float>(int64_t{wert} - 500000000) * 0.01f;
+    char buchstabe = positiv;
+    if (v < 0.0f) {
+        buchstabe = negativ;
+        v = -v;
+    }
+    const int grad = static_cast<int>(v * 0.00016666666f);
+    const double minuten = (v - static_cast<float>(6000 * grad)) * 0.01;
+    return QString::asprintf("%c %i°%0.4f'", buchstabe, grad, minuten);
+}
+
+// The window a pane was drawn with. A full draw leaves the fit of the last plan view or barogram
+// in anzeigeFenster; an earlier ground pane of another aspect is fitted again on a copy, so its
+// marker lands on its own track.
+CAnsicht FensterDerGrafik(const CAnsicht& ansicht, const CSarnixDoc& doc, int pane)
+{
+    int letzte = -1;
+    for (int i = 0; i < GezeigteGrafiken(ansicht); ++i)
+        if (Bodenansicht(ansicht.ansicht.grafik[static_cast<size_t>(i)].art))
+            letzte = i;
+    CAnsicht kopie = ansicht;
+    if (pane != letzte)
+        FensterAnpassen(kopie, doc, pane);
+    return kopie;
+}
+
+}  // namespace
+
+QStringList AnzeigeZeilen(const CDaten& fix)
+{
+    return {
+        QString::asprintf("Zeit:%.2i:%.2i:%.2i", fix.zeit / 3600, fix.zeit % 3600 / 60, fix.zeit % 60),
+        Winkel(fix.laenge, 'E', 'W'),
+        Winkel(fix.breite, 'N', 'S'),
+        QString::asprintf("Höhe: %i Meter", int{fix.hoehe}),
+        QString::asprintf("Vario: %0.1f m/s", fix.vario * 0.1),
+        QString::asprintf("Temp.: %0.1f °C", (int64_t{fix.temperatur} - 2732) * 0.1),
+        QString::asprintf("SOG: %0.0f km/h", fix.sog * 0.1),
+        QString::asprintf("TAS: %0.0f km/h", fix.tas * 0.1),
+    };
+}
+
+Rechteck AnzeigeRechteck(const CAnsicht& ansicht)
+{
+    const Rechteck& client = ansicht.client;
+    if (ansicht.grafikanzahl == 1) {
+        const Rechteck& e = ansicht.ansicht.grafik[0].ecke;
+        const int drittel = static_cast<int>(static_cast<float>((e.bottom - e.top) * 2) * 0.33333334f);
+        return {e.right + 5, e.top + drittel + 10, client.right - 2, client.bottom - 2};
+    }
+    if (ansicht.grafikanzahl == 2)
+        return {client.right / 2 - 80, 2, client.right / 2 + 80, 158};
+    return {};
+}
+
+CSpurCursor::CSpurCursor(CSarnixDoc& d, CAnsicht& a, CursorUhr& u) : doc(d), ansicht(a), uhr(u) {}
+
+ListenPos CSpurCursor::Geprueft(ListenPos p) const
+{
+    return p >= 0 && p < std::ssize(doc.datenListe) ? p : keinePosition;
+}
+
+void CSpurCursor::Doppelklick(Punkt p, Zeichenflaeche& f)
+{
+    const Rechteck& client = ansicht.client;
+    if ((ansicht.grafikanzahl == 1 && p.x > client.right - legendenBreite) ||
+        (ansicht.grafikanzahl == 2 && p.y < client.top + legendenBreite)) {
+        doc.cursorPos = keinePosition;
+        ZeichneCursor(0, f);
+        return;
+    }
+
+    // Only shown panes count: the right pane keeps a stale rectangle while one pane is shown.
+    int pane = -1;
+    for (int i = 0; i < GezeigteGrafiken(ansicht) && pane < 0; ++i) {
+        const Grafik& g = ansicht.ansicht.grafik[static_cast<size_t>(i)];
+        const Rechteck& e = g.ecke;
+        if (g.art == Grundriss && e.left < p.x && p.x < e.right && e.top < p.y && p.y < e.bottom)
+            pane = i;
+    }
+    if (pane < 0)
+        return;
+    if (!doc.geladen) {
+        doc.cursorPos = keinePosition;
+        return;
+    }
+
+    // The point lies strictly inside, so the pane is at least two pixels wide and high. 64-bit
+    // products: a wide window on a wide pane overflows 32 bits; otherwise the results agree.
+    const Rechteck& e = ansicht.ansicht.grafik[static_cast<size_t>(pane)].ecke;
+    const Fenster& w = ansicht.anzeigeFenster;
+    const int64_t lK = (int64_t{w.laengeMax} - w.laengeMin) * (int64_t{p.x} - e.left)
+                           / (int64_t{e.right} - e.left)
+                       + w.laengeMin;
+    const int64_t bK = (int64_t{w.breiteMin} - w.breiteMax) * (int64_t{p.y} - e.top)
+                           / (int64_t{e.bottom} - e.top)
+                       + w.breiteMax;
+
+    // Farther than ten times the flight's north-south extent counts as no hit.
+    const Fenster& aus = doc.ausdehnung;
+    int64_t beste = Meter(static_cast<float>(int64_t{aus.breiteMax} - aus.breiteMin) * doc.meterProBreite * 10.0f);
+    for (ListenPos i = 0; i < std::ssize(doc.datenListe); ++i) {
+        const CDaten& fix = doc.datenListe[static_cast<size_t>(i)];
+        if (!fix.hatPosition || !ImFenster(w, fix.laenge, fix.breite))
+            continue;
+        const int64_t d = std::llabs(Meter(static_cast<float>(fix.breite - bK) * doc.meterProBreite))
+                          + std::llabs(Meter(static_cast<float>(fix.laenge - lK) * doc.meterProLaenge));
+        if (d < beste) {  // strictly: on a tie the earlier fix stays
+            beste = d;
+            doc.cursorPos = i;
+        }
+    }
+    ZeichneCursor(pane, f);
+}
+
+void CSpurCursor::CursorBewegen(int taste, Zeichenflaeche& f)
+{
+    const int richtung = taste == VK_RIGHT ? 1 : taste == VK_LEFT ? -1 : 0;
+    ListenPos p = Geprueft(doc.cursorPos);
+    // Without a direction (another key came between) the cursor stays where it is.
+    if (richtung != 0) {
+        const ListenPos ende = std::ssize(doc.datenListe);
+        for (int32_t n = 0; n <= doc.cursorSchritt && p != keinePosition;) {
+            const CDaten& fix = doc.datenListe[static_cast<size_t>(p)];
+            p += richtung;
+            if (p < 0 || p >= ende)
+                p = keinePosition;
+            // Fixes outside the shown window are passed without counting.
+            if (ImFenster(ansicht.anzeigeFenster, fix.laenge, fix.breite))
+                ++n;
+        }
+    }
+    doc.cursorPos = p;
+    ZeichneCursor(0, f);
+}
+
+void CSpurCursor::TasteRunter(int taste, Zeichenflaeche&)
+{
+    if (Geprueft(doc.cursorPos) != keinePosition && (taste == VK_LEFT || taste == VK_RIGHT)) {
+        doc.cursorLaeuft = 1;
+        doc.cursorTaste = taste;
+        uhr.Starte(langsamStart, periodeLangsam);
+        doc.cursorTimer1 = langsamStart;
+        doc.cursorSchritt = 0;
+    } else {
+        doc.cursorTaste = 0;
+    }
+}
+
+void CSpurCursor::TasteHoch(int, Zeichenflaeche& f)
+{
+    if (doc.cursorLaeuft) {
+        // Stopping a timer that does not run is harmless; this way none is left behind.
+        uhr.Stoppe(langsamStart);
+        uhr.Stoppe(langsam);
+        uhr.Stoppe(schnell);
+        doc.cursorTimer1 = 0;
+        doc.cursorTimer2 = 0;
+        doc.cursorTimer3 = 0;
+        doc.cursorSchritt = 0;
+        CursorBewegen(doc.cursorTaste, f);
+    }
+    doc.cursorLaeuft = 0;
+}
+
+void CSpurCursor::Timer(int id, Zeichenflaeche& f)
+{
+    if (id != langsamStart && id != langsam && id != schnell)
+        return;
+    // A tick without a held key is left over (opening a flight clears the key state while the
+    // timers run): stop it instead of stepping.
+    if (!doc.cursorLaeuft) {
+        uhr.Stoppe(id);
+        (id == langsamStart ? doc.cursorTimer1 : id == langsam ? doc.cursorTimer2 : doc.cursorTimer3) = 0;
+        return;
+    }
+
+    if (id == langsamStart) {
+        uhr.Starte(langsam, periodeLangsam);
+        doc.cursorTimer2 = langsam;
+        uhr.Stoppe(langsamStart);
+        doc.cursorTimer1 = 0;
+        doc.cursorZaehler = 0;
+    } else if (id == langsam) {
+        doc.cursorZaehler += 1;
+        doc.cursorSchritt = wiederholSchritt;
+        CursorBewegen(doc.cursorTaste, f);
+    } else {
+        doc.cursorZaehler = 0;
+        doc.cursorSchritt = wiederholSchritt;
+        CursorBewegen(doc.cursorTaste, f);
+    }
+    if (doc.cursorZaehler >= schritteBisSchnell) {
+        uhr.Stoppe(langsam);
+        doc.cursorTimer2 = 0;
+        uhr.Starte(schnell, periodeSchnell);
+        doc.cursorTimer3 = schnell;
+    }
+}
+
+void CSpurCursor::ZeichneCursor(int modus, Zeichenflaeche& f)
+{
+    doc.cursorPos = Geprueft(doc.cursorPos);
+    const ListenPos pos = doc.cursorPos;
+    const ListenPos alt = modus == 5 ? keinePosition : Geprueft(doc.cursorAlt);
+    if (pos != keinePosition || alt != keinePosition) {
+        const RasterWahl invertieren(f, R2_NOT);
+        for (int i = 0; i < GezeigteGrafiken(ansicht); ++i) {
+            const int8_t art = ansicht.ansicht.grafik[static_cast<size_t>(i)].art;
+            if (!Bodenansicht(art))
+                continue;
+            const Abbildung abbildung(FensterDerGrafik(ansicht, doc, i), doc, i, art);
+            // Drawn twice at the same place, the marker is gone again.
+            for (const ListenPos q : {alt, pos}) {
+                if (q == keinePosition)
+                    continue;
+                const CDaten& fix = doc.datenListe[static_cast<size_t>(q)];
+                if (!abbildung.Innen(fix.laenge, fix.breite))
+                    continue;
+                const Punkt m = abbildung.Pixel(fix.laenge, fix.breite, fix.hoehe);
+                f.Ellipse(m.x - markerRadius, m.y - markerRadius, m.x + markerRadius, m.y + markerRadius);
+            }
+        }
+    }
+    doc.cursorAlt = pos;
+    ZeichneAnzeige(f);
+}
+
+void CSpurCursor::ZeichneAnzeige(Zeichenflaeche& f)
+{
+    LogFont schrift = f.AktuelleSchrift();
+    schrift.lfHeight = -12;
+    schrift.lfWidth = 0;
+    schrift.lfEscapement = 0;
+    schrift.lfWeight = 800;
+    schrift.lfPitchAndFamily = 0x20;
+    schrift.lfFaceName.clear();
+    const Zeichenflaeche::SchriftWahl fett(f, schrift);
+
+    const Rechteck r = AnzeigeRechteck(ansicht);
+    f.FillRect(r, stil::legendenGrau);
+    const ListenPos pos = Geprueft(doc.cursorPos);
+    if (pos == keinePosition || r.left >= r.right)
+        return;
+
+    const CDaten& fix = doc.datenListe[static_cast<size_t>(pos)];
+    const HintergrundWahl transparent(f, TRANSPARENT);
+    const QStringList zeilen = AnzeigeZeilen(fix);
+    for (int n = 0; n < zeilen.size(); ++n) {
+        // A position carried over from the fix before is shown in red.
+        std::optional<TextFarbWahl> rot;
+        if ((n == 1 || n == 2) && !fix.hatPosition)
+            rot.emplace(f, ohnePositionRot);
+        const Groesse g = f.GetTextExtentPoint(zeilen[n]);
+        f.TextOut(r.left + (r.right - r.left) / 2 - g.cx / 2, r.top + n * (g.cy + 2), zeilen[n]);
+    }
+}
