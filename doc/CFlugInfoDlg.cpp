@@ -1,1 +1,134 @@
 #include "doc/CFlugInfoDlg.h"
+
+#include "doc/CSarnixDoc.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int feldBreite = 110;      // 72 dialog units
+constexpr int pfadBreite = 242;      // 161 dialog units
+constexpr int gruppenAbstand = 10;   // the rows come in four groups
+constexpr int symbolGroesse = 32;
+
+QLabel* Wertfeld(const QString& name, Qt::Alignment ausrichtung, QWidget* eltern)
+{
+    auto* feld = new QLabel(eltern);
+    feld->setObjectName(name);
+    feld->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    feld->setAlignment(ausrichtung | Qt::AlignVCenter);
+    feld->setTextFormat(Qt::PlainText);
+    return feld;
+}
+
+}  // namespace
+
+CFlugInfoDlg::CFlugInfoDlg(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Flug Informationen"));
+
+    auto* gruppe = new QGroupBox(QStringLiteral("Dateiname"), this);
+    auto* gruppenLayout = new QVBoxLayout(gruppe);
+
+    QLabel* pfad = Wertfeld(QStringLiteral("DN"), Qt::AlignLeft, gruppe);
+    pfad->setMinimumWidth(pfadBreite);
+    gruppenLayout->addWidget(pfad);
+    felder.append({pfad, &dateiname});
+
+    struct Zeile {
+        const char* beschriftung;
+        const char* name;
+        const QString* text;
+        bool gruppenEnde;
+    };
+    const Zeile zeilen[] = {
+        {"Flug Datum:", "FD", &flugdatum, false},
+        {"Start Platz:", "SP", &startplatz, true},
+        {"Startplatz Höhe:", "SP_H", &startplatzHoehe, false},
+        {"Max. Höhe:", "MH", &maxHoehe, false},
+        {"Landeplatz Höhe:", "LP_H", &landeplatzHoehe, false},
+        {"Flugstrecke:", "STR", &flugstrecke, true},
+        {"Startzeit:", "SZ", &startzeit, false},
+        {"Landezeit:", "LZ", &landezeit, false},
+        {"Flugdauer:", "FL_D", &flugdauer, true},
+        {"Max. Steigen:", "M_ST", &maxSteigen, false},
+        {"Max. Sinken:", "M_SI", &maxSinken, false},
+    };
+    auto* raster = new QGridLayout;
+    raster->setColumnStretch(1, 1);
+    int reihe = 0;
+    for (const Zeile& z : zeilen) {
+        raster->addWidget(new QLabel(QString::fromUtf8(z.beschriftung), gruppe), reihe, 0);
+        QLabel* wert = Wertfeld(QString::fromLatin1(z.name), Qt::AlignHCenter, gruppe);
+        wert->setMinimumWidth(feldBreite);
+        raster->addWidget(wert, reihe, 2);
+        felder.append({wert, z.text});
+        ++reihe;
+        if (z.gruppenEnde)
+            raster->setRowMinimumHeight(reihe++, gruppenAbstand);
+    }
+    gruppenLayout->addLayout(raster);
+
+    auto* symbol = new QLabel(this);
+    symbol->setPixmap(QApplication::windowIcon().pixmap(symbolGroesse, symbolGroesse));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("1"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* unten = new QHBoxLayout;
+    unten->addWidget(symbol);
+    unten->addStretch(1);
+    unten->addWidget(ok);
+    unten->addStretch(2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(gruppe);
+    layout->addLayout(unten);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CFlugInfoDlg::FelderFuellen()
+{
+    for (const Feld& f : felder)
+        f.anzeige->setText(*f.text);
+}
+
+void CFlugInfoDlg::showEvent(QShowEvent* event)
+{
+    FelderFuellen();
+    QDialog::showEvent(event);
+}
+
+void CFlugInfoDlg::Uebernehmen(const CSarnixDoc& doc)
+{
+    // The summary texts are the file's bytes (Latin-1); the path is UTF-8.
+    const auto latin1 = [](const std::string& s) {
+        return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+    };
+    dateiname = QString::fromUtf8(doc.dateiname.data(), static_cast<qsizetype>(doc.dateiname.size()));
+    flugdatum = latin1(doc.flugdatum);
+    landeplatzHoehe = latin1(doc.landeplatzHoehe);
+    landezeit = latin1(doc.landezeit);
+    maxHoehe = latin1(doc.maxHoehe);
+    maxSinken = latin1(doc.maxSinken);
+    maxSteigen = latin1(doc.maxSteigen);
+    startplatz = latin1(doc.startplatz);
+    startplatzHoehe = latin1(doc.startplatzHoehe);
+    startzeit = latin1(doc.startzeit);
+    flugdauer = latin1(doc.flugdauer);
+    flugstrecke = latin1(doc.flugstrecke);
+}
+
+void CFlugInfoDlg::Zeige(const CSarnixDoc& doc, QWidget* parent)
+{
+    CFlugInfoDlg dlg(parent);
+    dlg.Uebernehmen(doc);
+    dlg.exec();
+}

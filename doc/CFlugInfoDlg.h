@@ -1,8 +1,47 @@
 #pragma once
-// Placeholder: the flight information dialog.
+// "Flug Informationen": the flight's summary texts as the reader left them, read only.
+
 #include <QDialog>
+#include <QList>
+#include <QString>
+
+class CSarnixDoc;
+class QLabel;
+
 class CFlugInfoDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CFlugInfoDlg(QWidget* parent = nullptr) : QDialog(parent) {}
+    explicit CFlugInfoDlg(QWidget* parent = nullptr);
+
+    // Copies the document's texts into a dialog and shows it modally.
+    static void Zeige(const CSarnixDoc& doc, QWidget* parent);
+    // Copies the twelve texts of the document into the members.
+    void Uebernehmen(const CSarnixDoc& doc);
+
+    // Filled by the caller before the dialog is shown; each goes into the field of its name.
+    QString dateiname;        // DN
+    QString flugdatum;        // FD
+    QString landeplatzHoehe;  // LP_H
+    QString landezeit;        // LZ
+    QString maxHoehe;         // MH
+    QString maxSinken;        // M_SI
+    QString maxSteigen;       // M_ST
+    QString startplatz;       // SP
+    QString startplatzHoehe;  // SP_H
+    QString startzeit;        // SZ
+    QString flugdauer;        // FL_D
+    QString flugstrecke;      // STR
+
+    // Puts the members into the fields; done again whenever the dialog is shown.
+    void FelderFuellen();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    struct Feld {
+        QLabel* anzeige;
+        const QString* text;
+    };
+    QList<Feld> felder;
 };

@@ -2,8 +2,10 @@
 // "Ansicht Konfiguration": pane count, and kind and colour mode of each pane, in one dialog.
 
 #include <QDialog>
+#include <QHash>
 #include <cstdint>
 
+class QGroupBox;
 class QRadioButton;
 
 class CKonfigDlg : public QDialog {
@@ -23,4 +25,17 @@ public:
     void AktualisiereKnoepfe();
     // The radio button bound to control id (1032 ... 1051), for tests and accessibility.
     QRadioButton* Knopf(int id) const;
+
+public slots:
+    // Cancel, Escape and closing the window: the values at opening come back.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QRadioButton* NeuerKnopf(int id, const QString& text, QWidget* eltern, int8_t& ziel, int8_t wert);
+    QGroupBox* Seite(const QString& titel, int versatz, int8_t& art, int8_t& farbe);
+
+    QHash<int, QRadioButton*> knoepfe;
 };
