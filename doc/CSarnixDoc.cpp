@@ -15,9 +15,10 @@ CSarnixDoc::CSarnixDoc()
 
 void CSarnixDoc::Leeren()
 {
-    // Release the memory too: a long flight must not keep its buffer after a short one is opened.
-    std::vector<CDaten>().swap(datenListe);
-    std::vector<CWegPunkt>().swap(wegpunktListe);
+    // The fix buffer keeps its capacity for the next open; the reader gives back what a shorter
+    // flight does not need.
+    datenListe.clear();
+    wegpunktListe.clear();
 
     cursorZaehler = 0;
     cursorTimer1 = 0;

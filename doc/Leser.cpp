@@ -3,6 +3,7 @@
 #include "doc/CSarnixDoc.h"
 #include "doc/DateiLesen.h"
 
+#include <array>
 #include <cstdio>
 
 namespace {
@@ -15,6 +16,20 @@ constexpr size_t fixLaenge = 31;
 constexpr size_t wegpunktLaenge = 48;
 constexpr size_t textGrenze = 80;
 constexpr int32_t nullpunkt = 500000000;
+
+// The digit of every byte: the document's hexWert for '0'..'9' and 'A'..'F'. Lower-case 'a'..'f'
+// count like upper-case ones; every other byte, the seven between '9' and 'A' included, counts 0,
+// so no byte of a damaged file reads outside the table.
+constexpr std::array<int8_t, 256> ziffernWert = [] {
+    std::array<int8_t, 256> t{};
+    for (int i = 0; i < 10; ++i)
+        t[static_cast<size_t>('0' + i)] = static_cast<int8_t>(i);
+    for (int i = 0; i < 6; ++i) {
+        t[static_cast<size_t>('A' + i)] = static_cast<int8_t>(10 + i);
+        t[static_cast<size_t>('a' + i)] = static_cast<int8_t>(10 + i);
+    }
+    return t;
+}();
 
 // A signed decimal number from a group of characters: leading blanks and a sign, then digits up
 // to the first non-digit; no digits give 0.
@@ -88,15 +103,8 @@ std::string Formatiert(const char* format, int wert)
 int32_t CSarnixDoc::HexZahl(const char* text, int anzahl) const
 {
     int32_t wert = 0;
-    for (int i = 0; i < anzahl; ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        int32_t ziffer = 0;
-        if (c >= '0' && c <= 'F')
-            ziffer = hexWert[c - '0'];  // the seven signs between '9' and 'A' hold 0
-        else if (c >= 'a' && c <= 'f')
-            ziffer = hexWert[c - 'a' + 'A' - '0'];
-        wert = wert * 16 + ziffer;
-    }
+    for (int i = 0; i < anzahl; ++i)
+        wert = wert * 16 + ziffernWert[static_cast<unsigned char>(text[i])];
     return wert;
 }
 
