@@ -73,9 +73,12 @@ OeffnenFehler LiesDatei(const std::string& pfad, std::string& inhalt)
         return OeffnenFehler::UngueltigerPfad;
     const std::filesystem::path datei(std::u8string(pfad.begin(), pfad.end()));
 
-    // A directory opens for reading on some systems and only fails on the first read.
+    // A directory opens for reading on some systems and only fails on the first read; a device
+    // such as /dev/zero would never end.
     std::error_code ec;
-    if (std::filesystem::is_directory(datei, ec))
+    const auto art = std::filesystem::status(datei, ec).type();
+    if (art == std::filesystem::file_type::directory || art == std::filesystem::file_type::character
+        || art == std::filesystem::file_type::block)
         return OeffnenFehler::UngueltigerPfad;
 
     errno = 0;

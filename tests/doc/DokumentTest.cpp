@@ -158,6 +158,18 @@ TEST(Oeffnen, OrdnerUndLeererPfadSindUngueltig)
     EXPECT_EQ(FehlerText(fehler, "C:\\a<b"), "C:\\a<b enthält eine ungültige Pfadangabe.");
 }
 
+TEST(Oeffnen, GeraeteDateiWirdNichtGelesen)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "no /dev/zero";
+#else
+    CSarnixDoc doc;
+    OeffnenFehler fehler = OeffnenFehler::Keiner;
+    EXPECT_FALSE(doc.OnOpenDocument("/dev/zero", &fehler));
+    EXPECT_EQ(fehler, OeffnenFehler::UngueltigerPfad);
+#endif
+}
+
 TEST(Oeffnen, OhneLeserechtVerwehrt)
 {
 #ifndef _WIN32
