@@ -355,3 +355,38 @@ TEST(Verfeinerung, KopieVorDerVerfeinerungBleibtUnverfeinert)
     EXPECT_EQ(doc.datenListe[3].breite, 528500025);
     EXPECT_EQ(doc.datenListe[3].laenge, 506755025);
 }
+
+TEST(Beispieldatei, AllesAusEinerDateiMitCrLf)
+{
+    CSarnixDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(test::Testdaten("beispielflug.vrl")));
+    EXPECT_EQ(doc.startplatz, "Brauneck   ");
+    EXPECT_EQ(doc.flugdauer, "01:30");
+    EXPECT_EQ(doc.flugstrecke, "312.6 km");
+    ASSERT_EQ(doc.wegpunktListe.size(), 1u);
+    EXPECT_EQ(doc.wegpunktListe[0].name, "NORD");
+    EXPECT_EQ(doc.wegpunktListe[0].nummer, 1);
+
+    const auto& d = doc.datenListe;
+    ASSERT_EQ(d.size(), 58u);
+    EXPECT_EQ(d[0].zeit, 13 * 3600 + 5 * 60 + 1);
+    EXPECT_EQ(d[57].zeit, 13 * 3600 + 5 * 60 + 58);
+    // After the route point (48 fixes) and the end block: refinement 5, then 9.
+    EXPECT_EQ(d[50].breite, 528500025);
+    EXPECT_EQ(d[50].laenge, 506755025);
+    EXPECT_EQ(d[51].breite, 528500050);
+    EXPECT_EQ(d[51].laenge, 506755025);
+    EXPECT_EQ(d[52].sog, 640);
+    EXPECT_EQ(d[53].sog, 650);
+    EXPECT_EQ(d[54].sog, 1910);
+    EXPECT_EQ(d[55].hatPosition, 0);
+    EXPECT_EQ(d[55].breite, 528500000);
+    EXPECT_EQ(d[55].vario, 15);
+    EXPECT_EQ(d[56].vario, -15);
+    EXPECT_EQ(d[57].laenge, 499999900);
+
+    EXPECT_EQ(doc.ausdehnung.breiteMax, 528500050);
+    EXPECT_EQ(doc.ausdehnung.laengeMin, 499999900);
+    EXPECT_EQ(doc.ausdehnung.hoeheMax, 900);
+    EXPECT_EQ(doc.ausdehnung.hoeheMin, 900);
+}
