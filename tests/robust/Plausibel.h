@@ -1,0 +1,96 @@
+#pragma once
+// What every document must satisfy after any open, whatever the file held: shared by the
+// hostile-input tests and the fuzz harnesses. Returns the broken promises, empty when sane.
+
+#include "doc/CSarnixDoc.h"
+#include "doc/FarbIndex.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+namespace robust {
+
+// mitMagie: the file began with "@SX"; groesse: its length in bytes.
+inline std::string DokumentFehler(const CSarnixDoc& doc, bool mitMagie, size_t groesse)
+{
+    std::string fehler;
+    const auto melde = [&fehler](const std::string& text) { fehler += text + "; "; };
+
+    if (doc.geladen != (mitMagie ? 1 : 0))
+        melde("geladen " + std::to_string(doc.geladen));
+    if (!mitMagie && (!doc.datenListe.empty() || !doc.wegpunktListe.empty()))
+        melde("Inhalt ohne Magie");
+    // A fix record takes 31 bytes with its line feed.
+    if (doc.datenListe.size() > groesse / 31)
+        melde("mehr Fixe als Zeilen: " + std::to_string(doc.datenListe.size()));
+    if (doc.cursorPos != keinePosition || doc.cursorAlt != keinePosition || doc.cursorLaeuft != 0)
+        melde("Spurcursor nicht leer");
+    if (doc.ausdehnungUebernommen != 0)
+        melde("ausdehnungUebernommen gesetzt");
+
+    bool positionen = false;
+    uint32_t erwarteteZeit = 0;
+    for (size_t i = 0; i < doc.datenListe.size(); ++i) {
+        const CDaten& fix = doc.datenListe[i];
+        // One second per fix record, counted on from the first.
+        if (i > 0 && static_cast<uint32_t>(fix.zeit) != erwarteteZeit) {
+            melde("Zeit springt bei Fix " + std::to_string(i));
+            break;
+        }
+        erwarteteZeit = static_cast<uint32_t>(fix.zeit) + 1u;
+        if (fix.hatPosition != 0 && fix.hatPosition != 1)
+            melde("hatPosition " + std::to_string(fix.hatPosition));
+        if (fix.imAusschnitt != 0)
+            melde("imAusschnitt nach dem Lesen");
+        positionen = positionen || fix.hatPosition;
+        for (int farbe = -2; farbe <= 6; ++farbe) {
+            const int index = FarbIndex(static_cast<int8_t>(farbe), fix, doc);
+            if (index < 0 || index >= CSarnixDoc::anzahlFarben) {
+                melde("FarbIndex " + std::to_string(index) + " bei Fix " + std::to_string(i)
+                      + ", Farbart " + std::to_string(farbe));
+                return fehler;
+            }
+        }
+    }
+
+    const Fenster& a = doc.ausdehnung;
+    if (positionen) {
+        if (a.hoeheMin > a.hoeheMax || a.breiteMin > a.breiteMax || a.laengeMin > a.laengeMax)
+            melde("Ausdehnung verkehrt");
+        for (const CDaten& fix : doc.datenListe)
+            if (fix.hatPosition && (fix.hoehe > a.hoeheMax || fix.breite > a.breiteMax
+                                    || fix.laenge > a.laengeMax || fix.hoehe < a.hoeheMin
+                                    || fix.breite < a.breiteMin || fix.laenge < a.laengeMin)) {
+                melde("Fix ausserhalb der Ausdehnung");
+                break;
+            }
+    } else if (!(a == Fenster{0, 100000, 0, 0, 1000000000, 1000000000})) {
+        melde("Ausdehnung ohne Positionen verändert");
+    }
+
+    if (mitMagie) {
+        if (!std::isfinite(doc.meterProLaenge) || std::fabs(doc.meterProLaenge) > 0.19f)
+            melde("meterProLaenge " + std::to_string(doc.meterProLaenge));
+        if (doc.meterProBreite != 0.18518518f)
+            melde("meterProBreite " + std::to_string(doc.meterProBreite));
+    }
+    for (const TemperaturSlot& slot : doc.temperaturProfil)
+        if (!std::isfinite(slot.steigung) || !std::isfinite(slot.basis)) {
+            melde("Temperaturprofil nicht endlich");
+            break;
+        }
+
+    int nummer = 0;
+    for (const CWegPunkt& punkt : doc.wegpunktListe) {
+        if (punkt.name.size() > 11)
+            melde("Wegpunktname zu lang");
+        if (punkt.art == 6 && punkt.nummer != static_cast<uint8_t>(++nummer))
+            melde("Wegpunktnummer " + std::to_string(punkt.nummer));
+        if (punkt.art != 6 && punkt.nummer != 0)
+            melde("Nummer ohne Art 6");
+    }
+    return fehler;
+}
+
+}  // namespace robust
