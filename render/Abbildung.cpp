@@ -10,12 +10,6 @@ namespace {
 
 constexpr int64_t mindestAusdehnung = 300;  // as small as a rubber-band zoom may get
 
-int32_t AufInt32(int64_t wert)
-{
-    return static_cast<int32_t>(std::clamp<int64_t>(wert, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
-
 // A float window limit truncated toward zero; beyond int32 (after endless zooming out) it stops
 // at the largest float below 2^31.
 int32_t GrenzeAus(float wert)
@@ -48,6 +42,12 @@ const Grafik* GrafikVon(const CAnsicht& ansicht, int pane)
     if (pane < 0 || pane >= static_cast<int>(ansicht.ansicht.grafik.size()))
         return nullptr;
     return &ansicht.ansicht.grafik[static_cast<size_t>(pane)];
+}
+
+int32_t AufInt32(int64_t wert)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(wert, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
 }
 
 float Meterfaktor(float meterProEinheit)

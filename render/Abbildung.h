@@ -22,6 +22,9 @@ const Grafik* GrafikVon(const CAnsicht& ansicht, int pane);
 // is taken as 1.
 float Meterfaktor(float meterProEinheit);
 
+// A 64-bit result held to the range of int32.
+int32_t AufInt32(int64_t wert);
+
 // A float pixel position truncated toward zero, kept within ±1 000 000 pixels; NaN lands far
 // off the left or top.
 int32_t PixelAus(float wert);

@@ -9,17 +9,10 @@
 #include "render/Strich.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
 constexpr int64_t nullGrad = 2732;  // 0 °C in 0.1 K
-
-int32_t AufInt32(int64_t wert)
-{
-    return static_cast<int32_t>(std::clamp<int64_t>(wert, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 using namespace graph;
@@ -111,4 +112,14 @@ TEST_F(Temperatur, OhneHoeheAllesAufDemUnterrand)
 TEST_F(Temperatur, OhneFixesWirdNichtsGezeichnet)
 {
     EXPECT_EQ(test::NichtWeiss(Bild()), 0);
+}
+
+TEST_F(Temperatur, ExtremeTemperaturenBleibenImBild)
+{
+    doc.datenListe = {Messung(std::numeric_limits<int32_t>::max(), 1000),
+                      Messung(std::numeric_limits<int32_t>::min(), 0)};
+    const QImage bild = Bild();
+    EXPECT_EQ(Anzahl(bild, gruen, QRect(280, 40, 40, 20)), 5);  // warmest at the top right
+    EXPECT_EQ(Anzahl(bild, gruen, QRect(50, 240, 20, 20)), 5);  // coldest at the bottom left
+    EXPECT_LE(GraueSpalten(bild, 165).size(), 12u);
 }
