@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <iterator>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -75,6 +76,16 @@ int64_t Meter(float wert)
     if (std::isnan(wert))
         return 0;
     return static_cast<int64_t>(std::clamp(wert, -grenze, grenze));
+}
+
+// spanne * teil / ganz, truncated toward zero. In 64 bits: a wide window on a wide pane
+// overflows 32, and within 32 bits the results agree. Beyond even 64 bits (pixels billions
+// apart) the quotient is taken in double.
+int64_t Anteil(int64_t spanne, int64_t teil, int64_t ganz)
+{
+    if (teil == 0 || std::llabs(spanne) <= std::numeric_limits<int64_t>::max() / std::llabs(teil))
+        return spanne * teil / ganz;
+    return static_cast<int64_t>(static_cast<double>(spanne) * static_cast<double>(teil) / static_cast<double>(ganz));
 }
 
 // Letter, degrees and minutes of a biased coordinate, in hundredths of an arc minute as a float.
@@ -167,15 +178,12 @@ void CSpurCursor::Doppelklick(Punkt p, Zeichenflaeche& f)
         return;
     }
 
-    // The point lies strictly inside, so the pane is at least two pixels wide and high. 64-bit
-    // products: a wide window on a wide pane overflows 32 bits; otherwise the results agree.
+    // The point lies strictly inside, so the pane is at least two pixels wide and high.
     const Rechteck& e = ansicht.ansicht.grafik[static_cast<size_t>(pane)].ecke;
     const Fenster& w = ansicht.anzeigeFenster;
-    const int64_t lK = (int64_t{w.laengeMax} - w.laengeMin) * (int64_t{p.x} - e.left)
-                           / (int64_t{e.right} - e.left)
+    const int64_t lK = Anteil(int64_t{w.laengeMax} - w.laengeMin, int64_t{p.x} - e.left, int64_t{e.right} - e.left)
                        + w.laengeMin;
-    const int64_t bK = (int64_t{w.breiteMin} - w.breiteMax) * (int64_t{p.y} - e.top)
-                           / (int64_t{e.bottom} - e.top)
+    const int64_t bK = Anteil(int64_t{w.breiteMin} - w.breiteMax, int64_t{p.y} - e.top, int64_t{e.bottom} - e.top)
                        + w.breiteMax;
 
     // Farther than ten times the flight's north-south extent counts as no hit.

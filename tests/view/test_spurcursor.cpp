@@ -233,6 +233,15 @@ TEST_F(SpurCursorTest, BreitesFensterAufBreiterGrafikRechnetOhneUeberlauf)
     doc.datenListe = {Fix(-400000000, 90), Fix(0, 90)};
     cursor.Doppelklick({1950, 150}, F());  // the middle of the pane: 5 * 10^8
     EXPECT_EQ(doc.cursorPos, 1);
+
+    // Even a pane billions of pixels wide under the widest window finds the fix.
+    ansicht.client.right = 2100000000;
+    ansicht.ansicht.grafik[0].ecke = {-2000000000, 60, 2000000000, 240};
+    ansicht.anzeigeFenster.laengeMin = -2000000000;
+    ansicht.anzeigeFenster.laengeMax = 2000000000;
+    doc.datenListe = {Fix(-400000000, 90), Fix(500000000, 90)};
+    cursor.Doppelklick({1000000000, 150}, F());
+    EXPECT_EQ(doc.cursorPos, 1);
 }
 
 // ---- stepping ----
