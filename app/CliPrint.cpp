@@ -25,9 +25,6 @@ constexpr int nutzungsFehler = 2;
 constexpr int dateiFehler = 1;
 constexpr int kleinsteDpi = 10;
 constexpr int groessteDpi = 9600;
-// A PNG page is held in memory at 4 bytes a pixel: at most 20 000 pixels a side, 400 MB.
-constexpr qint64 groessteBildSeite = 20000;
-constexpr qint64 meistePixel = 100'000'000;
 
 void Melde(const QString& text)
 {
@@ -120,20 +117,6 @@ QPageLayout Seite(const Auftrag& a)
                        QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
-// The largest resolution at which the page fits in memory as an image.
-int BildDpi(const QPageLayout& seite, int dpi)
-{
-    const auto passt = [&](int d) {
-        const QSize g = seite.fullRectPixels(d).size();
-        return g.width() <= groessteBildSeite && g.height() <= groessteBildSeite
-               && qint64{g.width()} * g.height() <= meistePixel;
-    };
-    int d = dpi;
-    while (d > kleinsteDpi && !passt(d))
-        --d;
-    return d;
-}
-
 // Draws the map on a painter whose device is width × height pixels at dpi.
 std::optional<KartenInfo> Zeichnen(const CSarnixDoc& doc, QPainter& maler, QSize groesse, int dpi,
                                    const MassstabFrage& frage)
@@ -167,7 +150,7 @@ std::optional<KartenInfo> AlsPdf(const CSarnixDoc& doc, const Auftrag& a, const 
 std::optional<KartenInfo> AlsPng(const CSarnixDoc& doc, const Auftrag& a, const MassstabFrage& frage)
 {
     const QPageLayout seite = Seite(a);
-    const int dpi = BildDpi(seite, a.dpi);
+    const int dpi = BildDpi(seite, a.dpi, kleinsteDpi);
     if (dpi != a.dpi)
         Melde(QStringLiteral("Hinweis: Die Seite ist bei %1 dpi zu groß für ein Bild; gezeichnet mit %2 dpi.")
                   .arg(a.dpi)

@@ -1,5 +1,6 @@
 #include "print/SeitenMass.h"
 
+#include <QPageLayout>
 #include <QPrinter>
 
 #include <algorithm>
@@ -24,6 +25,20 @@ std::optional<SeitenMass> DruckerMass(const QPrinter& drucker)
     if (auto mass = SeitenMassAus(flaeche.width(), flaeche.height(), drucker.resolution(), drucker.resolution()))
         return mass;
     return SeitenMassAus(flaeche.width(), flaeche.height(), drucker.logicalDpiX(), drucker.logicalDpiY());
+}
+
+int BildDpi(const QPageLayout& seite, int dpi, int kleinste)
+{
+    constexpr qint64 groessteSeite = 20000;
+    constexpr qint64 meistePixel = 100'000'000;
+    const auto passt = [&](int d) {
+        const QSize g = seite.fullRectPixels(d).size();
+        return g.width() <= groessteSeite && g.height() <= groessteSeite && qint64{g.width()} * g.height() <= meistePixel;
+    };
+    int d = dpi;
+    while (d > kleinste && !passt(d))
+        --d;
+    return d;
 }
 
 int AufPixel(double wert)

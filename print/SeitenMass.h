@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class QPageLayout;
 class QPrinter;
 
 struct SeitenMass {
@@ -23,6 +24,10 @@ std::optional<SeitenMass> SeitenMassAus(int breitePx, int hoehePx, int dpiX, int
 // The printer's page: its resolution, or the device's logical one when the printer gives none,
 // and its printable area, where a painter on it has its origin.
 std::optional<SeitenMass> DruckerMass(const QPrinter& drucker);
+
+// The largest resolution from dpi down to kleinste at which the whole page fits in memory as an
+// image: at most 20 000 pixels a side and 100 million pixels (400 MB at 4 bytes a pixel).
+int BildDpi(const QPageLayout& seite, int dpi, int kleinste);
 
 // Truncates toward zero into the range a device coordinate may take; NaN gives 0.
 int AufPixel(double wert);

@@ -4,6 +4,9 @@
 #include "print/KartenLage.h"
 #include "TestHilfen.h"
 
+#include <QPageLayout>
+#include <QPageSize>
+
 #include <gtest/gtest.h>
 
 using namespace karte;
@@ -210,4 +213,17 @@ TEST(Leer, OhneSeitenmassNichtsGezeichnet)
     }
     EXPECT_EQ(info.massstab, 0);
     EXPECT_EQ(test::NichtWeiss(bild), 0);
+}
+
+TEST(Seitenmass, BildDpiBleibtImSpeicherrahmen)
+{
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+    const QPageLayout a3(QPageSize(QPageSize::A3), QPageLayout::Portrait, QMarginsF());
+    // A4 at 600 dpi: 4961 × 7016 pixels, 34.8 million: as asked.
+    EXPECT_EQ(BildDpi(a4, 600, 10), 600);
+    // A3 (297 mm × 420 mm) at 720 dpi would be 8419 × 11906 = 100.2 million pixels; 719 fits.
+    EXPECT_EQ(BildDpi(a3, 9600, 10), 719);
+    EXPECT_EQ(BildDpi(a3, 719, 10), 719);
+    // Never below the floor.
+    EXPECT_EQ(BildDpi(a3, 9600, 800), 800);
 }

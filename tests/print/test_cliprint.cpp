@@ -1,0 +1,126 @@
+// sarnix-cli print as the user runs it: exit codes, the JSON line, the PDF and the PNG page.
+
+#include "TestHilfen.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Lauf {
+    int code = -1;
+    QString aus;
+    QString fehler;
+};
+
+QString Programm()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../app/sarnix-cli");
+}
+
+Lauf Starte(const QStringList& argumente)
+{
+    QProcess p;
+    p.start(Programm(), QStringList{QStringLiteral("print")} + argumente);
+    Lauf l;
+    if (!p.waitForFinished(120000))
+        return l;
+    l.code = p.exitCode();
+    l.aus = QString::fromUtf8(p.readAllStandardOutput());
+    l.fehler = QString::fromUtf8(p.readAllStandardError());
+    return l;
+}
+
+QString Probe(const char* name)
+{
+    return QString::fromStdString(test::Sample(name));
+}
+
+class CliDruck : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!QFileInfo(Programm()).isExecutable())
+            GTEST_SKIP() << "sarnix-cli is not built";
+        ASSERT_TRUE(ordner.isValid());
+    }
+    QString Ziel(const char* name) const { return ordner.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir ordner;
+};
+
+}  // namespace
+
+TEST_F(CliDruck, PdfMitJsonZeile)
+{
+    // A local flight of a few kilometres: 1:25 000 with the half-minute grid, north up.
+    const QString ziel = Ziel("lokal.pdf");
+    const Lauf l = Starte({Probe("lokalflug-1h.vrl"), QStringLiteral("-o"), ziel});
+    ASSERT_EQ(l.code, 0) << l.fehler.toStdString();
+    EXPECT_EQ(l.aus, QStringLiteral("{\"vorschlag\": 25000, \"massstab\": 25000, \"gedreht\": false, \"gitter\": 5000}\n"));
+    QFile pdf(ziel);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pdf.read(5), QByteArray("%PDF-"));
+}
+
+TEST_F(CliDruck, GewaehlterMassstabUndQuerformat)
+{
+    const Lauf l = Starte({Probe("suedwest-3h.vrl"), QStringLiteral("-o"), Ziel("sw.pdf"), QStringLiteral("--landscape"),
+                           QStringLiteral("--massstab"), QStringLiteral("1000000"), QStringLiteral("--ohne-zeitmarken")});
+    ASSERT_EQ(l.code, 0) << l.fehler.toStdString();
+    EXPECT_TRUE(l.aus.contains(QStringLiteral("\"massstab\": 1000000, \"gedreht\": true, \"gitter\": 200000}")))
+        << l.aus.toStdString();
+}
+
+TEST_F(CliDruck, PngIstDieGanzeSeite)
+{
+    // A4 at 50 dpi: 210 mm × 297 mm are 413 × 585 pixels, white with the map on it.
+    const QString ziel = Ziel("lokal.png");
+    const Lauf l = Starte({Probe("lokalflug-1h.vrl"), QStringLiteral("-o"), ziel, QStringLiteral("--dpi"), QStringLiteral("50")});
+    ASSERT_EQ(l.code, 0) << l.fehler.toStdString();
+    const QImage bild(ziel);
+    ASSERT_FALSE(bild.isNull());
+    EXPECT_EQ(bild.size(), QSize(413, 585));
+    EXPECT_EQ(bild.pixel(412, 0) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_GT(test::NichtWeiss(bild), 2000);
+    EXPECT_EQ(bild.dotsPerMeterX(), 1969);
+}
+
+TEST_F(CliDruck, FalscheAufrufeSindNutzungsfehler)
+{
+    const QString ziel = Ziel("x.pdf");
+    const QString datei = Probe("lokalflug-1h.vrl");
+    EXPECT_EQ(Starte({datei, QStringLiteral("-o"), ziel, QStringLiteral("--massstab"), QStringLiteral("30000")}).code, 2);
+    EXPECT_EQ(Starte({datei, QStringLiteral("-o"), ziel, QStringLiteral("--massstab")}).code, 2);
+    EXPECT_EQ(Starte({datei, QStringLiteral("-o"), ziel, QStringLiteral("--dpi"), QStringLiteral("null")}).code, 2);
+    EXPECT_EQ(Starte({datei, QStringLiteral("-o"), ziel, QStringLiteral("--page"), QStringLiteral("A5")}).code, 2);
+    EXPECT_EQ(Starte({datei, QStringLiteral("-o"), Ziel("x.svg")}).code, 2);
+    EXPECT_EQ(Starte({datei}).code, 2);
+    EXPECT_EQ(Starte({QStringLiteral("-o"), ziel}).code, 2);
+    EXPECT_FALSE(QFileInfo::exists(ziel));
+}
+
+TEST_F(CliDruck, FehlendeDateiUndKeinFlug)
+{
+    const QString ziel = Ziel("x.pdf");
+    const Lauf fehlt = Starte({Ziel("gibtsnicht.vrl"), QStringLiteral("-o"), ziel});
+    EXPECT_EQ(fehlt.code, 1);
+    EXPECT_TRUE(fehlt.fehler.contains(QStringLiteral("gibtsnicht.vrl"))) << fehlt.fehler.toStdString();
+    const QString leer = QString::fromStdString(test::TempDatei("kein Flug\n"));
+    const Lauf keinFlug = Starte({leer, QStringLiteral("-o"), ziel});
+    EXPECT_EQ(keinFlug.code, 1);
+    EXPECT_TRUE(keinFlug.fehler.contains(QStringLiteral("Keine Flugaufzeichnung"))) << keinFlug.fehler.toStdString();
+    EXPECT_TRUE(keinFlug.aus.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(ziel));
+}
+
+TEST_F(CliDruck, UnschreibbaresZielMeldetFehler)
+{
+    const Lauf l = Starte({Probe("lokalflug-1h.vrl"), QStringLiteral("-o"), Ziel("fehlt/ordner/x.pdf")});
+    EXPECT_EQ(l.code, 1);
+    EXPECT_TRUE(l.aus.isEmpty());
+}
