@@ -43,7 +43,8 @@ Rechteck AuswahlStreifen(const CAnsicht& a, int pane)
 
 void ZeichneAuswahlStreifen(const CAnsicht& a, Zeichenflaeche& f)
 {
-    const int anzahl = std::clamp<int>(a.grafikanzahl, 0, 2);
+    // Only pane counts of 1 and 2 have a layout.
+    const int anzahl = a.grafikanzahl == 1 || a.grafikanzahl == 2 ? a.grafikanzahl : 0;
     for (int i = 0; i < anzahl; ++i)
         f.FillRect(AuswahlStreifen(a, i), i == a.aktiveGrafik ? stil::streifenBlau : RGB(255, 255, 255));
 }
