@@ -1,21 +1,301 @@
-// Placeholder until the view is built.
 #include "view/CSarnixView.h"
+
+#include "doc/CFlugInfoDlg.h"
 #include "doc/CSarnixDoc.h"
+#include "render/Zeichenflaeche.h"
+#include "view/Befehle.h"
+#include "view/CKonfigDlg.h"
+#include "view/Einstellungen.h"
+#include "view/Layout.h"
+#include "view/SpurCursor.h"
+#include "view/Zeichnen.h"
+#include "view/Zoom.h"
+#include "view/ZoomCursor.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
-CSarnixView::CSarnixView(CSarnixDoc& d, QWidget* parent) : QWidget(parent), doc(d) {}
-CSarnixView::~CSarnixView() = default;
-bool CSarnixView::Befehl(int) { return false; }
-bool CSarnixView::BefehlAktiv(int) const { return true; }
-bool CSarnixView::BefehlMarkiert(int) const { return false; }
-void CSarnixView::DokumentGeoeffnet() { update(); }
-void CSarnixView::NeuZeichnen() { update(); }
-void CSarnixView::Zeichnen() { update(); }
-void CSarnixView::paintEvent(QPaintEvent*) { QPainter p(this); p.fillRect(rect(), Qt::white); }
-void CSarnixView::resizeEvent(QResizeEvent*) {}
-void CSarnixView::mousePressEvent(QMouseEvent*) {}
-void CSarnixView::mouseMoveEvent(QMouseEvent*) {}
-void CSarnixView::mouseReleaseEvent(QMouseEvent*) {}
-void CSarnixView::mouseDoubleClickEvent(QMouseEvent*) {}
-void CSarnixView::keyPressEvent(QKeyEvent*) {}
-void CSarnixView::keyReleaseEvent(QKeyEvent*) {}
-void CSarnixView::timerEvent(QTimerEvent*) {}
+#include <QTimerEvent>
+#include <map>
+
+// The cursor's window timers 1..3 on Qt timers, whose ids are Qt's own.
+class CSarnixView::Uhr final : public CursorUhr {
+public:
+    explicit Uhr(QObject& fenster) : besitzer(fenster) {}
+
+    void Starte(int id, int periodeMs) override
+    {
+        Stoppe(id);
+        qtIds[id] = besitzer.startTimer(periodeMs);
+    }
+
+    void Stoppe(int id) override
+    {
+        const auto it = qtIds.find(id);
+        if (it == qtIds.end())
+            return;
+        besitzer.killTimer(it->second);
+        qtIds.erase(it);
+    }
+
+    // The cursor's id of a Qt timer, 0 when the timer is not the cursor's.
+    int CursorId(int qtId) const
+    {
+        for (const auto& [id, qt] : qtIds)
+            if (qt == qtId)
+                return id;
+        return 0;
+    }
+
+private:
+    QObject& besitzer;
+    std::map<int, int> qtIds;
+};
+
+namespace {
+
+constexpr int keinePfeiltaste = 0xFF;  // any key but the two arrows
+
+int TastenCode(int qtTaste)
+{
+    switch (qtTaste) {
+    case Qt::Key_Left: return VK_LEFT;
+    case Qt::Key_Right: return VK_RIGHT;
+    default: return keinePfeiltaste;
+    }
+}
+
+Punkt PunktVon(const QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    return Punkt{p.x(), p.y()};
+}
+
+}  // namespace
+
+CSarnixView::CSarnixView(CSarnixDoc& d, QWidget* parent)
+    : QWidget(parent),
+      doc(d),
+      uhr(std::make_unique<Uhr>(*this)),
+      spurCursor(std::make_unique<CSpurCursor>(doc, zustand, *uhr))
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+CSarnixView::~CSarnixView()
+{
+    // Settings never read (the view was never drawn) are not overwritten with the defaults.
+    if (!zustand.einstellungenLaden)
+        EinstellungenSchreiben(zustand);
+}
+
+template <typename Schritt>
+void CSarnixView::AufLeinwand(Schritt&& schritt)
+{
+    if (bild.isNull())
+        return;
+    {
+        QPainter maler(&bild);
+        Zeichenflaeche flaeche(maler);
+        schritt(flaeche);
+    }
+    update();
+}
+
+void CSarnixView::NeuZeichnen()
+{
+    if (bild.size() != size())
+        bild = size().isEmpty() ? QImage() : QImage(size(), QImage::Format_RGB32);
+    if (bild.isNull())
+        return;
+    const bool ersterLauf = zustand.einstellungenLaden != 0;
+    ::NeuZeichnen(doc, zustand, bild);
+    update();
+    if (ersterLauf)
+        emit ansichtGeaendert();  // the stored settings are in force now
+}
+
+void CSarnixView::Zeichnen()
+{
+    bool einstellungenGelesen = false;
+    AufLeinwand([&](Zeichenflaeche& f) { einstellungenGelesen = ::Zeichnen(doc, zustand, f); });
+    if (einstellungenGelesen) {
+        NeuZeichnen();
+        emit ansichtGeaendert();
+    }
+}
+
+void CSarnixView::DokumentGeoeffnet()
+{
+    NeuZeichnen();
+    emit ansichtGeaendert();
+}
+
+bool CSarnixView::Befehl(int id)
+{
+    switch (BefehlAnwenden(zustand, doc, id)) {
+    case BefehlFolge::Unbekannt:
+        return false;
+    case BefehlFolge::Nichts:
+        break;
+    case BefehlFolge::NeuZeichnen:
+        NeuZeichnen();
+        break;
+    case BefehlFolge::Zeichnen:
+        Zeichnen();
+        break;
+    case BefehlFolge::ZoomScharf:
+        ZoomScharfStellen();
+        break;
+    case BefehlFolge::FlugInfo:
+        FlugInfoZeigen();
+        break;
+    case BefehlFolge::Konfiguration:
+        KonfigurationZeigen();
+        break;
+    }
+    emit ansichtGeaendert();
+    return true;
+}
+
+bool CSarnixView::BefehlAktiv(int id) const
+{
+    return ::BefehlAktiv(zustand, doc, id);
+}
+
+bool CSarnixView::BefehlMarkiert(int id) const
+{
+    return ::BefehlMarkiert(zustand, id);
+}
+
+void CSarnixView::ZoomScharfStellen()
+{
+    if (isVisible())
+        grabMouse(ZoomCursor());
+    else
+        setCursor(ZoomCursor());
+    mausGefangen = true;
+    zustand.zoomBereit = 1;
+}
+
+void CSarnixView::ZoomBeenden()
+{
+    if (isVisible())
+        releaseMouse();
+    unsetCursor();
+    mausGefangen = false;
+}
+
+void CSarnixView::FlugInfoZeigen()
+{
+    CFlugInfoDlg::Zeige(doc, this);
+}
+
+void CSarnixView::KonfigurationZeigen()
+{
+    CKonfigDlg dialog(this);
+    const auto& g = zustand.ansicht.grafik;
+    dialog.linkeAnsicht = dialog.linkeAnsichtAlt = g[0].art;
+    dialog.linkeFarbe = dialog.linkeFarbeAlt = g[0].farbe;
+    dialog.rechteAnsicht = dialog.rechteAnsichtAlt = g[1].art;
+    dialog.rechteFarbe = dialog.rechteFarbeAlt = g[1].farbe;
+    dialog.anzahl = dialog.anzahlAlt = zustand.grafikanzahl;
+    dialog.exec();
+    // Cancel has put the values at opening back, so both ways end the same.
+    auto& neu = zustand.ansicht.grafik;
+    neu[0].art = dialog.linkeAnsicht;
+    neu[0].farbe = dialog.linkeFarbe;
+    neu[1].art = dialog.rechteAnsicht;
+    neu[1].farbe = dialog.rechteFarbe;
+    zustand.grafikanzahl = dialog.anzahl;
+    NeuZeichnen();
+}
+
+void CSarnixView::paintEvent(QPaintEvent*)
+{
+    QPainter maler(this);
+    maler.drawImage(0, 0, bild);
+}
+
+void CSarnixView::resizeEvent(QResizeEvent*)
+{
+    NeuZeichnen();
+}
+
+void CSarnixView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        BandDruecken(zustand, doc, PunktVon(event));
+    QWidget::mousePressEvent(event);
+}
+
+void CSarnixView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (mausGefangen) {
+        const Punkt p = PunktVon(event);
+        AufLeinwand([&](Zeichenflaeche& f) { BandBewegen(zustand, f, p); });
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void CSarnixView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    const Punkt p = PunktVon(event);
+    if (!zustand.zoomBereit) {
+        zustand.aktiveGrafik = static_cast<int8_t>(GrafikBeiX(zustand, p.x));
+        // Without a flight no pane is shown, so there is no strip to mark.
+        if (doc.geladen)
+            AufLeinwand([&](Zeichenflaeche& f) { ZeichneAuswahlStreifen(zustand, f); });
+    }
+    if (mausGefangen) {
+        ZoomBeenden();
+        if (BandLoslassen(zustand, p))
+            NeuZeichnen();
+        emit ansichtGeaendert();
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void CSarnixView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const Punkt p = PunktVon(event);
+        AufLeinwand([&](Zeichenflaeche& f) { spurCursor->Doppelklick(p, f); });
+    }
+}
+
+void CSarnixView::keyPressEvent(QKeyEvent* event)
+{
+    // The cursor repeats with its own timers; the system's repeated key-downs are not steps.
+    if (event->isAutoRepeat())
+        return;
+    const int taste = TastenCode(event->key());
+    AufLeinwand([&](Zeichenflaeche& f) { spurCursor->TasteRunter(taste, f); });
+    if (taste == keinePfeiltaste)
+        QWidget::keyPressEvent(event);
+}
+
+void CSarnixView::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->isAutoRepeat())
+        return;
+    const int taste = TastenCode(event->key());
+    AufLeinwand([&](Zeichenflaeche& f) { spurCursor->TasteHoch(taste, f); });
+    if (taste == keinePfeiltaste)
+        QWidget::keyReleaseEvent(event);
+}
+
+void CSarnixView::timerEvent(QTimerEvent* event)
+{
+    const int id = uhr->CursorId(event->timerId());
+    if (id == 0) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    AufLeinwand([&](Zeichenflaeche& f) { spurCursor->Timer(id, f); });
+}

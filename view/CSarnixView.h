@@ -9,6 +9,7 @@
 #include <memory>
 
 class CSarnixDoc;
+class CSpurCursor;
 
 class CSarnixView : public QWidget {
     Q_OBJECT
@@ -47,7 +48,20 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
+    class Uhr;
+
+    // Runs `schritt` on a surface over the canvas, then shows the canvas.
+    template <typename Schritt>
+    void AufLeinwand(Schritt&& schritt);
+    void ZoomScharfStellen();
+    void ZoomBeenden();
+    void FlugInfoZeigen();
+    void KonfigurationZeigen();
+
     CSarnixDoc& doc;
     CAnsicht zustand;
     QImage bild;
+    std::unique_ptr<Uhr> uhr;
+    std::unique_ptr<CSpurCursor> spurCursor;
+    bool mausGefangen = false;  // the armed rubber band holds the mouse
 };
