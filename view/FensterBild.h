@@ -1,0 +1,30 @@
+#pragma once
+// The picture a window of a given client size shows of a flight after the user's steps (open,
+// zoom window, zoom-outs, then the kind of the left pane), drawn by the window's own pipeline on
+// an image. Used by sarnix-cli render.
+
+#include "doc/Arten.h"
+#include "doc/Fenster.h"
+
+#include <QImage>
+#include <cstdint>
+#include <optional>
+
+class CSarnixDoc;
+
+struct BildWahl {
+    int breite = 1280;
+    int hoehe = 800;
+    int8_t grafikanzahl = 1;
+    int8_t linkeArt = Grundriss;
+    int8_t linkeFarbe = KeineFaerbung;
+    int8_t rechteArt = Grundriss;
+    int8_t rechteFarbe = Variowerte;  // as a first run of the window
+    int32_t zeitmarken = 0;
+    int32_t wegpunkte = 0;
+    std::optional<Fenster> zoom;  // only the ground limits are taken
+    int verkleinern = 0;          // zoom-outs after the zoom window
+};
+
+// The document must be open; without a flight the picture is blank. Null for an impossible size.
+QImage FensterBild(CSarnixDoc& doc, const BildWahl& wahl);
