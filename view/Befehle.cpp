@@ -115,16 +115,14 @@ bool BefehlAktiv(const CAnsicht&, const CSarnixDoc& doc, int id)
 {
     switch (id) {
     case Befehl::Drucken:
-    // The "&Grafik" menu without a flight: nothing to count, zoom or configure.
+    // Menu-only entries of the "&Grafik" menu: nothing to count or configure without a flight.
     case Befehl::Einzelgrafik:
     case Befehl::GeteilteGrafik:
-    case Befehl::Vergroessern:
-    case Befehl::Verkleinern:
-    case Befehl::Anpassen:
     case Befehl::Einstellungen:
         return doc.geladen != 0;
     default:
-        // The per-pane menus open only with a flight; the summary shows blanks without one.
+        // The per-pane menus open only with a flight. Zoom, the summary (blanks without a
+        // flight), the overlays and the toolbar's pane buttons stay usable in every mode.
         return IstMenuePaneBefehl(id) ? doc.geladen != 0 : true;
     }
 }

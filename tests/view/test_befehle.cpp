@@ -153,13 +153,13 @@ TEST_F(Befehle, DialogeUndFremdeBefehle)
 TEST_F(Befehle, OhneFlugSindDruckenUndDieGrafikMenuesGesperrt)
 {
     for (int id : {Befehl::Drucken, Befehl::Einzelgrafik, Befehl::GeteilteGrafik,
-                   Befehl::Vergroessern, Befehl::Verkleinern, Befehl::Anpassen, Befehl::Einstellungen,
-                   Befehl::LinksOben, Befehl::RechtsTemperatur, Befehl::LinksKeine,
-                   Befehl::RechtsVario})
+                   Befehl::Einstellungen, Befehl::LinksOben, Befehl::RechtsTemperatur,
+                   Befehl::LinksKeine, Befehl::RechtsVario})
         EXPECT_FALSE(BefehlAktiv(a, doc, id)) << id;
-    // The summary shows blanks; overlays and toolbar buttons only change settings.
-    for (int id : {Befehl::FlugInformationen, Befehl::Zeitmarken, Befehl::Routenpunkte,
-                   Befehl::AktivOben, Befehl::AktivVario, Befehl::Oeffnen})
+    // Toolbar commands: the summary shows blanks, the others only change settings.
+    for (int id : {Befehl::FlugInformationen, Befehl::Vergroessern, Befehl::Verkleinern,
+                   Befehl::Anpassen, Befehl::Zeitmarken, Befehl::Routenpunkte, Befehl::AktivOben,
+                   Befehl::AktivVario, Befehl::Oeffnen})
         EXPECT_TRUE(BefehlAktiv(a, doc, id)) << id;
 }
 
