@@ -1,1 +1,71 @@
-// Placeholder until the shell is built.
+#include "app/CSarnixApp.h"
+
+#include "app/CMainFrame.h"
+#include "app/Dateityp.h"
+#include "app/EinzelInstanz.h"
+#include "app/Kommandozeile.h"
+#include "app/Programmsymbol.h"
+#include "print/Drucken.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+
+#include <cstdio>
+
+CSarnixApp::CSarnixApp(const QString& instanzName)
+    : instanz(std::make_unique<EinzelInstanz>(instanzName.isEmpty() ? EinzelInstanz::StandardName()
+                                                                    : instanzName))
+{
+    // Before any settings are touched: ~/.config/Orvexa/sarnix.conf, HKCU\Software\Orvexa\sarnix.
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvexa"));
+    QCoreApplication::setApplicationName(QStringLiteral("sarnix"));
+    QApplication::setWindowIcon(ProgrammSymbol());
+    // Buttons and file dialog of Qt in German, where the translations are installed.
+    if (qtTexte.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexte);
+}
+
+CSarnixApp::~CSarnixApp() = default;
+
+std::optional<int> CSarnixApp::InitInstance(const QStringList& argumente)
+{
+    const Kommandozeile befehl = LiesKommandozeile(argumente);
+    switch (befehl.art) {
+    case Kommandozeile::Art::Fehler:
+        std::fputs("sarnix: /p DATEI oder /pt DATEI DRUCKER [TREIBER ANSCHLUSS]\n", stderr);
+        return 2;
+    case Kommandozeile::Art::Drucken:
+    case Kommandozeile::Art::DruckenAuf:
+        // Printing never goes to a running viewer: it prints here and ends.
+        return DruckeDatei(QFileInfo(befehl.datei).absoluteFilePath(), befehl.drucker);
+    case Kommandozeile::Art::Leer:
+    case Kommandozeile::Art::Oeffnen: break;
+    }
+
+    const QString pfad = befehl.art == Kommandozeile::Art::Oeffnen
+                             ? QFileInfo(befehl.datei).absoluteFilePath()
+                             : QString();
+    if (instanz->Uebergeben(pfad))
+        return 0;
+    instanz->Lauschen();
+
+    RegistriereDateityp(QCoreApplication::applicationFilePath());
+
+    fenster = std::make_unique<CMainFrame>(doc);
+    CMainFrame* f = fenster.get();
+    QObject::connect(instanz.get(), &EinzelInstanz::angefordert, f, [f](const QString& weiter) {
+        if (weiter.isEmpty())
+            f->Hervorholen();
+        else if (f->OeffneDatei(weiter))
+            f->Hervorholen();
+    });
+
+    // A file named on the command line that cannot be opened ends the start, as it always did.
+    if (!pfad.isEmpty() && !f->OeffneDatei(pfad))
+        return 1;
+    // The list is read after the command line, so that file stays out of it.
+    f->ZuletztLaden();
+    f->showMaximized();
+    return std::nullopt;
+}

@@ -1,3 +1,14 @@
-// Placeholder until the shell is built.
+// The viewer: one window, one flight.
+
+#include "app/CSarnixApp.h"
+
 #include <QApplication>
-int main(int argc, char* argv[]) { QApplication app(argc, argv); return 0; }
+
+int main(int argc, char* argv[])
+{
+    QApplication anwendung(argc, argv);
+    CSarnixApp sarnix;
+    if (const std::optional<int> ende = sarnix.InitInstance(QApplication::arguments().mid(1)))
+        return *ende;
+    return QApplication::exec();
+}

@@ -1,0 +1,10 @@
+#pragma once
+// The about box "Info über Sarnix": the program's icon, the name and OK.
+
+#include <QDialog>
+
+class CInfoDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CInfoDlg(QWidget* parent = nullptr);
+};

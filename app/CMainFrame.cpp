@@ -1,0 +1,304 @@
+#include "app/CMainFrame.h"
+
+#include "app/Befehlstexte.h"
+#include "app/CInfoDlg.h"
+#include "app/Programmsymbol.h"
+#include "app/Symbolleiste.h"
+#include "app/Tastenanzeige.h"
+#include "doc/CSarnixDoc.h"
+#include "print/Drucken.h"
+#include "view/Befehle.h"
+#include "view/CSarnixView.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+const QString bereit = QStringLiteral("Bereit");
+
+// The wait cursor for as long as a recording is read.
+class WarteCursor {
+public:
+    WarteCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WarteCursor() { QApplication::restoreOverrideCursor(); }
+    WarteCursor(const WarteCursor&) = delete;
+    WarteCursor& operator=(const WarteCursor&) = delete;
+};
+
+QStringList LokalePfade(const QMimeData* daten)
+{
+    QStringList pfade;
+    if (daten == nullptr)
+        return pfade;
+    for (const QUrl& url : daten->urls())
+        if (url.isLocalFile())
+            pfade.append(url.toLocalFile());
+    return pfade;
+}
+
+// All menus below menue, menue included.
+QList<QMenu*> MitUntermenues(QMenu* menue)
+{
+    QList<QMenu*> alle{menue};
+    for (QAction* aktion : menue->actions())
+        if (aktion->menu() != nullptr)
+            alle += MitUntermenues(aktion->menu());
+    return alle;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CSarnixDoc& dokument, QWidget* parent) : QMainWindow(parent), doc(dokument)
+{
+    setWindowIcon(ProgrammSymbol());
+    setAcceptDrops(true);
+
+    menues = BaueMenues(*menuBar());
+    leiste = BaueSymbolleiste(*this);
+    BaueTastenkuerzel(*this);
+
+    QStatusBar* status = statusBar();
+    tasten = new Tastenanzeige(*status);
+    // The idle text returns whenever a highlighted entry lets go of the bar.
+    connect(status, &QStatusBar::messageChanged, this, [status](const QString& text) {
+        if (text.isEmpty())
+            status->showMessage(bereit);
+    });
+    status->showMessage(bereit);
+
+    view = new CSarnixView(doc, this);
+    setCentralWidget(view);
+    view->setFocus();
+    connect(view, &CSarnixView::ansichtGeaendert, this, &CMainFrame::AktualisiereBefehle);
+
+    for (QAction* aktion : findChildren<QAction*>())
+        if (aktion->data().isValid())
+            Verbinde(aktion);
+    for (QMenu* menue : findChildren<QMenu*>())
+        connect(menue, &QMenu::aboutToShow, this, &CMainFrame::AktualisiereBefehle);
+
+    AktualisiereZuletzt();
+    AktualisiereTitel();
+    AktualisiereBefehle();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::Verbinde(QAction* aktion)
+{
+    const int id = aktion->data().toInt();
+    connect(aktion, &QAction::triggered, this, [this, id] { Ausfuehren(id); });
+}
+
+void CMainFrame::ZuletztLaden()
+{
+    liste.Laden();
+    AktualisiereZuletzt();
+}
+
+bool CMainFrame::OeffneDatei(const QString& pfad)
+{
+    if (pfad.isEmpty())
+        return false;
+    const QString absolut = QFileInfo(pfad).absoluteFilePath();
+    if (!aktuellerPfad.isEmpty() && GleicheDatei(absolut, aktuellerPfad)) {
+        // Already shown: nothing is read again.
+        liste.Hinzufuegen(aktuellerPfad);
+        AktualisiereZuletzt();
+        Hervorholen();
+        return true;
+    }
+
+    OeffnenFehler fehler = OeffnenFehler::Keiner;
+    bool gelesen = false;
+    {
+        const WarteCursor warten;
+        gelesen = doc.OnOpenDocument(absolut.toStdString(), &fehler);
+    }
+    if (!gelesen) {
+        ZeigeFehler(QString::fromStdString(FehlerText(fehler, QDir::toNativeSeparators(absolut).toStdString())));
+        return false;
+    }
+    aktuellerPfad = absolut;
+    liste.Hinzufuegen(absolut);
+    AktualisiereZuletzt();
+    AktualisiereTitel();
+    view->DokumentGeoeffnet();
+    AktualisiereBefehle();
+    return true;
+}
+
+void CMainFrame::ZeigeFehler(const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("sarnix"), text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void CMainFrame::Ausfuehren(int id)
+{
+    using namespace Befehl;
+    const bool flug = doc.geladen != 0;
+    switch (id) {
+    case Oeffnen: DateiOeffnenDialog(); break;
+    case Neu: NeuesDokument(); break;
+    case Drucken:
+        if (flug)
+            DruckenMitDialog(doc, this);
+        break;
+    case Befehl::Druckvorschau:
+        if (flug)
+            DruckVorschau(doc, this);
+        break;
+    case InfoUeber: {
+        CInfoDlg info(this);
+        info.exec();
+        break;
+    }
+    case Beenden: close(); break;
+    case Statusleiste: statusBar()->setVisible(statusBar()->isHidden()); break;
+    case Symbolleiste: leiste->setVisible(leiste->isHidden()); break;
+    default:
+        if (id >= LetzteDatei1 && id < LetzteDatei1 + liste.pfade().size())
+            OeffneDatei(liste.pfade().at(id - LetzteDatei1));
+        else
+            view->Befehl(id);
+        break;
+    }
+    AktualisiereBefehle();
+}
+
+void CMainFrame::DateiOeffnenDialog()
+{
+    QString ordner;
+    if (!aktuellerPfad.isEmpty())
+        ordner = QFileInfo(aktuellerPfad).absolutePath();
+    else if (!liste.pfade().isEmpty())
+        ordner = QFileInfo(liste.pfade().first()).absolutePath();
+    const QString pfad = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Öffnen"), ordner,
+        QStringLiteral("Dateityp Sarnix (*.vrl);;Alle Dateien (*.*)"));
+    if (!pfad.isEmpty())
+        OeffneDatei(pfad);
+}
+
+void CMainFrame::NeuesDokument()
+{
+    // The document keeps its flight; only the window forgets the file's name.
+    if (!doc.OnNewDocument())
+        return;
+    aktuellerPfad.clear();
+    AktualisiereTitel();
+}
+
+void CMainFrame::Hervorholen()
+{
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
+void CMainFrame::AktualisiereTitel()
+{
+    const QString name =
+        aktuellerPfad.isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(aktuellerPfad).fileName();
+    setWindowTitle(name + QStringLiteral(" - Sarnix"));
+}
+
+void CMainFrame::AktualisiereZuletzt()
+{
+    for (QAction* neu : ZeigeZuletzt(menues, liste.pfade()))
+        Verbinde(neu);
+}
+
+bool CMainFrame::Aktiv(int id) const
+{
+    using namespace Befehl;
+    switch (id) {
+    case Drucken:
+    case Befehl::Druckvorschau: return doc.geladen != 0;
+    case Oeffnen:
+    case Neu:
+    case InfoUeber:
+    case Beenden:
+    case Statusleiste:
+    case Symbolleiste: return true;
+    default: return (id >= LetzteDatei1 && id < LetzteDatei1 + Zuletzt::groesse) || view->BefehlAktiv(id);
+    }
+}
+
+bool CMainFrame::Markiert(int id) const
+{
+    switch (id) {
+    case Befehl::Statusleiste: return !statusBar()->isHidden();
+    case Befehl::Symbolleiste: return !leiste->isHidden();
+    default: return view->BefehlMarkiert(id);
+    }
+}
+
+void CMainFrame::AktualisiereBefehle()
+{
+    for (QAction* aktion : findChildren<QAction*>()) {
+        if (!aktion->data().isValid())
+            continue;
+        const int id = aktion->data().toInt();
+        aktion->setEnabled(Aktiv(id));
+        if (aktion->isCheckable())
+            aktion->setChecked(Markiert(id));
+    }
+    // Without a flight the graph menu is grey from top to bottom, so its submenus stay shut;
+    // the toolbar's buttons of the same commands stay usable.
+    const bool flug = doc.geladen != 0;
+    for (QAction* aktion : menues.grafik->actions())
+        if (!flug || aktion->menu() != nullptr)
+            aktion->setEnabled(flug);
+    for (QMenu* menue : MitUntermenues(menues.grafik))
+        if (menue != menues.grafik)
+            menue->menuAction()->setEnabled(flug);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    liste.Speichern();
+    QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!LokalePfade(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QStringList pfade = LokalePfade(event->mimeData());
+    if (pfade.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The first regular file; a lone folder goes through the open as well, which names the fault.
+    QString wahl = pfade.first();
+    for (const QString& pfad : pfade) {
+        if (QFileInfo(pfad).isFile()) {
+            wahl = pfad;
+            break;
+        }
+    }
+    // After the drop has finished, so that the source is not kept waiting by a message box.
+    QTimer::singleShot(0, this, [this, wahl] {
+        Hervorholen();
+        OeffneDatei(wahl);
+    });
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The main window: menu bar, toolbar, status bar and the graph view; opens recordings from the
+// open dialog, the recent-file list, the command line, a drop or a later start.
+
+#include "app/Menues.h"
+#include "app/Zuletzt.h"
+
+#include <QMainWindow>
+
+class CSarnixDoc;
+class CSarnixView;
+class QAction;
+class Tastenanzeige;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(CSarnixDoc& doc, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CSarnixView* ansicht() const { return view; }
+    QToolBar* symbolleiste() const { return leiste; }
+    Tastenanzeige* tastenanzeige() const { return tasten; }
+    const Zuletzt& zuletzt() const { return liste; }
+
+    // Reads the recent-file list; until then opened files do not enter it.
+    void ZuletztLaden();
+
+    // The one way to open a recording. The file already shown is not read again. A failure is
+    // reported in a message box and leaves the previous flight. True when the file is shown.
+    bool OeffneDatei(const QString& pfad);
+
+    // Runs a command of menu, toolbar or key by its id.
+    void Ausfuehren(int id);
+
+    // Brings the window to the front, also out of the minimized state.
+    void Hervorholen();
+
+    // Refreshes enabling and check marks of every entry and button.
+    void AktualisiereBefehle();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void Verbinde(QAction* aktion);
+    void DateiOeffnenDialog();
+    void NeuesDokument();
+    void AktualisiereTitel();
+    void AktualisiereZuletzt();
+    void ZeigeFehler(const QString& text);
+    bool Aktiv(int id) const;
+    bool Markiert(int id) const;
+
+    CSarnixDoc& doc;
+    CSarnixView* view = nullptr;
+    QToolBar* leiste = nullptr;
+    Tastenanzeige* tasten = nullptr;
+    Menues menues;
+    Zuletzt liste;
+    QString aktuellerPfad;  // empty: "Unbenannt"
+};

@@ -1,0 +1,137 @@
+#include "app/Dateityp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace {
+
+#ifdef Q_OS_WIN
+
+int SetzeWert(QSettings& klassen, const QString& schluessel, const QString& wert)
+{
+    if (klassen.value(schluessel).toString() == wert)
+        return 0;
+    klassen.setValue(schluessel, wert);
+    return 1;
+}
+
+int RegistriereWindows(const QString& programm)
+{
+    const QString exe = QDir::toNativeSeparators(programm);
+    const QString aufruf = QLatin1Char('"') + exe + QLatin1Char('"');
+    QSettings klassen(QStringLiteral("HKEY_CURRENT_USER\\Software\\Classes"), QSettings::NativeFormat);
+    int geschrieben = 0;
+    geschrieben += SetzeWert(klassen, QStringLiteral(".vrl/."), QStringLiteral("Sarnix.Document"));
+    geschrieben += SetzeWert(klassen, QStringLiteral("Sarnix.Document/."), QStringLiteral("Sarnix Document"));
+    geschrieben += SetzeWert(klassen, QStringLiteral("Sarnix.Document/DefaultIcon/."), exe + QStringLiteral(",1"));
+    geschrieben += SetzeWert(klassen, QStringLiteral("Sarnix.Document/shell/open/command/."),
+                             aufruf + QStringLiteral(" \"%1\""));
+    geschrieben += SetzeWert(klassen, QStringLiteral("Sarnix.Document/shell/print/command/."),
+                             aufruf + QStringLiteral(" /p \"%1\""));
+    geschrieben += SetzeWert(klassen, QStringLiteral("Sarnix.Document/shell/printto/command/."),
+                             aufruf + QStringLiteral(" /pt \"%1\" \"%2\" \"%3\" \"%4\""));
+    return geschrieben;
+}
+
+#else
+
+QByteArray LiesResource(const QString& name)
+{
+    QFile datei(name);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}
+
+// Writes inhalt unless the file holds it already; true when written.
+bool SchreibeWennAnders(const QString& ordner, const QString& name, const QByteArray& inhalt)
+{
+    const QString pfad = ordner + QLatin1Char('/') + name;
+    QFile alt(pfad);
+    if (alt.open(QIODevice::ReadOnly) && alt.readAll() == inhalt)
+        return false;
+    if (!QDir().mkpath(ordner))
+        return false;
+    QSaveFile neu(pfad);
+    if (!neu.open(QIODevice::WriteOnly))
+        return false;
+    neu.write(inhalt);
+    return neu.commit();
+}
+
+// The databases are caches of the desktop; start-up does not wait for them.
+void Aktualisiere(const QString& werkzeug, const QString& ordner)
+{
+    const QString programm = QStandardPaths::findExecutable(werkzeug);
+    if (!programm.isEmpty())
+        QProcess::startDetached(programm, {ordner});
+}
+
+int RegistriereFreedesktop(const QString& programm)
+{
+    const QString daten = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (daten.isEmpty())
+        return 0;
+
+    QByteArray eintrag = LiesResource(QStringLiteral(":/sarnix.desktop"));
+    eintrag.replace("\nExec=sarnix %f\n", "\nExec=" + DesktopExec(programm).toUtf8() + '\n');
+    const QByteArray mime = LiesResource(QStringLiteral(":/sarnix-vrl.xml"));
+    if (eintrag.isEmpty() || mime.isEmpty())
+        return 0;
+
+    const QString anwendungen = daten + QStringLiteral("/applications");
+    const QString mimeOrdner = daten + QStringLiteral("/mime");
+    int geschrieben = 0;
+    if (SchreibeWennAnders(mimeOrdner + QStringLiteral("/packages"), QStringLiteral("sarnix-vrl.xml"), mime)) {
+        ++geschrieben;
+        Aktualisiere(QStringLiteral("update-mime-database"), mimeOrdner);
+    }
+    if (SchreibeWennAnders(anwendungen, QStringLiteral("sarnix.desktop"), eintrag)) {
+        ++geschrieben;
+        Aktualisiere(QStringLiteral("update-desktop-database"), anwendungen);
+    }
+    return geschrieben;
+}
+
+#endif
+
+}  // namespace
+
+QString DesktopExec(const QString& programm)
+{
+    // Quoting rules of desktop entries: characters that would split or expand the argument
+    // need double quotes, inside them " ` $ \ take a backslash, and the value level doubles
+    // every backslash again. A literal % is written %%.
+    static const QString reserviert = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    QString arg = programm;
+    arg.replace(QLatin1Char('%'), QStringLiteral("%%"));
+    const bool quoten = std::any_of(arg.cbegin(), arg.cend(),
+                                    [](QChar c) { return reserviert.contains(c); });
+    if (quoten) {
+        QString gequotet;
+        for (const QChar c : arg) {
+            if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$'))
+                gequotet += QStringLiteral("\\\\");
+            else if (c == QLatin1Char('\\'))
+                gequotet += QStringLiteral("\\\\\\");
+            gequotet += c;
+        }
+        arg = QLatin1Char('"') + gequotet + QLatin1Char('"');
+    }
+    return arg + QStringLiteral(" %f");
+}
+
+int RegistriereDateityp(const QString& programm)
+{
+    // The resources live in a static library: make sure they are linked and registered.
+    Q_INIT_RESOURCE(sarnix);
+#ifdef Q_OS_WIN
+    return RegistriereWindows(programm);
+#else
+    return RegistriereFreedesktop(programm);
+#endif
+}

@@ -1,0 +1,140 @@
+#include "app/Menues.h"
+
+#include "app/Befehlstexte.h"
+#include "view/Befehle.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QDir>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+QAction* Eintrag(QMenu* menue, int id, const char* text, bool abhakbar = false)
+{
+    QAction* aktion = menue->addAction(QString::fromUtf8(text));
+    aktion->setData(id);
+    aktion->setStatusTip(StatusText(id));
+    aktion->setCheckable(abhakbar);
+    return aktion;
+}
+
+struct Ids {
+    int oben, sueden, osten, temperatur, keine, gradient, wind, hoehe, vario;
+};
+
+void PaneMenue(QMenu* grafik, const char* titel, const Ids& ids)
+{
+    QMenu* pane = grafik->addMenu(QString::fromUtf8(titel));
+    Eintrag(pane, ids.oben, "Von &Oben");
+    Eintrag(pane, ids.sueden, "Von &Süden");
+    Eintrag(pane, ids.osten, "Von O&sten");
+    Eintrag(pane, ids.temperatur, "&Temperaturverlauf");
+    QMenu* farbe = pane->addMenu(QStringLiteral("&Farbe"));
+    Eintrag(farbe, ids.keine, "&Keine");
+    Eintrag(farbe, ids.gradient, "&Temperaturgradient");
+    Eintrag(farbe, ids.wind, "&Wind");
+    Eintrag(farbe, ids.hoehe, "&Flughöhe");
+    Eintrag(farbe, ids.vario, "&Vario - Werte");
+}
+
+}  // namespace
+
+Menues BaueMenues(QMenuBar& leiste)
+{
+    using namespace Befehl;
+    Menues m;
+
+    // The shortcut stands in the text so that it reads "Strg+O" whatever Qt's own language is.
+    m.datei = leiste.addMenu(QStringLiteral("&Datei"));
+    Eintrag(m.datei, Oeffnen, "Ö&ffnen...\tStrg+O")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m.datei->addSeparator();
+    Eintrag(m.datei, Drucken, "&Grafik Drucken...\tStrg+P")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    Eintrag(m.datei, Befehl::Druckvorschau, "Druck&vorschau...");
+    m.zuletztOben = m.datei->addSeparator();
+    m.zuletztUnten = m.datei->addSeparator();
+    Eintrag(m.datei, Beenden, "&Beenden");
+
+    m.ansicht = leiste.addMenu(QStringLiteral("&Ansicht"));
+    Eintrag(m.ansicht, Statusleiste, "S&tatusleiste", true);
+    Eintrag(m.ansicht, Symbolleiste, "&Symbolleiste", true);
+    m.ansicht->addSeparator();
+    Eintrag(m.ansicht, Zeitmarken, "&Zeitmarken", true);
+    Eintrag(m.ansicht, Routenpunkte, "&Routenpunkte", true);
+
+    m.grafik = leiste.addMenu(QStringLiteral("&Grafik"));
+    QMenu* anzahl = m.grafik->addMenu(QStringLiteral("&Anzahl"));
+    auto* radio = new QActionGroup(anzahl);
+    radio->addAction(Eintrag(anzahl, Einzelgrafik, "&Einzelgrafik", true));
+    radio->addAction(Eintrag(anzahl, GeteilteGrafik, "ge&teilte Grafik", true));
+    PaneMenue(m.grafik, "&Linke Grafik",
+              {LinksOben, LinksSueden, LinksOsten, LinksTemperatur, LinksKeine, LinksTemperaturgradient,
+               LinksWind, LinksFlughoehe, LinksVario});
+    PaneMenue(m.grafik, "&Rechte Grafik",
+              {RechtsOben, RechtsSueden, RechtsOsten, RechtsTemperatur, RechtsKeine,
+               RechtsTemperaturgradient, RechtsWind, RechtsFlughoehe, RechtsVario});
+    QMenu* zoom = m.grafik->addMenu(QStringLiteral("&Zoom"));
+    Eintrag(zoom, Vergroessern, "&Vergrößern");
+    Eintrag(zoom, Verkleinern, "Ver&kleinern");
+    Eintrag(zoom, Anpassen, "&Anpassen");
+    Eintrag(m.grafik, FlugInformationen, "Flug Informationen");
+    Eintrag(m.grafik, Einstellungen, "Einstellungen...");
+
+    m.hilfe = leiste.addMenu(QStringLiteral("&?"));
+    Eintrag(m.hilfe, InfoUeber, "Inf&o über sarnix...");
+    return m;
+}
+
+void BaueTastenkuerzel(QWidget& fenster)
+{
+    const auto taste = [&fenster](const QKeySequence& folge, int id) {
+        auto* aktion = new QAction(&fenster);
+        aktion->setShortcut(folge);
+        if (id != 0)
+            aktion->setData(id);
+        fenster.addAction(aktion);
+    };
+    taste(QKeySequence(Qt::Key_F1), Befehl::InfoUeber);
+    taste(QKeySequence(Qt::CTRL | Qt::Key_N), Befehl::Neu);
+    for (const QKeySequence& ohneWirkung :
+         {QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::CTRL | Qt::Key_C),
+          QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_V),
+          QKeySequence(Qt::SHIFT | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_X),
+          QKeySequence(Qt::SHIFT | Qt::Key_Delete), QKeySequence(Qt::CTRL | Qt::Key_Z),
+          QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::Key_F6),
+          QKeySequence(Qt::SHIFT | Qt::Key_F6)})
+        taste(ohneWirkung, 0);
+}
+
+QList<QAction*> ZeigeZuletzt(const Menues& menues, const QStringList& pfade)
+{
+    QMenu* datei = menues.datei;
+    const QList<QAction*> alle = datei->actions();
+    const qsizetype oben = alle.indexOf(menues.zuletztOben);
+    const qsizetype unten = alle.indexOf(menues.zuletztUnten);
+    for (qsizetype i = oben + 1; i < unten; ++i) {
+        // Later: the entry may be the one whose click is being handled.
+        datei->removeAction(alle.at(i));
+        alle.at(i)->deleteLater();
+    }
+
+    QList<QAction*> eintraege;
+    if (pfade.isEmpty()) {
+        auto* leer = new QAction(QStringLiteral("Letzte Datei"), datei);
+        leer->setEnabled(false);
+        datei->insertAction(menues.zuletztUnten, leer);
+        return eintraege;
+    }
+    for (int i = 0; i < pfade.size(); ++i) {
+        QString pfad = QDir::toNativeSeparators(pfade.at(i));
+        pfad.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* eintrag = new QAction(QStringLiteral("&%1 %2").arg(QString::number(i + 1), pfad), datei);
+        eintrag->setData(Befehl::LetzteDatei1 + i);
+        eintrag->setStatusTip(StatusText(Befehl::LetzteDatei1 + i));
+        datei->insertAction(menues.zuletztUnten, eintrag);
+        eintraege.append(eintrag);
+    }
+    return eintraege;
+}

@@ -1,0 +1,42 @@
+#include "app/Symbolleiste.h"
+
+#include "app/Befehlstexte.h"
+#include "app/Symbolbilder.h"
+#include "view/Befehle.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QToolBar>
+
+#include <initializer_list>
+
+QToolBar* BaueSymbolleiste(QMainWindow& fenster)
+{
+    using namespace Befehl;
+    auto* leiste = new QToolBar(QStringLiteral("Symbolleiste"), &fenster);
+    leiste->setObjectName(QStringLiteral("Symbolleiste"));
+    leiste->setIconSize(QSize(symbolBreite, symbolHoehe));
+    leiste->setFloatable(false);
+
+    const std::initializer_list<std::initializer_list<int>> gruppen = {
+        {Oeffnen, Drucken, InfoUeber},
+        {Anpassen, Vergroessern, Verkleinern},
+        {AktivOben, AktivWest, AktivNord, AktivTemperatur},
+        {FlugInformationen},
+        {AktivKeine, AktivTemperaturgradient, AktivWind, AktivFlughoehe, AktivVario},
+    };
+    bool erste = true;
+    for (const auto& gruppe : gruppen) {
+        if (!erste)
+            leiste->addSeparator();
+        erste = false;
+        for (const int id : gruppe) {
+            QAction* knopf = leiste->addAction(SymbolBild(id), TippText(id));
+            knopf->setData(id);
+            knopf->setToolTip(TippText(id));
+            knopf->setStatusTip(StatusText(id));
+        }
+    }
+    fenster.addToolBar(Qt::TopToolBarArea, leiste);
+    return leiste;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The status bar's lock-key indicators "UF", "NUM" and "RF". Where the platform does not tell the
+// state of the lock keys (X11, Wayland) they stay greyed.
+
+#include <QObject>
+
+class QLabel;
+class QStatusBar;
+
+class Tastenanzeige : public QObject {
+    Q_OBJECT
+public:
+    explicit Tastenanzeige(QStatusBar& leiste);
+
+    // Shows each indicator active while its lock key is on, greyed otherwise.
+    void Aktualisiere();
+
+    QLabel* umschaltFeststellung() const { return uf; }
+    QLabel* num() const { return nm; }
+    QLabel* rollen() const { return rf; }
+
+private:
+    QLabel* uf;
+    QLabel* nm;
+    QLabel* rf;
+};
