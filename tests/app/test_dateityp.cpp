@@ -1,0 +1,80 @@
+// Desktop integration: the desktop entry and the MIME type land in the user's data folder once,
+// pointing at the running program.
+
+#include "app/Dateityp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString Daten() { return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation); }
+
+QByteArray Lies(const QString& pfad)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}
+
+}  // namespace
+
+#ifndef Q_OS_WIN
+
+TEST(Dateityp, SchreibtEintragUndMimeTypEinmal)
+{
+    const QString eintrag = Daten() + "/applications/sarnix.desktop";
+    const QString mime = Daten() + "/mime/packages/sarnix-vrl.xml";
+    QFile::remove(eintrag);
+    QFile::remove(mime);
+
+    EXPECT_EQ(RegistriereDateityp("/opt/sarnix/bin/sarnix"), 2);
+    const QByteArray text = Lies(eintrag);
+    EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
+    EXPECT_TRUE(text.contains("\nExec=/opt/sarnix/bin/sarnix %f\n"));
+    EXPECT_TRUE(text.contains("\nMimeType=application/x-sarnix-vrl;\n"));
+    EXPECT_TRUE(text.contains("\nName=Sarnix\n"));
+    const QByteArray xml = Lies(mime);
+    EXPECT_TRUE(xml.contains("type=\"application/x-sarnix-vrl\""));
+    EXPECT_TRUE(xml.contains("<glob pattern=\"*.vrl\"/>"));
+    EXPECT_TRUE(xml.contains("value=\"@SX\""));
+    EXPECT_TRUE(xml.contains("<comment>Sarnix Flugaufzeichnung</comment>"));
+
+    // A second start finds everything in place and writes nothing.
+    const QDateTime zeit = QFileInfo(eintrag).lastModified();
+    EXPECT_EQ(RegistriereDateityp("/opt/sarnix/bin/sarnix"), 0);
+    EXPECT_EQ(Lies(eintrag), text);
+    EXPECT_EQ(QFileInfo(eintrag).lastModified(), zeit);
+
+    // The program moved: only the desktop entry follows.
+    EXPECT_EQ(RegistriereDateityp("/usr/bin/sarnix"), 1);
+    EXPECT_TRUE(Lies(eintrag).contains("\nExec=/usr/bin/sarnix %f\n"));
+}
+
+TEST(Dateityp, NichtBeschreibbarIstStill)
+{
+    // A data folder below a plain file cannot be made, not even by root.
+    QTemporaryFile sperre;
+    ASSERT_TRUE(sperre.open());
+    const QByteArray vorher = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(sperre.fileName() + "/daten"));
+    const int geschrieben = RegistriereDateityp("/nirgends/sarnix");
+    qputenv("XDG_DATA_HOME", vorher);
+    EXPECT_EQ(geschrieben, 0);
+}
+
+#endif
+
+TEST(Dateityp, ExecZeileQuotetWoNoetig)
+{
+    EXPECT_EQ(DesktopExec("/usr/bin/sarnix"), "/usr/bin/sarnix %f");
+    EXPECT_EQ(DesktopExec("/home/pilot/Mein Flug/sarnix"), "\"/home/pilot/Mein Flug/sarnix\" %f");
+    EXPECT_EQ(DesktopExec("/opt/100%/sarnix"), "/opt/100%%/sarnix %f");
+    // Inside quotes " ` $ \ take a backslash, and the file level doubles each backslash.
+    EXPECT_EQ(DesktopExec("/a b/$x"), "\"/a b/\\\\$x\" %f");
+    EXPECT_EQ(DesktopExec("/a\\b"), "\"/a\\\\\\\\b\" %f");
+}

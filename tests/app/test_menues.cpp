@@ -1,0 +1,355 @@
+// The menu bar as the user reads it: titles, entries, mnemonics, separators, shortcuts, marks,
+// enabling, and the status texts shown while an entry is highlighted.
+
+#include "AppHilfen.h"
+
+#include "app/Befehlstexte.h"
+#include "view/Befehle.h"
+#include "view/CSarnixView.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QAction* MenueAktion(const QMenu* menue, int id)
+{
+    for (QAction* aktion : menue->actions()) {
+        if (aktion->menu() != nullptr) {
+            if (QAction* tiefer = MenueAktion(aktion->menu(), id))
+                return tiefer;
+        } else if (aktion->data().isValid() && aktion->data().toInt() == id) {
+            return aktion;
+        }
+    }
+    return nullptr;
+}
+
+QAction* MenueAktion(const QMenuBar* leiste, int id)
+{
+    for (QAction* titel : leiste->actions())
+        if (QAction* aktion = MenueAktion(titel->menu(), id))
+            return aktion;
+    return nullptr;
+}
+
+QMenu* Menue(const QMenuBar* leiste, const QString& titel)
+{
+    for (QAction* aktion : leiste->actions())
+        if (aktion->text() == titel)
+            return aktion->menu();
+    return nullptr;
+}
+
+QAction* Knopf(const QToolBar* leiste, int id)
+{
+    for (QAction* aktion : leiste->actions())
+        if (aktion->data().isValid() && aktion->data().toInt() == id)
+            return aktion;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(Menueleiste, TitelInDerReihenfolge)
+{
+    test::Fenster f;
+    QStringList titel;
+    for (const QAction* aktion : f.rahmen->menuBar()->actions())
+        titel << aktion->text();
+    EXPECT_EQ(titel, QStringList({"&Datei", "&Ansicht", "&Grafik", "&?"}));
+}
+
+TEST(Menueleiste, JederEintragMitMnemonikUndTrenner)
+{
+    test::Fenster f;
+    QStringList alle;
+    for (const QAction* titel : f.rahmen->menuBar()->actions()) {
+        alle << titel->text() + " >";
+        alle += test::Struktur(titel->menu(), "  ");
+    }
+    for (QString& zeile : alle)
+        zeile.remove(" (grau)");
+    const QStringList erwartet = {
+        "&Datei >",
+        "  Ö&ffnen...\tStrg+O",
+        "  ---",
+        "  &Grafik Drucken...\tStrg+P",
+        "  Druck&vorschau...",
+        "  ---",
+        "  Letzte Datei",
+        "  ---",
+        "  &Beenden",
+        "&Ansicht >",
+        "  S&tatusleiste",
+        "  &Symbolleiste",
+        "  ---",
+        "  &Zeitmarken",
+        "  &Routenpunkte",
+        "&Grafik >",
+        "  &Anzahl >",
+        "    &Einzelgrafik",
+        "    ge&teilte Grafik",
+        "  &Linke Grafik >",
+        "    Von &Oben",
+        "    Von &Süden",
+        "    Von O&sten",
+        "    &Temperaturverlauf",
+        "    &Farbe >",
+        "      &Keine",
+        "      &Temperaturgradient",
+        "      &Wind",
+        "      &Flughöhe",
+        "      &Vario - Werte",
+        "  &Rechte Grafik >",
+        "    Von &Oben",
+        "    Von &Süden",
+        "    Von O&sten",
+        "    &Temperaturverlauf",
+        "    &Farbe >",
+        "      &Keine",
+        "      &Temperaturgradient",
+        "      &Wind",
+        "      &Flughöhe",
+        "      &Vario - Werte",
+        "  &Zoom >",
+        "    &Vergrößern",
+        "    Ver&kleinern",
+        "    &Anpassen",
+        "  Flug Informationen",
+        "  Einstellungen...",
+        "&? >",
+        "  Inf&o über sarnix...",
+    };
+    EXPECT_EQ(alle, erwartet);
+}
+
+TEST(Menueleiste, PaneEintraegeSendenIhreIds)
+{
+    test::Fenster f;
+    const QMenu* grafik = Menue(f.rahmen->menuBar(), "&Grafik");
+    ASSERT_NE(grafik, nullptr);
+    const QList<QAction*> eintraege = grafik->actions();
+    const QMenu* links = eintraege.at(1)->menu();
+    const QMenu* rechts = eintraege.at(2)->menu();
+    ASSERT_TRUE(links && rechts);
+    const auto ids = [](const QMenu* m) {
+        QList<int> liste;
+        for (const QAction* a : m->actions())
+            liste << (a->menu() ? -1 : a->data().toInt());
+        for (const QAction* a : m->actions().last()->menu()->actions())
+            liste << a->data().toInt();
+        return liste;
+    };
+    EXPECT_EQ(ids(links), QList<int>({32775, 32776, 32778, 32779, -1, 32786, 32788, 32790, 32792, 32794}));
+    EXPECT_EQ(ids(rechts), QList<int>({32780, 32781, 32782, 32783, -1, 32787, 32789, 32791, 32793, 32795}));
+}
+
+TEST(Menueleiste, TastenkuerzelOeffnenUndDrucken)
+{
+    test::Fenster f;
+    const QMenuBar* leiste = f.rahmen->menuBar();
+    EXPECT_EQ(MenueAktion(leiste, Befehl::Oeffnen)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(MenueAktion(leiste, Befehl::Drucken)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    // The about entry shows no key; F1 belongs to the window.
+    EXPECT_TRUE(MenueAktion(leiste, Befehl::InfoUeber)->shortcut().isEmpty());
+}
+
+TEST(Menueleiste, AnzahlAlsRadioGruppeNachDerAnsicht)
+{
+    test::Fenster f;
+    f.doc.OnOpenDocument(test::FlugDatei(900).toStdString());
+    f.rahmen->AktualisiereBefehle();
+    QAction* einzel = MenueAktion(f.rahmen->menuBar(), Befehl::Einzelgrafik);
+    QAction* geteilt = MenueAktion(f.rahmen->menuBar(), Befehl::GeteilteGrafik);
+    ASSERT_NE(einzel->actionGroup(), nullptr);
+    EXPECT_TRUE(einzel->actionGroup()->isExclusive());
+    EXPECT_EQ(einzel->actionGroup(), geteilt->actionGroup());
+
+    f.rahmen->ansicht()->ansicht().einstellungenLaden = 0;  // stored settings read already
+    f.rahmen->ansicht()->ansicht().grafikanzahl = 1;
+    f.rahmen->AktualisiereBefehle();
+    EXPECT_TRUE(einzel->isChecked());
+    EXPECT_FALSE(geteilt->isChecked());
+
+    geteilt->trigger();
+    EXPECT_EQ(f.rahmen->ansicht()->ansicht().grafikanzahl, 2);
+    EXPECT_FALSE(einzel->isChecked());
+    EXPECT_TRUE(geteilt->isChecked());
+}
+
+TEST(Menueleiste, ZeitmarkenHakenFolgtDerAnsicht)
+{
+    test::Fenster f;
+    QAction* zeitmarken = MenueAktion(f.rahmen->menuBar(), Befehl::Zeitmarken);
+    QAction* routen = MenueAktion(f.rahmen->menuBar(), Befehl::Routenpunkte);
+    f.rahmen->ansicht()->ansicht().einstellungenLaden = 0;  // stored settings read already
+    f.rahmen->ansicht()->ansicht().zeitmarken = 0;
+    f.rahmen->ansicht()->ansicht().wegpunkte = 0;
+    f.rahmen->AktualisiereBefehle();
+    EXPECT_FALSE(zeitmarken->isChecked());
+
+    zeitmarken->trigger();
+    EXPECT_EQ(f.rahmen->ansicht()->ansicht().zeitmarken, 1);
+    EXPECT_TRUE(zeitmarken->isChecked());
+    EXPECT_FALSE(routen->isChecked());
+    zeitmarken->trigger();
+    EXPECT_EQ(f.rahmen->ansicht()->ansicht().zeitmarken, 0);
+    EXPECT_FALSE(zeitmarken->isChecked());
+
+    routen->trigger();
+    EXPECT_EQ(f.rahmen->ansicht()->ansicht().wegpunkte, 1);
+    EXPECT_TRUE(routen->isChecked());
+}
+
+TEST(Menueleiste, LeistenEinUndAusblenden)
+{
+    test::Fenster f;
+    QAction* status = MenueAktion(f.rahmen->menuBar(), Befehl::Statusleiste);
+    QAction* symbole = MenueAktion(f.rahmen->menuBar(), Befehl::Symbolleiste);
+    EXPECT_TRUE(status->isChecked());
+    EXPECT_TRUE(symbole->isChecked());
+
+    status->trigger();
+    EXPECT_TRUE(f.rahmen->statusBar()->isHidden());
+    EXPECT_FALSE(status->isChecked());
+    symbole->trigger();
+    EXPECT_TRUE(f.rahmen->symbolleiste()->isHidden());
+    EXPECT_FALSE(symbole->isChecked());
+
+    status->trigger();
+    symbole->trigger();
+    EXPECT_FALSE(f.rahmen->statusBar()->isHidden());
+    EXPECT_FALSE(f.rahmen->symbolleiste()->isHidden());
+    EXPECT_TRUE(status->isChecked() && symbole->isChecked());
+}
+
+TEST(Freigabe, OhneFlugGrauMitFlugBereit)
+{
+    test::Fenster f;
+    const QMenuBar* leiste = f.rahmen->menuBar();
+    QMenu* grafik = Menue(leiste, "&Grafik");
+    emit grafik->aboutToShow();
+
+    EXPECT_FALSE(MenueAktion(leiste, Befehl::Drucken)->isEnabled());
+    EXPECT_FALSE(MenueAktion(leiste, Befehl::Druckvorschau)->isEnabled());
+    EXPECT_FALSE(Knopf(f.rahmen->symbolleiste(), Befehl::Drucken)->isEnabled());
+    EXPECT_TRUE(MenueAktion(leiste, Befehl::Oeffnen)->isEnabled());
+    // The graph menu opens, but everything in it is grey.
+    EXPECT_TRUE(grafik->menuAction()->isEnabled());
+    for (const QAction* eintrag : grafik->actions())
+        EXPECT_FALSE(eintrag->isEnabled()) << eintrag->text().toStdString();
+    // The same command on the toolbar stays usable.
+    EXPECT_TRUE(Knopf(f.rahmen->symbolleiste(), Befehl::FlugInformationen)->isEnabled());
+
+    ASSERT_TRUE(f.rahmen->OeffneDatei(test::FlugDatei(900)));
+    emit grafik->aboutToShow();
+    EXPECT_TRUE(MenueAktion(leiste, Befehl::Drucken)->isEnabled());
+    EXPECT_TRUE(MenueAktion(leiste, Befehl::Druckvorschau)->isEnabled());
+    EXPECT_TRUE(Knopf(f.rahmen->symbolleiste(), Befehl::Drucken)->isEnabled());
+    for (const QAction* eintrag : grafik->actions())
+        EXPECT_TRUE(eintrag->isEnabled()) << eintrag->text().toStdString();
+    // Both pane menus with every entry, in single mode too.
+    f.rahmen->ansicht()->ansicht().grafikanzahl = 1;
+    emit grafik->aboutToShow();
+    EXPECT_TRUE(MenueAktion(leiste, Befehl::RechtsTemperatur)->isEnabled());
+    EXPECT_TRUE(MenueAktion(leiste, Befehl::RechtsVario)->isEnabled());
+}
+
+class Statustexte : public ::testing::Test {
+protected:
+    test::Fenster f;
+    QString NachHover(QAction* aktion)
+    {
+        aktion->showStatusText(f.rahmen.get());
+        return f.rahmen->statusBar()->currentMessage();
+    }
+};
+
+TEST_F(Statustexte, BereitImLeerlauf)
+{
+    EXPECT_EQ(f.rahmen->statusBar()->currentMessage(), "Bereit");
+    QAction* oeffnen = MenueAktion(f.rahmen->menuBar(), Befehl::Oeffnen);
+    EXPECT_EQ(NachHover(oeffnen), "Öffnet ein bestehendes Dokument.");
+    f.rahmen->statusBar()->clearMessage();
+    EXPECT_EQ(f.rahmen->statusBar()->currentMessage(), "Bereit");
+}
+
+TEST_F(Statustexte, MenueEintraege)
+{
+    const QMenuBar* leiste = f.rahmen->menuBar();
+    const std::vector<std::pair<int, QString>> erwartet = {
+        {Befehl::Oeffnen, "Öffnet ein bestehendes Dokument."},
+        {Befehl::Drucken, "Druckt das aktive Dokument."},
+        {Befehl::Beenden, "Beendet die Anwendung."},
+        {Befehl::InfoUeber, "Zeigt Programm-, Versions- und Copyright-Informationen an."},
+        {Befehl::Statusleiste, "Blendet die Statusleiste ein oder aus."},
+        {Befehl::Symbolleiste, "Blendet die Symbolleiste ein oder aus."},
+        {Befehl::Einzelgrafik, "Es wird nur eine Ansicht am Bildschirm dargestellt."},
+        {Befehl::GeteilteGrafik,
+         "Der Bildschirm wird in zwei Bereiche unterteilt (für Gegenüberstellungen der einzelnen Ansichten)."},
+        {Befehl::LinksOben, "Zeigt den Flug in der Grundrißdarstellung an."},
+        {Befehl::RechtsSueden, "Zeigt den Flug in einem Barogramm mit der Blickrichtung nach Norden."},
+        {Befehl::LinksOsten, "Zeigt den Flug in einem Barogramm mit der Blickrichtung nach Westen."},
+        {Befehl::RechtsTemperatur, "Zeigt den Temperaturverlauf des ausgewählten Ausschnittes an."},
+        {Befehl::Zeitmarken, "Blendet die Zeitmarken in die Grafik ein."},
+        {Befehl::Routenpunkte, "Blendet die Wegpunkte in die Grafik ein."},
+        {Befehl::RechtsKeine, "Schaltet die Einfärbung der Grafik ab."},
+        {Befehl::LinksTemperaturgradient,
+         "Färb die Grafik in Abhängigkeit von der Abweichung von der Tagestemperatur."},
+        {Befehl::RechtsWind, "TAS minus SOG (Gegenwind blau | Rückenwind rot)."},
+        {Befehl::LinksFlughoehe, "Färbt die Grafik in Abhängikeit von der Flughöhe."},
+        {Befehl::RechtsVario, "Färbt die Grafik nach steigen und sinken."},
+        {Befehl::Vergroessern, "Ermöglicht mit Hilfe der Maus ein teiweises vergrößern der Grafik."},
+        {Befehl::Verkleinern, "Stellt das Dreifache des aktuellen Fensterinhaltes am Bildschirm dar."},
+        {Befehl::Anpassen, "Paßt die Grafik optimal an den zur Verfügung stehenden Platz an."},
+        {Befehl::FlugInformationen, "Zeigt eine Dialogbox mit Daten des aktuellen Fluges an."},
+        {Befehl::Einstellungen, "Öffnet eine Dialogbox zur Konfiguration der Grafik"},
+    };
+    for (const auto& [id, text] : erwartet) {
+        QAction* aktion = MenueAktion(leiste, id);
+        ASSERT_NE(aktion, nullptr) << id;
+        EXPECT_EQ(NachHover(aktion), text) << id;
+    }
+}
+
+TEST_F(Statustexte, HervorgehobenerMenueEintragImOffenenMenue)
+{
+    f.rahmen->show();
+    f.rahmen->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.rahmen.get()));
+    // Alt+A opens "&Ansicht" from the menu bar; arrow keys walk down to "&Zeitmarken".
+    QTest::keyClick(f.rahmen.get(), Qt::Key_A, Qt::AltModifier);
+    QMenu* ansicht = Menue(f.rahmen->menuBar(), "&Ansicht");
+    QTRY_VERIFY(ansicht->isVisible());
+    EXPECT_EQ(f.rahmen->statusBar()->currentMessage(), "Blendet die Statusleiste ein oder aus.");
+    QTest::keyClick(ansicht, Qt::Key_Down);
+    QTest::keyClick(ansicht, Qt::Key_Down);
+    EXPECT_EQ(ansicht->activeAction(), MenueAktion(f.rahmen->menuBar(), Befehl::Zeitmarken));
+    EXPECT_EQ(f.rahmen->statusBar()->currentMessage(), "Blendet die Zeitmarken in die Grafik ein.");
+    QTest::keyClick(ansicht, Qt::Key_Escape);
+    QTest::keyClick(f.rahmen->menuBar(), Qt::Key_Escape);
+    QTRY_VERIFY(!ansicht->isVisible());
+    EXPECT_EQ(f.rahmen->statusBar()->currentMessage(), "Bereit");
+}
+
+TEST_F(Statustexte, SymbolleisteBeimUeberfahren)
+{
+    f.rahmen->show();
+    QToolBar* leiste = f.rahmen->symbolleiste();
+    QWidget* knopf = leiste->widgetForAction(Knopf(leiste, Befehl::AktivWind));
+    ASSERT_NE(knopf, nullptr);
+    QEvent betreten(QEvent::Enter);
+    QApplication::sendEvent(knopf, &betreten);
+    EXPECT_EQ(f.rahmen->statusBar()->currentMessage(), "TAS minus SOG (Gegenwind blau | Rückenwind rot).");
+    QEvent verlassen(QEvent::Leave);
+    QApplication::sendEvent(knopf, &verlassen);
+    EXPECT_EQ(f.rahmen->statusBar()->currentMessage(), "Bereit");
+}

@@ -1,0 +1,96 @@
+// Start-up: the command line, the empty window, a file to open, and the print switches.
+
+#include "AppHilfen.h"
+
+#include "app/CSarnixApp.h"
+#include "app/Kommandozeile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QUuid>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString EigenerName()
+{
+    return "sarnix-test-" + QUuid::createUuid().toString(QUuid::Id128).left(12);
+}
+
+}  // namespace
+
+TEST(Kommandozeile, ArtenDerAufrufe)
+{
+    using Art = Kommandozeile::Art;
+    EXPECT_EQ(LiesKommandozeile({}).art, Art::Leer);
+
+    const Kommandozeile oeffnen = LiesKommandozeile({"/daten/flug.vrl"});
+    EXPECT_EQ(oeffnen.art, Art::Oeffnen);
+    EXPECT_EQ(oeffnen.datei, "/daten/flug.vrl");
+
+    for (const QString schalter : {"/p", "-p", "/P"}) {
+        const Kommandozeile k = LiesKommandozeile({schalter, "flug.vrl"});
+        EXPECT_EQ(k.art, Art::Drucken) << schalter.toStdString();
+        EXPECT_EQ(k.datei, "flug.vrl");
+        EXPECT_TRUE(k.drucker.isEmpty());
+    }
+
+    const Kommandozeile auf = LiesKommandozeile({"/pt", "flug.vrl", "Laser 3", "winspool", "LPT1:"});
+    EXPECT_EQ(auf.art, Art::DruckenAuf);
+    EXPECT_EQ(auf.datei, "flug.vrl");
+    EXPECT_EQ(auf.drucker, "Laser 3");
+    EXPECT_EQ(LiesKommandozeile({"-pt", "flug.vrl", "Laser"}).art, Art::DruckenAuf);
+
+    EXPECT_EQ(LiesKommandozeile({"/p"}).art, Art::Fehler);
+    EXPECT_EQ(LiesKommandozeile({"-pt", "flug.vrl"}).art, Art::Fehler);
+}
+
+TEST(Start, OhneArgumentLeeresFenster)
+{
+    CSarnixApp app(EigenerName());
+    EXPECT_EQ(QCoreApplication::organizationName(), "Orvexa");
+    EXPECT_EQ(QCoreApplication::applicationName(), "sarnix");
+    ASSERT_FALSE(app.InitInstance({}).has_value());
+    ASSERT_NE(app.hauptfenster(), nullptr);
+    EXPECT_EQ(app.hauptfenster()->windowTitle(), "Unbenannt - Sarnix");
+    EXPECT_TRUE(app.hauptfenster()->isMaximized());
+    EXPECT_EQ(app.dokument().geladen, 0);
+}
+
+TEST(Start, PfadWirdGeoeffnetAberNichtGemerkt)
+{
+    test::ZuletztLeeren();
+    const QString pfad = test::FlugDatei(950);
+    CSarnixApp app(EigenerName());
+    // A path relative to the working folder.
+    const QString relativ = QDir::current().relativeFilePath(pfad);
+    ASSERT_FALSE(app.InitInstance({relativ}).has_value());
+    EXPECT_EQ(app.dokument().geladen, 1);
+    EXPECT_EQ(app.dokument().datenListe.front().hoehe, 950);
+    EXPECT_EQ(app.hauptfenster()->windowTitle(), QFileInfo(pfad).fileName() + " - Sarnix");
+    EXPECT_TRUE(app.hauptfenster()->zuletzt().pfade().isEmpty());
+    EXPECT_TRUE(app.hauptfenster()->zuletzt().geladen());
+}
+
+TEST(Start, UnlesbarerPfadBeendetDenStart)
+{
+    const QString fehlt = QDir::temp().filePath("fehlt-0815.vrl");
+    CSarnixApp app(EigenerName());
+    const auto meldung = test::FangeMeldung();
+    const std::optional<int> ende = app.InitInstance({fehlt});
+    ASSERT_TRUE(ende.has_value());
+    EXPECT_EQ(*ende, 1);
+    ASSERT_TRUE(meldung->gesehen);
+    EXPECT_EQ(meldung->text, QDir::toNativeSeparators(fehlt) + " wurde nicht gefunden.");
+}
+
+TEST(Start, DruckschalterOhneDateiIstEinFehler)
+{
+    CSarnixApp app(EigenerName());
+    const std::optional<int> ende = app.InitInstance({"/p"});
+    ASSERT_TRUE(ende.has_value());
+    EXPECT_EQ(*ende, 2);
+    EXPECT_EQ(app.hauptfenster(), nullptr);
+}
