@@ -64,6 +64,19 @@ TEST_F(SarnixView, ErstesBildZeigtDenGrundrissAufWeiss)
     EXPECT_EQ(view->focusPolicy(), Qt::StrongFocus);
 }
 
+TEST_F(SarnixView, SchonDasZeigenZeichnet)
+{
+    view = std::make_unique<CSarnixView>(doc);
+    QSignalSpy geaendert(view.get(), &CSarnixView::ansichtGeaendert);
+    view->resize(640, 480);
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    EXPECT_EQ(view->leinwand().size(), QSize(640, 480));
+    EXPECT_EQ(Zustand().einstellungenLaden, 0);
+    EXPECT_GE(geaendert.count(), 1);  // the stored settings may change the menus' marks
+    EXPECT_EQ(Pixel(0, 479), blau);
+}
+
 TEST_F(SarnixView, GroesseAendernZeichntFuerDieNeueGroesse)
 {
     Zeige();
