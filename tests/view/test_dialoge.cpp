@@ -1,13 +1,16 @@
 #include "doc/Arten.h"
 #include "doc/CFlugInfoDlg.h"
 #include "doc/CSarnixDoc.h"
+#include "view/Befehle.h"
 #include "view/CKonfigDlg.h"
+#include "view/CSarnixView.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -348,4 +351,75 @@ TEST(FlugInfoDlg, ModalMitOkOhneSichtbaresCancelEscapeSchliesst)
         CFlugInfoDlg::Zeige(doc, nullptr);  // returns once the key closed it
         EXPECT_TRUE(gesehen);
     }
+}
+
+// ---- opened by the view's commands ----
+
+namespace {
+
+// The view writes its settings when it goes; later tests start from the defaults again.
+struct EinstellungenVergessen {
+    ~EinstellungenVergessen() { QSettings().remove(QStringLiteral("Settings")); }
+};
+
+// Runs `handeln` on the modal dialog as soon as it is open; closes it should the test go wrong.
+template <class Dialog, class F>
+void ImDialog(F handeln)
+{
+    QTimer::singleShot(0, [handeln] {
+        auto* dlg = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        handeln(*dlg);
+    });
+    QTimer::singleShot(5000, [] {
+        if (QWidget* w = QApplication::activeModalWidget())
+            w->close();
+    });
+}
+
+}  // namespace
+
+TEST(DialogeDerAnsicht, FlugInformationenZeigtDieTexteDesDokuments)
+{
+    const EinstellungenVergessen vergessen;
+    CSarnixDoc doc = Beispielflug();
+    CSarnixView view(doc);
+    QString gezeigt;
+    ImDialog<CFlugInfoDlg>([&](CFlugInfoDlg& dlg) {
+        gezeigt = Feld(dlg, "MH") + "|" + Feld(dlg, "SP");
+        dlg.accept();
+    });
+    EXPECT_TRUE(view.Befehl(Befehl::FlugInformationen));
+    EXPECT_EQ(gezeigt, "2870 m|Münchberg  ");
+}
+
+TEST(DialogeDerAnsicht, EinstellungenUebernehmenMitOkUndNichtMitCancel)
+{
+    const EinstellungenVergessen vergessen;
+    CSarnixDoc doc;
+    CSarnixView view(doc);
+    view.ansicht().grafikanzahl = 1;
+    view.ansicht().ansicht.grafik[1].art = Grundriss;
+    view.ansicht().ansicht.grafik[1].farbe = Variowerte;
+
+    ImDialog<CKonfigDlg>([](CKonfigDlg& dlg) {
+        Klick(dlg.Knopf(1051));
+        Klick(dlg.Knopf(1044));
+        QTest::mouseClick(Schaltflaeche(dlg, "Cancel"), Qt::LeftButton);
+    });
+    EXPECT_TRUE(view.Befehl(Befehl::Einstellungen));
+    EXPECT_EQ(view.ansicht().grafikanzahl, 1);
+    EXPECT_EQ(view.ansicht().ansicht.grafik[1].art, Grundriss);
+
+    ImDialog<CKonfigDlg>([](CKonfigDlg& dlg) {
+        EXPECT_TRUE(dlg.Knopf(1050)->isChecked());
+        Klick(dlg.Knopf(1051));
+        EXPECT_EQ(Markiert(dlg, 1041, 1049), (std::vector<int>{1041, 1049}));
+        Klick(dlg.Knopf(1044));
+        QTest::mouseClick(Schaltflaeche(dlg, "OK"), Qt::LeftButton);
+    });
+    EXPECT_TRUE(view.Befehl(Befehl::Einstellungen));
+    EXPECT_EQ(view.ansicht().grafikanzahl, 2);
+    EXPECT_EQ(view.ansicht().ansicht.grafik[1].art, Temperaturverlauf);
+    EXPECT_EQ(view.ansicht().ansicht.grafik[1].farbe, Variowerte);
 }
