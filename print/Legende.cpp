@@ -185,15 +185,15 @@ void Zeichne(const CSarnixDoc& doc, Zeichenflaeche& f, const Leiste& l, int farb
         const Zeichenflaeche::SchriftWahl schrift(f, Abgewandelt(gelesen, -20, 0, 0));
         const QString titel = Titel(farbe);
         const Groesse g = f.GetTextExtentPoint(titel);
-        const int y = l.seitlich ? l.titelY - g.cy - 10 : l.titelY;
-        f.TextOut(l.titelX - g.cx / 2, y, titel);
+        const int64_t y = l.seitlich ? int64_t{l.titelY} - g.cy - 10 : l.titelY;
+        f.TextOut(Begrenzt(int64_t{l.titelX} - g.cx / 2), Begrenzt(y), titel);
     }
     const Zeichenflaeche::SchriftWahl schrift(f, Abgewandelt(gelesen, -10, 5, l.seitlich ? 0 : 900));
     for (const Beschriftung& b : Beschriftungen(doc, l, farbe)) {
         const int q = Pixel(b.platz);
         const Groesse g = f.GetTextExtentPoint(b.text);
         if (l.seitlich)
-            f.TextOut(l.quer0 - g.cx - 5, q - g.cy / 2, b.text);
+            f.TextOut(Begrenzt(int64_t{l.quer0} - g.cx - 5), q - g.cy / 2, b.text);
         else
             f.TextOut(q - g.cy / 2, 45 + g.cx, b.text);
     }
