@@ -10,6 +10,7 @@ CInfoDlg::CInfoDlg(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Info über Sarnix"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
     auto* symbol = new QLabel(this);
     symbol->setPixmap(ProgrammSymbol().pixmap(32, 32));
@@ -17,7 +18,8 @@ CInfoDlg::CInfoDlg(QWidget* parent) : QDialog(parent)
 
     auto* name = new QLabel(QStringLiteral("SARNIX"), this);
     name->setObjectName(QStringLiteral("name"));
-    name->setAlignment(Qt::AlignCenter);
+    name->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    name->setContentsMargins(0, 8, 0, 0);
 
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok, Qt::Vertical, this);
     connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -27,6 +29,7 @@ CInfoDlg::CInfoDlg(QWidget* parent) : QDialog(parent)
     raster->addWidget(name, 0, 1);
     raster->addWidget(knoepfe, 0, 2, Qt::AlignTop);
     raster->setColumnStretch(1, 1);
+    raster->setRowStretch(1, 1);
     // About 217 x 77 dialog units of the classic dialog font.
-    setMinimumSize(326, 125);
+    setFixedSize(sizeHint().expandedTo(QSize(326, 125)));
 }

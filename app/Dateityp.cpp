@@ -9,6 +9,10 @@
 
 #include <algorithm>
 
+#ifdef Q_OS_WIN
+#include <shlobj.h>
+#endif
+
 namespace {
 
 #ifdef Q_OS_WIN
@@ -27,15 +31,17 @@ int RegistriereWindows(const QString& programm)
     const QString aufruf = QLatin1Char('"') + exe + QLatin1Char('"');
     QSettings klassen(QStringLiteral("HKEY_CURRENT_USER\\Software\\Classes"), QSettings::NativeFormat);
     int geschrieben = 0;
-    geschrieben += SetzeWert(klassen, QStringLiteral(".vrl/."), QStringLiteral("Sarnix.Document"));
-    geschrieben += SetzeWert(klassen, QStringLiteral("Sarnix.Document/."), QStringLiteral("Sarnix Document"));
-    geschrieben += SetzeWert(klassen, QStringLiteral("Sarnix.Document/DefaultIcon/."), exe + QStringLiteral(",1"));
-    geschrieben += SetzeWert(klassen, QStringLiteral("Sarnix.Document/shell/open/command/."),
+    geschrieben += SetzeWert(klassen, QStringLiteral(".vrl/Default"), QStringLiteral("Sarnix.Document"));
+    geschrieben += SetzeWert(klassen, QStringLiteral("Sarnix.Document/Default"), QStringLiteral("Sarnix Document"));
+    geschrieben += SetzeWert(klassen, QStringLiteral("Sarnix.Document/DefaultIcon/Default"), exe + QStringLiteral(",1"));
+    geschrieben += SetzeWert(klassen, QStringLiteral("Sarnix.Document/shell/open/command/Default"),
                              aufruf + QStringLiteral(" \"%1\""));
-    geschrieben += SetzeWert(klassen, QStringLiteral("Sarnix.Document/shell/print/command/."),
+    geschrieben += SetzeWert(klassen, QStringLiteral("Sarnix.Document/shell/print/command/Default"),
                              aufruf + QStringLiteral(" /p \"%1\""));
-    geschrieben += SetzeWert(klassen, QStringLiteral("Sarnix.Document/shell/printto/command/."),
+    geschrieben += SetzeWert(klassen, QStringLiteral("Sarnix.Document/shell/printto/command/Default"),
                              aufruf + QStringLiteral(" /pt \"%1\" \"%2\" \"%3\" \"%4\""));
+    if (geschrieben > 0)
+        SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
     return geschrieben;
 }
 
