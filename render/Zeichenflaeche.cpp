@@ -526,11 +526,10 @@ void Zeichenflaeche::TextOut(int x, int y, const QString& text)
     if (schrift.lfEscapement % 3600 == 0) {
         maler.translate(x, y);
     } else {
-        // Turn the cell about the centre of its first pixel, so (x, y) stays that pixel: text
-        // turned a quarter reads upward from row y and covers rows y - cx + 1 to y.
-        maler.translate(x + 0.5, y + 0.5);
+        // Turn the cell about its corner (x, y): text turned a quarter reads upward and covers
+        // columns x to x + cy - 1 and rows y - cx to y - 1.
+        maler.translate(x, y);
         maler.rotate(-schrift.lfEscapement / 10.0);  // escapement turns counter-clockwise
-        maler.translate(-0.5, -0.5);
     }
     if (hintergrundModus != TRANSPARENT)
         maler.fillRect(QRect(0, 0, cx, cy), Qt::white);

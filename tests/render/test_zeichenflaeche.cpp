@@ -452,7 +452,7 @@ TEST(ZeichenflaecheText, GedrehterTextLiestNachOben)
     int minY = 1000;
     int maxY = -1;
     for (const auto& [px, py] : tinte) {
-        EXPECT_TRUE(px >= x && px < x + g.cy && py > y - g.cx && py <= y) << px << "," << py;
+        EXPECT_TRUE(px >= x && px < x + g.cy && py >= y - g.cx && py < y) << px << "," << py;
         EXPECT_EQ(bild.pixel(px, py), Blau);
         minY = std::min(minY, py);
         maxY = std::max(maxY, py);
