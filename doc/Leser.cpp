@@ -3,7 +3,9 @@
 #include "doc/CSarnixDoc.h"
 #include "doc/DateiLesen.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 
 namespace {
@@ -68,14 +70,15 @@ bool SteigenBit(char flag)
     }
 }
 
-// Moves a coordinate away from 0° by the given amount; 0° itself stays.
+// Moves a coordinate away from 0° by the given amount; 0° itself stays. Copied positions are
+// refined again and again, so a long run without position creeps outward: held at the ends of
+// the type instead of overflowing.
 int32_t WegVomNullpunkt(int32_t wert, int32_t betrag)
 {
-    if (wert > nullpunkt)
-        return wert + betrag;
-    if (wert < nullpunkt)
-        return wert - betrag;
-    return wert;
+    if (wert == nullpunkt)
+        return wert;
+    const int64_t neu = int64_t{wert} + (wert > nullpunkt ? betrag : -betrag);
+    return static_cast<int32_t>(std::clamp<int64_t>(neu, INT32_MIN, INT32_MAX));
 }
 
 void Verfeinere(CDaten& fix, int32_t ziffer)
@@ -102,10 +105,10 @@ std::string Formatiert(const char* format, int wert)
 
 int32_t CSarnixDoc::HexZahl(const char* text, int anzahl) const
 {
-    int32_t wert = 0;
+    uint32_t wert = 0;  // more than seven digits wrap instead of overflowing
     for (int i = 0; i < anzahl; ++i)
-        wert = wert * 16 + ziffernWert[static_cast<unsigned char>(text[i])];
-    return wert;
+        wert = wert * 16 + static_cast<uint32_t>(ziffernWert[static_cast<unsigned char>(text[i])]);
+    return static_cast<int32_t>(wert);
 }
 
 int32_t CSarnixDoc::Koordinate(const char* text) const

@@ -92,3 +92,22 @@ TEST(Robustheit, ExtremeFelder)
     EXPECT_EQ(doc.maxSteigen, "25.5 m/s");
     PruefeFlug(doc);
 }
+
+TEST(Robustheit, KopierteLagenWandernMitJederVerfeinerung)
+{
+    // Every even fix copies the position before its predecessor is refined, then both move 75
+    // outward: a run without position creeps 75 units every second fix.
+    const std::string ohne = std::string(27, '0') + "FF0\n";
+    std::string datei = "@SX\n" + std::string(27, '0') + "003\n" + std::string(27, '0') + "003\n"
+                        + "7FFFFF7FFFFF" + std::string(15, '0') + "003\n";
+    for (int i = 0; i < 20000; ++i)
+        datei += ohne;
+    CSarnixDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(test::TempDatei(datei)));
+    ASSERT_EQ(doc.datenListe.size(), 20003u);
+    const int32_t anfang = 500000000 + 100 * 0x7FFFFF;
+    EXPECT_EQ(doc.datenListe[2].breite, anfang + 75);
+    EXPECT_EQ(doc.datenListe.back().breite, anfang + 10000 * 75);
+    EXPECT_EQ(doc.datenListe.back().laenge, anfang + 10000 * 75);
+    EXPECT_EQ(doc.HexZahl("FFFFFFFF", 8), -1);
+}
