@@ -1,9 +1,10 @@
-// The print preview asks for the scale once, however often the preview paints its page.
+// The print command and the print preview of the window, driven while their dialogs run.
 
 #include "KartenHilfen.h"
 #include "print/CDruckDlg.h"
 
 #include <QApplication>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QTimer>
@@ -64,4 +65,32 @@ TEST(DruckVorschau, OhneFlugNichts)
     DruckVorschau(doc, nullptr);
     QApplication::processEvents();
     EXPECT_FALSE(modal);
+}
+
+TEST(DruckenMitDialog, AbbrechenDrucktNichts)
+{
+    CSarnixDoc doc;
+    ZehnMalVier(doc);
+    bool druckDialog = false;
+    bool massstabGefragt = false;
+    int runden = 0;
+    QTimer takt;
+    takt.setInterval(20);
+    QObject::connect(&takt, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dlg = qobject_cast<QPrintDialog*>(modal)) {
+            druckDialog = true;
+            dlg->reject();
+        } else if (auto* massstab = qobject_cast<CDruckDlg*>(modal)) {
+            massstabGefragt = true;
+            massstab->accept();
+        } else if (++runden > 500 && modal) {
+            modal->close();
+        }
+    });
+    takt.start();
+    DruckenMitDialog(doc, nullptr);
+    takt.stop();
+    EXPECT_TRUE(druckDialog);
+    EXPECT_FALSE(massstabGefragt);
 }
