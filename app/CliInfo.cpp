@@ -49,25 +49,27 @@ QJsonArray Wegpunkte(const CSarnixDoc& doc)
     return liste;
 }
 
-QJsonArray Fixe(const CSarnixDoc& doc)
+// The fixes are written straight out, one compact object a line: a million of them as JSON
+// objects would take seconds and gigabytes.
+void SchreibeFixe(const CSarnixDoc& doc, std::FILE* ziel)
 {
-    QJsonArray liste;
+    std::fputs(",\n    \"fixes\": [", ziel);
+    char zeile[320];
+    const char* trenner = "\n        ";
     for (const CDaten& f : doc.datenListe) {
-        QJsonArray farben;
+        int k[5];
         for (int8_t art = 0; art <= 4; ++art)
-            farben.append(FarbIndex(art, f, doc));
-        liste.append(QJsonObject{{QStringLiteral("zeit"), f.zeit},
-                                 {QStringLiteral("vario"), f.vario},
-                                 {QStringLiteral("laenge"), f.laenge},
-                                 {QStringLiteral("breite"), f.breite},
-                                 {QStringLiteral("temperatur"), f.temperatur},
-                                 {QStringLiteral("sog"), f.sog},
-                                 {QStringLiteral("tas"), f.tas},
-                                 {QStringLiteral("hatPosition"), f.hatPosition},
-                                 {QStringLiteral("hoehe"), f.hoehe},
-                                 {QStringLiteral("farbIndex"), farben}});
+            k[art] = FarbIndex(art, f, doc);
+        const int laenge = std::snprintf(
+            zeile, sizeof zeile,
+            "%s{\"zeit\": %d, \"vario\": %d, \"laenge\": %d, \"breite\": %d, \"temperatur\": %d, "
+            "\"sog\": %d, \"tas\": %d, \"hatPosition\": %d, \"hoehe\": %d, \"farbIndex\": [%d, %d, %d, %d, %d]}",
+            trenner, f.zeit, f.vario, f.laenge, f.breite, f.temperatur, f.sog, f.tas, f.hatPosition, f.hoehe,
+            k[0], k[1], k[2], k[3], k[4]);
+        std::fwrite(zeile, 1, static_cast<size_t>(laenge), ziel);
+        trenner = ",\n        ";
     }
-    return liste;
+    std::fputs(doc.datenListe.empty() ? "]" : "\n    ]", ziel);
 }
 
 QJsonArray Profil(const CSarnixDoc& doc)
@@ -129,12 +131,20 @@ int CliInfo(const QStringList& argumente)
         {QStringLiteral("anzahlWegpunkte"), static_cast<qint64>(doc.wegpunktListe.size())},
         {QStringLiteral("wegpunkte"), Wegpunkte(doc)},
     };
-    if (mitFixen)
-        json.insert(QStringLiteral("fixes"), Fixe(doc));
     if (mitProfil)
         json.insert(QStringLiteral("temperaturProfil"), Profil(doc));
 
-    const QByteArray text = QJsonDocument(json).toJson(QJsonDocument::Indented);
-    std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    QByteArray text = QJsonDocument(json).toJson(QJsonDocument::Indented);
+    if (mitFixen) {
+        // The fixes go in before the closing brace of the object.
+        text.chop(text.endsWith("}\n") ? 2 : 0);
+        while (text.endsWith('\n'))
+            text.chop(1);
+        std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
+        SchreibeFixe(doc, stdout);
+        std::fputs("\n}\n", stdout);
+    } else {
+        std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
+    }
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }
