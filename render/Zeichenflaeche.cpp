@@ -495,7 +495,10 @@ const Zeichenflaeche::SchriftDaten& Zeichenflaeche::Schrift() const
         if (natuerlich > 0)
             font.setPixelSize(std::max(1, int(int64_t{zelle} * zelle / natuerlich)));
     }
-    const int gewicht = schrift.lfWeight <= 0 ? 400 : std::clamp(schrift.lfWeight, 1, 1000);
+    // Weights below the thinnest named one carry no real wish (the printed map derives its
+    // weight from the pen width, 2 at 600 dpi): they read as regular, as a font mapper would
+    // pick for faces without hairline cuts.
+    const int gewicht = schrift.lfWeight < 100 ? 400 : std::min(schrift.lfWeight, 1000);
     font.setWeight(static_cast<QFont::Weight>(gewicht));
     if (schrift.lfWidth != 0) {
         const int natuerlich = QFontMetrics(font, maler.device()).averageCharWidth();

@@ -543,6 +543,24 @@ TEST(ZeichenflaecheText, SchriftUndFarbeNachWahlZurueck)
     EXPECT_EQ(f.GetTextColor(), RGB(1, 2, 3));
 }
 
+// A weight below the thinnest named one (the printed map asks for 2 at 600 dpi) reads as
+// regular, not as a hairline cut.
+TEST(ZeichenflaecheText, KleinstesGewichtWieNormal)
+{
+    const auto schreibe = [](int gewicht) {
+        return Zeichne(120, 30, [&](Zeichenflaeche& f) {
+            LogFont lf = f.AktuelleSchrift();
+            lf.lfHeight = -16;
+            lf.lfWeight = gewicht;
+            Zeichenflaeche::SchriftWahl s(f, lf);
+            f.TextOut(2, 2, QStringLiteral("Maßstab 1:50000"));
+        });
+    };
+    EXPECT_EQ(schreibe(2), schreibe(400));
+    EXPECT_EQ(schreibe(0), schreibe(400));
+    EXPECT_NE(schreibe(800), schreibe(400));
+}
+
 TEST(Zeichenflaeche, MalerZustandBleibt)
 {
     QImage bild = test::LeeresBild(50, 50);
