@@ -282,6 +282,12 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
         event->acceptProposedAction();
 }
 
+void CMainFrame::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!LokalePfade(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
 void CMainFrame::dropEvent(QDropEvent* event)
 {
     const QStringList pfade = LokalePfade(event->mimeData());
