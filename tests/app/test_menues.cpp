@@ -4,11 +4,13 @@
 #include "AppHilfen.h"
 
 #include "app/Befehlstexte.h"
+#include "app/Tastenanzeige.h"
 #include "view/Befehle.h"
 #include "view/CSarnixView.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -352,4 +354,28 @@ TEST_F(Statustexte, SymbolleisteBeimUeberfahren)
     QEvent verlassen(QEvent::Leave);
     QApplication::sendEvent(knopf, &verlassen);
     EXPECT_EQ(f.rahmen->statusBar()->currentMessage(), "Bereit");
+}
+
+TEST(Statusleiste, FeststelltastenRechtsInDerReihenfolge)
+{
+    test::Fenster f;
+    const Tastenanzeige* tasten = f.rahmen->tastenanzeige();
+    EXPECT_EQ(tasten->umschaltFeststellung()->text(), "UF");
+    EXPECT_EQ(tasten->num()->text(), "NUM");
+    EXPECT_EQ(tasten->rollen()->text(), "RF");
+    f.rahmen->resize(800, 600);
+    f.rahmen->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.rahmen.get()));
+    const int uf = tasten->umschaltFeststellung()->geometry().left();
+    const int num = tasten->num()->geometry().left();
+    const int rf = tasten->rollen()->geometry().left();
+    EXPECT_LT(uf, num);
+    EXPECT_LT(num, rf);
+    EXPECT_GT(uf, f.rahmen->statusBar()->width() / 2);
+#ifndef Q_OS_WIN
+    // The lock keys' state is unknown here: the indicators stay greyed.
+    EXPECT_FALSE(tasten->umschaltFeststellung()->isEnabled());
+    EXPECT_FALSE(tasten->num()->isEnabled());
+    EXPECT_FALSE(tasten->rollen()->isEnabled());
+#endif
 }
