@@ -1,0 +1,298 @@
+// Whatever the download cable produced (truncated transfers, other instruments' files, hand-edited
+// files, flights of many hours) opens into a sane document that every graph, colour mode and the
+// printed map can show without crashing.
+
+#include "Plausibel.h"
+#include "RobustHilfen.h"
+#include "TestHilfen.h"
+
+#include "doc/CSarnixDoc.h"
+
+#include <gtest/gtest.h>
+#include <functional>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool unterSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool unterSanitizer = true;
+#else
+constexpr bool unterSanitizer = false;
+#endif
+#else
+constexpr bool unterSanitizer = false;
+#endif
+
+using robust::Fix;
+using robust::FixZeile;
+using robust::KopfZeile;
+using robust::Umfang;
+using robust::ZeitZeile;
+
+struct Eingabe {
+    std::string name;
+    std::function<std::string()> inhalt;
+    std::optional<size_t> fixe;       // the fix count, where worked out by hand
+    std::optional<size_t> wegpunkte;  // the route point count, likewise
+    Umfang umfang = Umfang::Voll;
+};
+
+std::string Zufall(size_t anzahl, unsigned saat)
+{
+    std::mt19937 zufall(saat);
+    std::string bytes(anzahl, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(zufall() & 0xFF);
+    return bytes;
+}
+
+// Ends the route-point phase at once: the second fix carries the pair "00".
+std::string Phasenende()
+{
+    return FixZeile(Fix{.a = '1', .b = '1'}) + FixZeile(Fix{});
+}
+
+std::string Fixe(size_t anzahl, const std::function<Fix(size_t)>& fix)
+{
+    std::string text;
+    for (size_t i = 0; i < anzahl; ++i)
+        text += FixZeile(fix(i));
+    return text;
+}
+
+std::string Ersetzt(std::string text, const std::string& von, const std::string& durch)
+{
+    for (size_t stelle = 0; (stelle = text.find(von, stelle)) != std::string::npos; stelle += durch.size())
+        text.replace(stelle, von.size(), durch);
+    return text;
+}
+
+// A short, ordinary flight: header, time, one route point, then 40 fixes.
+std::string NormalerFlug()
+{
+    std::string text = KopfZeile() + ZeitZeile(13, 5, 12);
+    return text + Phasenende() + Fixe(40, [](size_t i) {
+               return Fix{.breite = 0x045948u + static_cast<uint32_t>(i % 7),
+                          .laenge = 0x0107DEu + static_cast<uint32_t>(i),
+                          .hoehe = 900 + static_cast<int>(i) * 3,
+                          .a = "0123456789ABCDEF"[i % 16],
+                          .b = "FEDCBA9876543210"[i % 16],
+                          .flag = i % 4 == 3 ? '2' : '3'};
+           });
+}
+
+// Route-point text of `zeichen` characters, then the two time records that close the block.
+std::string WegpunktBlock(size_t zeichen)
+{
+    std::string text;
+    for (size_t i = 0; i < zeichen / 2 + zeichen % 2; ++i)
+        text += FixZeile(Fix{.flag = '2'}) + FixZeile(Fix{.a = '4', .b = static_cast<char>('1' + i % 9), .flag = '1'});
+    return text + ZeitZeile(10, 0, 1) + ZeitZeile(10, 0, 2);
+}
+
+std::vector<Eingabe> Eingaben()
+{
+    std::vector<Eingabe> e;
+    const auto dazu = [&e](std::string name, std::function<std::string()> inhalt,
+                           std::optional<size_t> fixe = std::nullopt,
+                           std::optional<size_t> wegpunkte = std::nullopt, Umfang umfang = Umfang::Voll) {
+        e.push_back({std::move(name), std::move(inhalt), fixe, wegpunkte, umfang});
+    };
+
+    dazu("leere Datei", [] { return std::string(); }, 0, 0);
+    dazu("nur die Magie", [] { return std::string("@SX"); }, 0, 0);
+    dazu("Magie mit Zeilenende", [] { return std::string("@SX\r\n"); }, 0, 0);
+    dazu("fast die Magie", [] { return std::string("@S") + FixZeile(Fix{}); }, 0, 0);
+    dazu("Magie klein geschrieben", [] { return "@sx\n" + FixZeile(Fix{}); }, 0, 0);
+    dazu("Magie und Müll", [] { return "@SX" + Zufall(4096, 1); });
+    dazu("Magie, Müll und Nullbytes", [] { return "@SX" + Ersetzt(Zufall(4096, 2), "\n", std::string(1, '\0')); });
+    dazu("Zufallsdaten", [] { return "#" + Zufall(65536, 3); }, 0, 0);
+    dazu("nur Zeilenenden", [] { return "@SX" + std::string(5000, '\n'); }, 0, 0);
+    dazu("fremdes Gerät", [] {
+        return std::string("AXXX001 FLIGHT RECORDER\nHFDTE150726\n"
+                           "B1305124730000N01115500EA0090000900\nB1305134730010N01115510EA0090100901\n");
+    }, 0, 0);
+    dazu("fremdes Gerät hinter der Magie", [] {
+        return std::string("@SX\nB1305124730000N01115500EA009000090\nB1305134730010N01115510EA009010090\n");
+    });
+    // 10 MB in one line: read in pieces of 198 characters, of which only the last counts; its
+    // 31 characters make it a fix record.
+    dazu("eine Zeile von 10 MB", [] { return "@SX" + std::string(10485909, 'A') + "\n"; }, 1, 0, Umfang::Knapp);
+    dazu("Zeilen jeder Länge von 0 bis 200", [] {
+        std::string text = "@SX\n";
+        const std::string muster = "0459480107DE03840F3C5000B54003";
+        for (size_t laenge = 0; laenge <= 200; ++laenge) {
+            std::string zeile;
+            while (zeile.size() < laenge)
+                zeile += muster;
+            zeile.resize(laenge);
+            text += zeile + "\n";
+        }
+        return text;
+    }, 1);  // only the line of 30 characters and its line feed is a fix record
+    dazu("Fix ohne letztes Zeilenende", [] { return "@SX\n" + FixZeile(Fix{}).substr(0, 30); }, 0);
+    dazu("CR LF", [] { return Ersetzt(NormalerFlug(), "\n", "\r\n"); }, 42, 0);
+    dazu("nur CR", [] { return Ersetzt(NormalerFlug(), "\n", "\r"); });
+    dazu("CR CR LF", [] { return Ersetzt(NormalerFlug(), "\n", "\r\r\n"); }, 0, 0);
+    dazu("fremde Zeichen in jedem Feld", [] {
+        std::string text = KopfZeile() + Phasenende();
+        const std::string fremd{' ', 'G', 'g', 'z', ':', '@', '-', '+', '.', '\0', '\x7F', '\x80', '\xFF'};
+        const std::string zeile = FixZeile(Fix{});
+        for (size_t stelle = 0; stelle < 30; ++stelle)
+            for (const char c : fremd) {
+                std::string kaputt = zeile;
+                kaputt[stelle] = c;
+                text += kaputt;
+            }
+        return text;
+    }, 2 + 30 * 13);
+    dazu("fremde Zeichen im Kopf", [] {
+        std::string kopf = KopfZeile();
+        for (size_t i = 3; i < 78; ++i)
+            kopf[i] = "\xFF-+ G\0"[i % 6];
+        return kopf + Phasenende();
+    }, 2, 0);
+    dazu("Kleinbuchstaben", [] {
+        std::string text = "@SX\n";
+        for (const char flag : std::string("0123456789abcdefABCDEF"))
+            for (const uint32_t wert : {0xabcdefu, 0xfedcbau, 0x045948u})
+                text += FixZeile(Fix{.breite = wert, .laenge = wert, .hoehe = 0xabc, .flag = flag});
+        std::string klein;
+        for (const char c : text)
+            klein += static_cast<char>(c >= 'A' && c <= 'F' ? c - 'A' + 'a' : c);
+        return klein;
+    }, 66);
+    dazu("Routenphase ohne Ende", [] {
+        std::string text = "@SX\n" + ZeitZeile(8, 0, 0);
+        for (int block = 0; block < 200; ++block)
+            text += WegpunktBlock(48);
+        return text;
+    }, 200 * 48, 200);
+    dazu("Wegpunktblöcke von 0 bis 100 Zeichen", [] {
+        std::string text = "@SX\n" + ZeitZeile(8, 0, 0);
+        for (size_t zeichen = 0; zeichen <= 100; zeichen += 2)
+            text += WegpunktBlock(zeichen);
+        return text + Phasenende() + Fixe(10, [](size_t) { return Fix{}; });
+    }, 2550 + 12, 51);  // 2 fixes per 2 characters: 0 + 2 + ... + 100 fixes, then 12 more
+    dazu("100 000 Zeitsätze", [] {
+        std::string text = "@SX\n";
+        for (int i = 0; i < 100000; ++i)
+            text += ZeitZeile(i / 3600 % 24, i / 60 % 60, i % 60);
+        return text + Phasenende() + Fixe(10, [](size_t) { return Fix{}; });
+    }, 12, 49999, Umfang::Knapp);
+    dazu("Zeitsatz mit Unsinn", [] {
+        return "@SX\n" + std::string("-9-9-9ABCDEFGH\n") + Phasenende() + std::string("999999ABCDEFGH\n");
+    }, 2, 0);
+
+    // Coordinates at and beyond the ends of their range: 0, the largest positive and negative
+    // values, and ±180° (1 080 000 hundredths of an arc minute).
+    const std::vector<uint32_t> grenzwerte{0x000000, 0x7FFFFF, 0x800000, 0xFFFFFF, 0x107AC0, 0xEF853F, 0x000001, 0xFFFFFE};
+    dazu("Koordinaten an den Grenzen", [grenzwerte] {
+        std::string text = "@SX\n" + Phasenende();
+        for (const uint32_t breite : grenzwerte)
+            for (const uint32_t laenge : grenzwerte)
+                text += FixZeile(Fix{.breite = breite, .laenge = laenge, .a = 'F', .b = 'F'});
+        return text;
+    }, 2 + 64);
+    for (const uint32_t wert : grenzwerte)
+        dazu("alle Fixe auf " + std::to_string(wert), [wert] {
+            return "@SX\n" + Phasenende() + Fixe(20, [wert](size_t) { return Fix{.breite = wert, .laenge = wert, .a = 'F', .b = 'F'}; });
+        }, 22);
+    // At the poles the metres per longitude unit are all but 0 (just short of them see
+    // Regressionen.cpp).
+    for (const uint32_t pol : {0x083D60u, 0xF7C29Fu})
+        dazu("am Pol " + std::to_string(pol), [pol] {
+            return "@SX\n" + Fixe(100, [pol](size_t i) {
+                return Fix{.breite = pol, .laenge = 0x0107DEu + static_cast<uint32_t>(i)};
+            });
+        }, 100);
+    dazu("über den Nullmeridian und den Äquator", [] {
+        return "@SX\n" + Phasenende() + Fixe(200, [](size_t i) {
+            const uint32_t wert = (0xFFFFFFu - 100u + static_cast<uint32_t>(i)) & 0xFFFFFFu;
+            return Fix{.breite = wert, .laenge = wert, .a = "05AF"[i % 4], .b = "F0A5"[i % 4]};
+        });
+    }, 202);
+    dazu("über die Datumsgrenze", [] {
+        return "@SX\n" + Phasenende() + Fixe(200, [](size_t i) {
+            // 179.99° E, 180°, then 179.99° W onward: the file's values jump at 180°.
+            const uint32_t laenge = i < 100 ? 0x107AC0u - 100u + static_cast<uint32_t>(i)
+                                            : 0xEF853Fu + static_cast<uint32_t>(i - 100);
+            return Fix{.breite = 0x020000, .laenge = laenge};
+        });
+    }, 202);
+    dazu("Höhen -32768 und 32767", [] {
+        return "@SX\n" + Phasenende() + Fixe(50, [](size_t i) {
+            return Fix{.breite = 0x045948u + static_cast<uint32_t>(i), .hoehe = i % 2 ? 32767 : -32768,
+                       .vario = 255, .tas = 255, .sog = 255, .temperatur = 0xFFF, .flag = i % 3 ? '1' : '0'};
+        });
+    }, 52);
+    dazu("ein einziger Fix", [] { return "@SX\n" + FixZeile(Fix{}); }, 1);
+    dazu("eine einzige Position", [] {
+        return "@SX\n" + Fixe(100, [](size_t i) {
+            return Fix{.hoehe = static_cast<int>(i), .flag = i == 50 ? '1' : '0'};
+        });
+    }, 100);
+    dazu("keine Positionen", [] {
+        return KopfZeile() + Fixe(300, [](size_t i) {
+            return Fix{.hoehe = 500 + static_cast<int>(i), .vario = 40, .flag = i % 2 ? '2' : '0'};
+        });
+    }, 300);
+    // Steep sinking at 6 km and 409.5 K: the band sums pass 4 000 000 000 and wrap.
+    dazu("Sinkflug, der die Summen überlaufen lässt", [] {
+        return "@SX\n" + Phasenende() + Fixe(20000, [](size_t i) {
+            return Fix{.breite = 0x045948u + static_cast<uint32_t>(i % 100),
+                       .hoehe = i % 1000 == 999 ? 32767 : 6000 - static_cast<int>(i % 140),
+                       .vario = 200, .temperatur = 0xFFF, .flag = '1'};
+        });
+    }, 20002);
+    dazu("2 000 000 Fixe", [] {
+        std::string text = "@SX\n" + Phasenende();
+        text.reserve(text.size() + 2000000 * 31);
+        for (uint32_t i = 0; i < 2000000; ++i)
+            text += FixZeile(Fix{.breite = 0x045948u + i % 1000, .laenge = 0x0107DEu + i / 1000,
+                                 .hoehe = static_cast<int>(i % 3000), .vario = static_cast<int>(i % 50)});
+        return text;
+    }, 2000002, 0, Umfang::Knapp);
+    return e;
+}
+
+TEST(FeindlicheEingaben, JedeEingabeGibtEinPlausiblesDokumentDasSichZeichnenUndDruckenLaesst)
+{
+    const std::vector<Eingabe> eingaben = Eingaben();
+    int zuege = 0;
+    for (const Eingabe& eingabe : eingaben) {
+        // Two million fixes take minutes under the sanitizers; the release build runs them.
+        if (unterSanitizer && eingabe.name == "2 000 000 Fixe")
+            continue;
+        SCOPED_TRACE(eingabe.name);
+        const std::string inhalt = eingabe.inhalt();
+        const std::string pfad = test::TempDatei(inhalt);
+        CSarnixDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(pfad));
+        const bool mitMagie = inhalt.starts_with("@SX");
+        EXPECT_EQ(robust::DokumentFehler(doc, mitMagie, inhalt.size()), "");
+        if (eingabe.fixe) {
+            EXPECT_EQ(doc.datenListe.size(), *eingabe.fixe);
+        }
+        if (eingabe.wegpunkte) {
+            EXPECT_EQ(doc.wegpunktListe.size(), *eingabe.wegpunkte);
+        }
+
+        zuege += robust::AllesZeichnen(doc, eingabe.umfang);
+        const int erwartet = doc.geladen && !doc.datenListe.empty() ? 1 : 0;
+        EXPECT_EQ(robust::KarteAufBild(doc, 0, true), erwartet);
+        if (eingabe.umfang == Umfang::Voll) {
+            for (const int massstab : {25000, 1000000})
+                EXPECT_EQ(robust::KarteAufBild(doc, massstab, true), erwartet);
+        }
+    }
+    std::printf("[ Sarnix ] %zu feindliche Eingaben, %d Zeichnungen\n", eingaben.size(), zuege);
+}
+
+}  // namespace

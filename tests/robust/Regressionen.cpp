@@ -1,0 +1,55 @@
+// Inputs that once broke a stage, kept under tests/data/robust-*.
+
+#include "Plausibel.h"
+#include "RobustHilfen.h"
+#include "TestHilfen.h"
+#include "ZaehlGeraet.h"
+
+#include "doc/CSarnixDoc.h"
+#include "print/Drucken.h"
+#include "render/Zeichenflaeche.h"
+
+#include <QPainter>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Prints at 1:25 000 with time marks on a 300 x 420 page that only counts its texts.
+int GedruckteTexte(const CSarnixDoc& doc)
+{
+    robust::ZaehlGeraet seite(300, 420);
+    QPainter maler(&seite);
+    Zeichenflaeche f(maler);
+    const MassstabFrage frage = [](int) { return DruckWahl{25000, 1}; };
+    EXPECT_EQ(KarteDrucken(doc, f, 1.5f, 1.5f, 200.0f, 280.0f, Rechteck{0, 0, 300, 420}, frage), 1);
+    return seite.Texte();
+}
+
+TEST(Regression, DerZaehlerSiehtDieTexteEinerGewoehnlichenKarte)
+{
+    std::string text = "@SX\n";
+    for (uint32_t i = 0; i < 400; ++i)
+        text += robust::FixZeile(robust::Fix{.breite = 0x045948u + i, .laenge = 0x0107DEu + 2 * i});
+    CSarnixDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(test::TempDatei(text)));
+    // Grid labels, the header and the time marks every two minutes.
+    const int texte = GedruckteTexte(doc);
+    EXPECT_GT(texte, 3);
+    EXPECT_LE(texte, 200);
+}
+
+// Fails: at 89°59.99' N a longitude unit is 5e-8 m, the centring widens the map's window to
+// ±2e9 units and KarteDrucken labels over 500 000 meridians on the same page row
+// (seconds of CPU per page, minutes under the sanitizers).
+TEST(Regression, DISABLED_KarteNaheDemPolBeschriftetNurWasAufDieSeitePasst)
+{
+    CSarnixDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(test::Testdaten("robust-pol.vrl")));
+    ASSERT_EQ(doc.datenListe.size(), 100u);
+    EXPECT_EQ(robust::DokumentFehler(doc, true, std::filesystem::file_size(test::Testdaten("robust-pol.vrl"))), "");
+    // A page 420 pixels high holds at most 70 labels of 6 pixels, plus header and time marks.
+    EXPECT_LE(GedruckteTexte(doc), 200);
+}
+
+}  // namespace
