@@ -45,7 +45,7 @@ int RegistriereWindows(const QString& programm)
     return geschrieben;
 }
 
-#else
+#elif !defined(Q_OS_MACOS)
 
 QByteArray LiesResource(const QString& name)
 {
@@ -135,8 +135,11 @@ int RegistriereDateityp(const QString& programm)
 {
     // The resources live in a static library: make sure they are linked and registered.
     Q_INIT_RESOURCE(sarnix);
-#ifdef Q_OS_WIN
+#if defined(Q_OS_WIN)
     return RegistriereWindows(programm);
+#elif defined(Q_OS_MACOS)
+    Q_UNUSED(programm);
+    return 0;  // associations come from the bundle's Info.plist there
 #else
     return RegistriereFreedesktop(programm);
 #endif

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-// programm: the viewer's executable. Windows: the classes under HKCU\Software\Classes. Elsewhere:
+// programm: the viewer's executable. Windows: the classes under HKCU\Software\Classes. Linux:
 // the desktop entry and the MIME type in the user's data folder, written only when missing or
 // different. Returns how many entries were written; silent when nothing can be written.
 int RegistriereDateityp(const QString& programm);
