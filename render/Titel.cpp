@@ -32,7 +32,7 @@ void ZeichneTitel(const CSarnixDoc&, const CAnsicht& ansicht, Zeichenflaeche& f,
     const Zeichenflaeche::SchriftWahl schrift(f, stil::Schrift(f.AktuelleSchrift(), 20, 0, 500));
     const QString text = TitelText(grafik->art);
     const Rechteck& ecke = grafik->ecke;
-    // Centred 30 pixels left of the pane's middle, clear of the legend beside it.
+    // Below the pane, centred 30 pixels left of its middle.
     const int32_t x = ecke.left + (ecke.right - ecke.left) / 2 - f.GetTextExtentPoint(text).cx / 2 - 30;
     f.TextOut(x, ecke.bottom + 5, text);
 }

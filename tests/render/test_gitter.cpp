@@ -113,3 +113,15 @@ TEST(Koordinatennetz, RiesigesFensterBleibtBeiWenigenLinien)
     EXPECT_GE(linien, 9);
     EXPECT_LE(linien, 12);
 }
+
+TEST(Koordinatennetz, UnzaehligeLinienWerdenWeggelassen)
+{
+    // Step 100 from the narrow longitude range over 20 000 000 units of latitude, as near the
+    // pole: 200 000 lines would merge into grey, so that direction gets none.
+    CSarnixDoc doc;
+    Einrichten(doc, FensterAus(500000050, 500000850, 490000000, 510000000));
+    const CAnsicht ansicht = AnsichtMit({50, 50, 450, 250}, Grundriss, doc.ausdehnung);
+    const QImage bild = Netz(doc, ansicht, 0.5f, 200.0f / 2.0e7f);
+    EXPECT_EQ(Anzahl(bild, grau, QRect(300, 51, 1, 199)), 0);
+    EXPECT_EQ(Anzahl(bild, grau, QRect(0, 150, bild.width(), 1)), 8);
+}
