@@ -17,18 +17,6 @@
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool unterSanitizer = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool unterSanitizer = true;
-#else
-constexpr bool unterSanitizer = false;
-#endif
-#else
-constexpr bool unterSanitizer = false;
-#endif
-
 using robust::Fix;
 using robust::FixZeile;
 using robust::KopfZeile;
@@ -268,7 +256,7 @@ TEST(FeindlicheEingaben, JedeEingabeGibtEinPlausiblesDokumentDasSichZeichnenUndD
     int zuege = 0;
     for (const Eingabe& eingabe : eingaben) {
         // Two million fixes take minutes under the sanitizers; the release build runs them.
-        if (unterSanitizer && eingabe.name == "2 000 000 Fixe")
+        if (robust::unterSanitizer && eingabe.name == "2 000 000 Fixe")
             continue;
         SCOPED_TRACE(eingabe.name);
         const std::string inhalt = eingabe.inhalt();

@@ -1,4 +1,4 @@
-// Inputs that once broke a stage, kept under tests/data/robust-*.
+// Inputs that broke a stage or could (files under tests/data/robust-*, devices without end).
 
 #include "Plausibel.h"
 #include "RobustHilfen.h"
@@ -11,6 +11,9 @@
 
 #include <QPainter>
 #include <filesystem>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -50,6 +53,36 @@ TEST(Regression, DISABLED_KarteNaheDemPolBeschriftetNurWasAufDieSeitePasst)
     EXPECT_EQ(robust::DokumentFehler(doc, true, std::filesystem::file_size(test::Testdaten("robust-pol.vrl"))), "");
     // A page 420 pixels high holds at most 70 labels of 6 pixels, plus header and time marks.
     EXPECT_LE(GedruckteTexte(doc), 200);
+}
+
+// Opens `pfad` in a child process limited to 512 MB (not under the sanitizers, whose shadow
+// memory exceeds any such limit) and a few seconds: a read without end must not take the
+// machine with it. True when the open returned in time and refused the path as invalid.
+bool GeraetAbgelehnt(const char* pfad)
+{
+    const pid_t kind = fork();
+    if (kind == 0) {
+        if (!robust::unterSanitizer) {
+            const rlimit speicher{512u << 20, 512u << 20};
+            setrlimit(RLIMIT_DATA, &speicher);
+        }
+        alarm(5);
+        CSarnixDoc doc;
+        OeffnenFehler fehler = OeffnenFehler::Keiner;
+        const bool geoeffnet = doc.OnOpenDocument(pfad, &fehler);
+        _exit(!geoeffnet && fehler == OeffnenFehler::UngueltigerPfad ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(kind, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// A device never ends (a pilot may pick the download cable's device itself): it is refused
+// instead of being read until memory runs out.
+TEST(Regression, EinGeraetOhneEndeWirdAbgelehnt)
+{
+    EXPECT_TRUE(GeraetAbgelehnt("/dev/zero"));
+    EXPECT_TRUE(GeraetAbgelehnt("/dev/urandom"));
 }
 
 }  // namespace

@@ -10,6 +10,19 @@ class CSarnixDoc;
 
 namespace robust {
 
+// Built with AddressSanitizer: the slowest inputs are left to the plain build.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool unterSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool unterSanitizer = true;
+#else
+inline constexpr bool unterSanitizer = false;
+#endif
+#else
+inline constexpr bool unterSanitizer = false;
+#endif
+
 // A fix record of 30 characters and its line feed. Coordinates are the 24-bit values of the file
 // (1/100 arc minute, negative as ones' complement); the flag's bit 0 says "has a position".
 struct Fix {
