@@ -220,6 +220,22 @@ std::vector<Eingabe> Eingaben()
                        .vario = 255, .tas = 255, .sog = 255, .temperatur = 0xFFF, .flag = i % 3 ? '1' : '0'};
         });
     }, 52);
+    // hoeheMax stays 0 and the barograms' altitude scale has nothing to divide by.
+    dazu("alle Höhen negativ", [] {
+        return "@SX\n" + Fixe(60, [](size_t i) {
+            return Fix{.breite = 0x045948u + static_cast<uint32_t>(i), .hoehe = -1 - static_cast<int>(i), .vario = 10, .flag = '1'};
+        });
+    }, 60);
+    dazu("alle Höhen 0 bei 0 K", [] {
+        return "@SX\n" + Fixe(60, [](size_t i) {
+            return Fix{.laenge = 0x0107DEu + static_cast<uint32_t>(i), .hoehe = 0, .vario = 10, .temperatur = 0, .flag = '1'};
+        });
+    }, 60);
+    dazu("Sinkflug bei gleicher Höhe und Temperatur", [] {
+        return "@SX\n" + Fixe(200, [](size_t i) {
+            return Fix{.breite = 0x045948u + static_cast<uint32_t>(i % 3), .hoehe = 1000, .vario = 30, .flag = '1'};
+        });
+    }, 200);
     dazu("ein einziger Fix", [] { return "@SX\n" + FixZeile(Fix{}); }, 1);
     dazu("eine einzige Position", [] {
         return "@SX\n" + Fixe(100, [](size_t i) {
