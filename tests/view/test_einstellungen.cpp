@@ -4,7 +4,9 @@
 #include "render/Ansicht.h"
 #include "view/Einstellungen.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -124,6 +126,7 @@ TEST_F(Einstellungen, TextUndZahlenJenseitsVon32BitFallenAufDenStandard)
 TEST_F(Einstellungen, BeschaedigteDateiGibtStandardwerteUndLesbareWerte)
 {
     const QString pfad = QSettings().fileName();
+    QDir().mkpath(QFileInfo(pfad).absolutePath());  // the test may run before any other wrote settings
     {
         QFile datei(pfad);
         ASSERT_TRUE(datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
