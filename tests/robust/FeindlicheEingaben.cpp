@@ -300,3 +300,32 @@ TEST(FeindlicheEingaben, JedeEingabeGibtEinPlausiblesDokumentDasSichZeichnenUndD
 }
 
 }  // namespace
+
+namespace {
+
+// A transfer that ended every line with CR LF shows the same flight, pixel for pixel.
+TEST(FeindlicheEingaben, CrLfZeigtDenselbenFlugWieLf)
+{
+    const std::string lf = NormalerFlug();
+    CSarnixDoc mitLf;
+    CSarnixDoc mitCrLf;
+    ASSERT_TRUE(mitLf.OnOpenDocument(test::TempDatei(lf)));
+    ASSERT_TRUE(mitCrLf.OnOpenDocument(test::TempDatei(Ersetzt(lf, "\n", "\r\n"))));
+    ASSERT_EQ(mitCrLf.datenListe.size(), mitLf.datenListe.size());
+    for (size_t i = 0; i < mitLf.datenListe.size(); ++i) {
+        EXPECT_EQ(mitCrLf.datenListe[i].breite, mitLf.datenListe[i].breite) << i;
+        EXPECT_EQ(mitCrLf.datenListe[i].laenge, mitLf.datenListe[i].laenge) << i;
+        EXPECT_EQ(mitCrLf.datenListe[i].hoehe, mitLf.datenListe[i].hoehe) << i;
+    }
+    EXPECT_EQ(mitCrLf.startplatz, "SCHWARZENBG");
+    EXPECT_EQ(mitCrLf.flugdauer, mitLf.flugdauer);
+
+    QImage bildLf;
+    QImage bildCrLf;
+    robust::AllesZeichnen(mitLf, Umfang::Knapp, &bildLf);
+    robust::AllesZeichnen(mitCrLf, Umfang::Knapp, &bildCrLf);
+    EXPECT_GT(test::NichtWeiss(bildLf), 0);
+    EXPECT_TRUE(bildCrLf == bildLf);
+}
+
+}  // namespace
