@@ -11,7 +11,6 @@
 #include "view/CSarnixView.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>

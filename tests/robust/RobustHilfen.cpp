@@ -9,7 +9,6 @@
 #include "view/Zeichnen.h"
 
 #include <QPainter>
-#include <array>
 #include <cstdio>
 
 namespace robust {

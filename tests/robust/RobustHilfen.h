@@ -23,8 +23,9 @@ inline constexpr bool unterSanitizer = false;
 inline constexpr bool unterSanitizer = false;
 #endif
 
-// A fix record of 30 characters and its line feed. Coordinates are the 24-bit values of the file
-// (1/100 arc minute, negative as ones' complement); the flag's bit 0 says "has a position".
+// A fix record of 30 characters and its line feed. Every field holds the value as the file codes
+// it: coordinates as 24-bit values (1/100 arc minute, negative as ones' complement), speeds in
+// the instrument's steps, temperature in 0.1 K; the flag's bit 0 says "has a position".
 struct Fix {
     uint32_t breite = 0x045948;  // 47°30.00' N
     uint32_t laenge = 0x0107DE;  // 11°15.50' E

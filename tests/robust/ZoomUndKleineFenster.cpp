@@ -16,7 +16,6 @@
 #include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <functional>
 #include <string>
 #include <vector>
 
