@@ -3,6 +3,7 @@
 #include "doc/Arten.h"
 #include "doc/CSarnixDoc.h"
 #include "render/Ansicht.h"
+#include "render/Stil.h"
 #include "render/Zeichenflaeche.h"
 
 #include <QString>
@@ -153,42 +154,19 @@ std::vector<Beschriftung> Beschriftungen(const CSarnixDoc& doc, const Leiste& l,
     }
 }
 
-// Font made from the selected one, as every text of the program is.
-LogFont Abgewandelt(const LogFont& gelesen, int hoehe, int breite, int drehung)
-{
-    LogFont lf = gelesen;
-    lf.lfHeight = hoehe;
-    lf.lfWidth = breite;
-    lf.lfEscapement = drehung;
-    lf.lfPitchAndFamily = 0x20;
-    lf.lfFaceName.clear();
-    return lf;
-}
-
-class HintergrundWahl {
-public:
-    HintergrundWahl(Zeichenflaeche& f, int modus) : flaeche(f), vorher(f.SetBkMode(modus)) {}
-    ~HintergrundWahl() { flaeche.SetBkMode(vorher); }
-    HintergrundWahl(const HintergrundWahl&) = delete;
-    HintergrundWahl& operator=(const HintergrundWahl&) = delete;
-private:
-    Zeichenflaeche& flaeche;
-    int vorher;
-};
-
 void Zeichne(const CSarnixDoc& doc, Zeichenflaeche& f, const Leiste& l, int farbe)
 {
     ZeichneFarben(doc, f, l);
-    const HintergrundWahl transparent(f, TRANSPARENT);
+    const Zeichenflaeche::HintergrundWahl transparent(f, TRANSPARENT);
     const LogFont gelesen = f.AktuelleSchrift();
     {
-        const Zeichenflaeche::SchriftWahl schrift(f, Abgewandelt(gelesen, -20, 0, 0));
+        const Zeichenflaeche::SchriftWahl schrift(f, stil::Schrift(gelesen, 20, 0, stil::unveraendert, 0));
         const QString titel = Titel(farbe);
         const Groesse g = f.GetTextExtentPoint(titel);
         const int64_t y = l.seitlich ? int64_t{l.titelY} - g.cy - 10 : l.titelY;
         f.TextOut(Begrenzt(int64_t{l.titelX} - g.cx / 2), Begrenzt(y), titel);
     }
-    const Zeichenflaeche::SchriftWahl schrift(f, Abgewandelt(gelesen, -10, 5, l.seitlich ? 0 : 900));
+    const Zeichenflaeche::SchriftWahl schrift(f, stil::Beschriftung(gelesen, !l.seitlich));
     for (const Beschriftung& b : Beschriftungen(doc, l, farbe)) {
         const int q = Pixel(b.platz);
         const Groesse g = f.GetTextExtentPoint(b.text);

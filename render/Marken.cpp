@@ -155,9 +155,8 @@ void ZeichneWegpunktSymbol(const CSarnixDoc& doc, Zeichenflaeche& f, uint8_t num
     if (art != nummerierterPunkt)
         return;  // kind 5 and unknown kinds: the name alone
     const Zeichenflaeche::SchriftWahl schrift(f, stil::Schrift(f.AktuelleSchrift(), 14, 0, 800));
-    const COLORREF vorher = f.SetTextColor(blau);
+    const Zeichenflaeche::TextFarbWahl farbe(f, blau);
     const QString text = QString::number(static_cast<unsigned>(nummer));
     const Groesse g = f.GetTextExtentPoint(text);
     f.TextOut(x - g.cx / 2, y - g.cy / 2, text);
-    f.SetTextColor(vorher);
 }

@@ -133,6 +133,40 @@ public:
         LogFont vorher;
     };
 
+    // Raster operation, background mode and text colour for one scope.
+    class RasterWahl {
+    public:
+        RasterWahl(Zeichenflaeche& f, int op) : flaeche(f), vorher(f.SetROP2(op)) {}
+        ~RasterWahl() { flaeche.SetROP2(vorher); }
+        RasterWahl(const RasterWahl&) = delete;
+        RasterWahl& operator=(const RasterWahl&) = delete;
+    private:
+        Zeichenflaeche& flaeche;
+        int vorher;
+    };
+
+    class HintergrundWahl {
+    public:
+        HintergrundWahl(Zeichenflaeche& f, int modus) : flaeche(f), vorher(f.SetBkMode(modus)) {}
+        ~HintergrundWahl() { flaeche.SetBkMode(vorher); }
+        HintergrundWahl(const HintergrundWahl&) = delete;
+        HintergrundWahl& operator=(const HintergrundWahl&) = delete;
+    private:
+        Zeichenflaeche& flaeche;
+        int vorher;
+    };
+
+    class TextFarbWahl {
+    public:
+        TextFarbWahl(Zeichenflaeche& f, COLORREF farbe) : flaeche(f), vorher(f.SetTextColor(farbe)) {}
+        ~TextFarbWahl() { flaeche.SetTextColor(vorher); }
+        TextFarbWahl(const TextFarbWahl&) = delete;
+        TextFarbWahl& operator=(const TextFarbWahl&) = delete;
+    private:
+        Zeichenflaeche& flaeche;
+        COLORREF vorher;
+    };
+
 private:
     struct SchriftDaten;
     const SchriftDaten& Schrift() const;

@@ -23,40 +23,6 @@ constexpr int periodeSchnell = 1;
 constexpr int schritteBisSchnell = 15;
 constexpr int wiederholSchritt = 9;  // an auto-repeat step passes ten visible fixes
 
-// Selects a raster operation, background mode or text colour for one scope.
-class RasterWahl {
-public:
-    RasterWahl(Zeichenflaeche& f, int op) : flaeche(f), vorher(f.SetROP2(op)) {}
-    ~RasterWahl() { flaeche.SetROP2(vorher); }
-    RasterWahl(const RasterWahl&) = delete;
-    RasterWahl& operator=(const RasterWahl&) = delete;
-private:
-    Zeichenflaeche& flaeche;
-    int vorher;
-};
-
-class HintergrundWahl {
-public:
-    HintergrundWahl(Zeichenflaeche& f, int modus) : flaeche(f), vorher(f.SetBkMode(modus)) {}
-    ~HintergrundWahl() { flaeche.SetBkMode(vorher); }
-    HintergrundWahl(const HintergrundWahl&) = delete;
-    HintergrundWahl& operator=(const HintergrundWahl&) = delete;
-private:
-    Zeichenflaeche& flaeche;
-    int vorher;
-};
-
-class TextFarbWahl {
-public:
-    TextFarbWahl(Zeichenflaeche& f, COLORREF farbe) : flaeche(f), vorher(f.SetTextColor(farbe)) {}
-    ~TextFarbWahl() { flaeche.SetTextColor(vorher); }
-    TextFarbWahl(const TextFarbWahl&) = delete;
-    TextFarbWahl& operator=(const TextFarbWahl&) = delete;
-private:
-    Zeichenflaeche& flaeche;
-    COLORREF vorher;
-};
-
 bool Bodenansicht(int8_t art)
 {
     return art == Grundriss || art == BarogrammWest || art == BarogrammNord;
@@ -294,7 +260,7 @@ void CSpurCursor::ZeichneCursor(int modus, Zeichenflaeche& f)
     const ListenPos pos = doc.cursorPos;
     const ListenPos alt = modus == 5 ? keinePosition : Geprueft(doc.cursorAlt);
     if (pos != keinePosition || alt != keinePosition) {
-        const RasterWahl invertieren(f, R2_NOT);
+        const Zeichenflaeche::RasterWahl invertieren(f, R2_NOT);
         for (int i = 0; i < GezeigteGrafiken(ansicht); ++i) {
             const int8_t art = ansicht.ansicht.grafik[static_cast<size_t>(i)].art;
             if (!Bodenansicht(art))
@@ -318,14 +284,7 @@ void CSpurCursor::ZeichneCursor(int modus, Zeichenflaeche& f)
 
 void CSpurCursor::ZeichneAnzeige(Zeichenflaeche& f)
 {
-    LogFont schrift = f.AktuelleSchrift();
-    schrift.lfHeight = -12;
-    schrift.lfWidth = 0;
-    schrift.lfEscapement = 0;
-    schrift.lfWeight = 800;
-    schrift.lfPitchAndFamily = 0x20;
-    schrift.lfFaceName.clear();
-    const Zeichenflaeche::SchriftWahl fett(f, schrift);
+    const Zeichenflaeche::SchriftWahl fett(f, stil::Schrift(f.AktuelleSchrift(), 12, 0, 800, 0));
 
     const Rechteck r = AnzeigeRechteck(ansicht);
     f.FillRect(r, stil::legendenGrau);
@@ -334,11 +293,11 @@ void CSpurCursor::ZeichneAnzeige(Zeichenflaeche& f)
         return;
 
     const CDaten& fix = doc.datenListe[static_cast<size_t>(pos)];
-    const HintergrundWahl transparent(f, TRANSPARENT);
+    const Zeichenflaeche::HintergrundWahl transparent(f, TRANSPARENT);
     const QStringList zeilen = AnzeigeZeilen(fix);
     for (int n = 0; n < zeilen.size(); ++n) {
         // A position carried over from the fix before is shown in red.
-        std::optional<TextFarbWahl> rot;
+        std::optional<Zeichenflaeche::TextFarbWahl> rot;
         if ((n == 1 || n == 2) && !fix.hatPosition)
             rot.emplace(f, ohnePositionRot);
         const Groesse g = f.GetTextExtentPoint(zeilen[n]);

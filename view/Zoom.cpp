@@ -78,10 +78,9 @@ bool BandBewegen(CAnsicht& a, Zeichenflaeche& f, Punkt p)
     p = InsRechteck(p, a.ansicht.grafik[static_cast<size_t>(pane)].ecke);
     if (a.zoomZiehen) {
         const Zeichenflaeche::PinselWahl hohl(f, Pinsel{true});
-        const int vorher = f.SetROP2(R2_NOT);
+        const Zeichenflaeche::RasterWahl invertieren(f, R2_NOT);
         ZeichneBand(f, a.bandStart, p);
         ZeichneBand(f, a.bandStart, a.bandAktuell);  // removes the previous band
-        f.SetROP2(vorher);
     }
     a.bandAktuell = p;
     return true;
