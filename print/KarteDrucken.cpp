@@ -59,11 +59,21 @@ void WaagrechteLinie(Zeichenflaeche& f, const Rechteck& r, int y, const QString&
     f.TextOut(r.left, y - g.cy / 2, text);
 }
 
+// More lines than the page has pixels along them would merge into one black area (near the
+// poles a longitude unit is almost nothing); such a family is left out instead of drawn by the
+// hundred thousand.
+bool Druckbar(int64_t von, int64_t bis, int64_t g, int64_t seitenLaenge)
+{
+    return bis <= von || (bis - von) / g <= seitenLaenge;
+}
+
 void Gitter(Zeichenflaeche& f, const KartenLage& lage, const LogFont& aufrecht, const LogFont& liegend)
 {
     const Rechteck& r = lage.mass.seite;
     const int64_t g = GitterAbstand(lage.massstab);
-    {
+    const int64_t breite = int64_t{r.right} - r.left;
+    const int64_t hoehe = int64_t{r.bottom} - r.top;
+    if (Druckbar(lage.laengeMin, lage.laengeMax, g, lage.gedreht ? hoehe : breite)) {
         Zeichenflaeche::SchriftWahl schrift(f, lage.gedreht ? liegend : aufrecht);
         Gitterwerte(lage.laengeMin, lage.laengeMax, g, [&](int64_t v) {
             const QString text = GitterText('E', 'W', v - bias);
@@ -73,6 +83,8 @@ void Gitter(Zeichenflaeche& f, const KartenLage& lage, const LogFont& aufrecht, 
                 SenkrechteLinie(f, r, lage.LaengeAufSeite(v), text);
         });
     }
+    if (!Druckbar(lage.breiteMin, lage.breiteMax, g, lage.gedreht ? breite : hoehe))
+        return;
     Zeichenflaeche::SchriftWahl schrift(f, lage.gedreht ? aufrecht : liegend);
     Gitterwerte(lage.breiteMin, lage.breiteMax, g, [&](int64_t v) {
         const QString text = GitterText('N', 'S', v - bias);
