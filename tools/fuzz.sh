@@ -1,23 +1,24 @@
 #!/usr/bin/env bash
 # Runs every fuzz harness for SECONDS seconds each (default 30) from the seed corpora.
 # A long local run:  tools/fuzz.sh 600
-# Needs the sanitizer build that ./test.sh makes (build/asan).
+# Needs the sanitizer build that ./test.sh makes (build/asan; another one in SARNIX_FUZZ_BAU).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 sekunden=${1:-30}
-bau=build/asan
+bau=${SARNIX_FUZZ_BAU:-build/asan}
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
 fehler=0
 for harness in "$bau"/tests/fuzz/fuzz_*; do
-    [ -x "$harness" ] || continue
+    # Only the harness programs, not the build folders beside them.
+    [ -f "$harness" ] && [ -x "$harness" ] || continue
     name=$(basename "$harness")
     korpus=$bau/corpus-$name
     mkdir -p "$korpus"
     protokoll=$bau/$name.log
     "$harness" -max_total_time="$sekunden" -max_len=65536 -rss_limit_mb=4096 -timeout=20 \
-        -artifact_prefix="$bau/$name-" -print_final_stats=1 \
+        -dict=tests/fuzz/vrl.dict -artifact_prefix="$bau/$name-" -print_final_stats=1 \
         "$korpus" samples tests/fuzz/seeds >"$protokoll" 2>&1
     status=$?
     ausfuehrungen=$(grep -m1 'stat::number_of_executed_units' "$protokoll" | awk '{print $2}')
