@@ -270,11 +270,13 @@ TEST(FeindlicheEingaben, JedeEingabeGibtEinPlausiblesDokumentDasSichZeichnenUndD
 {
     const std::vector<Eingabe> eingaben = Eingaben();
     int zuege = 0;
+    size_t versucht = 0;
     for (const Eingabe& eingabe : eingaben) {
         // Two million fixes take minutes under the sanitizers; the release build runs them.
         if (robust::unterSanitizer && eingabe.name == "2 000 000 Fixe")
             continue;
         SCOPED_TRACE(eingabe.name);
+        ++versucht;
         const std::string inhalt = eingabe.inhalt();
         const std::string pfad = test::TempDatei(inhalt);
         CSarnixDoc doc;
@@ -296,7 +298,7 @@ TEST(FeindlicheEingaben, JedeEingabeGibtEinPlausiblesDokumentDasSichZeichnenUndD
                 EXPECT_EQ(robust::KarteAufBild(doc, massstab, true), erwartet);
         }
     }
-    std::printf("[ Sarnix ] %zu feindliche Eingaben, %d Zeichnungen\n", eingaben.size(), zuege);
+    std::printf("[ Sarnix ] %zu feindliche Eingaben, %d Zeichnungen\n", versucht, zuege);
 }
 
 }  // namespace
