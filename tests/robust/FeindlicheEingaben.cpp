@@ -192,9 +192,8 @@ std::vector<Eingabe> Eingaben()
         dazu("alle Fixe auf " + std::to_string(wert), [wert] {
             return "@SX\n" + Phasenende() + Fixe(20, [wert](size_t) { return Fix{.breite = wert, .laenge = wert, .a = 'F', .b = 'F'}; });
         }, 22);
-    // At the poles the metres per longitude unit are all but 0 (just short of them see
-    // Regressionen.cpp).
-    for (const uint32_t pol : {0x083D60u, 0xF7C29Fu})
+    // At the poles and just short of them the metres per longitude unit are all but 0.
+    for (const uint32_t pol : {0x083D60u, 0x083D5Fu, 0xF7C29Fu, 0xF7C2A0u})
         dazu("am Pol " + std::to_string(pol), [pol] {
             return "@SX\n" + Fixe(100, [pol](size_t i) {
                 return Fix{.breite = pol, .laenge = 0x0107DEu + static_cast<uint32_t>(i)};
