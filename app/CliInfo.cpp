@@ -1,6 +1,7 @@
 // sarnix-cli info: the flight document as JSON.
 
 #include "app/Cli.h"
+#include "app/CliGemeinsam.h"
 
 #include "doc/CSarnixDoc.h"
 #include "doc/FarbIndex.h"
@@ -102,13 +103,9 @@ int CliInfo(const QStringList& argumente)
     if (datei.isNull())
         return Aufruf();
 
-    const std::string pfad = datei.toUtf8().toStdString();
     CSarnixDoc doc;
-    OeffnenFehler fehler = OeffnenFehler::Keiner;
-    if (!doc.OnOpenDocument(pfad, &fehler)) {
-        std::fprintf(stderr, "%s\n", FehlerText(fehler, pfad).c_str());
-        return 1;
-    }
+    if (!cli::Oeffne(doc, datei))
+        return cli::dateiFehler;
 
     QJsonObject json{
         {QStringLiteral("geladen"), doc.geladen},

@@ -2,6 +2,7 @@
 // as options; one line of JSON tells what was worked out.
 
 #include "app/Cli.h"
+#include "app/CliGemeinsam.h"
 
 #include "doc/CSarnixDoc.h"
 #include "print/Drucken.h"
@@ -21,16 +22,11 @@
 
 namespace {
 
-constexpr int nutzungsFehler = 2;
-constexpr int dateiFehler = 1;
+using namespace cli;
+
 constexpr int kleinsteDpi = 10;
 constexpr int groessteDpi = 9600;
 
-void Melde(const QString& text)
-{
-    std::fputs(text.toUtf8().constData(), stderr);
-    std::fputc('\n', stderr);
-}
 
 int Nutzung(const QString& text)
 {
@@ -182,12 +178,8 @@ int CliPrint(const QStringList& argumente)
     const Auftrag& a = std::get<Auftrag>(gelesen);
 
     CSarnixDoc doc;
-    const std::string pfad = a.datei.toStdString();
-    OeffnenFehler fehler = OeffnenFehler::Keiner;
-    if (!doc.OnOpenDocument(pfad, &fehler)) {
-        Melde(QString::fromStdString(FehlerText(fehler, pfad)));
+    if (!Oeffne(doc, a.datei))
         return dateiFehler;
-    }
     if (!doc.geladen) {
         Melde(QStringLiteral("Keine Flugaufzeichnung: nichts zu drucken."));
         return dateiFehler;

@@ -1,6 +1,7 @@
 // sarnix-cli render: the picture the window would show, as PNG.
 
 #include "app/Cli.h"
+#include "app/CliGemeinsam.h"
 
 #include "doc/CSarnixDoc.h"
 #include "view/FensterBild.h"
@@ -12,16 +13,11 @@
 
 namespace {
 
-constexpr int nutzungsFehler = 2;
-constexpr int dateiFehler = 1;
+using namespace cli;
+
 constexpr int groessteSeite = 16384;
 constexpr int meisteVerkleinerungen = 1000;
 
-void Melde(const QString& text)
-{
-    std::fputs(text.toUtf8().constData(), stderr);
-    std::fputc('\n', stderr);
-}
 
 std::optional<int8_t> ArtAus(const QString& text)
 {
@@ -167,12 +163,8 @@ int CliRender(const QStringList& argumente)
     }
 
     CSarnixDoc doc;
-    OeffnenFehler fehler = OeffnenFehler::Keiner;
-    const std::string pfad = datei.toStdString();
-    if (!doc.OnOpenDocument(pfad, &fehler)) {
-        Melde(QString::fromStdString(FehlerText(fehler, pfad)));
+    if (!Oeffne(doc, datei))
         return dateiFehler;
-    }
 
     const QImage bild = FensterBild(doc, wahl);
     if (bild.isNull() || !bild.save(ausgabe, "PNG")) {

@@ -1,0 +1,25 @@
+#include "app/CliGemeinsam.h"
+
+#include "doc/CSarnixDoc.h"
+
+#include <cstdio>
+
+namespace cli {
+
+void Melde(const QString& text)
+{
+    std::fputs(text.toUtf8().constData(), stderr);
+    std::fputc('\n', stderr);
+}
+
+bool Oeffne(CSarnixDoc& doc, const QString& pfad)
+{
+    const std::string datei = pfad.toStdString();
+    OeffnenFehler fehler = OeffnenFehler::Keiner;
+    if (doc.OnOpenDocument(datei, &fehler))
+        return true;
+    Melde(QString::fromStdString(FehlerText(fehler, datei)));
+    return false;
+}
+
+}  // namespace cli
