@@ -3,8 +3,14 @@
 #include "app/Cli.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QTextStream>
 #include <cstdio>
+
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -27,6 +33,15 @@ int main(int argc, char* argv[])
     // Headless by default: no window is ever shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Outside a desktop session (a server, a cron job) there is no runtime folder; the private
+    // one Qt would fall back to, made here, spares every call a warning about it.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString ordner = QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(getuid());
+        if (QDir().mkpath(ordner)
+            && QFile::setPermissions(ordner, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                 | QFileDevice::ExeOwner))
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(ordner));
+    }
 #endif
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Orvexa"));
