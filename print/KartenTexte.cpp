@@ -19,21 +19,4 @@ QString KopfText(int massstab, const std::string& dateiname, const std::string& 
              QString::fromLatin1(flugdatum.data(), static_cast<qsizetype>(flugdatum.size())));
 }
 
-int ZeitmarkenAbstand(std::size_t anzahl)
-{
-    const std::size_t n = anzahl / 10 / 60;
-    if (n > 20)
-        return 30;
-    if (n > 10)
-        return 15;
-    if (n > 5)
-        return 10;
-    if (n > 2)
-        return 5;
-    return 2;
-}
 
-QString ZeitText(int32_t zeit)
-{
-    return QString::asprintf("%02i:%02i", zeit / 3600, (zeit % 3600) / 60);
-}

@@ -1,5 +1,5 @@
 #pragma once
-// The texts of the printed map: grid labels, header line and time-mark labels.
+// The texts of the printed map: grid labels and header line (time marks: render/Zeitmarken.h).
 
 #include <QString>
 #include <cstddef>
@@ -10,7 +10,3 @@
 QString GitterText(char plus, char minus, int64_t o);
 // "Maßstab 1:50000    Dateiname: ...    Flugdatum:... "; the path is UTF-8, the date Latin-1.
 QString KopfText(int massstab, const std::string& dateiname, const std::string& flugdatum);
-// Minutes between time marks for a flight of anzahl fixes (one a second).
-int ZeitmarkenAbstand(std::size_t anzahl);
-// "09:05" for a time of day in seconds.
-QString ZeitText(int32_t zeit);

@@ -3,10 +3,11 @@
 #include "doc/CSarnixDoc.h"
 #include "print/KartenLage.h"
 #include "print/KartenTexte.h"
+#include "render/Zeitmarken.h"
 
 void ZeitmarkenDrucken(const CSarnixDoc& doc, const KartenLage& lage, Zeichenflaeche& f)
 {
-    const int abstand = ZeitmarkenAbstand(doc.datenListe.size()) * 60;
+    const int abstand = ZeitmarkenAbstand(static_cast<int64_t>(doc.datenListe.size())) * 60;
     for (const CDaten& d : doc.datenListe) {
         if (!d.hatPosition || d.zeit % abstand != 0)
             continue;

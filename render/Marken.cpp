@@ -4,26 +4,12 @@
 #include "render/Abbildung.h"
 #include "render/Graphen.h"
 #include "render/Stil.h"
+#include "render/Zeitmarken.h"
 
 #include <array>
 #include <string_view>
 
 namespace {
-
-// Minutes between time marks for n fixes inside the window (one fix a second).
-int32_t Markenabstand(int64_t n)
-{
-    const int64_t q = n / 600;
-    if (q > 20)
-        return 30;
-    if (q > 10)
-        return 15;
-    if (q > 5)
-        return 10;
-    if (q > 2)
-        return 5;
-    return 2;
-}
 
 using Muster = std::array<std::string_view, 12>;
 
@@ -107,15 +93,13 @@ void ZeichneZeitmarken(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenfl
     int64_t n = 0;
     for (const CDaten& fix : doc.datenListe)
         n += drin(fix) ? 1 : 0;
-    const int32_t sekunden = 60 * Markenabstand(n);
+    const int32_t sekunden = 60 * ZeitmarkenAbstand(n);
 
     const Zeichenflaeche::SchriftWahl schrift(f, stil::Schrift(f.AktuelleSchrift(), 10, 5));
     for (const CDaten& fix : doc.datenListe) {
         if (fix.zeit % sekunden != 0 || !drin(fix))
             continue;
-        const int32_t stunden = fix.zeit / 3600;
-        const QString text =
-            QString::asprintf("%.2i:%.2i", stunden, (fix.zeit - 3600 * stunden) / 60);
+        const QString text = ZeitText(fix.zeit);
         const Punkt p = abbildung.Pixel(fix.laenge, fix.breite, fix.hoehe);
         f.TextOut(p.x + 11, p.y - f.GetTextExtentPoint(text).cy / 2, text);
         f.Ellipse(p.x - 6, p.y - 6, p.x + 6, p.y + 6);

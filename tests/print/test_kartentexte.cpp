@@ -1,6 +1,7 @@
 // The texts on the printed map: grid labels, header and time-mark labels and intervals.
 
 #include "print/KartenTexte.h"
+#include "render/Zeitmarken.h"
 
 #include <gtest/gtest.h>
 

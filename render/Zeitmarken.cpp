@@ -1,0 +1,20 @@
+#include "render/Zeitmarken.h"
+
+int ZeitmarkenAbstand(int64_t anzahl)
+{
+    const int64_t zehnMinuten = anzahl / 600;
+    if (zehnMinuten > 20)
+        return 30;
+    if (zehnMinuten > 10)
+        return 15;
+    if (zehnMinuten > 5)
+        return 10;
+    if (zehnMinuten > 2)
+        return 5;
+    return 2;
+}
+
+QString ZeitText(int32_t zeit)
+{
+    return QString::asprintf("%02i:%02i", zeit / 3600, (zeit % 3600) / 60);
+}
