@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSaveFile>
 #include <QSettings>
@@ -77,8 +78,18 @@ void Aktualisiere(const QString& werkzeug, const QString& ordner)
         QProcess::startDetached(programm, {ordner});
 }
 
+// A package (or `cmake --install`) puts the entry beside the program's prefix, system-wide;
+// a copy in the user's folder would only shadow it and outlive the package.
+bool Installiert(const QString& programm)
+{
+    return QFileInfo::exists(QFileInfo(programm).absolutePath()
+                             + QStringLiteral("/../share/applications/sarnix.desktop"));
+}
+
 int RegistriereFreedesktop(const QString& programm)
 {
+    if (Installiert(programm))
+        return 0;
     const QString daten = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (daten.isEmpty())
         return 0;

@@ -5,7 +5,8 @@
 
 // programm: the viewer's executable. Windows: the classes under HKCU\Software\Classes. Linux:
 // the desktop entry and the MIME type in the user's data folder, written only when missing or
-// different. Returns how many entries were written; silent when nothing can be written.
+// different, and never when programm was installed with its entry in <prefix>/share/applications.
+// Returns how many entries were written; silent when nothing can be written.
 int RegistriereDateityp(const QString& programm);
 
 // The Exec= value for the desktop entry that starts programm with one file.

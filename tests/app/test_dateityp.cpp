@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 #include <gtest/gtest.h>
@@ -51,8 +52,32 @@ TEST(Dateityp, SchreibtEintragUndMimeTypEinmal)
     EXPECT_EQ(QFileInfo(eintrag).lastModified(), zeit);
 
     // The program moved: only the desktop entry follows.
-    EXPECT_EQ(RegistriereDateityp("/usr/bin/sarnix"), 1);
-    EXPECT_TRUE(Lies(eintrag).contains("\nExec=/usr/bin/sarnix %f\n"));
+    EXPECT_EQ(RegistriereDateityp("/nirgends/bin/sarnix"), 1);
+    EXPECT_TRUE(Lies(eintrag).contains("\nExec=/nirgends/bin/sarnix %f\n"));
+}
+
+TEST(Dateityp, InstalliertesProgrammSchreibtNichts)
+{
+    // The layout a package leaves: <prefix>/bin/sarnix and <prefix>/share/applications.
+    QTemporaryDir wurzel;
+    ASSERT_TRUE(wurzel.isValid());
+    ASSERT_TRUE(QDir(wurzel.path()).mkpath("usr/bin"));
+    ASSERT_TRUE(QDir(wurzel.path()).mkpath("usr/share/applications"));
+    QFile paketEintrag(wurzel.path() + "/usr/share/applications/sarnix.desktop");
+    ASSERT_TRUE(paketEintrag.open(QIODevice::WriteOnly));
+    paketEintrag.close();
+
+    const QString eintrag = Daten() + "/applications/sarnix.desktop";
+    const QString mime = Daten() + "/mime/packages/sarnix-vrl.xml";
+    QFile::remove(eintrag);
+    QFile::remove(mime);
+    EXPECT_EQ(RegistriereDateityp(wurzel.path() + "/usr/bin/sarnix"), 0);
+    EXPECT_FALSE(QFile::exists(eintrag));
+    EXPECT_FALSE(QFile::exists(mime));
+
+    // The same program run from a build folder registers itself as before.
+    EXPECT_EQ(RegistriereDateityp(wurzel.path() + "/build/app/sarnix"), 2);
+    EXPECT_TRUE(Lies(eintrag).contains("/build/app/sarnix %f\n"));
 }
 
 TEST(Dateityp, NichtBeschreibbarIstStill)
