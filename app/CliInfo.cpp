@@ -5,10 +5,12 @@
 
 #include "doc/CSarnixDoc.h"
 #include "doc/FarbIndex.h"
+#include "doc/Flugphasen.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,7 +18,7 @@ namespace {
 
 int Aufruf()
 {
-    std::fputs("Aufruf: sarnix-cli info FILE [--fixes] [--profile]\n", stderr);
+    std::fputs("Aufruf: sarnix-cli info FILE [--fixes] [--profile] [--phasen]\n", stderr);
     return 2;
 }
 
@@ -81,6 +83,50 @@ QJsonArray Profil(const CSarnixDoc& doc)
     return liste;
 }
 
+// Rounded to what the figures mean: cm/s, decimetres, tenths of a glide ratio.
+double Gerundet(double wert, double stellen)
+{
+    const double faktor = std::pow(10.0, stellen);
+    return std::round(wert * faktor) / faktor;
+}
+
+QJsonValue Wahlweise(const std::optional<double>& wert, double stellen)
+{
+    return wert ? QJsonValue(Gerundet(*wert, stellen)) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonArray Phasen(const FlugAnalyse& analyse)
+{
+    QJsonArray liste;
+    for (const Flugphase& p : analyse.phasen)
+        liste.append(QJsonObject{
+            {QStringLiteral("art"), p.art == PhasenArt::Thermik ? QStringLiteral("thermik") : QStringLiteral("gleiten")},
+            {QStringLiteral("von"), p.zeitVon},
+            {QStringLiteral("bis"), p.zeitBis},
+            {QStringLiteral("hoeheVon"), p.hoeheVon},
+            {QStringLiteral("hoeheBis"), p.hoeheBis},
+            {QStringLiteral("mittelSteigen"), Gerundet(p.mittelSteigen, 2)},
+            {QStringLiteral("strecke"), Gerundet(p.strecke, 1)},
+            {QStringLiteral("gleitzahl"), Wahlweise(p.gleitzahl, 1)},
+            {QStringLiteral("windRichtung"), Wahlweise(p.windRichtung ? std::optional(std::fmod(std::round(*p.windRichtung), 360.0)) : std::nullopt, 0)},
+            {QStringLiteral("windGeschwindigkeit"), Wahlweise(p.windGeschwindigkeit, 1)},
+        });
+    return liste;
+}
+
+QJsonObject Statistik(const FlugStatistik& s)
+{
+    // A flight that never took off has no take-off and landing time.
+    const auto zeit = [&](int32_t t) { return s.geflogen ? QJsonValue(t) : QJsonValue(QJsonValue::Null); };
+    return {{QStringLiteral("start"), zeit(s.startZeit)},
+            {QStringLiteral("landung"), zeit(s.landeZeit)},
+            {QStringLiteral("anteilKreisen"), Gerundet(s.anteilKreisen, 3)},
+            {QStringLiteral("mittelSteigen"), Gerundet(s.mittelSteigen, 2)},
+            {QStringLiteral("mittlereGleitzahl"), Wahlweise(s.mittlereGleitzahl, 1)},
+            {QStringLiteral("schnittGeschwindigkeit"), Gerundet(s.schnittGeschwindigkeit, 1)},
+            {QStringLiteral("anzahlThermiken"), s.anzahlThermiken}};
+}
+
 }  // namespace
 
 int CliInfo(const QStringList& argumente)
@@ -88,11 +134,14 @@ int CliInfo(const QStringList& argumente)
     QString datei;
     bool mitFixen = false;
     bool mitProfil = false;
+    bool mitPhasen = false;
     for (const QString& argument : argumente) {
         if (argument == QLatin1String("--fixes"))
             mitFixen = true;
         else if (argument == QLatin1String("--profile"))
             mitProfil = true;
+        else if (argument == QLatin1String("--phasen"))
+            mitPhasen = true;
         else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1)
             return Aufruf();
         else if (datei.isNull())
@@ -130,6 +179,11 @@ int CliInfo(const QStringList& argumente)
     };
     if (mitProfil)
         json.insert(QStringLiteral("temperaturProfil"), Profil(doc));
+    if (mitPhasen) {
+        const FlugAnalyse analyse = AnalysiereFlug(doc);
+        json.insert(QStringLiteral("phasen"), Phasen(analyse));
+        json.insert(QStringLiteral("statistik"), Statistik(analyse.statistik));
+    }
 
     QByteArray text = QJsonDocument(json).toJson(QJsonDocument::Indented);
     if (mitFixen) {

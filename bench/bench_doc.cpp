@@ -1,6 +1,8 @@
-// Opening recordings: read, extent, scale factors and temperature profile; memory per fix.
+// Opening recordings: read, extent, scale factors and temperature profile; memory per fix; flight
+// phases.
 
 #include "doc/CSarnixDoc.h"
+#include "doc/Flugphasen.h"
 #include "tools/VrlGenerator.h"
 
 #include <QTemporaryDir>
@@ -51,5 +53,21 @@ void Temperaturprofil(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(doc.datenListe.size()));
 }
 BENCHMARK(Temperaturprofil)->Arg(86400)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// A day of circles and glides at one fix a second: the target is under 10 ms.
+void Flugphasen(benchmark::State& state)
+{
+    CSarnixDoc doc;
+    doc.OnOpenDocument(Aufzeichnung(state.range(0)));
+    size_t phasen = 0;
+    for (auto _ : state) {
+        const FlugAnalyse analyse = AnalysiereFlug(doc);
+        phasen = analyse.phasen.size();
+        benchmark::DoNotOptimize(analyse.phasen.data());
+    }
+    state.counters["phasen"] = static_cast<double>(phasen);
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(doc.datenListe.size()));
+}
+BENCHMARK(Flugphasen)->Arg(86400)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -129,3 +129,47 @@ TEST_F(CliInfo, FehlerUndFalscherAufruf)
     EXPECT_EQ(Starte({QStringLiteral("a.vrl"), QStringLiteral("b.vrl")}).code, 2);
     EXPECT_EQ(Starte({QStringLiteral("a.vrl"), QStringLiteral("--unbekannt")}).code, 2);
 }
+
+TEST_F(CliInfo, PhasenUndStatistik)
+{
+    const std::string pfad = test::Sample("lokalflug-1h.vrl");
+    const Lauf lauf = Starte({QString::fromStdString(pfad), QStringLiteral("--phasen")});
+    ASSERT_EQ(lauf.code, 0) << lauf.fehler.constData();
+    const QJsonObject json = QJsonDocument::fromJson(lauf.aus).object();
+    const QJsonArray phasen = json[QStringLiteral("phasen")].toArray();
+    ASSERT_GE(phasen.size(), 3);
+
+    const QStringList schluessel{"art", "bis", "gleitzahl", "hoeheBis", "hoeheVon", "mittelSteigen", "strecke",
+                                 "von", "windGeschwindigkeit", "windRichtung"};
+    int vorher = 0;
+    for (const QJsonValue& wert : phasen) {
+        const QJsonObject p = wert.toObject();
+        EXPECT_EQ(p.keys(), schluessel);
+        const bool thermik = p[QStringLiteral("art")].toString() == QStringLiteral("thermik");
+        EXPECT_TRUE(thermik || p[QStringLiteral("art")].toString() == QStringLiteral("gleiten"));
+        EXPECT_GE(p[QStringLiteral("von")].toInt(), vorher);
+        EXPECT_GT(p[QStringLiteral("bis")].toInt(), p[QStringLiteral("von")].toInt());
+        vorher = p[QStringLiteral("bis")].toInt();
+        if (thermik) {
+            EXPECT_TRUE(p[QStringLiteral("gleitzahl")].isNull());
+            // The sample's air moves at 2.3 m/s from 285°.
+            EXPECT_NEAR(p[QStringLiteral("windRichtung")].toDouble(), 285.0, 15.0);
+            EXPECT_NEAR(p[QStringLiteral("windGeschwindigkeit")].toDouble(), 8.2, 1.5);
+        } else {
+            EXPECT_TRUE(p[QStringLiteral("windRichtung")].isNull());
+        }
+    }
+    const QJsonObject s = json[QStringLiteral("statistik")].toObject();
+    EXPECT_EQ(s.keys(), (QStringList{"anteilKreisen", "anzahlThermiken", "landung", "mittelSteigen",
+                                     "mittlereGleitzahl", "schnittGeschwindigkeit", "start"}));
+    EXPECT_EQ(s[QStringLiteral("start")].toInt(), phasen.first()[QStringLiteral("von")].toInt());
+    EXPECT_EQ(s[QStringLiteral("landung")].toInt(), phasen.last()[QStringLiteral("bis")].toInt());
+    EXPECT_GT(s[QStringLiteral("anzahlThermiken")].toInt(), 0);
+
+    // A flight that never took off: empty phases and no times.
+    const Lauf leer = Starte({QString::fromStdString(test::TempDatei("@SX\n")), QStringLiteral("--phasen")});
+    const QJsonObject nichts = QJsonDocument::fromJson(leer.aus).object();
+    EXPECT_TRUE(nichts[QStringLiteral("phasen")].toArray().isEmpty());
+    EXPECT_TRUE(nichts[QStringLiteral("statistik")][QStringLiteral("start")].isNull());
+    EXPECT_EQ(nichts[QStringLiteral("statistik")][QStringLiteral("anzahlThermiken")].toInt(), 0);
+}
