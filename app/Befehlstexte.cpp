@@ -1,6 +1,6 @@
 #include "app/Befehlstexte.h"
 
-#include "view/Befehle.h"
+#include "pipeline/Befehle.h"
 
 namespace {
 

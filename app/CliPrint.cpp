@@ -5,9 +5,9 @@
 #include "app/CliGemeinsam.h"
 
 #include "doc/CSarnixDoc.h"
-#include "print/Drucken.h"
-#include "print/KartenLage.h"
-#include "print/SeitenMass.h"
+#include "map/KarteDrucken.h"
+#include "map/KartenLage.h"
+#include "map/SeitenMass.h"
 
 #include <QFileInfo>
 #include <QImage>

@@ -4,7 +4,7 @@
 #include "app/CliGemeinsam.h"
 
 #include "doc/CSarnixDoc.h"
-#include "view/FensterBild.h"
+#include "pipeline/FensterBild.h"
 
 #include <QFileInfo>
 #include <QImage>

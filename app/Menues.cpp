@@ -1,7 +1,7 @@
 #include "app/Menues.h"
 
 #include "app/Befehlstexte.h"
-#include "view/Befehle.h"
+#include "pipeline/Befehle.h"
 
 #include <QAction>
 #include <QActionGroup>

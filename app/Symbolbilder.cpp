@@ -1,6 +1,6 @@
 #include "app/Symbolbilder.h"
 
-#include "view/Befehle.h"
+#include "pipeline/Befehle.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -2,7 +2,7 @@
 
 #include "app/Befehlstexte.h"
 #include "app/Symbolbilder.h"
-#include "view/Befehle.h"
+#include "pipeline/Befehle.h"
 
 #include <QAction>
 #include <QMainWindow>

@@ -2,7 +2,7 @@
 
 #include "app/Cli.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
@@ -43,7 +43,7 @@ int main(int argc, char* argv[])
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(ordner));
     }
 #endif
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Orvexa"));
     QCoreApplication::setApplicationName(QStringLiteral("sarnix"));
 

@@ -5,7 +5,7 @@
 #include "render/Ansicht.h"
 #include "render/Zeichenflaeche.h"
 #include "tools/VrlGenerator.h"
-#include "view/Zeichnen.h"
+#include "pipeline/Zeichnen.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "print/CDruckDlg.h"
 
-#include "print/KartenLage.h"
+#include "map/KartenLage.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -4,8 +4,8 @@
 
 #include "doc/CSarnixDoc.h"
 #include "print/CDruckDlg.h"
-#include "print/KartenLage.h"
-#include "print/SeitenMass.h"
+#include "map/KartenLage.h"
+#include "map/SeitenMass.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "print/Drucken.h"
 
 #include "doc/CSarnixDoc.h"
-#include "print/SeitenMass.h"
+#include "map/SeitenMass.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -19,3 +19,11 @@ int SeiteDrucken(const CSarnixDoc& doc, QPrinter& drucker, const MassstabFrage& 
     Zeichenflaeche f(maler);
     return KarteDrucken(doc, f, *mass, frage, info);
 }
+std::optional<SeitenMass> DruckerMass(const QPrinter& drucker)
+{
+    const QRect flaeche = drucker.pageRect(QPrinter::DevicePixel).toRect();
+    if (auto mass = SeitenMassAus(flaeche.width(), flaeche.height(), drucker.resolution(), drucker.resolution()))
+        return mass;
+    return SeitenMassAus(flaeche.width(), flaeche.height(), drucker.logicalDpiX(), drucker.logicalDpiY());
+}
+

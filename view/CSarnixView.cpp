@@ -1,15 +1,15 @@
 #include "view/CSarnixView.h"
 
-#include "doc/CFlugInfoDlg.h"
+#include "view/CFlugInfoDlg.h"
 #include "doc/CSarnixDoc.h"
 #include "render/Zeichenflaeche.h"
-#include "view/Befehle.h"
+#include "pipeline/Befehle.h"
 #include "view/CKonfigDlg.h"
-#include "view/Einstellungen.h"
-#include "view/Layout.h"
-#include "view/SpurCursor.h"
-#include "view/Zeichnen.h"
-#include "view/Zoom.h"
+#include "pipeline/Einstellungen.h"
+#include "pipeline/Layout.h"
+#include "pipeline/SpurCursor.h"
+#include "pipeline/Zeichnen.h"
+#include "pipeline/Zoom.h"
 #include "view/ZoomCursor.h"
 
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 #include "AppHilfen.h"
 
 #include "app/CInfoDlg.h"
-#include "view/Befehle.h"
+#include "pipeline/Befehle.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

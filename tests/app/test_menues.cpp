@@ -5,7 +5,7 @@
 
 #include "app/Befehlstexte.h"
 #include "app/Tastenanzeige.h"
-#include "view/Befehle.h"
+#include "pipeline/Befehle.h"
 #include "view/CSarnixView.h"
 
 #include <QAction>

@@ -4,7 +4,7 @@
 #include "AppHilfen.h"
 
 #include "TestHilfen.h"
-#include "view/Befehle.h"
+#include "pipeline/Befehle.h"
 #include "view/CSarnixView.h"
 
 #include <QApplication>

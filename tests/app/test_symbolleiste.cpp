@@ -3,7 +3,7 @@
 #include "AppHilfen.h"
 
 #include "app/Symbolbilder.h"
-#include "view/Befehle.h"
+#include "pipeline/Befehle.h"
 #include "view/CSarnixView.h"
 
 #include <QAction>

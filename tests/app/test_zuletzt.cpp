@@ -3,7 +3,7 @@
 
 #include "AppHilfen.h"
 
-#include "view/Befehle.h"
+#include "pipeline/Befehle.h"
 
 #include <QAction>
 #include <QDir>

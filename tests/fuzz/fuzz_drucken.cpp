@@ -4,7 +4,7 @@
 #include "FuzzHilfen.h"
 
 #include "doc/CSarnixDoc.h"
-#include "print/Drucken.h"
+#include "map/KarteDrucken.h"
 #include "render/Zeichenflaeche.h"
 
 #include <QImage>

@@ -6,10 +6,10 @@
 #include "doc/CSarnixDoc.h"
 #include "render/Ansicht.h"
 #include "render/Zeichenflaeche.h"
-#include "view/Layout.h"
-#include "view/SpurCursor.h"
-#include "view/Zeichnen.h"
-#include "view/Zoom.h"
+#include "pipeline/Layout.h"
+#include "pipeline/SpurCursor.h"
+#include "pipeline/Zeichnen.h"
+#include "pipeline/Zoom.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,6 +1,7 @@
 // The print command and the print preview of the window, driven while their dialogs run.
 
 #include "KartenHilfen.h"
+#include "print/Drucken.h"
 #include "print/CDruckDlg.h"
 
 #include <QApplication>

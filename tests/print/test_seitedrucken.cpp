@@ -1,6 +1,7 @@
 // The page step on a printer: here a printer writing PDF, the only printer this machine has.
 
 #include "KartenHilfen.h"
+#include "print/Drucken.h"
 #include "TestHilfen.h"
 
 #include <QFile>

@@ -8,7 +8,7 @@
 #include "doc/CSarnixDoc.h"
 #include "render/Ansicht.h"
 #include "view/CSarnixView.h"
-#include "view/Einstellungen.h"
+#include "pipeline/Einstellungen.h"
 
 #include <QDir>
 #include <QFile>

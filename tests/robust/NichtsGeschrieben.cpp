@@ -7,7 +7,7 @@
 
 #include "doc/CSarnixDoc.h"
 #include "print/Drucken.h"
-#include "view/Befehle.h"
+#include "pipeline/Befehle.h"
 #include "view/CSarnixView.h"
 
 #include <QApplication>

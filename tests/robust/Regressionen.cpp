@@ -6,7 +6,7 @@
 #include "ZaehlGeraet.h"
 
 #include "doc/CSarnixDoc.h"
-#include "print/Drucken.h"
+#include "map/KarteDrucken.h"
 #include "render/Zeichenflaeche.h"
 
 #include <QPainter>

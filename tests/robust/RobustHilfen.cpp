@@ -1,12 +1,12 @@
 #include "RobustHilfen.h"
 
 #include "doc/CSarnixDoc.h"
-#include "print/Drucken.h"
+#include "map/KarteDrucken.h"
 #include "render/Ansicht.h"
 #include "render/Zeichenflaeche.h"
-#include "view/Layout.h"
-#include "view/SpurCursor.h"
-#include "view/Zeichnen.h"
+#include "pipeline/Layout.h"
+#include "pipeline/SpurCursor.h"
+#include "pipeline/Zeichnen.h"
 
 #include <QPainter>
 #include <cstdio>

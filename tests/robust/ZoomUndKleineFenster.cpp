@@ -7,11 +7,11 @@
 #include "doc/CSarnixDoc.h"
 #include "render/Ansicht.h"
 #include "render/Zeichenflaeche.h"
-#include "view/Befehle.h"
+#include "pipeline/Befehle.h"
 #include "view/CSarnixView.h"
-#include "view/Layout.h"
-#include "view/Zeichnen.h"
-#include "view/Zoom.h"
+#include "pipeline/Layout.h"
+#include "pipeline/Zeichnen.h"
+#include "pipeline/Zoom.h"
 
 #include <QPainter>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "doc/Arten.h"
-#include "doc/CFlugInfoDlg.h"
+#include "view/CFlugInfoDlg.h"
 #include "doc/CSarnixDoc.h"
-#include "view/Befehle.h"
+#include "pipeline/Befehle.h"
 #include "view/CKonfigDlg.h"
 #include "view/CSarnixView.h"
 

@@ -2,9 +2,9 @@
 
 #include "TestHilfen.h"
 #include "doc/CSarnixDoc.h"
-#include "view/Befehle.h"
+#include "pipeline/Befehle.h"
 #include "view/CSarnixView.h"
-#include "view/FensterBild.h"
+#include "pipeline/FensterBild.h"
 
 #include <QSettings>
 #include <QTest>

@@ -2,10 +2,10 @@
 // the rubber band, settings written at the end, the configuration dialog.
 
 #include "TestHilfen.h"
-#include "doc/CFlugInfoDlg.h"
+#include "view/CFlugInfoDlg.h"
 #include "doc/CSarnixDoc.h"
 #include "render/Abbildung.h"
-#include "view/Befehle.h"
+#include "pipeline/Befehle.h"
 #include "view/CKonfigDlg.h"
 #include "view/CSarnixView.h"
 

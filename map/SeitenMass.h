@@ -8,7 +8,6 @@
 #include <optional>
 
 class QPageLayout;
-class QPrinter;
 
 struct SeitenMass {
     float pxMmX = 0.0f;
@@ -20,10 +19,6 @@ struct SeitenMass {
 
 // Empty when the resolution or the size is not positive: there is no scale to print at.
 std::optional<SeitenMass> SeitenMassAus(int breitePx, int hoehePx, int dpiX, int dpiY);
-
-// The printer's page: its resolution, or the device's logical one when the printer gives none,
-// and its printable area, where a painter on it has its origin.
-std::optional<SeitenMass> DruckerMass(const QPrinter& drucker);
 
 // The largest resolution from dpi down to kleinste at which the whole page fits in memory as an
 // image: at most 20 000 pixels a side and 100 million pixels (400 MB at 4 bytes a pixel).

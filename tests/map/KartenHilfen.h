@@ -2,8 +2,8 @@
 // Flights built by hand for the printed map, and drawing a map onto an image.
 
 #include "doc/CSarnixDoc.h"
-#include "print/Drucken.h"
-#include "print/SeitenMass.h"
+#include "map/KarteDrucken.h"
+#include "map/SeitenMass.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,12 +1,13 @@
 // The printed map: grid of meridians and parallels with their labels, header line, time marks
 // and the flight's track, at a standard scale that the user confirms.
 
-#include "print/Drucken.h"
+#include "map/KarteDrucken.h"
 
 #include "doc/CSarnixDoc.h"
-#include "print/KartenLage.h"
-#include "print/KartenTexte.h"
-#include "print/ZeitmarkenDrucken.h"
+#include "map/KartenLage.h"
+#include "map/SeitenMass.h"
+#include "map/KartenTexte.h"
+#include "map/ZeitmarkenDrucken.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "view/FensterBild.h"
+#include "pipeline/FensterBild.h"
 
 #include "doc/CSarnixDoc.h"
 #include "render/Ansicht.h"
-#include "view/Zeichnen.h"
-#include "view/Zoom.h"
+#include "pipeline/Zeichnen.h"
+#include "pipeline/Zoom.h"
 
 QImage FensterBild(CSarnixDoc& doc, const BildWahl& wahl)
 {

@@ -5,8 +5,8 @@
 #include "doc/CSarnixDoc.h"
 #include "render/Ansicht.h"
 #include "render/Zeichenflaeche.h"
-#include "view/Zeichnen.h"
-#include "view/Zoom.h"
+#include "pipeline/Zeichnen.h"
+#include "pipeline/Zoom.h"
 
 #include <QPainter>
 #include <QSettings>

@@ -1,6 +1,6 @@
 // The texts on the printed map: grid labels, header and time-mark labels and intervals.
 
-#include "print/KartenTexte.h"
+#include "map/KartenTexte.h"
 #include "render/Zeitmarken.h"
 
 #include <gtest/gtest.h>

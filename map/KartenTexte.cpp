@@ -1,4 +1,4 @@
-#include "print/KartenTexte.h"
+#include "map/KartenTexte.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "view/SpurCursor.h"
+#include "pipeline/SpurCursor.h"
 
 #include "render/Abbildung.h"
 #include "render/Ansicht.h"

@@ -1,4 +1,4 @@
-#include "view/Layout.h"
+#include "pipeline/Layout.h"
 
 #include "render/Ansicht.h"
 #include "render/Stil.h"

@@ -2,7 +2,7 @@
 // cannot use.
 
 #include "render/Ansicht.h"
-#include "view/Einstellungen.h"
+#include "pipeline/Einstellungen.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "view/Zoom.h"
+#include "pipeline/Zoom.h"
 
 #include "doc/CSarnixDoc.h"
 #include "render/Ansicht.h"

@@ -1,8 +1,8 @@
-#include "print/ZeitmarkenDrucken.h"
+#include "map/ZeitmarkenDrucken.h"
 
 #include "doc/CSarnixDoc.h"
-#include "print/KartenLage.h"
-#include "print/KartenTexte.h"
+#include "map/KartenLage.h"
+#include "map/KartenTexte.h"
 #include "render/Zeitmarken.h"
 
 void ZeitmarkenDrucken(const CSarnixDoc& doc, const KartenLage& lage, Zeichenflaeche& f)

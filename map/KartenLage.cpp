@@ -1,4 +1,4 @@
-#include "print/KartenLage.h"
+#include "map/KartenLage.h"
 
 #include "doc/CSarnixDoc.h"
 

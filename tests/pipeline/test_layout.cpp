@@ -3,7 +3,7 @@
 #include "TestHilfen.h"
 #include "render/Ansicht.h"
 #include "render/Zeichenflaeche.h"
-#include "view/Layout.h"
+#include "pipeline/Layout.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "doc/CFlugInfoDlg.h"
+#include "view/CFlugInfoDlg.h"
 
 #include "doc/CSarnixDoc.h"
 

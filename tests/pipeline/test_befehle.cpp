@@ -2,7 +2,7 @@
 
 #include "doc/CSarnixDoc.h"
 #include "render/Ansicht.h"
-#include "view/Befehle.h"
+#include "pipeline/Befehle.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "view/SpurCursor.h"
+#include "pipeline/SpurCursor.h"
 
 #include "doc/CSarnixDoc.h"
 #include "render/Ansicht.h"

@@ -2,7 +2,7 @@
 // Where the flight lies on the printed map: orientation, fitted and proposed scale, grid interval
 // and the centred working window that maps coordinates to page pixels.
 
-#include "print/SeitenMass.h"
+#include "map/SeitenMass.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // Orientation, fitted and proposed scale, grid interval and the page metrics of the printed map.
 
 #include "KartenHilfen.h"
-#include "print/KartenLage.h"
+#include "map/KartenLage.h"
 #include "TestHilfen.h"
 
 #include <QPageLayout>

@@ -1,4 +1,4 @@
-#include "view/Einstellungen.h"
+#include "pipeline/Einstellungen.h"
 
 #include "render/Ansicht.h"
 

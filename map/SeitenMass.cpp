@@ -1,7 +1,8 @@
-#include "print/SeitenMass.h"
+#include "map/SeitenMass.h"
 
 #include <QPageLayout>
-#include <QPrinter>
+#include <QRect>
+#include <QSize>
 
 #include <algorithm>
 #include <cmath>
@@ -17,14 +18,6 @@ std::optional<SeitenMass> SeitenMassAus(int breitePx, int hoehePx, int dpiX, int
     m.pxMmX = static_cast<float>(breitePx) / m.breiteMm;
     m.pxMmY = static_cast<float>(hoehePx) / m.hoeheMm;
     return m;
-}
-
-std::optional<SeitenMass> DruckerMass(const QPrinter& drucker)
-{
-    const QRect flaeche = drucker.pageRect(QPrinter::DevicePixel).toRect();
-    if (auto mass = SeitenMassAus(flaeche.width(), flaeche.height(), drucker.resolution(), drucker.resolution()))
-        return mass;
-    return SeitenMassAus(flaeche.width(), flaeche.height(), drucker.logicalDpiX(), drucker.logicalDpiY());
 }
 
 int BildDpi(const QPageLayout& seite, int dpi, int kleinste)

@@ -1,8 +1,8 @@
-#include "view/Befehle.h"
+#include "pipeline/Befehle.h"
 
 #include "doc/CSarnixDoc.h"
 #include "render/Ansicht.h"
-#include "view/Zoom.h"
+#include "pipeline/Zoom.h"
 
 #include <optional>
 

@@ -1,12 +1,12 @@
-#include "view/Zeichnen.h"
+#include "pipeline/Zeichnen.h"
 
 #include "doc/CSarnixDoc.h"
-#include "print/Legende.h"
+#include "render/Legende.h"
 #include "render/Ansicht.h"
 #include "render/Graphen.h"
-#include "view/Einstellungen.h"
-#include "view/Layout.h"
-#include "view/SpurCursor.h"
+#include "pipeline/Einstellungen.h"
+#include "pipeline/Layout.h"
+#include "pipeline/SpurCursor.h"
 
 #include <QImage>
 #include <QPainter>

@@ -3,7 +3,7 @@
 
 #include "doc/CSarnixDoc.h"
 #include "render/Ansicht.h"
-#include "view/Zoom.h"
+#include "pipeline/Zoom.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "print/Legende.h"
+#include "render/Legende.h"
 
 #include "doc/Arten.h"
 #include "doc/CSarnixDoc.h"
