@@ -8,7 +8,7 @@
 
 CInfoDlg::CInfoDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Info über Sarnix"));
+    setWindowTitle(tr("Info über Sarnix"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 

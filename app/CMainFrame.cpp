@@ -3,11 +3,13 @@
 #include "app/Befehlstexte.h"
 #include "app/CInfoDlg.h"
 #include "app/Programmsymbol.h"
+#include "app/SprachMenue.h"
 #include "app/Symbolleiste.h"
 #include "app/Tastenanzeige.h"
 #include "doc/CSarnixDoc.h"
 #include "print/Drucken.h"
 #include "pipeline/Befehle.h"
+#include "sprache/Fehlertexte.h"
 #include "view/CSarnixView.h"
 
 #include <QApplication>
@@ -26,7 +28,7 @@
 
 namespace {
 
-const QString bereit = QStringLiteral("Bereit");
+QString Bereit() { return CMainFrame::tr("Bereit"); }
 
 // The wait cursor for as long as a recording is read.
 class WarteCursor {
@@ -66,6 +68,7 @@ CMainFrame::CMainFrame(CSarnixDoc& dokument, QWidget* parent) : QMainWindow(pare
     setAcceptDrops(true);
 
     menues = BaueMenues(*menuBar());
+    BaueSprachMenue(*menues.ansicht, *this);
     leiste = BaueSymbolleiste(*this);
     BaueTastenkuerzel(*this);
 
@@ -74,9 +77,9 @@ CMainFrame::CMainFrame(CSarnixDoc& dokument, QWidget* parent) : QMainWindow(pare
     // The idle text returns whenever a highlighted entry lets go of the bar.
     connect(status, &QStatusBar::messageChanged, this, [status](const QString& text) {
         if (text.isEmpty())
-            status->showMessage(bereit);
+            status->showMessage(Bereit());
     });
-    status->showMessage(bereit);
+    status->showMessage(Bereit());
 
     view = new CSarnixView(doc, this);
     setCentralWidget(view);
@@ -128,7 +131,7 @@ bool CMainFrame::OeffneDatei(const QString& pfad)
         gelesen = doc.OnOpenDocument(absolut.toStdString(), &fehler);
     }
     if (!gelesen) {
-        ZeigeFehler(QString::fromStdString(FehlerText(fehler, QDir::toNativeSeparators(absolut).toStdString())));
+        ZeigeFehler(OeffnenFehlerText(fehler, QDir::toNativeSeparators(absolut)));
         return false;
     }
     aktuellerPfad = absolut;
@@ -187,8 +190,7 @@ void CMainFrame::DateiOeffnenDialog()
     else if (!liste.pfade().isEmpty())
         ordner = QFileInfo(liste.pfade().first()).absolutePath();
     const QString pfad = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Öffnen"), ordner,
-        QStringLiteral("Dateityp Sarnix (*.vrl);;Alle Dateien (*.*)"));
+        this, tr("Öffnen"), ordner, tr("Dateityp Sarnix (*.vrl);;Alle Dateien (*.*)"));
     if (!pfad.isEmpty())
         OeffneDatei(pfad);
 }
@@ -214,7 +216,7 @@ void CMainFrame::Hervorholen()
 void CMainFrame::AktualisiereTitel()
 {
     const QString name =
-        aktuellerPfad.isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(aktuellerPfad).fileName();
+        aktuellerPfad.isEmpty() ? tr("Unbenannt") : QFileInfo(aktuellerPfad).fileName();
     setWindowTitle(name + QStringLiteral(" - Sarnix"));
 }
 

@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QLibraryInfo>
 
 #include <cstdio>
 
@@ -21,9 +20,6 @@ CSarnixApp::CSarnixApp(const QString& instanzName)
     QCoreApplication::setOrganizationName(QStringLiteral("Orvexa"));
     QCoreApplication::setApplicationName(QStringLiteral("sarnix"));
     QApplication::setWindowIcon(ProgrammSymbol());
-    // Buttons and file dialog of Qt in German, where the translations are installed.
-    if (qtTexte.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtTexte);
 }
 
 CSarnixApp::~CSarnixApp() = default;
@@ -33,7 +29,10 @@ std::optional<int> CSarnixApp::InitInstance(const QStringList& argumente)
     const Kommandozeile befehl = LiesKommandozeile(argumente);
     switch (befehl.art) {
     case Kommandozeile::Art::Fehler:
-        std::fputs("sarnix: /p DATEI oder /pt DATEI DRUCKER [TREIBER ANSCHLUSS]\n", stderr);
+        std::fprintf(stderr, "%s\n",
+                     QCoreApplication::translate("CSarnixApp", "sarnix: /p DATEI oder /pt DATEI DRUCKER [TREIBER ANSCHLUSS]")
+                         .toLocal8Bit()
+                         .constData());
         return 2;
     case Kommandozeile::Art::Drucken:
     case Kommandozeile::Art::DruckenAuf:

@@ -1,11 +1,10 @@
 #pragma once
-// The application: names for the settings, German texts of Qt's own dialogs, and start-up.
+// The application: names for the settings, and start-up.
 
 #include "doc/CSarnixDoc.h"
 
 #include <QString>
 #include <QStringList>
-#include <QTranslator>
 
 #include <memory>
 #include <optional>
@@ -30,7 +29,6 @@ public:
     CSarnixDoc& dokument() { return doc; }
 
 private:
-    QTranslator qtTexte;
     std::unique_ptr<EinzelInstanz> instanz;
     CSarnixDoc doc;
     std::unique_ptr<CMainFrame> fenster;  // destroyed before the document; its view saves settings

@@ -1,6 +1,7 @@
 #include "app/CliGemeinsam.h"
 
 #include "doc/CSarnixDoc.h"
+#include "sprache/Fehlertexte.h"
 
 #include <cstdio>
 
@@ -18,7 +19,7 @@ bool Oeffne(CSarnixDoc& doc, const QString& pfad)
     OeffnenFehler fehler = OeffnenFehler::Keiner;
     if (doc.OnOpenDocument(datei, &fehler))
         return true;
-    Melde(QString::fromStdString(FehlerText(fehler, datei)));
+    Melde(OeffnenFehlerText(fehler, pfad));
     return false;
 }
 

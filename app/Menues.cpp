@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QDir>
 #include <QKeySequence>
 #include <QMenu>
@@ -14,7 +15,7 @@ namespace {
 
 QAction* Eintrag(QMenu* menue, int id, const char* text, bool abhakbar = false)
 {
-    QAction* aktion = menue->addAction(QString::fromUtf8(text));
+    QAction* aktion = menue->addAction(QCoreApplication::translate("Menues", text));
     aktion->setData(id);
     aktion->setStatusTip(StatusText(id));
     aktion->setCheckable(abhakbar);
@@ -27,17 +28,17 @@ struct Ids {
 
 void PaneMenue(QMenu* grafik, const char* titel, const Ids& ids)
 {
-    QMenu* pane = grafik->addMenu(QString::fromUtf8(titel));
-    Eintrag(pane, ids.oben, "Von &Oben");
-    Eintrag(pane, ids.sueden, "Von &Süden");
-    Eintrag(pane, ids.osten, "Von O&sten");
-    Eintrag(pane, ids.temperatur, "&Temperaturverlauf");
-    QMenu* farbe = pane->addMenu(QStringLiteral("&Farbe"));
-    Eintrag(farbe, ids.keine, "&Keine");
-    Eintrag(farbe, ids.gradient, "&Temperaturgradient");
-    Eintrag(farbe, ids.wind, "&Wind");
-    Eintrag(farbe, ids.hoehe, "&Flughöhe");
-    Eintrag(farbe, ids.vario, "&Vario - Werte");
+    QMenu* pane = grafik->addMenu(QCoreApplication::translate("Menues", titel));
+    Eintrag(pane, ids.oben, QT_TRANSLATE_NOOP("Menues", "Von &Oben"));
+    Eintrag(pane, ids.sueden, QT_TRANSLATE_NOOP("Menues", "Von &Süden"));
+    Eintrag(pane, ids.osten, QT_TRANSLATE_NOOP("Menues", "Von O&sten"));
+    Eintrag(pane, ids.temperatur, QT_TRANSLATE_NOOP("Menues", "&Temperaturverlauf"));
+    QMenu* farbe = pane->addMenu(QCoreApplication::translate("Menues", "&Farbe"));
+    Eintrag(farbe, ids.keine, QT_TRANSLATE_NOOP("Menues", "&Keine"));
+    Eintrag(farbe, ids.gradient, QT_TRANSLATE_NOOP("Menues", "&Temperaturgradient"));
+    Eintrag(farbe, ids.wind, QT_TRANSLATE_NOOP("Menues", "&Wind"));
+    Eintrag(farbe, ids.hoehe, QT_TRANSLATE_NOOP("Menues", "&Flughöhe"));
+    Eintrag(farbe, ids.vario, QT_TRANSLATE_NOOP("Menues", "&Vario - Werte"));
 }
 
 }  // namespace
@@ -48,42 +49,44 @@ Menues BaueMenues(QMenuBar& leiste)
     Menues m;
 
     // The shortcut stands in the text so that it reads "Strg+O" whatever Qt's own language is.
-    m.datei = leiste.addMenu(QStringLiteral("&Datei"));
-    Eintrag(m.datei, Oeffnen, "Ö&ffnen...\tStrg+O")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m.datei = leiste.addMenu(QCoreApplication::translate("Menues", "&Datei"));
+    Eintrag(m.datei, Oeffnen, QT_TRANSLATE_NOOP("Menues", "Ö&ffnen...\tStrg+O"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     m.datei->addSeparator();
-    Eintrag(m.datei, Drucken, "&Grafik Drucken...\tStrg+P")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    Eintrag(m.datei, Befehl::Druckvorschau, "Druck&vorschau...");
+    Eintrag(m.datei, Drucken, QT_TRANSLATE_NOOP("Menues", "&Grafik Drucken...\tStrg+P"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    Eintrag(m.datei, Befehl::Druckvorschau, QT_TRANSLATE_NOOP("Menues", "Druck&vorschau..."));
     m.zuletztOben = m.datei->addSeparator();
     m.zuletztUnten = m.datei->addSeparator();
-    Eintrag(m.datei, Beenden, "&Beenden");
+    Eintrag(m.datei, Beenden, QT_TRANSLATE_NOOP("Menues", "&Beenden"));
 
-    m.ansicht = leiste.addMenu(QStringLiteral("&Ansicht"));
-    Eintrag(m.ansicht, Statusleiste, "S&tatusleiste", true);
-    Eintrag(m.ansicht, Symbolleiste, "&Symbolleiste", true);
+    m.ansicht = leiste.addMenu(QCoreApplication::translate("Menues", "&Ansicht"));
+    Eintrag(m.ansicht, Statusleiste, QT_TRANSLATE_NOOP("Menues", "S&tatusleiste"), true);
+    Eintrag(m.ansicht, Symbolleiste, QT_TRANSLATE_NOOP("Menues", "&Symbolleiste"), true);
     m.ansicht->addSeparator();
-    Eintrag(m.ansicht, Zeitmarken, "&Zeitmarken", true);
-    Eintrag(m.ansicht, Routenpunkte, "&Routenpunkte", true);
+    Eintrag(m.ansicht, Zeitmarken, QT_TRANSLATE_NOOP("Menues", "&Zeitmarken"), true);
+    Eintrag(m.ansicht, Routenpunkte, QT_TRANSLATE_NOOP("Menues", "&Routenpunkte"), true);
 
-    m.grafik = leiste.addMenu(QStringLiteral("&Grafik"));
-    QMenu* anzahl = m.grafik->addMenu(QStringLiteral("&Anzahl"));
+    m.grafik = leiste.addMenu(QCoreApplication::translate("Menues", "&Grafik"));
+    QMenu* anzahl = m.grafik->addMenu(QCoreApplication::translate("Menues", "&Anzahl"));
     auto* radio = new QActionGroup(anzahl);
-    radio->addAction(Eintrag(anzahl, Einzelgrafik, "&Einzelgrafik", true));
-    radio->addAction(Eintrag(anzahl, GeteilteGrafik, "ge&teilte Grafik", true));
-    PaneMenue(m.grafik, "&Linke Grafik",
+    radio->addAction(Eintrag(anzahl, Einzelgrafik, QT_TRANSLATE_NOOP("Menues", "&Einzelgrafik"), true));
+    radio->addAction(Eintrag(anzahl, GeteilteGrafik, QT_TRANSLATE_NOOP("Menues", "ge&teilte Grafik"), true));
+    PaneMenue(m.grafik, QT_TRANSLATE_NOOP("Menues", "&Linke Grafik"),
               {LinksOben, LinksSueden, LinksOsten, LinksTemperatur, LinksKeine, LinksTemperaturgradient,
                LinksWind, LinksFlughoehe, LinksVario});
-    PaneMenue(m.grafik, "&Rechte Grafik",
+    PaneMenue(m.grafik, QT_TRANSLATE_NOOP("Menues", "&Rechte Grafik"),
               {RechtsOben, RechtsSueden, RechtsOsten, RechtsTemperatur, RechtsKeine,
                RechtsTemperaturgradient, RechtsWind, RechtsFlughoehe, RechtsVario});
-    QMenu* zoom = m.grafik->addMenu(QStringLiteral("&Zoom"));
-    Eintrag(zoom, Vergroessern, "&Vergrößern");
-    Eintrag(zoom, Verkleinern, "Ver&kleinern");
-    Eintrag(zoom, Anpassen, "&Anpassen");
-    Eintrag(m.grafik, FlugInformationen, "Flug Informationen");
-    Eintrag(m.grafik, Einstellungen, "Einstellungen...");
+    QMenu* zoom = m.grafik->addMenu(QCoreApplication::translate("Menues", "&Zoom"));
+    Eintrag(zoom, Vergroessern, QT_TRANSLATE_NOOP("Menues", "&Vergrößern"));
+    Eintrag(zoom, Verkleinern, QT_TRANSLATE_NOOP("Menues", "Ver&kleinern"));
+    Eintrag(zoom, Anpassen, QT_TRANSLATE_NOOP("Menues", "&Anpassen"));
+    Eintrag(m.grafik, FlugInformationen, QT_TRANSLATE_NOOP("Menues", "Flug Informationen"));
+    Eintrag(m.grafik, Einstellungen, QT_TRANSLATE_NOOP("Menues", "Einstellungen..."));
 
-    m.hilfe = leiste.addMenu(QStringLiteral("&?"));
-    Eintrag(m.hilfe, InfoUeber, "Inf&o über sarnix...");
+    m.hilfe = leiste.addMenu(QCoreApplication::translate("Menues", "&?"));
+    Eintrag(m.hilfe, InfoUeber, QT_TRANSLATE_NOOP("Menues", "Inf&o über sarnix..."));
     return m;
 }
 
@@ -122,7 +125,7 @@ QList<QAction*> ZeigeZuletzt(const Menues& menues, const QStringList& pfade)
 
     QList<QAction*> eintraege;
     if (pfade.isEmpty()) {
-        auto* leer = new QAction(QStringLiteral("Letzte Datei"), datei);
+        auto* leer = new QAction(QCoreApplication::translate("Menues", "Letzte Datei"), datei);
         leer->setEnabled(false);
         datei->insertAction(menues.zuletztUnten, leer);
         return eintraege;

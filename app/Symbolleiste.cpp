@@ -5,6 +5,7 @@
 #include "pipeline/Befehle.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QToolBar>
 
@@ -13,7 +14,7 @@
 QToolBar* BaueSymbolleiste(QMainWindow& fenster)
 {
     using namespace Befehl;
-    auto* leiste = new QToolBar(QStringLiteral("Symbolleiste"), &fenster);
+    auto* leiste = new QToolBar(QCoreApplication::translate("Symbolleiste", "Symbolleiste"), &fenster);
     leiste->setObjectName(QStringLiteral("Symbolleiste"));
     leiste->setIconSize(QSize(symbolBreite, symbolHoehe));
     leiste->setFloatable(false);

@@ -4,20 +4,24 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <algorithm>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
 
 namespace {
 
-QLabel* Feld(QStatusBar& leiste, const char* text)
+QLabel* Feld(QStatusBar& leiste, const QString& text)
 {
-    auto* feld = new QLabel(QString::fromLatin1(text), &leiste);
+    auto* feld = new QLabel(text, &leiste);
     feld->setAlignment(Qt::AlignCenter);
     feld->setFrameShape(QFrame::Panel);
     feld->setFrameShadow(QFrame::Sunken);
     // Wide enough for the text, so the bar does not jump when an indicator changes.
-    feld->setMinimumWidth(feld->fontMetrics().horizontalAdvance(QStringLiteral("NUM")) + 12);
+    feld->setMinimumWidth(std::max(feld->fontMetrics().horizontalAdvance(text),
+                                  feld->fontMetrics().horizontalAdvance(QStringLiteral("NUM")))
+                         + 12);
     feld->setEnabled(false);
     leiste.addPermanentWidget(feld);
     return feld;
@@ -26,7 +30,7 @@ QLabel* Feld(QStatusBar& leiste, const char* text)
 }  // namespace
 
 Tastenanzeige::Tastenanzeige(QStatusBar& leiste)
-    : QObject(&leiste), uf(Feld(leiste, "UF")), nm(Feld(leiste, "NUM")), rf(Feld(leiste, "RF"))
+    : QObject(&leiste), uf(Feld(leiste, tr("UF"))), nm(Feld(leiste, tr("NUM"))), rf(Feld(leiste, tr("RF")))
 {
 #ifdef Q_OS_WIN
     // The lock keys may change while another window has the focus: look now and then.

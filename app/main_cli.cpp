@@ -1,6 +1,7 @@
 // sarnix-cli: the document as JSON, the window's picture as PNG, the printed map as PDF or PNG.
 
 #include "app/Cli.h"
+#include "sprache/Sprache.h"
 
 #include <QGuiApplication>
 #include <QDir>
@@ -48,6 +49,12 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("sarnix"));
 
     QStringList argumente = QCoreApplication::arguments().mid(1);
+    const SprachArgument sprache = NimmSprachArgument(argumente);
+    if (sprache.gegeben && !sprache.sprache) {
+        std::fputs("sarnix-cli: --sprache de|en\n", stderr);
+        return 2;
+    }
+    const Uebersetzung texte(GewaehlteSprache(sprache));
     if (argumente.isEmpty() || argumente.first() == QLatin1String("--help")
         || argumente.first() == QLatin1String("-h")) {
         Hilfe(argumente.isEmpty() ? stderr : stdout);

@@ -14,6 +14,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const QByteArray wurzel = QFile::encodeName(heim.path());
+    // The interface texts are German, also in the programs the tests start.
+    qputenv("LANGUAGE", "de");
     qputenv("XDG_CONFIG_HOME", wurzel + "/config");
     qputenv("XDG_DATA_HOME", wurzel + "/data");
     qputenv("XDG_CACHE_HOME", wurzel + "/cache");

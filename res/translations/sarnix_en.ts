@@ -1,0 +1,419 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>Befehlstexte</name>
+    <message>
+        <source>Zeigt den Flug in der Grundrißdarstellung an.</source>
+        <translation>Shows the flight as a plan view.</translation>
+    </message>
+    <message>
+        <source>Zeigt den Flug in einem Barogramm mit der Blickrichtung nach Norden.</source>
+        <translation>Shows the flight in a barogram looking north.</translation>
+    </message>
+    <message>
+        <source>Zeigt den Flug in einem Barogramm mit der Blickrichtung nach Westen.</source>
+        <translation>Shows the flight in a barogram looking west.</translation>
+    </message>
+    <message>
+        <source>Zeigt den Temperaturverlauf des ausgewählten Ausschnittes an.</source>
+        <translation>Shows the temperature profile of the selected section.</translation>
+    </message>
+    <message>
+        <source>Schaltet die Einfärbung der Grafik ab.</source>
+        <translation>Switches the colouring of the graph off.</translation>
+    </message>
+    <message>
+        <source>Färb die Grafik in Abhängigkeit von der Abweichung von der Tagestemperatur.</source>
+        <translation>Colours the graph by the deviation from the day&apos;s temperature.</translation>
+    </message>
+    <message>
+        <source>TAS minus SOG (Gegenwind blau | Rückenwind rot).</source>
+        <translation>TAS minus SOG (headwind blue | tailwind red).</translation>
+    </message>
+    <message>
+        <source>Färbt die Grafik in Abhängikeit von der Flughöhe.</source>
+        <translation>Colours the graph by the altitude.</translation>
+    </message>
+    <message>
+        <source>Färbt die Grafik nach steigen und sinken.</source>
+        <translation>Colours the graph by climb and sink.</translation>
+    </message>
+    <message>
+        <source>Öffnet dieses Dokument.</source>
+        <translation>Opens this document.</translation>
+    </message>
+    <message>
+        <source>Öffnet ein bestehendes Dokument.</source>
+        <translation>Opens an existing document.</translation>
+    </message>
+    <message>
+        <source>Druckt das aktive Dokument.</source>
+        <translation>Prints the active document.</translation>
+    </message>
+    <message>
+        <source>Zeigt die Seite so an, wie sie gedruckt wird.</source>
+        <translation>Shows the page as it will be printed.</translation>
+    </message>
+    <message>
+        <source>Beendet die Anwendung.</source>
+        <translation>Quits the application.</translation>
+    </message>
+    <message>
+        <source>Zeigt Programm-, Versions- und Copyright-Informationen an.</source>
+        <translation>Shows program, version and copyright information.</translation>
+    </message>
+    <message>
+        <source>Blendet die Statusleiste ein oder aus.</source>
+        <translation>Shows or hides the status bar.</translation>
+    </message>
+    <message>
+        <source>Blendet die Symbolleiste ein oder aus.</source>
+        <translation>Shows or hides the toolbar.</translation>
+    </message>
+    <message>
+        <source>Es wird nur eine Ansicht am Bildschirm dargestellt.</source>
+        <translation>Shows only one graph on the screen.</translation>
+    </message>
+    <message>
+        <source>Der Bildschirm wird in zwei Bereiche unterteilt (für Gegenüberstellungen der einzelnen Ansichten).</source>
+        <translation>Divides the screen into two areas (to compare the graphs side by side).</translation>
+    </message>
+    <message>
+        <source>Blendet die Zeitmarken in die Grafik ein.</source>
+        <translation>Shows the time marks in the graph.</translation>
+    </message>
+    <message>
+        <source>Blendet die Wegpunkte in die Grafik ein.</source>
+        <translation>Shows the route points in the graph.</translation>
+    </message>
+    <message>
+        <source>Ermöglicht mit Hilfe der Maus ein teiweises vergrößern der Grafik.</source>
+        <translation>Lets you enlarge part of the graph with the mouse.</translation>
+    </message>
+    <message>
+        <source>Stellt das Dreifache des aktuellen Fensterinhaltes am Bildschirm dar.</source>
+        <translation>Shows three times what the window shows now.</translation>
+    </message>
+    <message>
+        <source>Paßt die Grafik optimal an den zur Verfügung stehenden Platz an.</source>
+        <translation>Fits the graph into the space available.</translation>
+    </message>
+    <message>
+        <source>Zeigt eine Dialogbox mit Daten des aktuellen Fluges an.</source>
+        <translation>Shows a dialog box with data of the current flight.</translation>
+    </message>
+    <message>
+        <source>Öffnet eine Dialogbox zur Konfiguration der Grafik</source>
+        <translation>Opens a dialog box to configure the graph</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Info über Sarnix</source>
+        <translation>About Sarnix</translation>
+    </message>
+    <message>
+        <source>Anpassen</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Vergrößern</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Verkleinern</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Von oben</source>
+        <translation>From Above</translation>
+    </message>
+    <message>
+        <source>Barogramm, Blick nach Westen</source>
+        <translation>Barogram, looking west</translation>
+    </message>
+    <message>
+        <source>Barogramm, Blick nach Norden</source>
+        <translation>Barogram, looking north</translation>
+    </message>
+    <message>
+        <source>Temperaturverlauf</source>
+        <translation>Temperature Profile</translation>
+    </message>
+    <message>
+        <source>Flug Informationen</source>
+        <translation>Flight Information</translation>
+    </message>
+    <message>
+        <source>Keine Färbung</source>
+        <translation>No Colouring</translation>
+    </message>
+    <message>
+        <source>Färbung: Temperaturgradient</source>
+        <translation>Colouring: Temperature Gradient</translation>
+    </message>
+    <message>
+        <source>Färbung: Wind</source>
+        <translation>Colouring: Wind</translation>
+    </message>
+    <message>
+        <source>Färbung: Flughöhe</source>
+        <translation>Colouring: Altitude</translation>
+    </message>
+    <message>
+        <source>Färbung: Vario - Werte</source>
+        <translation>Colouring: Vario Values</translation>
+    </message>
+</context>
+<context>
+    <name>CInfoDlg</name>
+    <message>
+        <source>Info über Sarnix</source>
+        <translation>About Sarnix</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Bereit</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Dateityp Sarnix (*.vrl);;Alle Dateien (*.*)</source>
+        <translation>Sarnix files (*.vrl);;All files (*.*)</translation>
+    </message>
+    <message>
+        <source>Unbenannt</source>
+        <translation>Untitled</translation>
+    </message>
+</context>
+<context>
+    <name>CSarnixApp</name>
+    <message>
+        <source>sarnix: /p DATEI oder /pt DATEI DRUCKER [TREIBER ANSCHLUSS]</source>
+        <translation>sarnix: /p FILE or /pt FILE PRINTER [DRIVER PORT]</translation>
+    </message>
+</context>
+<context>
+    <name>Menues</name>
+    <message>
+        <source>Von &amp;Oben</source>
+        <translation>From &amp;Above</translation>
+    </message>
+    <message>
+        <source>Von &amp;Süden</source>
+        <translation>From &amp;South</translation>
+    </message>
+    <message>
+        <source>Von O&amp;sten</source>
+        <translation>From &amp;East</translation>
+    </message>
+    <message>
+        <source>&amp;Temperaturverlauf</source>
+        <translation>&amp;Temperature Profile</translation>
+    </message>
+    <message>
+        <source>&amp;Farbe</source>
+        <translation>&amp;Colour</translation>
+    </message>
+    <message>
+        <source>&amp;Keine</source>
+        <translation>&amp;None</translation>
+    </message>
+    <message>
+        <source>&amp;Temperaturgradient</source>
+        <translation>&amp;Temperature Gradient</translation>
+    </message>
+    <message>
+        <source>&amp;Wind</source>
+        <translation>&amp;Wind</translation>
+    </message>
+    <message>
+        <source>&amp;Flughöhe</source>
+        <translation>&amp;Altitude</translation>
+    </message>
+    <message>
+        <source>&amp;Vario - Werte</source>
+        <translation>&amp;Vario Values</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen...	Strg+O</source>
+        <translation>&amp;Open...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>&amp;Grafik Drucken...	Strg+P</source>
+        <translation>&amp;Print Graph...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Druck&amp;vorschau...</source>
+        <translation>Print Pre&amp;view...</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Ansicht</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>S&amp;tatusleiste</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>&amp;Symbolleiste</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>&amp;Zeitmarken</source>
+        <translation>Time &amp;Marks</translation>
+    </message>
+    <message>
+        <source>&amp;Routenpunkte</source>
+        <translation>&amp;Route Points</translation>
+    </message>
+    <message>
+        <source>&amp;Grafik</source>
+        <translation>&amp;Graph</translation>
+    </message>
+    <message>
+        <source>&amp;Anzahl</source>
+        <translation>&amp;Number</translation>
+    </message>
+    <message>
+        <source>&amp;Einzelgrafik</source>
+        <translation>&amp;Single Graph</translation>
+    </message>
+    <message>
+        <source>ge&amp;teilte Grafik</source>
+        <translation>S&amp;plit Graph</translation>
+    </message>
+    <message>
+        <source>&amp;Linke Grafik</source>
+        <translation>&amp;Left Graph</translation>
+    </message>
+    <message>
+        <source>&amp;Rechte Grafik</source>
+        <translation>&amp;Right Graph</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Vergrößern</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>Ver&amp;kleinern</source>
+        <translation>Zoom &amp;Out</translation>
+    </message>
+    <message>
+        <source>&amp;Anpassen</source>
+        <translation>&amp;Fit</translation>
+    </message>
+    <message>
+        <source>Flug Informationen</source>
+        <translation>Flight Information</translation>
+    </message>
+    <message>
+        <source>Einstellungen...</source>
+        <translation>Settings...</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>Inf&amp;o über sarnix...</source>
+        <translation>&amp;About sarnix...</translation>
+    </message>
+    <message>
+        <source>Letzte Datei</source>
+        <translation>Recent File</translation>
+    </message>
+</context>
+<context>
+    <name>OeffnenFehler</name>
+    <message>
+        <source>%1 wurde nicht gefunden.</source>
+        <translation>%1 was not found.</translation>
+    </message>
+    <message>
+        <source>%1 enthält eine ungültige Pfadangabe.</source>
+        <translation>%1 contains an invalid path.</translation>
+    </message>
+    <message>
+        <source>%1 konnte nicht geöffnet werden, da zu viele Dateien geöffnet sind.</source>
+        <translation>%1 could not be opened because too many files are open.</translation>
+    </message>
+    <message>
+        <source>Zugriff auf %1 wurde verwehrt.</source>
+        <translation>Access to %1 was denied.</translation>
+    </message>
+    <message>
+        <source>Eine Zugriffsverletzung ist während des Zugriffs auf %1 aufgetreten.</source>
+        <translation>A sharing violation occurred while accessing %1.</translation>
+    </message>
+    <message>
+        <source>Ein Hardware-E/A-Fehler wurde während des Zugriffs auf %1 gemeldet.</source>
+        <translation>A hardware I/O error was reported while accessing %1.</translation>
+    </message>
+    <message>
+        <source>Ein unbekannter Fehler ist beim Zugriff auf %1 aufgetreten.</source>
+        <translation>An unknown error occurred while accessing %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SprachMenue</name>
+    <message>
+        <source>S&amp;prache</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>Wählt die Sprache der Oberfläche; sie gilt ab dem nächsten Start.</source>
+        <translation>Chooses the language of the interface; it applies from the next start.</translation>
+    </message>
+    <message>
+        <source>Die Sprache wechselt beim nächsten Start von Sarnix.</source>
+        <translation>The language changes when Sarnix starts next time.</translation>
+    </message>
+</context>
+<context>
+    <name>Symbolleiste</name>
+    <message>
+        <source>Symbolleiste</source>
+        <translation>Toolbar</translation>
+    </message>
+</context>
+<context>
+    <name>Tastenanzeige</name>
+    <message>
+        <source>UF</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>RF</source>
+        <translation>SCRL</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,258 @@
+// The interface's language: how it is chosen, that a missing or broken translation leaves the
+// German texts, that every text has its English one, and that the English window speaks English.
+
+#include "AppHilfen.h"
+
+#include "app/CInfoDlg.h"
+#include "sprache/Fehlertexte.h"
+#include "sprache/Sprache.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTemporaryFile>
+#include <QToolBar>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Eintrag {
+    QString kontext, quelle, uebersetzung;
+    bool unfertig = false;
+};
+
+// The translation file as the translators keep it.
+QList<Eintrag> Uebersetzungen()
+{
+    QList<Eintrag> alle;
+    QFile datei(QStringLiteral(SARNIX_TS_DATEI));
+    if (!datei.open(QIODevice::ReadOnly))
+        return alle;
+    QXmlStreamReader xml(&datei);
+    QString kontext;
+    Eintrag e;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            kontext = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            e = Eintrag{kontext, {}, {}, false};
+        } else if (xml.name() == QLatin1String("source")) {
+            e.quelle = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            e.unfertig = !xml.attributes().value(QLatin1String("type")).isEmpty();
+            e.uebersetzung = xml.readElementText();
+            alle.append(e);
+        }
+    }
+    return alle;
+}
+
+// Every text a user can read in the window and its menus, tool tips and status texts included.
+QStringList Texte(const QMenu* menue)
+{
+    QStringList texte;
+    for (const QAction* a : menue->actions()) {
+        texte << a->text() << a->statusTip();
+        if (a->menu())
+            texte += Texte(a->menu());
+    }
+    return texte;
+}
+
+QStringList Texte(const QWidget& w)
+{
+    QStringList texte{w.windowTitle()};
+    for (const QLabel* l : w.findChildren<QLabel*>())
+        texte << l->text();
+    for (const QAbstractButton* b : w.findChildren<QAbstractButton*>())
+        texte << b->text() << b->toolTip();
+    for (const QGroupBox* g : w.findChildren<QGroupBox*>())
+        texte << g->title();
+    for (const QComboBox* c : w.findChildren<QComboBox*>())
+        for (int i = 0; i < c->count(); ++i)
+            texte << c->itemText(i);
+    return texte;
+}
+
+// The German texts that read differently in English: none of them may show.
+QStringList DeutscheTexte()
+{
+    QStringList deutsch;
+    for (const Eintrag& e : Uebersetzungen())
+        if (e.quelle != e.uebersetzung)
+            deutsch << e.quelle;
+    return deutsch;
+}
+
+void KeinDeutsch(const QStringList& texte, const QString& wo)
+{
+    static const QStringList deutsch = DeutscheTexte();
+    static const QRegularExpression umlaut(QStringLiteral("[äöüÄÖÜß]"));
+    for (const QString& text : texte) {
+        if (text.isEmpty())
+            continue;
+        EXPECT_FALSE(deutsch.contains(text)) << wo.toStdString() << ": " << text.toStdString();
+        EXPECT_FALSE(text.contains(umlaut)) << wo.toStdString() << ": " << text.toStdString();
+    }
+}
+
+}  // namespace
+
+TEST(Sprache, SystemSpracheDeutschNurFuerDeutscheGebiete)
+{
+    EXPECT_EQ(SystemSprache({"de-DE", "en-US"}), Sprache::Deutsch);
+    EXPECT_EQ(SystemSprache({"de"}), Sprache::Deutsch);
+    EXPECT_EQ(SystemSprache({"de_AT"}), Sprache::Deutsch);
+    EXPECT_EQ(SystemSprache({"DE-ch"}), Sprache::Deutsch);
+    EXPECT_EQ(SystemSprache({"en-GB", "de-DE"}), Sprache::Englisch);
+    EXPECT_EQ(SystemSprache({"fr-FR"}), Sprache::Englisch);
+    EXPECT_EQ(SystemSprache({"C"}), Sprache::Englisch);
+    EXPECT_EQ(SystemSprache({"dsb-DE"}), Sprache::Englisch);  // Lower Sorbian, not German
+    EXPECT_EQ(SystemSprache(QStringList{}), Sprache::Englisch);
+}
+
+TEST(Sprache, ArgumentWirdHerausgenommen)
+{
+    QStringList a{"--sprache", "en", "flug.vrl"};
+    SprachArgument s = NimmSprachArgument(a);
+    EXPECT_TRUE(s.gegeben);
+    EXPECT_EQ(s.sprache, Sprache::Englisch);
+    EXPECT_EQ(a, QStringList{"flug.vrl"});
+
+    a = {"/p", "flug.vrl", "--sprache=DE"};
+    s = NimmSprachArgument(a);
+    EXPECT_EQ(s.sprache, Sprache::Deutsch);
+    EXPECT_EQ(a, QStringList({"/p", "flug.vrl"}));
+
+    // Unknown or missing languages are reported as given without a language.
+    for (QStringList falsch : {QStringList{"--sprache", "fr"}, QStringList{"--sprache"},
+                               QStringList{"--sprache="}}) {
+        s = NimmSprachArgument(falsch);
+        EXPECT_TRUE(s.gegeben);
+        EXPECT_FALSE(s.sprache.has_value());
+    }
+
+    a = {"render", "flug.vrl", "-o", "sprache.png"};
+    s = NimmSprachArgument(a);
+    EXPECT_FALSE(s.gegeben);
+    EXPECT_EQ(a.size(), 4);
+}
+
+TEST(Sprache, ArgumentVorGespeichertVorSystem)
+{
+    QSettings().remove(QStringLiteral("Settings/Sprache"));
+    // The tests run with a German system language.
+    EXPECT_EQ(GewaehlteSprache({}), Sprache::Deutsch);
+    EXPECT_FALSE(GespeicherteSprache().has_value());
+
+    SpracheSpeichern(Sprache::Englisch);
+    EXPECT_EQ(QSettings().value(QStringLiteral("Settings/Sprache")).toString(), "en");
+    EXPECT_EQ(GewaehlteSprache({}), Sprache::Englisch);
+    EXPECT_EQ(GewaehlteSprache({true, Sprache::Deutsch}), Sprache::Deutsch);
+
+    // A value nobody wrote counts as no choice.
+    QSettings().setValue(QStringLiteral("Settings/Sprache"), QStringLiteral("klingonisch"));
+    EXPECT_FALSE(GespeicherteSprache().has_value());
+    EXPECT_EQ(GewaehlteSprache({}), Sprache::Deutsch);
+    QSettings().remove(QStringLiteral("Settings/Sprache"));
+}
+
+TEST(Sprache, EnglischSolangeDieUebersetzungLebt)
+{
+    {
+        const Uebersetzung englisch(Sprache::Englisch);
+        EXPECT_EQ(englisch.sprache(), Sprache::Englisch);
+        EXPECT_EQ(WirksameSprache(), Sprache::Englisch);
+        EXPECT_EQ(QCoreApplication::translate("Menues", "&Datei"), "&File");
+        EXPECT_EQ(OeffnenFehlerText(OeffnenFehler::NichtGefunden, "/flug.vrl"), "/flug.vrl was not found.");
+    }
+    EXPECT_EQ(WirksameSprache(), Sprache::Deutsch);
+    EXPECT_EQ(QCoreApplication::translate("Menues", "&Datei"), "&Datei");
+    EXPECT_EQ(OeffnenFehlerText(OeffnenFehler::NichtGefunden, "/flug.vrl"), "/flug.vrl wurde nicht gefunden.");
+}
+
+TEST(Sprache, FehlendeOderKaputteUebersetzungBleibtDeutsch)
+{
+    QTemporaryFile kaputt;
+    ASSERT_TRUE(kaputt.open());
+    kaputt.write(QByteArray(300, '\x5a'));
+    kaputt.flush();
+
+    // The real file cut short after its header.
+    QFile echt(QStringLiteral(":/texte/sarnix_en.qm"));
+    ASSERT_TRUE(echt.open(QIODevice::ReadOnly));
+    QTemporaryFile kurz;
+    ASSERT_TRUE(kurz.open());
+    kurz.write(echt.read(16));
+    kurz.flush();
+
+    QTemporaryFile leer;
+    ASSERT_TRUE(leer.open());
+
+    for (const QString& datei : {QStringLiteral("/nirgends/sarnix_en.qm"), kaputt.fileName(), kurz.fileName(),
+                                 leer.fileName()}) {
+        const Uebersetzung englisch(Sprache::Englisch, datei);
+        EXPECT_EQ(englisch.sprache(), Sprache::Deutsch) << datei.toStdString();
+        EXPECT_EQ(WirksameSprache(), Sprache::Deutsch);
+        EXPECT_EQ(QCoreApplication::translate("Menues", "&Datei"), "&Datei");
+    }
+}
+
+TEST(Sprache, JederTextHatSeineEnglischeFassung)
+{
+    const QList<Eintrag> alle = Uebersetzungen();
+    ASSERT_GT(alle.size(), 90);
+    static const QRegularExpression platzhalter(QStringLiteral("%\\d"));
+    for (const Eintrag& e : alle) {
+        const std::string wo = e.kontext.toStdString() + ": " + e.quelle.toStdString();
+        EXPECT_FALSE(e.unfertig) << wo;
+        EXPECT_FALSE(e.uebersetzung.isEmpty()) << wo;
+        // What the program fills in or the keyboard needs must survive the translation.
+        QStringList q, u;
+        for (const auto& m : platzhalter.globalMatch(e.quelle))
+            q << m.captured();
+        for (const auto& m : platzhalter.globalMatch(e.uebersetzung))
+            u << m.captured();
+        q.sort();
+        u.sort();
+        EXPECT_EQ(q, u) << wo;
+        EXPECT_EQ(e.quelle.count(QLatin1Char('\t')), e.uebersetzung.count(QLatin1Char('\t'))) << wo;
+        EXPECT_EQ(e.quelle.contains(QRegularExpression(QStringLiteral("&[^&]"))),
+                  e.uebersetzung.contains(QRegularExpression(QStringLiteral("&[^&]"))))
+            << wo;
+    }
+}
+
+TEST(Sprache, EnglischesFensterOhneDeutsch)
+{
+    const Uebersetzung englisch(Sprache::Englisch);
+    test::Fenster f;
+    QStringList texte{f.rahmen->windowTitle(), f.rahmen->statusBar()->currentMessage()};
+    for (const QAction* titel : f.rahmen->menuBar()->actions()) {
+        texte << titel->text();
+        texte += Texte(titel->menu());
+    }
+    for (const QAction* knopf : f.rahmen->findChild<QToolBar*>()->actions())
+        texte << knopf->toolTip() << knopf->statusTip();
+    for (const QLabel* anzeige : f.rahmen->statusBar()->findChildren<QLabel*>())
+        texte << anzeige->text();
+    KeinDeutsch(texte, "Fenster");
+    EXPECT_TRUE(texte.contains("&File"));
+    EXPECT_TRUE(texte.contains("Untitled - Sarnix"));
+
+    CInfoDlg info(f.rahmen.get());
+    KeinDeutsch(Texte(info), "Info");
+}
