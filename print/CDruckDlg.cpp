@@ -14,9 +14,9 @@
 
 CDruckDlg::CDruckDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Sarnix (Drucken)"));
+    setWindowTitle(tr("Sarnix (Drucken)"));
 
-    auto* gruppe = new QGroupBox(QStringLiteral("Maßstab"), this);
+    auto* gruppe = new QGroupBox(tr("Maßstab"), this);
     auto* raster = new QGridLayout(gruppe);
     static constexpr const char* texte[] = {"1 : 25 000",  "1 : 50 000",  "1 : 100 000",
                                             "1 : 200 000", "1 : 250 000", "1 : 500 000"};
@@ -30,7 +30,7 @@ CDruckDlg::CDruckDlg(QWidget* parent) : QDialog(parent)
         knoepfe[i] = knopf;
     }
 
-    zeitmarkenFeld = new QCheckBox(QStringLiteral("Zeitmarken"), this);
+    zeitmarkenFeld = new QCheckBox(tr("Zeitmarken"), this);
     zeitmarkenFeld->setObjectName(QStringLiteral("1011"));
     connect(zeitmarkenFeld, &QCheckBox::clicked, this, [this] { Austausch(true); });
 

@@ -6,6 +6,7 @@
 #include "print/CDruckDlg.h"
 #include "map/KartenLage.h"
 #include "map/SeitenMass.h"
+#include "sprache/Fehlertexte.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -55,7 +56,7 @@ std::optional<QPrinterInfo> DruckerWaehlen(const QString& name)
     if (!name.isEmpty()) {
         const QPrinterInfo info = QPrinterInfo::printerInfo(name);
         if (info.isNull()) {
-            Melden(QStringLiteral("Der Drucker \"%1\" ist nicht vorhanden: nichts gedruckt.").arg(name));
+            Melden(QCoreApplication::translate("DruckBefehle", "Der Drucker \"%1\" ist nicht vorhanden: nichts gedruckt.").arg(name));
             return std::nullopt;
         }
         return info;
@@ -67,7 +68,7 @@ std::optional<QPrinterInfo> DruckerWaehlen(const QString& name)
             info = alle.first();
     }
     if (info.isNull()) {
-        Melden(QStringLiteral("Kein Drucker eingerichtet: nichts gedruckt."));
+        Melden(QCoreApplication::translate("DruckBefehle", "Kein Drucker eingerichtet: nichts gedruckt."));
         return std::nullopt;
     }
     return info;
@@ -126,11 +127,11 @@ int DruckeDatei(const QString& datei, const QString& druckerName)
     const std::string pfad = datei.toStdString();
     OeffnenFehler fehler = OeffnenFehler::Keiner;
     if (!doc.OnOpenDocument(pfad, &fehler)) {
-        Melden(QString::fromStdString(FehlerText(fehler, pfad)));
+        Melden(OeffnenFehlerText(fehler, datei));
         return 1;
     }
     if (!doc.geladen) {
-        Melden(QStringLiteral("Keine Flugaufzeichnung: nichts zu drucken."));
+        Melden(QCoreApplication::translate("DruckBefehle", "Keine Flugaufzeichnung: nichts zu drucken."));
         return 1;
     }
     const std::optional<QPrinterInfo> info = DruckerWaehlen(druckerName);
@@ -141,7 +142,8 @@ int DruckeDatei(const QString& datei, const QString& druckerName)
     KartenInfo karte;
     SeiteDrucken(doc, drucker, DialogFrage(nullptr), &karte);
     if (karte.massstab == 0) {
-        Melden(QStringLiteral("Der Drucker \"%1\" nimmt keine Seite an: nichts gedruckt.").arg(info->printerName()));
+        Melden(QCoreApplication::translate("DruckBefehle", "Der Drucker \"%1\" nimmt keine Seite an: nichts gedruckt.")
+                   .arg(info->printerName()));
         return 1;
     }
     return 0;

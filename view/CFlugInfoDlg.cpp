@@ -31,9 +31,9 @@ QLabel* Wertfeld(const QString& name, Qt::Alignment ausrichtung, QWidget* eltern
 
 CFlugInfoDlg::CFlugInfoDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Flug Informationen"));
+    setWindowTitle(tr("Flug Informationen"));
 
-    auto* gruppe = new QGroupBox(QStringLiteral("Dateiname"), this);
+    auto* gruppe = new QGroupBox(tr("Dateiname"), this);
     auto* gruppenLayout = new QVBoxLayout(gruppe);
 
     QLabel* pfad = Wertfeld(QStringLiteral("DN"), Qt::AlignLeft, gruppe);
@@ -48,23 +48,23 @@ CFlugInfoDlg::CFlugInfoDlg(QWidget* parent) : QDialog(parent)
         bool gruppenEnde;
     };
     const Zeile zeilen[] = {
-        {"Flug Datum:", "FD", &flugdatum, false},
-        {"Start Platz:", "SP", &startplatz, true},
-        {"Startplatz Höhe:", "SP_H", &startplatzHoehe, false},
-        {"Max. Höhe:", "MH", &maxHoehe, false},
-        {"Landeplatz Höhe:", "LP_H", &landeplatzHoehe, false},
-        {"Flugstrecke:", "STR", &flugstrecke, true},
-        {"Startzeit:", "SZ", &startzeit, false},
-        {"Landezeit:", "LZ", &landezeit, false},
-        {"Flugdauer:", "FL_D", &flugdauer, true},
-        {"Max. Steigen:", "M_ST", &maxSteigen, false},
-        {"Max. Sinken:", "M_SI", &maxSinken, false},
+        {QT_TRANSLATE_NOOP("CFlugInfoDlg", "Flug Datum:"), "FD", &flugdatum, false},
+        {QT_TRANSLATE_NOOP("CFlugInfoDlg", "Start Platz:"), "SP", &startplatz, true},
+        {QT_TRANSLATE_NOOP("CFlugInfoDlg", "Startplatz Höhe:"), "SP_H", &startplatzHoehe, false},
+        {QT_TRANSLATE_NOOP("CFlugInfoDlg", "Max. Höhe:"), "MH", &maxHoehe, false},
+        {QT_TRANSLATE_NOOP("CFlugInfoDlg", "Landeplatz Höhe:"), "LP_H", &landeplatzHoehe, false},
+        {QT_TRANSLATE_NOOP("CFlugInfoDlg", "Flugstrecke:"), "STR", &flugstrecke, true},
+        {QT_TRANSLATE_NOOP("CFlugInfoDlg", "Startzeit:"), "SZ", &startzeit, false},
+        {QT_TRANSLATE_NOOP("CFlugInfoDlg", "Landezeit:"), "LZ", &landezeit, false},
+        {QT_TRANSLATE_NOOP("CFlugInfoDlg", "Flugdauer:"), "FL_D", &flugdauer, true},
+        {QT_TRANSLATE_NOOP("CFlugInfoDlg", "Max. Steigen:"), "M_ST", &maxSteigen, false},
+        {QT_TRANSLATE_NOOP("CFlugInfoDlg", "Max. Sinken:"), "M_SI", &maxSinken, false},
     };
     auto* raster = new QGridLayout;
     raster->setColumnStretch(1, 1);
     int reihe = 0;
     for (const Zeile& z : zeilen) {
-        raster->addWidget(new QLabel(QString::fromUtf8(z.beschriftung), gruppe), reihe, 0);
+        raster->addWidget(new QLabel(tr(z.beschriftung), gruppe), reihe, 0);
         QLabel* wert = Wertfeld(QString::fromLatin1(z.name), Qt::AlignHCenter, gruppe);
         wert->setMinimumWidth(feldBreite);
         raster->addWidget(wert, reihe, 2);

@@ -43,21 +43,26 @@ constexpr int einzelId = 1050;
 constexpr int geteiltId = 1051;
 constexpr int symbolGroesse = 32;
 
-const char* const artTexte[] = {"Grundriß", "Barogramm mit Blickrichtung Norden",
-                                "Barogramm mit Blickrichtung Westen", "Temperaturverlauf"};
-const char* const farbTexte[] = {"Keine Färbung", "Temperaturgradient", "Wind Geschwindigkeit",
-                                 "Flughöhe", "Vario Werte"};
+const char* const artTexte[] = {QT_TRANSLATE_NOOP("CKonfigDlg", "Grundriß"),
+                                QT_TRANSLATE_NOOP("CKonfigDlg", "Barogramm mit Blickrichtung Norden"),
+                                QT_TRANSLATE_NOOP("CKonfigDlg", "Barogramm mit Blickrichtung Westen"),
+                                QT_TRANSLATE_NOOP("CKonfigDlg", "Temperaturverlauf")};
+const char* const farbTexte[] = {QT_TRANSLATE_NOOP("CKonfigDlg", "Keine Färbung"),
+                                 QT_TRANSLATE_NOOP("CKonfigDlg", "Temperaturgradient"),
+                                 QT_TRANSLATE_NOOP("CKonfigDlg", "Wind Geschwindigkeit"),
+                                 QT_TRANSLATE_NOOP("CKonfigDlg", "Flughöhe"),
+                                 QT_TRANSLATE_NOOP("CKonfigDlg", "Vario Werte")};
 
 }  // namespace
 
 CKonfigDlg::CKonfigDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Ansicht Konfiguration"));
+    setWindowTitle(tr("Ansicht Konfiguration"));
 
     auto* layout = new QVBoxLayout(this);
-    for (const auto& [id, text, wert] : {std::tuple{einzelId, "Einzel Grafik", int8_t{1}},
-                                         std::tuple{geteiltId, "Geteilte Grafik", int8_t{2}}}) {
-        QRadioButton* knopf = NeuerKnopf(id, QString::fromUtf8(text), this, anzahl, wert);
+    for (const auto& [id, text, wert] : {std::tuple{einzelId, QT_TR_NOOP("Einzel Grafik"), int8_t{1}},
+                                         std::tuple{geteiltId, QT_TR_NOOP("Geteilte Grafik"), int8_t{2}}}) {
+        QRadioButton* knopf = NeuerKnopf(id, tr(text), this, anzahl, wert);
         // Switching between one and two panes changes which buttons are enabled.
         connect(knopf, &QRadioButton::clicked, this, [this] {
             modusGewechselt = 1;
@@ -67,8 +72,8 @@ CKonfigDlg::CKonfigDlg(QWidget* parent) : QDialog(parent)
     }
 
     auto* seiten = new QHBoxLayout;
-    seiten->addWidget(Seite(QStringLiteral("Linke Grafik"), 0, linkeAnsicht, linkeFarbe));
-    seiten->addWidget(Seite(QStringLiteral("Recht Grafik"), rechtsVersatz, rechteAnsicht, rechteFarbe));
+    seiten->addWidget(Seite(tr("Linke Grafik"), 0, linkeAnsicht, linkeFarbe));
+    seiten->addWidget(Seite(tr("Recht Grafik"), rechtsVersatz, rechteAnsicht, rechteFarbe));
     layout->addLayout(seiten);
 
     auto* symbol = new QLabel(this);
@@ -114,19 +119,19 @@ QGroupBox* CKonfigDlg::Seite(const QString& titel, int versatz, int8_t& art, int
     auto* seite = new QGroupBox(titel, this);
     auto* seitenLayout = new QVBoxLayout(seite);
 
-    auto* ansichtGruppe = new QGroupBox(QStringLiteral("Ansicht"), seite);
+    auto* ansichtGruppe = new QGroupBox(tr("Ansicht"), seite);
     ansichtGruppe->setAlignment(Qt::AlignHCenter);
     auto* ansichtLayout = new QVBoxLayout(ansichtGruppe);
     for (std::size_t i = 0; i < arten.size(); ++i)
         ansichtLayout->addWidget(
-            NeuerKnopf(arten[i].id + versatz, QString::fromUtf8(artTexte[i]), ansichtGruppe, art, arten[i].wert));
+            NeuerKnopf(arten[i].id + versatz, tr(artTexte[i]), ansichtGruppe, art, arten[i].wert));
 
-    auto* farbGruppe = new QGroupBox(QStringLiteral("Farbe"), seite);
+    auto* farbGruppe = new QGroupBox(tr("Farbe"), seite);
     farbGruppe->setAlignment(Qt::AlignHCenter);
     auto* farbLayout = new QVBoxLayout(farbGruppe);
     for (std::size_t i = 0; i < farben.size(); ++i)
         farbLayout->addWidget(
-            NeuerKnopf(farben[i].id + versatz, QString::fromUtf8(farbTexte[i]), farbGruppe, farbe, farben[i].wert));
+            NeuerKnopf(farben[i].id + versatz, tr(farbTexte[i]), farbGruppe, farbe, farben[i].wert));
 
     seitenLayout->addWidget(ansichtGruppe);
     seitenLayout->addWidget(farbGruppe);

@@ -173,10 +173,147 @@
     </message>
 </context>
 <context>
+    <name>CDruckDlg</name>
+    <message>
+        <source>Sarnix (Drucken)</source>
+        <translation>Sarnix (Print)</translation>
+    </message>
+    <message>
+        <source>Maßstab</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>Zeitmarken</source>
+        <translation>Time marks</translation>
+    </message>
+</context>
+<context>
+    <name>CFlugInfoDlg</name>
+    <message>
+        <source>Flug Informationen</source>
+        <translation>Flight Information</translation>
+    </message>
+    <message>
+        <source>Dateiname</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>Flug Datum:</source>
+        <translation>Flight date:</translation>
+    </message>
+    <message>
+        <source>Start Platz:</source>
+        <translation>Take-off site:</translation>
+    </message>
+    <message>
+        <source>Startplatz Höhe:</source>
+        <translation>Take-off altitude:</translation>
+    </message>
+    <message>
+        <source>Max. Höhe:</source>
+        <translation>Max. altitude:</translation>
+    </message>
+    <message>
+        <source>Landeplatz Höhe:</source>
+        <translation>Landing altitude:</translation>
+    </message>
+    <message>
+        <source>Flugstrecke:</source>
+        <translation>Distance:</translation>
+    </message>
+    <message>
+        <source>Startzeit:</source>
+        <translation>Take-off time:</translation>
+    </message>
+    <message>
+        <source>Landezeit:</source>
+        <translation>Landing time:</translation>
+    </message>
+    <message>
+        <source>Flugdauer:</source>
+        <translation>Duration:</translation>
+    </message>
+    <message>
+        <source>Max. Steigen:</source>
+        <translation>Max. climb:</translation>
+    </message>
+    <message>
+        <source>Max. Sinken:</source>
+        <translation>Max. sink:</translation>
+    </message>
+</context>
+<context>
     <name>CInfoDlg</name>
     <message>
         <source>Info über Sarnix</source>
         <translation>About Sarnix</translation>
+    </message>
+</context>
+<context>
+    <name>CKonfigDlg</name>
+    <message>
+        <source>Grundriß</source>
+        <translation>Plan view</translation>
+    </message>
+    <message>
+        <source>Barogramm mit Blickrichtung Norden</source>
+        <translation>Barogram looking north</translation>
+    </message>
+    <message>
+        <source>Barogramm mit Blickrichtung Westen</source>
+        <translation>Barogram looking west</translation>
+    </message>
+    <message>
+        <source>Temperaturverlauf</source>
+        <translation>Temperature profile</translation>
+    </message>
+    <message>
+        <source>Keine Färbung</source>
+        <translation>No colouring</translation>
+    </message>
+    <message>
+        <source>Temperaturgradient</source>
+        <translation>Temperature gradient</translation>
+    </message>
+    <message>
+        <source>Wind Geschwindigkeit</source>
+        <translation>Wind speed</translation>
+    </message>
+    <message>
+        <source>Flughöhe</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>Vario Werte</source>
+        <translation>Vario values</translation>
+    </message>
+    <message>
+        <source>Ansicht Konfiguration</source>
+        <translation>View Configuration</translation>
+    </message>
+    <message>
+        <source>Einzel Grafik</source>
+        <translation>Single graph</translation>
+    </message>
+    <message>
+        <source>Geteilte Grafik</source>
+        <translation>Split graph</translation>
+    </message>
+    <message>
+        <source>Linke Grafik</source>
+        <translation>Left graph</translation>
+    </message>
+    <message>
+        <source>Recht Grafik</source>
+        <translation>Right graph</translation>
+    </message>
+    <message>
+        <source>Ansicht</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Colour</translation>
     </message>
 </context>
 <context>
@@ -203,6 +340,25 @@
     <message>
         <source>sarnix: /p DATEI oder /pt DATEI DRUCKER [TREIBER ANSCHLUSS]</source>
         <translation>sarnix: /p FILE or /pt FILE PRINTER [DRIVER PORT]</translation>
+    </message>
+</context>
+<context>
+    <name>DruckBefehle</name>
+    <message>
+        <source>Der Drucker &quot;%1&quot; ist nicht vorhanden: nichts gedruckt.</source>
+        <translation>The printer &quot;%1&quot; does not exist: nothing printed.</translation>
+    </message>
+    <message>
+        <source>Kein Drucker eingerichtet: nichts gedruckt.</source>
+        <translation>No printer set up: nothing printed.</translation>
+    </message>
+    <message>
+        <source>Keine Flugaufzeichnung: nichts zu drucken.</source>
+        <translation>No flight recording: nothing to print.</translation>
+    </message>
+    <message>
+        <source>Der Drucker &quot;%1&quot; nimmt keine Seite an: nichts gedruckt.</source>
+        <translation>The printer &quot;%1&quot; accepts no page: nothing printed.</translation>
     </message>
 </context>
 <context>

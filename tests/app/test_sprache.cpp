@@ -4,8 +4,11 @@
 #include "AppHilfen.h"
 
 #include "app/CInfoDlg.h"
+#include "print/CDruckDlg.h"
 #include "sprache/Fehlertexte.h"
 #include "sprache/Sprache.h"
+#include "view/CFlugInfoDlg.h"
+#include "view/CKonfigDlg.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -255,4 +258,11 @@ TEST(Sprache, EnglischesFensterOhneDeutsch)
 
     CInfoDlg info(f.rahmen.get());
     KeinDeutsch(Texte(info), "Info");
+    CFlugInfoDlg flug(f.rahmen.get());
+    KeinDeutsch(Texte(flug), "Fluginformationen");
+    EXPECT_TRUE(Texte(flug).contains("Max. climb:"));
+    CKonfigDlg konfig(f.rahmen.get());
+    KeinDeutsch(Texte(konfig), "Konfiguration");
+    CDruckDlg druck(f.rahmen.get());
+    KeinDeutsch(Texte(druck), "Druckmaßstab");
 }
