@@ -1,5 +1,7 @@
 #include "map/KartenTexte.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 QString GitterText(char plus, char minus, int64_t o)
@@ -14,7 +16,7 @@ QString GitterText(char plus, char minus, int64_t o)
 QString KopfText(int massstab, const std::string& dateiname, const std::string& flugdatum)
 {
     // One pass over the arguments: a "%1" in the path stays as it is.
-    return QStringLiteral("Maßstab 1:%1    Dateiname: %2    Flugdatum:%3 ")
+    return QCoreApplication::translate("KartenTexte", "Maßstab 1:%1    Dateiname: %2    Flugdatum:%3 ")
         .arg(QString::number(massstab), QString::fromStdString(dateiname),
              QString::fromLatin1(flugdatum.data(), static_cast<qsizetype>(flugdatum.size())));
 }

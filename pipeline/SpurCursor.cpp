@@ -4,6 +4,8 @@
 #include "render/Ansicht.h"
 #include "render/Stil.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -88,10 +90,11 @@ CAnsicht FensterDerGrafik(const CAnsicht& ansicht, const CSarnixDoc& doc, int pa
 QStringList AnzeigeZeilen(const CDaten& fix)
 {
     return {
-        QString::asprintf("Zeit:%.2i:%.2i:%.2i", fix.zeit / 3600, fix.zeit % 3600 / 60, fix.zeit % 60),
+        QCoreApplication::translate("SpurCursor", "Zeit:")
+            + QString::asprintf("%.2i:%.2i:%.2i", fix.zeit / 3600, fix.zeit % 3600 / 60, fix.zeit % 60),
         Winkel(fix.laenge, 'E', 'W'),
         Winkel(fix.breite, 'N', 'S'),
-        QString::asprintf("Höhe: %i Meter", int{fix.hoehe}),
+        QCoreApplication::translate("SpurCursor", "Höhe: %1 Meter").arg(int{fix.hoehe}),
         QString::asprintf("Vario: %0.1f m/s", fix.vario * 0.1),
         QString::asprintf("Temp.: %0.1f °C", (int64_t{fix.temperatur} - 2732) * 0.1),
         QString::asprintf("SOG: %0.0f km/h", fix.sog * 0.1),

@@ -6,6 +6,7 @@
 #include "render/Stil.h"
 #include "render/Zeichenflaeche.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <algorithm>
@@ -81,15 +82,15 @@ QString Titel(int farbe)
 {
     switch (farbe) {
     case Variowerte:
-        return QStringLiteral("Variowerte");
+        return QCoreApplication::translate("Legende", "Variowerte");
     case Flughoehe:
-        return QStringLiteral("Flughöhe");
+        return QCoreApplication::translate("Legende", "Flughöhe");
     case Wind:
-        return QStringLiteral("Wind");
+        return QCoreApplication::translate("Legende", "Wind");
     case Temperaturgradient:
-        return QStringLiteral("Temperatur");
+        return QCoreApplication::translate("Legende", "Temperatur");
     default:
-        return QStringLiteral("Keine Färbung");
+        return QCoreApplication::translate("Legende", "Keine Färbung");
     }
 }
 
@@ -103,7 +104,7 @@ std::vector<Beschriftung> MitStufen(const Leiste& l, std::initializer_list<const
     std::vector<Beschriftung> b;
     int k = 0;
     for (const char* text : texte) {
-        b.push_back({QString::fromUtf8(text), Platz(l, static_cast<float>(k))});
+        b.push_back({QCoreApplication::translate("Legende", text), Platz(l, static_cast<float>(k))});
         k += 34;
     }
     return b;
@@ -120,7 +121,7 @@ std::vector<Beschriftung> Hoehen(const CSarnixDoc& doc, const Leiste& l)
         // A level flight is coloured with the middle of the bar, so its altitude is written there.
         const float platz = spanne == 0 ? Platz(l, 102.0f)
                                         : l.hoehenBezug + static_cast<float>(int64_t{hoeheMin} - v) * proMeter;
-        b.push_back({QStringLiteral("%1 Meter").arg(v), platz});
+        b.push_back({QCoreApplication::translate("Legende", "%1 Meter").arg(v), platz});
     }
     return b;
 }
@@ -129,28 +130,44 @@ std::vector<Beschriftung> Beschriftungen(const CSarnixDoc& doc, const Leiste& l,
 {
     switch (farbe) {
     case Variowerte:
-        return MitStufen(l, {"6 m/s steigen", "4 m/s steigen", "2 m/s steigen", "0 m/s steigen", "2 m/s sinken",
-                             "4 m/s sinken", "6 m/s sinken"});
+        return MitStufen(l, {QT_TRANSLATE_NOOP("Legende", "6 m/s steigen"),
+                             QT_TRANSLATE_NOOP("Legende", "4 m/s steigen"),
+                             QT_TRANSLATE_NOOP("Legende", "2 m/s steigen"),
+                             QT_TRANSLATE_NOOP("Legende", "0 m/s steigen"),
+                             QT_TRANSLATE_NOOP("Legende", "2 m/s sinken"),
+                             QT_TRANSLATE_NOOP("Legende", "4 m/s sinken"),
+                             QT_TRANSLATE_NOOP("Legende", "6 m/s sinken")});
     case Flughoehe:
         return Hoehen(doc, l);
     case Wind:
-        return MitStufen(l, {"25 km/h Rückenwind", "17 km/h Rückenwind", "8 km/h Rückenwind", "0 km/h Wind",
-                             "8 km/h Gegenwind", "17 km/h Gegenwind", "25 km/h Gegenwind"});
+        return MitStufen(l, {QT_TRANSLATE_NOOP("Legende", "25 km/h Rückenwind"),
+                             QT_TRANSLATE_NOOP("Legende", "17 km/h Rückenwind"),
+                             QT_TRANSLATE_NOOP("Legende", "8 km/h Rückenwind"),
+                             QT_TRANSLATE_NOOP("Legende", "0 km/h Wind"),
+                             QT_TRANSLATE_NOOP("Legende", "8 km/h Gegenwind"),
+                             QT_TRANSLATE_NOOP("Legende", "17 km/h Gegenwind"),
+                             QT_TRANSLATE_NOOP("Legende", "25 km/h Gegenwind")});
     case Temperaturgradient: {
-        const char* const texte[] = {"+3°C Übertemp.",   "+2.5°C Übertemp.", "+2°C Übertemp.",
-                                     "+1.5°C Übertemp.", "+1°C Übertemp.",   "+0.5°C Übertemp.",
-                                     "0°C Übertemp.",    "-0.5°C Übertemp.", "-1°C Übertemp."};
+        const char* const texte[] = {QT_TRANSLATE_NOOP("Legende", "+3°C Übertemp."),
+                                     QT_TRANSLATE_NOOP("Legende", "+2.5°C Übertemp."),
+                                     QT_TRANSLATE_NOOP("Legende", "+2°C Übertemp."),
+                                     QT_TRANSLATE_NOOP("Legende", "+1.5°C Übertemp."),
+                                     QT_TRANSLATE_NOOP("Legende", "+1°C Übertemp."),
+                                     QT_TRANSLATE_NOOP("Legende", "+0.5°C Übertemp."),
+                                     QT_TRANSLATE_NOOP("Legende", "0°C Übertemp."),
+                                     QT_TRANSLATE_NOOP("Legende", "-0.5°C Übertemp."),
+                                     QT_TRANSLATE_NOOP("Legende", "-1°C Übertemp.")};
         std::vector<Beschriftung> b;
         int i = 0;
         for (const char* text : texte) {
             const float platz = static_cast<float>(l.start) + l.schritt * static_cast<float>(255 * i) * 0.1f;
-            b.push_back({QString::fromUtf8(text), platz});
+            b.push_back({QCoreApplication::translate("Legende", text), platz});
             ++i;
         }
         return b;
     }
     default:
-        return {{QStringLiteral("Keine Färbung"), Platz(l, 102.0f)}};
+        return {{QCoreApplication::translate("Legende", "Keine Färbung"), Platz(l, 102.0f)}};
     }
 }
 

@@ -4,19 +4,21 @@
 #include "render/Graphen.h"
 #include "render/Stil.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString TitelText(int8_t art)
 {
     switch (art) {
     case Grundriss:
-        return QStringLiteral("Grundriß");
+        return QCoreApplication::translate("Titel", "Grundriß");
     case BarogrammWest:
-        return QStringLiteral("Barogramm mit Blickrichtung nach Westen");
+        return QCoreApplication::translate("Titel", "Barogramm mit Blickrichtung nach Westen");
     case BarogrammNord:
-        return QStringLiteral("Barogramm mit Blickrichtung nach Norden");
+        return QCoreApplication::translate("Titel", "Barogramm mit Blickrichtung nach Norden");
     case Temperaturverlauf:
-        return QStringLiteral("Temperaturverlauf");
+        return QCoreApplication::translate("Titel", "Temperaturverlauf");
     default:
         return {};
     }

@@ -362,6 +362,132 @@
     </message>
 </context>
 <context>
+    <name>KartenTexte</name>
+    <message>
+        <source>Maßstab 1:%1    Dateiname: %2    Flugdatum:%3 </source>
+        <translation>Scale 1:%1    File name: %2    Flight date:%3 </translation>
+    </message>
+</context>
+<context>
+    <name>Legende</name>
+    <message>
+        <source>Variowerte</source>
+        <translation>Vario</translation>
+    </message>
+    <message>
+        <source>Flughöhe</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Wind</translation>
+    </message>
+    <message>
+        <source>Temperatur</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Keine Färbung</source>
+        <translation>No colouring</translation>
+    </message>
+    <message>
+        <source>%1 Meter</source>
+        <translation>%1 metres</translation>
+    </message>
+    <message>
+        <source>6 m/s steigen</source>
+        <translation>6 m/s climb</translation>
+    </message>
+    <message>
+        <source>4 m/s steigen</source>
+        <translation>4 m/s climb</translation>
+    </message>
+    <message>
+        <source>2 m/s steigen</source>
+        <translation>2 m/s climb</translation>
+    </message>
+    <message>
+        <source>0 m/s steigen</source>
+        <translation>0 m/s climb</translation>
+    </message>
+    <message>
+        <source>2 m/s sinken</source>
+        <translation>2 m/s sink</translation>
+    </message>
+    <message>
+        <source>4 m/s sinken</source>
+        <translation>4 m/s sink</translation>
+    </message>
+    <message>
+        <source>6 m/s sinken</source>
+        <translation>6 m/s sink</translation>
+    </message>
+    <message>
+        <source>25 km/h Rückenwind</source>
+        <translation>25 km/h tailwind</translation>
+    </message>
+    <message>
+        <source>17 km/h Rückenwind</source>
+        <translation>17 km/h tailwind</translation>
+    </message>
+    <message>
+        <source>8 km/h Rückenwind</source>
+        <translation>8 km/h tailwind</translation>
+    </message>
+    <message>
+        <source>0 km/h Wind</source>
+        <translation>0 km/h wind</translation>
+    </message>
+    <message>
+        <source>8 km/h Gegenwind</source>
+        <translation>8 km/h headwind</translation>
+    </message>
+    <message>
+        <source>17 km/h Gegenwind</source>
+        <translation>17 km/h headwind</translation>
+    </message>
+    <message>
+        <source>25 km/h Gegenwind</source>
+        <translation>25 km/h headwind</translation>
+    </message>
+    <message>
+        <source>+3°C Übertemp.</source>
+        <translation>+3°C excess temp.</translation>
+    </message>
+    <message>
+        <source>+2.5°C Übertemp.</source>
+        <translation>+2.5°C excess temp.</translation>
+    </message>
+    <message>
+        <source>+2°C Übertemp.</source>
+        <translation>+2°C excess temp.</translation>
+    </message>
+    <message>
+        <source>+1.5°C Übertemp.</source>
+        <translation>+1.5°C excess temp.</translation>
+    </message>
+    <message>
+        <source>+1°C Übertemp.</source>
+        <translation>+1°C excess temp.</translation>
+    </message>
+    <message>
+        <source>+0.5°C Übertemp.</source>
+        <translation>+0.5°C excess temp.</translation>
+    </message>
+    <message>
+        <source>0°C Übertemp.</source>
+        <translation>0°C excess temp.</translation>
+    </message>
+    <message>
+        <source>-0.5°C Übertemp.</source>
+        <translation>-0.5°C excess temp.</translation>
+    </message>
+    <message>
+        <source>-1°C Übertemp.</source>
+        <translation>-1°C excess temp.</translation>
+    </message>
+</context>
+<context>
     <name>Menues</name>
     <message>
         <source>Von &amp;Oben</source>
@@ -551,6 +677,17 @@
     </message>
 </context>
 <context>
+    <name>SpurCursor</name>
+    <message>
+        <source>Zeit:</source>
+        <translation>Time:</translation>
+    </message>
+    <message>
+        <source>Höhe: %1 Meter</source>
+        <translation>Altitude: %1 m</translation>
+    </message>
+</context>
+<context>
     <name>Symbolleiste</name>
     <message>
         <source>Symbolleiste</source>
@@ -570,6 +707,25 @@
     <message>
         <source>RF</source>
         <translation>SCRL</translation>
+    </message>
+</context>
+<context>
+    <name>Titel</name>
+    <message>
+        <source>Grundriß</source>
+        <translation>Plan view</translation>
+    </message>
+    <message>
+        <source>Barogramm mit Blickrichtung nach Westen</source>
+        <translation>Barogram looking west</translation>
+    </message>
+    <message>
+        <source>Barogramm mit Blickrichtung nach Norden</source>
+        <translation>Barogram looking north</translation>
+    </message>
+    <message>
+        <source>Temperaturverlauf</source>
+        <translation>Temperature profile</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,9 @@
 #include "AppHilfen.h"
 
 #include "app/CInfoDlg.h"
+#include "doc/CDaten.h"
+#include "map/KartenTexte.h"
+#include "pipeline/SpurCursor.h"
 #include "print/CDruckDlg.h"
 #include "sprache/Fehlertexte.h"
 #include "sprache/Sprache.h"
@@ -265,4 +268,22 @@ TEST(Sprache, EnglischesFensterOhneDeutsch)
     KeinDeutsch(Texte(konfig), "Konfiguration");
     CDruckDlg druck(f.rahmen.get());
     KeinDeutsch(Texte(druck), "Druckmaßstab");
+}
+
+TEST(Sprache, GezeichneteTexteAufEnglisch)
+{
+    const Uebersetzung englisch(Sprache::Englisch);
+    CDaten f;
+    f.zeit = 12 * 3600 + 34 * 60 + 56;
+    f.laenge = 500000000 - 5000;
+    f.breite = 500000000 + 47 * 600000 + 305000;
+    f.hoehe = 900;
+    f.vario = 15;
+    f.temperatur = 2732 + 168;
+    f.sog = 400;
+    f.tas = 300;
+    EXPECT_EQ(AnzeigeZeilen(f), (QStringList{"Time:12:34:56", "W 0°0.5000'", "N 47°30.5000'", "Altitude: 900 m",
+                                             "Vario: 1.5 m/s", "Temp.: 16.8 °C", "SOG: 40 km/h", "TAS: 30 km/h"}));
+    EXPECT_EQ(KopfText(50000, "/flug %1.vrl", "12.07.25"),
+              "Scale 1:50000    File name: /flug %1.vrl    Flight date:12.07.25 ");
 }
