@@ -7,6 +7,7 @@
 #include "doc/FarbIndex.h"
 #include "doc/Flugphasen.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -18,7 +19,7 @@ namespace {
 
 int Aufruf()
 {
-    std::fputs("Aufruf: sarnix-cli info FILE [--fixes] [--profile] [--phasen]\n", stderr);
+    cli::Melde(QCoreApplication::translate("Cli", "Aufruf: sarnix-cli info FILE [--fixes] [--profile] [--phasen]"));
     return 2;
 }
 

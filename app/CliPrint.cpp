@@ -9,6 +9,7 @@
 #include "map/KartenLage.h"
 #include "map/SeitenMass.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
@@ -31,7 +32,7 @@ constexpr int groessteDpi = 9600;
 int Nutzung(const QString& text)
 {
     Melde(text);
-    Melde(QStringLiteral("Aufruf: sarnix-cli print FILE -o OUT.pdf|OUT.png [--dpi N] [--page A4|A3|Letter]\n"
+    Melde(QCoreApplication::translate("Cli", "Aufruf: sarnix-cli print FILE -o OUT.pdf|OUT.png [--dpi N] [--page A4|A3|Letter]\n"
                          "                   [--landscape] [--massstab N] [--ohne-zeitmarken]"));
     return nutzungsFehler;
 }
@@ -67,18 +68,18 @@ std::variant<Auftrag, int> Lesen(const QStringList& argumente)
         };
         if (arg == QLatin1String("-o")) {
             const auto w = wert();
-            if (!w) return Nutzung(QStringLiteral("-o braucht eine Zieldatei."));
+            if (!w) return Nutzung(QCoreApplication::translate("Cli", "-o braucht eine Zieldatei."));
             a.ziel = *w;
         } else if (arg == QLatin1String("--dpi")) {
             const auto w = wert();
             bool zahl = false;
             a.dpi = w ? w->toInt(&zahl) : 0;
             if (!zahl || a.dpi < kleinsteDpi || a.dpi > groessteDpi)
-                return Nutzung(QStringLiteral("--dpi braucht eine Zahl von %1 bis %2.").arg(kleinsteDpi).arg(groessteDpi));
+                return Nutzung(QCoreApplication::translate("Cli", "--dpi braucht eine Zahl von %1 bis %2.").arg(kleinsteDpi).arg(groessteDpi));
         } else if (arg == QLatin1String("--page")) {
             const auto w = wert();
             const auto papier = w ? PapierAus(*w) : std::nullopt;
-            if (!papier) return Nutzung(QStringLiteral("--page kennt A4, A3 und Letter."));
+            if (!papier) return Nutzung(QCoreApplication::translate("Cli", "--page kennt A4, A3 und Letter."));
             a.papier = *papier;
         } else if (arg == QLatin1String("--landscape")) {
             a.quer = true;
@@ -87,22 +88,22 @@ std::variant<Auftrag, int> Lesen(const QStringList& argumente)
             bool zahl = false;
             a.massstab = w ? w->toInt(&zahl) : 0;
             if (!zahl || !IstDruckMassstab(a.massstab))
-                return Nutzung(QStringLiteral("--massstab kennt 25000, 50000, 100000, 200000, 250000, 500000 und 1000000."));
+                return Nutzung(QCoreApplication::translate("Cli", "--massstab kennt 25000, 50000, 100000, 200000, 250000, 500000 und 1000000."));
         } else if (arg == QLatin1String("--ohne-zeitmarken")) {
             a.zeitmarken = false;
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            return Nutzung(QStringLiteral("Unbekannte Option: %1").arg(arg));
+            return Nutzung(QCoreApplication::translate("Cli", "Unbekannte Option: %1").arg(arg));
         } else if (a.datei.isEmpty()) {
             a.datei = arg;
         } else {
-            return Nutzung(QStringLiteral("Nur eine Aufzeichnung: %1").arg(arg));
+            return Nutzung(QCoreApplication::translate("Cli", "Nur eine Aufzeichnung: %1").arg(arg));
         }
     }
     if (a.datei.isEmpty())
-        return Nutzung(QStringLiteral("Keine Aufzeichnung angegeben."));
+        return Nutzung(QCoreApplication::translate("Cli", "Keine Aufzeichnung angegeben."));
     const QString endung = QFileInfo(a.ziel).suffix().toLower();
     if (a.ziel.isEmpty() || (endung != QLatin1String("pdf") && endung != QLatin1String("png")))
-        return Nutzung(QStringLiteral("-o braucht eine Zieldatei auf .pdf oder .png."));
+        return Nutzung(QCoreApplication::translate("Cli", "-o braucht eine Zieldatei auf .pdf oder .png."));
     return a;
 }
 
@@ -148,7 +149,7 @@ std::optional<KartenInfo> AlsPng(const CSarnixDoc& doc, const Auftrag& a, const 
     const QPageLayout seite = Seite(a);
     const int dpi = BildDpi(seite, a.dpi, kleinsteDpi);
     if (dpi != a.dpi)
-        Melde(QStringLiteral("Hinweis: Die Seite ist bei %1 dpi zu groß für ein Bild; gezeichnet mit %2 dpi.")
+        Melde(QCoreApplication::translate("Cli", "Hinweis: Die Seite ist bei %1 dpi zu groß für ein Bild; gezeichnet mit %2 dpi.")
                   .arg(a.dpi)
                   .arg(dpi));
     QImage bild(seite.fullRectPixels(dpi).size(), QImage::Format_RGB32);
@@ -181,7 +182,7 @@ int CliPrint(const QStringList& argumente)
     if (!Oeffne(doc, a.datei))
         return dateiFehler;
     if (!doc.geladen) {
-        Melde(QStringLiteral("Keine Flugaufzeichnung: nichts zu drucken."));
+        Melde(QCoreApplication::translate("Cli", "Keine Flugaufzeichnung: nichts zu drucken."));
         return dateiFehler;
     }
 
@@ -191,7 +192,7 @@ int CliPrint(const QStringList& argumente)
     const bool pdf = QFileInfo(a.ziel).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
     const std::optional<KartenInfo> info = pdf ? AlsPdf(doc, a, frage) : AlsPng(doc, a, frage);
     if (!info) {
-        Melde(QStringLiteral("Kann %1 nicht schreiben.").arg(a.ziel));
+        Melde(QCoreApplication::translate("Cli", "Kann %1 nicht schreiben.").arg(a.ziel));
         return dateiFehler;
     }
     std::printf("{\"vorschlag\": %d, \"massstab\": %d, \"gedreht\": %s, \"gitter\": %d}\n", info->vorschlag,

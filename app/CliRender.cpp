@@ -6,6 +6,7 @@
 #include "doc/CSarnixDoc.h"
 #include "pipeline/FensterBild.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <cstdio>
@@ -108,14 +109,14 @@ int CliRender(const QStringList& argumente)
             ausgabe = wert();
         } else if (arg == QLatin1String("--size") && hatWert) {
             if (!GroesseAus(wert(), wahl.breite, wahl.hoehe)) {
-                Melde(QStringLiteral("Ungültige Größe: %1 (erwartet BREITExHÖHE, z. B. 1280x800)")
+                Melde(QCoreApplication::translate("Cli", "Ungültige Größe: %1 (erwartet BREITExHÖHE, z. B. 1280x800)")
                           .arg(argumente[i]));
                 return nutzungsFehler;
             }
         } else if (arg == QLatin1String("--panes") && hatWert) {
             const QString n = wert();
             if (n != QLatin1String("1") && n != QLatin1String("2")) {
-                Melde(QStringLiteral("Ungültige Grafikanzahl: %1 (erwartet 1 oder 2)").arg(n));
+                Melde(QCoreApplication::translate("Cli", "Ungültige Grafikanzahl: %1 (erwartet 1 oder 2)").arg(n));
                 return nutzungsFehler;
             }
             wahl.grafikanzahl = static_cast<int8_t>(n.toInt());
@@ -123,7 +124,7 @@ int CliRender(const QStringList& argumente)
             const bool links = arg == QLatin1String("--left");
             if (!PaneAus(wert(), links ? wahl.linkeArt : wahl.rechteArt,
                          links ? wahl.linkeFarbe : wahl.rechteFarbe)) {
-                Melde(QStringLiteral("Ungültige Ansicht: %1 (erwartet grundriss, west, nord oder "
+                Melde(QCoreApplication::translate("Cli", "Ungültige Ansicht: %1 (erwartet grundriss, west, nord oder "
                                      "temperatur, optional :keine, :vario, :hoehe, :wind oder "
                                      ":temperatur)")
                           .arg(argumente[i]));
@@ -137,7 +138,7 @@ int CliRender(const QStringList& argumente)
             bool ok = false;
             wahl.verkleinern = wert().toInt(&ok);
             if (!ok || wahl.verkleinern < 0 || wahl.verkleinern > meisteVerkleinerungen) {
-                Melde(QStringLiteral("Ungültige Anzahl für --verkleinern: %1 (erwartet 0 bis %2)")
+                Melde(QCoreApplication::translate("Cli", "Ungültige Anzahl für --verkleinern: %1 (erwartet 0 bis %2)")
                           .arg(argumente[i])
                           .arg(meisteVerkleinerungen));
                 return nutzungsFehler;
@@ -145,7 +146,7 @@ int CliRender(const QStringList& argumente)
         } else if (arg == QLatin1String("--zoom") && hatWert) {
             wahl.zoom = ZoomAus(wert());
             if (!wahl.zoom) {
-                Melde(QStringLiteral("Ungültiges Zoomfenster: %1 (erwartet "
+                Melde(QCoreApplication::translate("Cli", "Ungültiges Zoomfenster: %1 (erwartet "
                                      "LAENGEMIN,BREITEMIN,LAENGEMAX,BREITEMAX mit Min < Max)")
                           .arg(argumente[i]));
                 return nutzungsFehler;
@@ -153,12 +154,12 @@ int CliRender(const QStringList& argumente)
         } else if (!arg.startsWith(QLatin1Char('-')) && datei.isEmpty()) {
             datei = arg;
         } else {
-            Melde(QStringLiteral("Unbekannte oder unvollständige Option: %1").arg(arg));
+            Melde(QCoreApplication::translate("Cli", "Unbekannte oder unvollständige Option: %1").arg(arg));
             return nutzungsFehler;
         }
     }
     if (datei.isEmpty() || ausgabe.isEmpty()) {
-        Melde(QStringLiteral("Aufruf: sarnix-cli render DATEI -o AUSGABE.png [Optionen]"));
+        Melde(QCoreApplication::translate("Cli", "Aufruf: sarnix-cli render DATEI -o AUSGABE.png [Optionen]"));
         return nutzungsFehler;
     }
 
@@ -168,7 +169,7 @@ int CliRender(const QStringList& argumente)
 
     const QImage bild = FensterBild(doc, wahl);
     if (bild.isNull() || !bild.save(ausgabe, "PNG")) {
-        Melde(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.")
+        Melde(QCoreApplication::translate("Cli", "Die Datei %1 konnte nicht geschrieben werden.")
                   .arg(QFileInfo(ausgabe).absoluteFilePath()));
         return dateiFehler;
     }

@@ -17,13 +17,15 @@ namespace {
 
 void Hilfe(FILE* ziel)
 {
-    std::fputs("Aufruf: sarnix-cli info FILE [--fixes] [--profile]\n"
+    const QString text = QCoreApplication::translate(
+        "Cli", "Aufruf: sarnix-cli info FILE [--fixes] [--profile]\n"
                "        sarnix-cli render FILE -o OUT.png [--size WxH] [--panes 1|2]\n"
                "                   [--left KIND[:COLOUR]] [--right KIND[:COLOUR]] [--zeitmarken]\n"
                "                   [--wegpunkte] [--verkleinern N] [--zoom LMIN,BMIN,LMAX,BMAX]\n"
                "        sarnix-cli print FILE -o OUT.pdf|OUT.png [--dpi N] [--page A4|A3|Letter]\n"
-               "                   [--landscape] [--massstab N] [--ohne-zeitmarken]\n",
-               ziel);
+               "                   [--landscape] [--massstab N] [--ohne-zeitmarken]\n"
+               "Jeder Befehl nimmt --sprache de|en für die Sprache der Meldungen.\n");
+    std::fputs(text.toLocal8Bit().constData(), ziel);
 }
 
 }  // namespace

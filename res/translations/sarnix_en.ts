@@ -343,6 +343,113 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Aufruf: sarnix-cli info FILE [--fixes] [--profile] [--phasen]</source>
+        <translation>Usage: sarnix-cli info FILE [--fixes] [--profile] [--phasen]</translation>
+    </message>
+    <message>
+        <source>Aufruf: sarnix-cli print FILE -o OUT.pdf|OUT.png [--dpi N] [--page A4|A3|Letter]
+                   [--landscape] [--massstab N] [--ohne-zeitmarken]</source>
+        <translation>Usage: sarnix-cli print FILE -o OUT.pdf|OUT.png [--dpi N] [--page A4|A3|Letter]
+                  [--landscape] [--massstab N] [--ohne-zeitmarken]</translation>
+    </message>
+    <message>
+        <source>-o braucht eine Zieldatei.</source>
+        <translation>-o needs an output file.</translation>
+    </message>
+    <message>
+        <source>--dpi braucht eine Zahl von %1 bis %2.</source>
+        <translation>--dpi needs a number from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>--page kennt A4, A3 und Letter.</source>
+        <translation>--page knows A4, A3 and Letter.</translation>
+    </message>
+    <message>
+        <source>--massstab kennt 25000, 50000, 100000, 200000, 250000, 500000 und 1000000.</source>
+        <translation>--massstab knows 25000, 50000, 100000, 200000, 250000, 500000 and 1000000.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Option: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>Nur eine Aufzeichnung: %1</source>
+        <translation>Only one recording: %1</translation>
+    </message>
+    <message>
+        <source>Keine Aufzeichnung angegeben.</source>
+        <translation>No recording given.</translation>
+    </message>
+    <message>
+        <source>-o braucht eine Zieldatei auf .pdf oder .png.</source>
+        <translation>-o needs an output file ending in .pdf or .png.</translation>
+    </message>
+    <message>
+        <source>Hinweis: Die Seite ist bei %1 dpi zu groß für ein Bild; gezeichnet mit %2 dpi.</source>
+        <translation>Note: at %1 dpi the page is too large for an image; drawn at %2 dpi.</translation>
+    </message>
+    <message>
+        <source>Keine Flugaufzeichnung: nichts zu drucken.</source>
+        <translation>No flight recording: nothing to print.</translation>
+    </message>
+    <message>
+        <source>Kann %1 nicht schreiben.</source>
+        <translation>Cannot write %1.</translation>
+    </message>
+    <message>
+        <source>Ungültige Größe: %1 (erwartet BREITExHÖHE, z. B. 1280x800)</source>
+        <translation>Invalid size: %1 (expected WIDTHxHEIGHT, e.g. 1280x800)</translation>
+    </message>
+    <message>
+        <source>Ungültige Grafikanzahl: %1 (erwartet 1 oder 2)</source>
+        <translation>Invalid number of panes: %1 (expected 1 or 2)</translation>
+    </message>
+    <message>
+        <source>Ungültige Ansicht: %1 (erwartet grundriss, west, nord oder temperatur, optional :keine, :vario, :hoehe, :wind oder :temperatur)</source>
+        <translation>Invalid view: %1 (expected grundriss, west, nord or temperatur, optionally :keine, :vario, :hoehe, :wind or :temperatur)</translation>
+    </message>
+    <message>
+        <source>Ungültige Anzahl für --verkleinern: %1 (erwartet 0 bis %2)</source>
+        <translation>Invalid count for --verkleinern: %1 (expected 0 to %2)</translation>
+    </message>
+    <message>
+        <source>Ungültiges Zoomfenster: %1 (erwartet LAENGEMIN,BREITEMIN,LAENGEMAX,BREITEMAX mit Min &lt; Max)</source>
+        <translation>Invalid zoom window: %1 (expected LONMIN,LATMIN,LONMAX,LATMAX with min &lt; max)</translation>
+    </message>
+    <message>
+        <source>Unbekannte oder unvollständige Option: %1</source>
+        <translation>Unknown or incomplete option: %1</translation>
+    </message>
+    <message>
+        <source>Aufruf: sarnix-cli render DATEI -o AUSGABE.png [Optionen]</source>
+        <translation>Usage: sarnix-cli render FILE -o OUTPUT.png [options]</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geschrieben werden.</source>
+        <translation>The file %1 could not be written.</translation>
+    </message>
+    <message>
+        <source>Aufruf: sarnix-cli info FILE [--fixes] [--profile]
+        sarnix-cli render FILE -o OUT.png [--size WxH] [--panes 1|2]
+                   [--left KIND[:COLOUR]] [--right KIND[:COLOUR]] [--zeitmarken]
+                   [--wegpunkte] [--verkleinern N] [--zoom LMIN,BMIN,LMAX,BMAX]
+        sarnix-cli print FILE -o OUT.pdf|OUT.png [--dpi N] [--page A4|A3|Letter]
+                   [--landscape] [--massstab N] [--ohne-zeitmarken]
+Jeder Befehl nimmt --sprache de|en für die Sprache der Meldungen.
+</source>
+        <translation>Usage: sarnix-cli info FILE [--fixes] [--profile]
+       sarnix-cli render FILE -o OUT.png [--size WxH] [--panes 1|2]
+                  [--left KIND[:COLOUR]] [--right KIND[:COLOUR]] [--zeitmarken]
+                  [--wegpunkte] [--verkleinern N] [--zoom LMIN,BMIN,LMAX,BMAX]
+       sarnix-cli print FILE -o OUT.pdf|OUT.png [--dpi N] [--page A4|A3|Letter]
+                  [--landscape] [--massstab N] [--ohne-zeitmarken]
+Every command takes --sprache de|en for the language of its messages.
+</translation>
+    </message>
+</context>
+<context>
     <name>DruckBefehle</name>
     <message>
         <source>Der Drucker &quot;%1&quot; ist nicht vorhanden: nichts gedruckt.</source>
