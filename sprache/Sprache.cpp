@@ -98,11 +98,16 @@ Uebersetzung::Uebersetzung(Sprache gewuenscht, const QString& englischeTexte)
     if (wirksam == Sprache::Deutsch
         && qt.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt);
+    // Dates and numbers in Qt's dialogs follow too, unless the system speaks the language already.
+    const QLocale::Language sprache = wirksam == Sprache::Deutsch ? QLocale::German : QLocale::English;
+    if (QLocale().language() != sprache)
+        QLocale::setDefault(QLocale(sprache));
 }
 
 Uebersetzung::~Uebersetzung()
 {
     jetzt = Sprache::Deutsch;
+    QLocale::setDefault(vorher);
 }
 
 Sprache WirksameSprache()

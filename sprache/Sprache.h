@@ -2,6 +2,7 @@
 // The language of the interface: German, the texts in the code, or English, translated. The
 // choice is made once at start-up: --sprache, else the stored menu choice, else the system's.
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
@@ -47,6 +48,7 @@ public:
     ~Uebersetzung();
 
 private:
+    QLocale vorher;
     QTranslator eigene;
     QTranslator qt;
     Sprache wirksam = Sprache::Deutsch;

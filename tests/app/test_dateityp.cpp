@@ -39,11 +39,13 @@ TEST(Dateityp, SchreibtEintragUndMimeTypEinmal)
     EXPECT_TRUE(text.contains("\nExec=/opt/sarnix/bin/sarnix %f\n"));
     EXPECT_TRUE(text.contains("\nMimeType=application/x-sarnix-vrl;\n"));
     EXPECT_TRUE(text.contains("\nName=Sarnix\n"));
+    EXPECT_TRUE(text.contains("\nComment[de]=Zeigt Flugaufzeichnungen grafisch an\n"));
     const QByteArray xml = Lies(mime);
     EXPECT_TRUE(xml.contains("type=\"application/x-sarnix-vrl\""));
     EXPECT_TRUE(xml.contains("<glob pattern=\"*.vrl\"/>"));
     EXPECT_TRUE(xml.contains("value=\"@SX\""));
-    EXPECT_TRUE(xml.contains("<comment>Sarnix Flugaufzeichnung</comment>"));
+    EXPECT_TRUE(xml.contains("<comment>Sarnix flight recording</comment>"));
+    EXPECT_TRUE(xml.contains("<comment xml:lang=\"de\">Sarnix Flugaufzeichnung</comment>"));
 
     // A second start finds everything in place and writes nothing.
     const QDateTime zeit = QFileInfo(eintrag).lastModified();
