@@ -217,10 +217,10 @@ Zeichenflaeche::Zeichenflaeche(QPainter& p) : maler(p)
     if (geraet && geraet->devType() == QInternal::Image) {
         auto* image = static_cast<QImage*>(geraet);
         const auto format = image->format();
-        if ((format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
-             format == QImage::Format_ARGB32_Premultiplied) &&
-            image->devicePixelRatio() == 1.0) {
+        if (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+            format == QImage::Format_ARGB32_Premultiplied) {
             bild = image;
+            skala = image->devicePixelRatio() > 0.0 ? image->devicePixelRatio() : 1.0;
             // Copies of an image being painted are deep, so this is the buffer the painter paints.
             pixel = image->bits();
             zeilenLaenge = image->bytesPerLine();
@@ -247,6 +247,31 @@ int Zeichenflaeche::StiftBreite() const
     return std::clamp(stift.breite, 1, 255);
 }
 
+int64_t Zeichenflaeche::Geraet(int64_t v) const
+{
+    return skala == 1.0 ? v : static_cast<int64_t>(std::floor(static_cast<double>(v) * skala));
+}
+
+int Zeichenflaeche::GeraeteBreite(int breite) const
+{
+    return std::max(1, static_cast<int>(std::lround(breite * skala)));
+}
+
+void Zeichenflaeche::Block(int64_t x, int64_t y, COLORREF farbe)
+{
+    // The device pixels of one logical pixel; never none, even below ratio 1.
+    const int64_t x0 = std::max<int64_t>(Geraet(x), 0);
+    const int64_t x1 = std::min<int64_t>(std::max(Geraet(x + 1), Geraet(x) + 1), bildBreite);
+    const int64_t y0 = std::max<int64_t>(Geraet(y), 0);
+    const int64_t y1 = std::min<int64_t>(std::max(Geraet(y + 1), Geraet(y) + 1), bildHoehe);
+    const QRgb rgb = AlsRgb(farbe);
+    for (int64_t py = y0; py < y1; ++py) {
+        auto* zeile = reinterpret_cast<QRgb*>(pixel + py * zeilenLaenge);
+        for (int64_t px = x0; px < x1; ++px)
+            zeile[px] = rgb;
+    }
+}
+
 void Zeichenflaeche::Setzen(int x, int y, COLORREF farbe)
 {
     if (static_cast<unsigned>(x) < static_cast<unsigned>(bildBreite) &&
@@ -263,8 +288,10 @@ void Zeichenflaeche::Invertieren(int x, int y)
 
 void Zeichenflaeche::SetPixel(int x, int y, COLORREF farbe)
 {
-    if (Direkt())
+    if (Direkt() && skala == 1.0)
         Setzen(x, y, farbe);
+    else if (Direkt())
+        Block(x, y, farbe);
     else
         maler.fillRect(QRect(x, y, 1, 1), AlsFarbe(farbe));
 }
@@ -293,8 +320,30 @@ void Zeichenflaeche::LineTo(int x, int y)
         maler.drawLine(QPointF(von.x + 0.5, von.y + 0.5), QPointF(bis.x + 0.5, bis.y + 0.5));
         return;
     }
+    if (skala != 1.0) {
+        // Stroked at full resolution: the pen is as many device pixels wide as it covers.
+        const int geraeteBreite = GeraeteBreite(breite);
+        const auto mitte = [&](int32_t v) { return Geraet(int64_t{v} - (breite - 1) / 2) + (geraeteBreite - 1) / 2; };
+        if (breite > 1) {
+            BreiteLinie(mitte(von.x), mitte(von.y), mitte(bis.x), mitte(bis.y), geraeteBreite, true);
+            return;
+        }
+        // Along the line it runs from the near edge of the first pixel to the near edge of the
+        // excluded last one, in either direction, so it covers exactly the pixels it would at 1.
+        const bool xHaupt = std::llabs(int64_t{bis.x} - von.x) >= std::llabs(int64_t{bis.y} - von.y);
+        const auto entlang = [&](int32_t v, bool rueckwaerts) {
+            return rueckwaerts ? Geraet(int64_t{v} + 1) - 1 : Geraet(v);
+        };
+        const bool zurueck = xHaupt ? bis.x < von.x : bis.y < von.y;
+        const int64_t ax = xHaupt ? entlang(von.x, zurueck) : mitte(von.x);
+        const int64_t bx = xHaupt ? entlang(bis.x, zurueck) : mitte(bis.x);
+        const int64_t ay = xHaupt ? mitte(von.y) : entlang(von.y, zurueck);
+        const int64_t by = xHaupt ? mitte(bis.y) : entlang(bis.y, zurueck);
+        BreiteLinie(ax, ay, bx, by, geraeteBreite, false);
+        return;
+    }
     if (breite > 1) {
-        BreiteLinie(von, bis);
+        BreiteLinie(von.x, von.y, bis.x, bis.y, breite, true);
         return;
     }
     const Bereich bild1{0, 0, bildBreite - 1, bildHoehe - 1};
@@ -307,13 +356,13 @@ void Zeichenflaeche::LineTo(int x, int y)
         LinienPixel(s, bild1, [this, farbe = stift.farbe](int64_t px, int64_t py) { Setzen(int(px), int(py), farbe); });
 }
 
-void Zeichenflaeche::BreiteLinie(Punkt von, Punkt bis)
+void Zeichenflaeche::BreiteLinie(int64_t ax, int64_t ay, int64_t bx, int64_t by, int breite, bool kappen)
 {
-    const int breite = StiftBreite();
+    const Strecke s{ax, ay, bx, by};
     const int vor = (breite - 1) / 2;  // pixels before the centre line
     const int nach = breite / 2;       // and after it
     const Bereich g{-breite, -breite, int64_t{bildBreite} + breite, int64_t{bildHoehe} + breite};
-    const bool xHaupt = std::llabs(int64_t{bis.x} - von.x) >= std::llabs(int64_t{bis.y} - von.y);
+    const bool xHaupt = std::llabs(s.bx - s.ax) >= std::llabs(s.by - s.ay);
     const bool invertieren = rasterOp == R2_NOT;
     std::vector<int64_t> getroffen;  // only for inverting: overlapping stamps must count once
 
@@ -336,8 +385,9 @@ void Zeichenflaeche::BreiteLinie(Punkt von, Punkt bis)
                 if ((2 * dx - c) * (2 * dx - c) + (2 * dy - c) * (2 * dy - c) <= grenze)
                     setze(cx + dx, cy + dy);
     };
-    kappe(von.x, von.y);
-    LinienPixel(Strecke{von.x, von.y, bis.x, bis.y}, g, [&](int64_t px, int64_t py) {
+    if (kappen)
+        kappe(s.ax, s.ay);
+    LinienPixel(s, g, [&](int64_t px, int64_t py) {
         if (xHaupt) {
             if (py + nach < 0 || py - vor >= bildHoehe)
                 return;
@@ -350,7 +400,8 @@ void Zeichenflaeche::BreiteLinie(Punkt von, Punkt bis)
                 setze(px + o, py);
         }
     });
-    kappe(bis.x, bis.y);
+    if (kappen)
+        kappe(s.bx, s.by);
     if (invertieren) {
         std::sort(getroffen.begin(), getroffen.end());
         getroffen.erase(std::unique(getroffen.begin(), getroffen.end()), getroffen.end());
@@ -372,20 +423,28 @@ void Zeichenflaeche::Rectangle(int left, int top, int right, int bottom)
 void Zeichenflaeche::Figur(int left, int top, int right, int bottom, bool ellipse)
 {
     // Like GDI, figures accept their corners in either order.
-    const int64_t l = std::min(left, right);
-    const int64_t r = std::max(left, right);
-    const int64_t t = std::min(top, bottom);
-    const int64_t b = std::max(top, bottom);
+    int64_t l = std::min(left, right);
+    int64_t r = std::max(left, right);
+    int64_t t = std::min(top, bottom);
+    int64_t b = std::max(top, bottom);
     if (l >= r || t >= b)
         return;
-    const int breite = StiftBreite();
+    int breite = StiftBreite();
+    const bool direkt = Direkt();
+    if (direkt && skala != 1.0) {
+        // The box in device pixels, so a round figure is round at full resolution.
+        l = Geraet(l);
+        r = std::max(Geraet(r), l + 1);
+        t = Geraet(t);
+        b = std::max(Geraet(b), t + 1);
+        breite = GeraeteBreite(breite);
+    }
     const auto zeileVon = [&](int64_t y) -> Spanne {
         if (y < t || y >= b)
             return {};
         return ellipse ? EllipsenZeile(l, t, r, b, y) : Spanne{l, r - 1};
     };
 
-    const bool direkt = Direkt();
     // Only the rows the device can show are worked out.
     int64_t y0 = t;
     int64_t y1 = b - 1;
@@ -446,10 +505,10 @@ void Zeichenflaeche::FillRect(const Rechteck& r, COLORREF farbe)
     if (r.left >= r.right || r.top >= r.bottom)
         return;
     if (Direkt()) {
-        const int l = std::max(r.left, 0);
-        const int rr = std::min(r.right, bildBreite);
-        const int t = std::max(r.top, 0);
-        const int b = std::min(r.bottom, bildHoehe);
+        const int l = int(std::clamp<int64_t>(Geraet(r.left), 0, bildBreite));
+        const int rr = int(std::clamp<int64_t>(Geraet(r.right), 0, bildBreite));
+        const int t = int(std::clamp<int64_t>(Geraet(r.top), 0, bildHoehe));
+        const int b = int(std::clamp<int64_t>(Geraet(r.bottom), 0, bildHoehe));
         if (l >= rr)
             return;
         const QRgb rgb = AlsRgb(farbe);

@@ -67,6 +67,8 @@ class Zeichenflaeche {
 public:
     // The painter must stay active for the surface's lifetime. When its device is a QImage of
     // format RGB32 or ARGB32, pixel writes and inverting figures go straight into the image.
+    // Coordinates are logical pixels; an image with a device pixel ratio is drawn at full
+    // resolution: a pen one pixel wide covers that many device pixels, fonts grow alike.
     explicit Zeichenflaeche(QPainter& painter);
     ~Zeichenflaeche();
     Zeichenflaeche(const Zeichenflaeche&) = delete;
@@ -173,13 +175,20 @@ private:
     // True when pixels may go straight into the image: no transform, no clipping.
     bool Direkt() const;
     int StiftBreite() const;
+    // Logical to device pixels on a canvas drawn at a device pixel ratio: the first device
+    // pixel of logical pixel v, and a pen width in device pixels.
+    int64_t Geraet(int64_t v) const;
+    int GeraeteBreite(int breite) const;
     void Invertieren(int x, int y);
     void Setzen(int x, int y, COLORREF farbe);
+    void Block(int64_t x, int64_t y, COLORREF farbe);
     void Figur(int left, int top, int right, int bottom, bool ellipse);
-    void BreiteLinie(Punkt von, Punkt bis);
+    // Device pixels; round ends only for pens wider than one logical pixel.
+    void BreiteLinie(int64_t ax, int64_t ay, int64_t bx, int64_t by, int breite, bool kappen);
 
     QPainter& maler;
     QImage* bild = nullptr;  // set when the pixels can be written directly
+    double skala = 1.0;      // the image's device pixels per logical pixel
     uchar* pixel = nullptr;  // the image's first scanline, as the painter writes it
     qsizetype zeilenLaenge = 0;
     int bildBreite = 0;
