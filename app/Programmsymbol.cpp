@@ -1,19 +1,18 @@
 #include "app/Programmsymbol.h"
 
+#include "app/GezeichnetesSymbol.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 
-QPixmap ProgrammBild(int groesse)
-{
-    QPixmap bild(groesse, groesse);
-    bild.fill(Qt::transparent);
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing);
-    // Drawn on a 64-unit square like the SVG.
-    p.scale(groesse / 64.0, groesse / 64.0);
+namespace {
 
+constexpr qreal seite = 64.0;  // the SVG's square
+
+void Zeichne(QPainter& p)
+{
     QLinearGradient himmel(0, 0, 0, 64);
     himmel.setColorAt(0, QColor(0x1f, 0x5f, 0xc8));
     himmel.setColorAt(1, QColor(0x8c, 0xbf, 0xf2));
@@ -50,13 +49,19 @@ QPixmap ProgrammBild(int groesse)
     p.drawLine(QPointF(12, 13), QPointF(52, 13));
     p.drawLine(QPointF(32, 8), QPointF(32, 27));
     p.drawLine(QPointF(27, 26), QPointF(37, 26));
-    return bild;
+}
+
+}  // namespace
+
+QPixmap ProgrammBild(int groesse)
+{
+    return ProgrammSymbol().pixmap(QSize(groesse, groesse), 1.0);
 }
 
 QIcon ProgrammSymbol()
 {
-    QIcon symbol;
-    for (const int groesse : {16, 24, 32, 48, 64, 128, 256})
-        symbol.addPixmap(ProgrammBild(groesse));
-    return symbol;
+    QList<QSize> groessen;
+    for (const int g : {16, 24, 32, 48, 64, 128, 256})
+        groessen << QSize(g, g);
+    return GezeichnetesSymbol(QSizeF(seite, seite), Zeichne, groessen);
 }

@@ -1,5 +1,7 @@
 #include "app/Symbolbilder.h"
 
+#include "app/GezeichnetesSymbol.h"
+
 #include "pipeline/Befehle.h"
 
 #include <QLinearGradient>
@@ -226,19 +228,13 @@ void Zeichne(QPainter& p, int id)
 
 QPixmap SymbolPixmap(int id, qreal dpr)
 {
-    QPixmap bild(qRound(symbolBreite * dpr), qRound(symbolHoehe * dpr));
+    QPixmap bild = SymbolBild(id).pixmap(QSize(symbolBreite, symbolHoehe), dpr);
     bild.setDevicePixelRatio(dpr);
-    bild.fill(Qt::transparent);
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing);
-    Zeichne(p, id);
     return bild;
 }
 
 QIcon SymbolBild(int id)
 {
-    QIcon symbol;
-    symbol.addPixmap(SymbolPixmap(id, 1.0));
-    symbol.addPixmap(SymbolPixmap(id, 2.0));
-    return symbol;
+    return GezeichnetesSymbol(QSizeF(symbolBreite, symbolHoehe), [id](QPainter& p) { Zeichne(p, id); },
+                              {QSize(symbolBreite, symbolHoehe), QSize(2 * symbolBreite, 2 * symbolHoehe)});
 }

@@ -5,9 +5,9 @@
 #include <QIcon>
 #include <QPixmap>
 
-// The picture of toolbar command id at the device pixel ratio dpr (1 or 2 for the icon).
+// The picture of toolbar command id at the device pixel ratio dpr.
 QPixmap SymbolPixmap(int id, qreal dpr);
-// Both ratios in one icon.
+// Drawn anew for every ratio it is shown at.
 QIcon SymbolBild(int id);
 
 inline constexpr int symbolBreite = 16;

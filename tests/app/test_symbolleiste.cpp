@@ -2,6 +2,7 @@
 
 #include "AppHilfen.h"
 
+#include "app/Programmsymbol.h"
 #include "app/Symbolbilder.h"
 #include "pipeline/Befehle.h"
 #include "view/CSarnixView.h"
@@ -114,4 +115,39 @@ TEST(Symbolleiste, FarbknopfAendertDieGewaehlteGrafik)
             a->trigger();
     EXPECT_EQ(zustand.ansicht.grafik[1].farbe, Variowerte);
     EXPECT_EQ(zustand.ansicht.grafik[0].farbe, KeineFaerbung);
+}
+
+TEST(Symbolleiste, BilderScharfBeiJedemVerhaeltnis)
+{
+    // Every ratio gets a picture of exactly its device pixels, drawn for it, not resampled.
+    for (const qreal dpr : {1.25, 1.5, 2.0, 3.0}) {
+        const QPixmap bild = SymbolPixmap(Befehl::Drucken, dpr);
+        EXPECT_EQ(bild.width(), qRound(16 * dpr)) << dpr;
+        EXPECT_NEAR(bild.height(), 15 * dpr, 1.0) << dpr;
+        EXPECT_EQ(bild.deviceIndependentSize().toSize(), QSize(16, 15)) << dpr;
+    }
+    // The outline of the open button is a line one pixel wide at 1 and two pixels wide at 2.
+    const QImage eins = SymbolPixmap(Befehl::Oeffnen, 1.0).toImage();
+    const QImage zwei = SymbolPixmap(Befehl::Oeffnen, 2.0).toImage();
+    const auto deckend = [](const QImage& b, int x, int y) { return qAlpha(b.pixel(x, y)) == 255; };
+    EXPECT_TRUE(deckend(eins, 1, 8));
+    EXPECT_TRUE(deckend(zwei, 2, 16) && deckend(zwei, 3, 16));
+
+    // A greyed button (print without a flight) looks different from an enabled one.
+    const QIcon drucken = SymbolBild(Befehl::Drucken);
+    EXPECT_NE(drucken.pixmap(QSize(16, 15), 1.5, QIcon::Disabled).toImage(),
+              drucken.pixmap(QSize(16, 15), 1.5, QIcon::Normal).toImage());
+}
+
+TEST(Symbolleiste, ProgrammsymbolInAllenGroessen)
+{
+    const QIcon symbol = ProgrammSymbol();
+    EXPECT_TRUE(symbol.availableSizes().contains(QSize(16, 16)));
+    EXPECT_TRUE(symbol.availableSizes().contains(QSize(256, 256)));
+    EXPECT_EQ(symbol.pixmap(QSize(32, 32), 1.5).size(), QSize(48, 48));
+    // The sky fills the middle, the corners stay transparent.
+    const QImage bild = ProgrammBild(48).toImage();
+    EXPECT_EQ(bild.size(), QSize(48, 48));
+    EXPECT_EQ(qAlpha(bild.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(bild.pixel(24, 24)), 255);
 }
