@@ -9,6 +9,7 @@
 
 void BaueSprachMenue(QMenu& menue, QWidget& fenster)
 {
+    menue.addSeparator();
     QMenu* sprachen = menue.addMenu(QCoreApplication::translate("SprachMenue", "S&prache"));
     auto* gruppe = new QActionGroup(sprachen);
     const struct {

@@ -95,6 +95,7 @@ TEST(Menueleiste, JederEintragMitMnemonikUndTrenner)
         "  ---",
         "  &Zeitmarken",
         "  &Routenpunkte",
+        "  ---",
         "  S&prache >",
         "    &Deutsch",
         "    &English",
