@@ -19,6 +19,8 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -188,6 +190,20 @@ TEST(Sprache, EnglischSolangeDieUebersetzungLebt)
     EXPECT_EQ(WirksameSprache(), Sprache::Deutsch);
     EXPECT_EQ(QCoreApplication::translate("Menues", "&Datei"), "&Datei");
     EXPECT_EQ(OeffnenFehlerText(OeffnenFehler::NichtGefunden, "/flug.vrl"), "/flug.vrl wurde nicht gefunden.");
+}
+
+TEST(Sprache, QtsEigeneDialogeFolgen)
+{
+    {
+        const Uebersetzung englisch(Sprache::Englisch);
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+        EXPECT_EQ(QLocale().language(), QLocale::English);
+    }
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
+        GTEST_SKIP() << "Qt's German texts are not installed";
+    const Uebersetzung deutsch(Sprache::Deutsch);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+    EXPECT_EQ(QLocale().language(), QLocale::German);
 }
 
 TEST(Sprache, FehlendeOderKaputteUebersetzungBleibtDeutsch)
