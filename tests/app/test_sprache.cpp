@@ -267,7 +267,9 @@ TEST(Sprache, EnglischesFensterOhneDeutsch)
         texte << titel->text();
         texte += Texte(titel->menu());
     }
-    for (const QAction* knopf : f.rahmen->findChild<QToolBar*>()->actions())
+    const QToolBar* leiste = f.rahmen->findChild<QToolBar*>();
+    texte << leiste->windowTitle();
+    for (const QAction* knopf : leiste->actions())
         texte << knopf->toolTip() << knopf->statusTip();
     for (const QLabel* anzeige : f.rahmen->statusBar()->findChildren<QLabel*>())
         texte << anzeige->text();
