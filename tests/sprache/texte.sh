@@ -11,7 +11,7 @@ ordner=()
 for o in app doc export map pipeline print render sprache view; do
     [ -d "$quelle/$o" ] && ordner+=("$quelle/$o")
 done
-"$lupdate" -silent -no-obsolete -locations none -extensions cpp,h "${ordner[@]}" -ts "$arbeit/sarnix_en.ts"
+"$lupdate" -silent -no-obsolete -locations none -extensions cpp,h -I "$quelle" "${ordner[@]}" -ts "$arbeit/sarnix_en.ts"
 if grep -q 'type="unfinished"' "$arbeit/sarnix_en.ts"; then
     echo "Texte ohne englische Übersetzung (cmake --build BUILD --target update_translations):"
     grep -B2 'type="unfinished"' "$arbeit/sarnix_en.ts" | grep '<source>' | sed 's/ *<source>\(.*\)<\/source>/  \1/'
