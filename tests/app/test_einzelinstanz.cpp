@@ -1,6 +1,7 @@
 // One viewer per user: a later start hands its file over and the running window opens it.
 
 #include "AppHilfen.h"
+#include "TestHilfen.h"
 
 #include "app/CSarnixApp.h"
 #include "app/EinzelInstanz.h"
@@ -92,7 +93,7 @@ TEST(EinzelInstanz, ZweiterStartOeffnetImErstenFenster)
     EXPECT_EQ(*ende, 0);
     EXPECT_EQ(zweiter.hauptfenster(), nullptr);
 
-    QTRY_COMPARE(erster.dokument().geladen, 1);
+    ASSERT_TRUE(test::WarteBis([&] { return erster.dokument().geladen == 1; }, 5000, "the handed-over flight"));
     EXPECT_EQ(erster.dokument().datenListe.front().hoehe, 1100);
     EXPECT_EQ(erster.hauptfenster()->windowTitle(), QFileInfo(pfad).fileName() + " - Sarnix");
     // Handed over after start-up: the file enters the list.

@@ -2,6 +2,7 @@
 // enabling, and the status texts shown while an entry is highlighted.
 
 #include "AppHilfen.h"
+#include "TestHilfen.h"
 
 #include "app/Befehlstexte.h"
 #include "app/Tastenanzeige.h"
@@ -334,7 +335,7 @@ TEST_F(Statustexte, HervorgehobenerMenueEintragImOffenenMenue)
     // Alt+A opens "&Ansicht" from the menu bar; arrow keys walk down to "&Zeitmarken".
     QTest::keyClick(f.rahmen.get(), Qt::Key_A, Qt::AltModifier);
     QMenu* ansicht = Menue(f.rahmen->menuBar(), "&Ansicht");
-    QTRY_VERIFY(ansicht->isVisible());
+    ASSERT_TRUE(test::WarteBis([&] { return ansicht->isVisible(); }, 5000, "the open menu"));
     EXPECT_EQ(f.rahmen->statusBar()->currentMessage(), "Blendet die Statusleiste ein oder aus.");
     QTest::keyClick(ansicht, Qt::Key_Down);
     QTest::keyClick(ansicht, Qt::Key_Down);
@@ -342,7 +343,7 @@ TEST_F(Statustexte, HervorgehobenerMenueEintragImOffenenMenue)
     EXPECT_EQ(f.rahmen->statusBar()->currentMessage(), "Blendet die Zeitmarken in die Grafik ein.");
     QTest::keyClick(ansicht, Qt::Key_Escape);
     QTest::keyClick(f.rahmen->menuBar(), Qt::Key_Escape);
-    QTRY_VERIFY(!ansicht->isVisible());
+    ASSERT_TRUE(test::WarteBis([&] { return !ansicht->isVisible(); }, 5000, "the menu to close"));
     EXPECT_EQ(f.rahmen->statusBar()->currentMessage(), "Bereit");
 }
 

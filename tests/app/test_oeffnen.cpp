@@ -175,7 +175,7 @@ TEST(Ziehen, FallengelasseneDateiWirdGeoeffnet)
     test::Fenster f;
     const QString pfad = test::FlugDatei(1500);
     SendeDrop(f.rahmen.get(), {QUrl::fromLocalFile(pfad)});
-    QTRY_COMPARE(f.doc.geladen, 1);
+    ASSERT_TRUE(test::WarteBis([&] { return f.doc.geladen == 1; }, 5000, "the dropped flight"));
     EXPECT_EQ(f.doc.datenListe.front().hoehe, 1500);
     EXPECT_EQ(f.rahmen->windowTitle(), QFileInfo(pfad).fileName() + " - Sarnix");
 }
@@ -188,7 +188,7 @@ TEST(Ziehen, AufDieAnsichtFallengelassenGehtAnsFenster)
     const QString pfad = test::FlugDatei(1600);
     QWidget* ansicht = f.rahmen->ansicht();
     SendeDrop(ansicht, {QUrl::fromLocalFile(pfad)});
-    QTRY_COMPARE(f.doc.geladen, 1);
+    ASSERT_TRUE(test::WarteBis([&] { return f.doc.geladen == 1; }, 5000, "the dropped flight"));
 }
 
 TEST(Ziehen, OrdnerUndDateiZusammenOeffnetDieDatei)
@@ -198,7 +198,7 @@ TEST(Ziehen, OrdnerUndDateiZusammenOeffnetDieDatei)
     const QString pfad = test::FlugDatei(1700);
     SendeDrop(f.rahmen.get(), {QUrl::fromLocalFile(ordner.path()), QUrl::fromLocalFile(pfad),
                                QUrl::fromLocalFile(test::FlugDatei(100))});
-    QTRY_COMPARE(f.doc.geladen, 1);
+    ASSERT_TRUE(test::WarteBis([&] { return f.doc.geladen == 1; }, 5000, "the dropped flight"));
     EXPECT_EQ(f.doc.datenListe.front().hoehe, 1700);
 }
 
@@ -208,7 +208,7 @@ TEST(Ziehen, NurEinOrdnerMeldetDenPfad)
     QTemporaryDir ordner;
     const auto meldung = test::FangeMeldung();
     SendeDrop(f.rahmen.get(), {QUrl::fromLocalFile(ordner.path())});
-    QTRY_VERIFY(meldung->gesehen);
+    ASSERT_TRUE(test::WarteBis([&] { return meldung->gesehen; }, 5000, "the message box"));
     EXPECT_TRUE(meldung->text.endsWith("enthält eine ungültige Pfadangabe."));
     EXPECT_EQ(f.doc.geladen, 0);
 }

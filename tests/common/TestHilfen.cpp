@@ -1,8 +1,10 @@
 #include "TestHilfen.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 #include <vector>
 
@@ -45,6 +47,22 @@ int NichtWeiss(const QImage& bild)
             if ((bild.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
                 ++n;
     return n;
+}
+
+::testing::AssertionResult WarteBis(const std::function<bool()>& bedingung, int ms, const char* was)
+{
+    const QDeadlineTimer frist(ms);
+    while (!bedingung()) {
+        if (frist.hasExpired())
+            return ::testing::AssertionFailure() << "waited " << ms << " ms for " << was << " in vain";
+        QTest::qWait(10);
+    }
+    return ::testing::AssertionSuccess();
+}
+
+QString SarnixCli()
+{
+    return QStringLiteral(SARNIX_CLI);
 }
 
 }  // namespace test

@@ -2,6 +2,9 @@
 // Small helpers shared by the tests: sample paths, temporary recordings, blank canvases.
 
 #include <QImage>
+#include <QString>
+#include <functional>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace test {
@@ -16,5 +19,13 @@ std::string TempDatei(const std::string& inhalt, const std::string& endung = ".v
 QImage LeeresBild(int breite, int hoehe);
 // Number of pixels of the image that are not white.
 int NichtWeiss(const QImage& bild);
+
+// Processes events until the condition holds. Use as ASSERT_TRUE(test::WarteBis(...)): a timeout
+// is a failure that says what was awaited, not a silent return.
+[[nodiscard]] ::testing::AssertionResult WarteBis(const std::function<bool()>& bedingung, int ms = 5000,
+                                                  const char* was = "the condition");
+
+// The sarnix-cli of this build.
+QString SarnixCli();
 
 }  // namespace test

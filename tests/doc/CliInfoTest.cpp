@@ -5,7 +5,6 @@
 #include "doc/CSarnixDoc.h"
 #include "doc/FarbIndex.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -23,7 +22,7 @@ struct Lauf {
 
 QString Programm()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../app/sarnix-cli");
+    return test::SarnixCli();
 }
 
 Lauf Starte(const QStringList& argumente)
@@ -38,8 +37,7 @@ class CliInfo : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!QFileInfo(Programm()).isExecutable())
-            GTEST_SKIP() << "sarnix-cli is not built";
+        ASSERT_TRUE(QFileInfo(Programm()).isExecutable()) << "no sarnix-cli at " << Programm().toStdString();
     }
 };
 

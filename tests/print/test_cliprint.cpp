@@ -2,7 +2,6 @@
 
 #include "TestHilfen.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -20,7 +19,7 @@ struct Lauf {
 
 QString Programm()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../app/sarnix-cli");
+    return test::SarnixCli();
 }
 
 Lauf Starte(const QStringList& argumente)
@@ -45,8 +44,7 @@ class CliDruck : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!QFileInfo(Programm()).isExecutable())
-            GTEST_SKIP() << "sarnix-cli is not built";
+        ASSERT_TRUE(QFileInfo(Programm()).isExecutable()) << "no sarnix-cli at " << Programm().toStdString();
         ASSERT_TRUE(ordner.isValid());
     }
     QString Ziel(const char* name) const { return ordner.filePath(QString::fromLatin1(name)); }

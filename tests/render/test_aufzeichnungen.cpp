@@ -6,7 +6,6 @@
 
 #include "GraphHilfen.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace graph;
@@ -20,10 +19,7 @@ protected:
 
     void SetUp() override
     {
-        const std::string pfad = test::Sample(GetParam());
-        if (!QFile::exists(QString::fromStdString(pfad)))
-            GTEST_SKIP() << "no sample " << GetParam();
-        ASSERT_TRUE(doc.OnOpenDocument(pfad));
+        ASSERT_TRUE(doc.OnOpenDocument(test::Sample(GetParam()))) << GetParam();
         ansicht.zoomFenster = doc.ausdehnung;
         ansicht.zeitmarken = 1;
         ansicht.wegpunkte = 1;

@@ -48,7 +48,8 @@ TEST(SpurCursorImFenster, DoppelklickPfeiltastenUndAutomatischeWiederholung)
     view.resize(460, 360);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    QTRY_VERIFY(view.ansicht().einstellungenLaden == 0 && test::NichtWeiss(view.leinwand()) > 0);
+    ASSERT_TRUE(test::WarteBis([&] { return view.ansicht().einstellungenLaden == 0 && test::NichtWeiss(view.leinwand()) > 0; },
+                                5000, "the first draw"));
     QTest::qWait(50);
     ASSERT_EQ(view.ansicht().grafikanzahl, 1);
     const QImage vorher = view.leinwand().copy();
@@ -65,7 +66,7 @@ TEST(SpurCursorImFenster, DoppelklickPfeiltastenUndAutomatischeWiederholung)
 
     // Held down, the cursor moves by ten fixes per tick after the start delay; the release adds one.
     QTest::keyPress(&view, Qt::Key_Right);
-    QTRY_VERIFY_WITH_TIMEOUT(doc.cursorPos >= 109, 5000);
+    ASSERT_TRUE(test::WarteBis([&] { return doc.cursorPos >= 109; }, 5000, "the auto-repeat"));
     const ListenPos gehalten = doc.cursorPos;
     EXPECT_EQ((gehalten - 99) % 10, 0);
     QTest::keyRelease(&view, Qt::Key_Right);
