@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors and runs every test: first the
-# sanitizer build with the short fuzz runs, then the release build, whose CTest summary closes
-# the output.
+# Windows compile check, then the sanitizer build with the short fuzz runs, then the release
+# build, whose CTest summary closes the output.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/abhaengigkeiten.sh
@@ -9,6 +9,9 @@ sarnix_pakete "${SARNIX_PAKETE_BAU[@]}" "${SARNIX_PAKETE_TEST[@]}"
 
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc 2>/dev/null || echo 2)
+
+echo "== Windows-Prüfung"
+tools/windows-pruefung.sh
 
 # AddressSanitizer + UndefinedBehaviorSanitizer (findings fatal), with the fuzz harnesses.
 echo "== Sanitizer-Bau"
