@@ -42,6 +42,11 @@ void CSarnixDoc::Leeren()
     temperaturProfil.fill(TemperaturSlot{});
 }
 
+bool CSarnixDoc::IstAufzeichnung(std::string_view inhalt)
+{
+    return inhalt.starts_with("@SX");
+}
+
 bool CSarnixDoc::OnOpenDocument(const std::string& pfad, OeffnenFehler* fehler)
 {
     // Read before emptying: a file that cannot be read leaves the flight shown before.
@@ -51,10 +56,14 @@ bool CSarnixDoc::OnOpenDocument(const std::string& pfad, OeffnenFehler* fehler)
         *fehler = ursache;
     if (ursache != OeffnenFehler::Keiner)
         return false;
+    // A text file or a picture renamed to .vrl would otherwise show as a blank flight.
+    if (!IstAufzeichnung(inhalt)) {
+        if (fehler)
+            *fehler = OeffnenFehler::KeineAufzeichnung;
+        return false;
+    }
 
     Leeren();
-    if (!std::string_view(inhalt).starts_with("@SX"))
-        return true;
 
     dateiname = pfad;
     geladen = 1;

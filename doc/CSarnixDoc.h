@@ -24,6 +24,7 @@ enum class OeffnenFehler {
     Zugriffsverletzung,
     HardwareFehler,
     Unbekannt,
+    KeineAufzeichnung,  // read fine, but no recording: neither the magic nor anything else known
 };
 
 // The German message for a cause, with the path in place of %1 (UTF-8).
@@ -48,8 +49,9 @@ public:
     // Empties the document: no fixes, no route points, blank texts, extent at its start values.
     void Leeren();
 
-    // Reads the recording at pfad (UTF-8). False only when the file cannot be opened; then the
-    // flight loaded before stays and fehler tells why. True also for a file without the magic.
+    // Reads the recording at pfad (UTF-8). False when the file cannot be opened or is no
+    // recording; then the flight loaded before stays and fehler tells why. A recording with the
+    // magic but no fixes opens as an empty flight.
     bool OnOpenDocument(const std::string& pfad, OeffnenFehler* fehler = nullptr);
     bool OnNewDocument() { return true; }
 
@@ -57,6 +59,8 @@ public:
     // recording's bytes already in memory.
     void LiesAufzeichnung();
     void LiesAufzeichnung(std::string_view inhalt);
+    // Whether bytes read from a file are a recording this reader understands.
+    static bool IstAufzeichnung(std::string_view inhalt);
     int32_t HexZahl(const char* text, int anzahl) const;
     int32_t Koordinate(const char* text) const;
     int LiesWegpunkt(const std::string& text, int zaehler);

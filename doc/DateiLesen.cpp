@@ -61,6 +61,8 @@ std::string FehlerText(OeffnenFehler fehler, const std::string& pfad)
         return Ersetzt("Eine Zugriffsverletzung ist während des Zugriffs auf %1 aufgetreten.", pfad);
     case OeffnenFehler::HardwareFehler:
         return Ersetzt("Ein Hardware-E/A-Fehler wurde während des Zugriffs auf %1 gemeldet.", pfad);
+    case OeffnenFehler::KeineAufzeichnung:
+        return Ersetzt("%1 ist keine Flugaufzeichnung.", pfad);
     case OeffnenFehler::Unbekannt:
         break;
     }

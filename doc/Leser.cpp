@@ -175,15 +175,19 @@ void CSarnixDoc::LiesAufzeichnung(std::string_view inhalt)
         landezeit = std::string(z + 25, 2) + ':' + std::string(z + 27, 2);
         // Text up to a NUL byte, as a C string would hold it.
         startplatz = std::string(z + 31, 11).c_str();
-        startplatzHoehe = Formatiert("%i m", HexZahl(z + 46, 4));
-        landeplatzHoehe = Formatiert("%i m", HexZahl(z + 50, 4));
-        maxHoehe = Formatiert("%i m", HexZahl(z + 54, 4));
+        // Signed like the fixes' altitude: low airfields lie below the pressure altitude's 0 m.
+        startplatzHoehe = Formatiert("%i m", static_cast<int16_t>(HexZahl(z + 46, 4)));
+        landeplatzHoehe = Formatiert("%i m", static_cast<int16_t>(HexZahl(z + 50, 4)));
+        maxHoehe = Formatiert("%i m", static_cast<int16_t>(HexZahl(z + 54, 4)));
         maxSteigen = Formatiert("%0.1f m/s", static_cast<double>(static_cast<float>(HexZahl(z + 66, 2)) * 0.1f));
         maxSinken = Formatiert("%0.1f m/s", static_cast<double>(static_cast<float>(HexZahl(z + 68, 2)) * 0.1f));
         flugstrecke = Formatiert("%0.1f km", static_cast<double>(static_cast<float>(HexZahl(z + 74, 4)) * 0.1f));
         const int start = Dezimal(z + 21, 2) * 60 + Dezimal(z + 23, 2);
         const int lande = Dezimal(z + 25, 2) * 60 + Dezimal(z + 27, 2);
-        const int dauer = lande - start;
+        // A landing before the take-off time is on the next day.
+        int dauer = lande - start;
+        if (dauer < 0)
+            dauer = (dauer % (24 * 60) + 24 * 60) % (24 * 60);
         char dauerText[32];
         std::snprintf(dauerText, sizeof dauerText, "%.2i:%.2i", dauer / 60, dauer % 60);
         flugdauer = dauerText;

@@ -57,13 +57,25 @@ TEST(Titel, DateinameOhneOrdner)
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the wait cursor is gone again
 }
 
-TEST(Titel, DateiOhneKennungWirdTrotzdemGenannt)
+TEST(Oeffnen, KeineAufzeichnungWirdAbgelehntUndDerFlugBleibt)
 {
     test::Fenster f;
-    const QString pfad = QString::fromStdString(test::TempDatei("kein Flug\n"));
-    ASSERT_TRUE(f.rahmen->OeffneDatei(pfad));
-    EXPECT_EQ(f.rahmen->windowTitle(), QFileInfo(pfad).fileName() + " - Sarnix");
-    EXPECT_EQ(f.doc.geladen, 0);
+    const QString gut = test::FlugDatei(1200);
+    ASSERT_TRUE(f.rahmen->OeffneDatei(gut));
+    const QStringList zuletzt = f.rahmen->zuletzt().pfade();
+
+    for (const std::string& inhalt : {std::string("kein Flug\n"), std::string("\x89PNG\r\n\x1a\n", 8), std::string()}) {
+        const QString pfad = QString::fromStdString(test::TempDatei(inhalt));
+        const auto meldung = test::FangeMeldung();
+        EXPECT_FALSE(f.rahmen->OeffneDatei(pfad));
+        ASSERT_TRUE(meldung->gesehen);
+        EXPECT_EQ(meldung->text, QDir::toNativeSeparators(pfad) + " ist keine Flugaufzeichnung.");
+        EXPECT_EQ(meldung->symbol, QMessageBox::Warning);
+    }
+    EXPECT_EQ(f.rahmen->windowTitle(), QFileInfo(gut).fileName() + " - Sarnix");
+    EXPECT_EQ(f.rahmen->zuletzt().pfade(), zuletzt);
+    EXPECT_EQ(f.doc.geladen, 1);
+    EXPECT_EQ(f.doc.datenListe.size(), 20u);
 }
 
 TEST(Oeffnen, FehlendeDateiMeldetUndBehaeltDenFlug)

@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,10 +26,10 @@ QString Programm()
     return test::SarnixCli();
 }
 
-Lauf Starte(const QStringList& argumente)
+Lauf Starte(const QStringList& argumente, const QString& befehl = QStringLiteral("info"))
 {
     QProcess p;
-    p.start(Programm(), QStringList{QStringLiteral("info")} + argumente);
+    p.start(Programm(), QStringList{befehl} + argumente);
     p.waitForFinished(60000);
     return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
 }
@@ -105,15 +106,25 @@ TEST_F(CliInfo, OhneSchalterKeineFixeUndKeinProfil)
     EXPECT_EQ(json[QStringLiteral("wegpunkte")][2][QStringLiteral("name")].toString(), QStringLiteral("Cañada"));
 }
 
-TEST_F(CliInfo, DateiOhneMagieIstErfolg)
+TEST_F(CliInfo, KeineAufzeichnungIstFuerJedenBefehlEinFehler)
 {
-    const Lauf lauf = Starte({QString::fromStdString(test::TempDatei("kein Flug\n"))});
-    ASSERT_EQ(lauf.code, 0);
-    const QJsonObject json = QJsonDocument::fromJson(lauf.aus).object();
-    EXPECT_EQ(json[QStringLiteral("geladen")].toInt(), 0);
-    EXPECT_EQ(json[QStringLiteral("flugdauer")].toString(), QStringLiteral(" "));
-    EXPECT_EQ(json[QStringLiteral("anzahlFixes")].toInt(), 0);
-    EXPECT_EQ(json[QStringLiteral("ausdehnung")][QStringLiteral("hoeheMin")].toInt(), 100000);
+    QTemporaryDir ordner;
+    const QString ziel = ordner.filePath(QStringLiteral("x.png"));
+    for (const std::string& inhalt : {std::string("kein Flug\n"), std::string()}) {
+        const std::string pfad = test::TempDatei(inhalt);
+        const QByteArray meldung = QByteArray(pfad.c_str()) + " ist keine Flugaufzeichnung.";
+        const QString datei = QString::fromStdString(pfad);
+        for (const QString& befehl : {QStringLiteral("info"), QStringLiteral("render"), QStringLiteral("print")}) {
+            SCOPED_TRACE(befehl.toStdString() + " " + inhalt);
+            const QStringList argumente = befehl == QStringLiteral("info") ? QStringList{datei}
+                                                                           : QStringList{datei, QStringLiteral("-o"), ziel};
+            const Lauf lauf = Starte(argumente, befehl);
+            EXPECT_EQ(lauf.code, 1);
+            EXPECT_TRUE(lauf.aus.isEmpty());
+            EXPECT_EQ(lauf.fehler.trimmed(), meldung);
+            EXPECT_FALSE(QFileInfo::exists(ziel));
+        }
+    }
 }
 
 TEST_F(CliInfo, FehlerUndFalscherAufruf)

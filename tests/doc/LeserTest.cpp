@@ -155,17 +155,34 @@ TEST(Kopfsatz, Zusammenfassung)
     EXPECT_EQ(doc.flugstrecke, "312.6 km");
 }
 
-TEST(Kopfsatz, FlugdauerOhneUmlaufUmMitternacht)
+TEST(Kopfsatz, LandungVorDemStartIstAmNaechstenTag)
 {
     Kopf kopf;
-    kopf.start = "1400";
-    kopf.lande = "1230";
-    EXPECT_EQ(Geladen(kopf.Satz()).flugdauer, "-01:-30");
-    kopf.lande = "1330";
-    EXPECT_EQ(Geladen(kopf.Satz()).flugdauer, "00:-30");
+    kopf.start = "2243";
+    kopf.lande = "0443";
+    EXPECT_EQ(Geladen(kopf.Satz()).flugdauer, "06:00");
     kopf.start = "2350";
     kopf.lande = "0010";
-    EXPECT_EQ(Geladen(kopf.Satz()).flugdauer, "-23:-40");
+    EXPECT_EQ(Geladen(kopf.Satz()).flugdauer, "00:20");
+    kopf.start = "1400";
+    kopf.lande = "1330";
+    EXPECT_EQ(Geladen(kopf.Satz()).flugdauer, "23:30");
+    kopf.lande = "1400";
+    EXPECT_EQ(Geladen(kopf.Satz()).flugdauer, "00:00");
+}
+
+TEST(Kopfsatz, HoehenUnterNullSindVorzeichenbehaftet)
+{
+    Kopf kopf;
+    kopf.startHoehe = "FFD6";  // -42 m
+    kopf.landeHoehe = "FFFF";
+    kopf.maxHoehe = "7FFF";
+    const CSarnixDoc doc = Geladen(kopf.Satz());
+    EXPECT_EQ(doc.startplatzHoehe, "-42 m");
+    EXPECT_EQ(doc.landeplatzHoehe, "-1 m");
+    EXPECT_EQ(doc.maxHoehe, "32767 m");
+    kopf.maxHoehe = "8000";
+    EXPECT_EQ(Geladen(kopf.Satz()).maxHoehe, "-32768 m");
 }
 
 TEST(Datei, NurMagieIstLeererGeladenerFlug)
@@ -182,15 +199,25 @@ TEST(Datei, NurMagieIstLeererGeladenerFlug)
     EXPECT_EQ(doc.flugdatum, " ");
 }
 
-TEST(Datei, OhneMagieBleibtLeer)
+TEST(Datei, OhneMagieWirdAbgelehntUndDerFlugBleibt)
 {
     CSarnixDoc doc;
-    ASSERT_TRUE(doc.OnOpenDocument(test::TempDatei("@SY\n" + beispielFix + "\n")));
-    EXPECT_EQ(doc.geladen, 0);
-    EXPECT_TRUE(doc.datenListe.empty());
-    EXPECT_EQ(doc.dateiname, " ");
-    ASSERT_TRUE(doc.OnOpenDocument(test::TempDatei("")));
-    EXPECT_EQ(doc.geladen, 0);
+    const std::string flug = test::TempDatei("@SX\n" + beispielFix + "\n");
+    ASSERT_TRUE(doc.OnOpenDocument(flug));
+
+    // A text file, a picture's first bytes, the magic in lower case, an empty file.
+    for (const std::string& inhalt : {"@SY\n" + beispielFix + "\n", std::string("\x89PNG\r\n\x1a\n", 8),
+                                     "@sx\n" + beispielFix + "\n", std::string()}) {
+        SCOPED_TRACE(inhalt);
+        const std::string pfad = test::TempDatei(inhalt);
+        OeffnenFehler fehler = OeffnenFehler::Keiner;
+        EXPECT_FALSE(doc.OnOpenDocument(pfad, &fehler));
+        EXPECT_EQ(fehler, OeffnenFehler::KeineAufzeichnung);
+        EXPECT_EQ(FehlerText(fehler, pfad), pfad + " ist keine Flugaufzeichnung.");
+        EXPECT_EQ(doc.geladen, 1);
+        EXPECT_EQ(doc.dateiname, flug);
+        EXPECT_EQ(doc.datenListe.size(), 1u);
+    }
 }
 
 TEST(Zeilen, CrLfWieLf)

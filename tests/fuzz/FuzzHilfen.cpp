@@ -56,8 +56,15 @@ void Oeffnen(CSarnixDoc& doc, const uint8_t* daten, size_t groesse)
     const bool mitMagie = hatMagie || voranstellen;
     const size_t dateiGroesse = groesse + (voranstellen ? 3 : 0);
 
-    if (!doc.OnOpenDocument(pfad))
-        Abbruch("lesbare Datei nicht geöffnet");
+    const size_t fixeVorher = doc.datenListe.size();
+    if (doc.OnOpenDocument(pfad) != mitMagie)
+        Abbruch(mitMagie ? "lesbare Aufzeichnung nicht geöffnet" : "Datei ohne Magie geöffnet");
+    // A refused file leaves the flight of the run before.
+    if (!mitMagie) {
+        if (doc.datenListe.size() != fixeVorher)
+            Abbruch("abgelehnte Datei hat den Flug verändert");
+        return;
+    }
     const std::string fehler = robust::DokumentFehler(doc, mitMagie, dateiGroesse);
     if (!fehler.empty())
         Abbruch(fehler);
