@@ -1,6 +1,7 @@
 #include "render/Abbildung.h"
 
 #include "doc/CSarnixDoc.h"
+#include "render/Gitter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -122,8 +123,11 @@ Abbildung::Abbildung(const CAnsicht& ansicht, const CSarnixDoc& doc, int pane, i
                            : skala(W, Spanne(fenster.laengeMin, fenster.laengeMax), meterHorizontal);
     meterVertikal = Meterfaktor(doc.meterProBreite);
     skalaVertikal = skala(H, Spanne(fenster.breiteMin, fenster.breiteMax), meterVertikal);
-    // Without a positive highest altitude every fix lies on the bottom edge.
-    skalaHoehe = fenster.hoeheMax > 0 ? H / static_cast<float>(fenster.hoeheMax) : 0.0f;
+    // Without an altitude range every fix lies on the bottom edge.
+    const HoehenSkala hoehen = HoehenSkalaVon(fenster.hoeheMin, fenster.hoeheMax);
+    hoeheUnten = hoehen.unten;
+    const int64_t hoehenSpanne = hoehen.oben - hoehen.unten;
+    skalaHoehe = hoehenSpanne > 0 ? H / static_cast<float>(hoehenSpanne) : 0.0f;
 }
 
 Punkt PixelVon(const CAnsicht& ansicht, const CSarnixDoc& doc, int pane, int8_t art,

@@ -55,10 +55,11 @@ public:
         return PixelAus(static_cast<float>(ecke.bottom)
                         - static_cast<float>(breite - fenster.breiteMin) * meterVertikal * skalaVertikal);
     }
-    // Pixel row of an altitude in a barogram: 0 m on the bottom edge, hoeheMax on the top edge.
+    // Pixel row of an altitude in a barogram: the altitude axis's bottom (0 m unless the flight
+    // goes below) on the bottom edge, hoeheMax on the top edge.
     int32_t HoehenZeile(int32_t hoehe) const
     {
-        return PixelAus(static_cast<float>(ecke.top) - static_cast<float>(hoehe) * skalaHoehe
+        return PixelAus(static_cast<float>(ecke.top) - static_cast<float>(int64_t{hoehe} - hoeheUnten) * skalaHoehe
                         + static_cast<float>(ecke.bottom - ecke.top));
     }
 
@@ -78,6 +79,7 @@ private:
     float meterVertikal = 1.0f;
     float skalaVertikal = 0.0f;
     float skalaHoehe = 0.0f;  // pixels per metre of altitude (sv)
+    int64_t hoeheUnten = 0;   // the altitude on the bottom edge
 };
 
 // Pixel of a ground position (laenge, breite) at altitude hoehe in a pane of kind art

@@ -71,20 +71,19 @@ void ZeichneBarogrammNord(const CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaec
 void ZeichneHoehenachse(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane)
 {
     const Grafik* grafik = GrafikVon(ansicht, pane);
-    const int64_t hoeheMax = doc.ausdehnung.hoeheMax;
-    if (!grafik || hoeheMax < 0)
+    const HoehenSkala skala = HoehenSkalaVon(doc.ausdehnung.hoeheMin, doc.ausdehnung.hoeheMax);
+    if (!grafik || skala.oben < skala.unten || skala.schritt <= 0)
         return;
     const Rechteck& ecke = grafik->ecke;
-    // With a highest altitude of 0 only the 0 m line is drawn, on the bottom edge.
-    const float sv = hoeheMax > 0 ? static_cast<float>(ecke.bottom - ecke.top)
-                                        / static_cast<float>(hoeheMax)
-                                  : 0.0f;
-    const int64_t schritt = 50 * (1 + hoeheMax / 500);
+    const int64_t spanne = skala.oben - skala.unten;
+    // With no altitude range only the bottom line is drawn, on the bottom edge.
+    const float sv = spanne > 0 ? static_cast<float>(ecke.bottom - ecke.top) / static_cast<float>(spanne)
+                                : 0.0f;
 
     const Zeichenflaeche::StiftWahl stift(f, Stift{1, stil::gitterGrau});
     const Zeichenflaeche::SchriftWahl schrift(f, stil::Beschriftung(f.AktuelleSchrift(), false));
-    for (int64_t a = 0; a <= hoeheMax; a += schritt) {
-        const int32_t y = PixelAus(static_cast<float>(ecke.bottom) - static_cast<float>(a) * sv);
+    for (int64_t a = skala.unten; a <= skala.oben; a += skala.schritt) {
+        const int32_t y = PixelAus(static_cast<float>(ecke.bottom) - static_cast<float>(a - skala.unten) * sv);
         TextLinksVon(f, ecke, y, QString::asprintf("%i m", static_cast<int>(a)));
         f.MoveToEx(ecke.left, y);
         f.LineTo(ecke.right, y);

@@ -17,6 +17,17 @@ int64_t GitterSchritt(const Fenster& fenster)
     return std::max<int64_t>(zehntel, 100) / 100 * 100;
 }
 
+HoehenSkala HoehenSkalaVon(int64_t hoeheMin, int64_t hoeheMax)
+{
+    // hoeheMin above hoeheMax: no fix with a position, the bottom stays at 0 m.
+    if (hoeheMin >= 0 || hoeheMin > hoeheMax)
+        return {0, hoeheMax, 50 * (1 + hoeheMax / 500)};
+    const int64_t oben = std::max<int64_t>(hoeheMax, 0);
+    const int64_t schritt = 50 * (1 + (oben - hoeheMin) / 500);
+    const int64_t unten = -((-hoeheMin + schritt - 1) / schritt) * schritt;
+    return {unten, oben, schritt};
+}
+
 Gitterwerte GitterwerteIn(int64_t min, int64_t max, int64_t schritt, int64_t nullpunkt)
 {
     Gitterwerte werte;

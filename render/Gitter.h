@@ -20,6 +20,16 @@ struct Gitterwerte {
 Gitterwerte GitterwerteIn(int64_t min, int64_t max, int64_t schritt,
                           int64_t nullpunkt = 500000000);
 
+// The altitude axis of the barograms and the temperature profile: from 0 m up to the highest
+// altitude, or, for a flight that goes below 0 m, from the grid line at or below its lowest
+// altitude, so that no fix falls below the pane. oben < unten: no altitude to show.
+struct HoehenSkala {
+    int64_t unten = 0;
+    int64_t oben = 0;
+    int64_t schritt = 50;
+};
+HoehenSkala HoehenSkalaVon(int64_t hoeheMin, int64_t hoeheMax);
+
 // A vertical grid line from the top to the bottom of the pane, with its turned label (the font
 // reading upward is selected) standing centred on it above the pane; the later one covers the
 // other where they touch.

@@ -27,11 +27,14 @@ void ZeichneTemperaturverlauf(const CSarnixDoc& doc, const CAnsicht& ansicht, Ze
     int64_t tMin = 50000;
     int64_t tMax = 0;
     int64_t hMax = 0;
+    int64_t hMin = 0;
     for (const CDaten& fix : doc.datenListe) {
         tMin = std::min<int64_t>(tMin, fix.temperatur);
         tMax = std::max<int64_t>(tMax, fix.temperatur);
         hMax = std::max<int64_t>(hMax, fix.hoehe);
+        hMin = std::min<int64_t>(hMin, fix.hoehe);
     }
+    const int64_t hUnten = HoehenSkalaVon(hMin, hMax).unten;
     int64_t tRechts = tMax + (tMax - tMin) / 9;
     int64_t tLinks = tMin + (tMin - tRechts) / 10;
     if (tRechts <= tLinks) {
@@ -45,8 +48,8 @@ void ZeichneTemperaturverlauf(const CSarnixDoc& doc, const CAnsicht& ansicht, Ze
     const Rechteck& ecke = grafik->ecke;
     const int32_t W = ecke.right - ecke.left;
     const int32_t H = ecke.bottom - ecke.top;
-    // With no fix above 0 m every dot lies on the bottom edge.
-    const float sv = hMax > 0 ? static_cast<float>(H) / static_cast<float>(hMax) : 0.0f;
+    // With no altitude range every dot lies on the bottom edge.
+    const float sv = hMax > hUnten ? static_cast<float>(H) / static_cast<float>(hMax - hUnten) : 0.0f;
     const float st = static_cast<float>(W) / static_cast<float>(int64_t{rechts} - links);
 
     ZeichneTemperaturachse(doc, ansicht, f, pane, rechts, links, st);
@@ -57,7 +60,7 @@ void ZeichneTemperaturverlauf(const CSarnixDoc& doc, const CAnsicht& ansicht, Ze
         const int32_t px = PixelAus(static_cast<float>(ecke.left + W)
                                     + static_cast<float>(int64_t{fix.temperatur} - rechts) * st);
         const int32_t py = PixelAus(static_cast<float>(ecke.top + H)
-                                    - static_cast<float>(fix.hoehe) * sv);
+                                    - static_cast<float>(fix.hoehe - hUnten) * sv);
         Tupfen(f, px, py, FixFarbe(doc, grafik->farbe, fix));
     }
 }

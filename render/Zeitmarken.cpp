@@ -14,7 +14,14 @@ int ZeitmarkenAbstand(int64_t anzahl)
     return 2;
 }
 
+int32_t Tageszeit(int32_t zeit)
+{
+    constexpr int32_t tag = 24 * 3600;
+    return (zeit % tag + tag) % tag;
+}
+
 QString ZeitText(int32_t zeit)
 {
+    zeit = Tageszeit(zeit);
     return QString::asprintf("%02i:%02i", zeit / 3600, (zeit % 3600) / 60);
 }

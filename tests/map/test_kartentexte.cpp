@@ -50,4 +50,7 @@ TEST(Zeitmarken, StundenUndMinutenZweistellig)
     EXPECT_EQ(ZeitText(9 * 3600 + 5 * 60), QStringLiteral("09:05"));
     EXPECT_EQ(ZeitText(14 * 3600 + 30 * 60 + 59), QStringLiteral("14:30"));
     EXPECT_EQ(ZeitText(0), QStringLiteral("00:00"));
+    // Past midnight the marks go on with the next day's time.
+    EXPECT_EQ(ZeitText(24 * 3600), QStringLiteral("00:00"));
+    EXPECT_EQ(ZeitText(28 * 3600 + 43 * 60), QStringLiteral("04:43"));
 }

@@ -21,10 +21,12 @@ std::vector<int> GraueZeilen(const QImage& bild, int x)
     return zeilen;
 }
 
-QImage Hoehenachse(int32_t hoeheMax)
+QImage Hoehenachse(int32_t hoeheMax, int32_t hoeheMin = 0)
 {
     CSarnixDoc doc;
-    Einrichten(doc, FensterAus(1000000, 1004000, 2000000, 2002005, hoeheMax));
+    Fenster fenster = FensterAus(1000000, 1004000, 2000000, 2002005, hoeheMax);
+    fenster.hoeheMin = hoeheMin;
+    Einrichten(doc, fenster);
     const CAnsicht ansicht = AnsichtMit({60, 50, 460, 250}, BarogrammNord, doc.ausdehnung);
     return Zeichne(500, 300, [&](Zeichenflaeche& f) { ZeichneHoehenachse(doc, ansicht, f, 0); });
 }
@@ -88,6 +90,38 @@ TEST(Hoehenachse, NullMeterHoechsteHoehe)
     EXPECT_EQ(GraueZeilen(bild, 300), (std::vector<int>{250}));
     EXPECT_FALSE(Tinte(bild, QRect(0, 240, 60, 20)).isEmpty());
     EXPECT_EQ(test::NichtWeiss(Hoehenachse(-5)), 0);
+}
+
+TEST(Hoehenachse, UnterNullAbDerGitterlinieDarunter)
+{
+    // -40 m to 1000 m: step 150 from the span of 1040 m, lines at -150, 0, 150, ..., 900 m.
+    const QImage bild = Hoehenachse(1000, -40);
+    EXPECT_EQ(GraueZeilen(bild, 300), (std::vector<int>{67, 93, 119, 145, 171, 197, 223, 250}));
+    const LogFont schrift = Beschriftung(false);
+    Groesse g;
+    Zeichne(1, 1, [&](Zeichenflaeche& f) {
+        const Zeichenflaeche::SchriftWahl wahl(f, schrift);
+        g = f.GetTextExtentPoint(QStringLiteral("-150 m"));
+    });
+    const QImage vorlage = Text(500, 300, schrift, 60 - g.cx, 250 - g.cy / 2, QStringLiteral("-150 m"));
+    EXPECT_TRUE(WieVorlage(bild, vorlage, QRect(0, 242, 60, 17)));
+    // Entirely below sea level: from the grid line below up to 0 m.
+    EXPECT_EQ(GraueZeilen(Hoehenachse(-20, -120), 300), (std::vector<int>{50, 116, 183, 250}));
+    // At or above 0 m nothing moves.
+    EXPECT_EQ(Hoehenachse(1000, 0), Hoehenachse(1000));
+}
+
+TEST_F(Barogramm, UnterNullBleibtDieSpurImFenster)
+{
+    doc.ausdehnung.hoeheMin = -100;
+    ansicht.zoomFenster = ansicht.anzeigeFenster = doc.ausdehnung;
+    doc.datenListe = {Fix(l0 + 1005, b0 + 1002, 500), Fix(l0 + 3005, b0 + 1002, 0),
+                      Fix(l0 + 2005, b0 + 1002, -100)};
+    for (const int8_t art : {BarogrammNord, BarogrammWest}) {
+        const QImage bild = Bild(art);
+        EXPECT_EQ(Anzahl(bild, gruen, QRect(0, 221, 460, 39)), 0) << int{art};
+        EXPECT_GT(Anzahl(bild, gruen, QRect(20, 200, 400, 20)), 0) << int{art};
+    }
 }
 
 TEST_F(Barogramm, LaengenachseMitSchrittAusDerOstWestAusdehnung)

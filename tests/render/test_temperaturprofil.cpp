@@ -103,10 +103,23 @@ TEST_F(Temperatur, EineTemperaturLiegtInDerMitte)
 TEST_F(Temperatur, OhneHoeheAllesAufDemUnterrand)
 {
     doc.ausdehnung.hoeheMax = 0;
-    doc.datenListe = {Messung(2932, 0), Messung(2832, -40)};
+    doc.datenListe = {Messung(2932, 0), Messung(2832, 0)};
     const QImage bild = Bild();
     EXPECT_EQ(bild.pixel(282, 250), gruen);
     EXPECT_EQ(bild.pixel(82, 250), gruen);
+}
+
+TEST_F(Temperatur, UnterNullBeginntDieHoeheBeiDerGitterlinieDarunter)
+{
+    // Lowest -40 m, highest 0 m: the step is 50 m, so the pane spans -50 m to 0 m.
+    doc.ausdehnung.hoeheMax = 0;
+    doc.ausdehnung.hoeheMin = -40;
+    doc.datenListe = {Messung(2932, 0), Messung(2832, -40)};
+    const QImage bild = Bild();
+    EXPECT_EQ(bild.pixel(282, 50), gruen);
+    EXPECT_EQ(bild.pixel(82, 210), gruen);
+    // Nothing below the pane.
+    EXPECT_TRUE(Tinte(bild, QRect(60, 252, 245, 48)).isEmpty());
 }
 
 TEST_F(Temperatur, OhneFixesWirdNichtsGezeichnet)
