@@ -3,6 +3,7 @@
 #include "render/Abbildung.h"
 #include "render/Ansicht.h"
 #include "render/Stil.h"
+#include "render/Zeitmarken.h"
 
 #include <QCoreApplication>
 
@@ -87,11 +88,58 @@ CAnsicht FensterDerGrafik(const CAnsicht& ansicht, const CSarnixDoc& doc, int pa
 
 }  // namespace
 
+ListenPos SprungZiel(const CSarnixDoc& doc, const Fenster& fenster, ListenPos von, Sprung sprung)
+{
+    const std::vector<CDaten>& fixe = doc.datenListe;
+    const ListenPos ende = std::ssize(fixe);
+    if (ende == 0)
+        return keinePosition;
+    if (sprung == Sprung::Anfang)
+        return 0;
+    if (sprung == Sprung::Ende)
+        return ende - 1;
+    if (von < 0 || von >= ende)
+        return keinePosition;
+
+    const auto zeit = [&fixe](ListenPos i) { return int64_t{fixe[static_cast<size_t>(i)].zeit}; };
+    ListenPos p = von;
+    switch (sprung) {
+    case Sprung::MinuteVor:
+        // Recorded time, not fixes: loggers write every one to eight seconds.
+        while (p + 1 < ende && zeit(p) < zeit(von) + 60)
+            ++p;
+        break;
+    case Sprung::MinuteZurueck:
+        while (p > 0 && zeit(p) > zeit(von) - 60)
+            --p;
+        break;
+    case Sprung::ZehnVor:
+    case Sprung::ZehnZurueck: {
+        const ListenPos richtung = sprung == Sprung::ZehnVor ? 1 : -1;
+        for (int n = 0; n < 10;) {
+            const ListenPos q = p + richtung;
+            if (q < 0 || q >= ende)
+                break;
+            p = q;
+            const CDaten& fix = fixe[static_cast<size_t>(p)];
+            if (ImFenster(fenster, fix.laenge, fix.breite))
+                ++n;
+        }
+        break;
+    }
+    case Sprung::Anfang:
+    case Sprung::Ende:
+        break;
+    }
+    return p;
+}
+
 QStringList AnzeigeZeilen(const CDaten& fix)
 {
+    const int32_t zeit = Tageszeit(fix.zeit);
     return {
         QCoreApplication::translate("SpurCursor", "Zeit:")
-            + QString::asprintf("%.2i:%.2i:%.2i", fix.zeit / 3600, fix.zeit % 3600 / 60, fix.zeit % 60),
+            + QString::asprintf("%.2i:%.2i:%.2i", zeit / 3600, zeit % 3600 / 60, zeit % 60),
         Winkel(fix.laenge, 'E', 'W'),
         Winkel(fix.breite, 'N', 'S'),
         QCoreApplication::translate("SpurCursor", "Höhe: %1 Meter").arg(int{fix.hoehe}),
@@ -190,6 +238,17 @@ void CSpurCursor::CursorBewegen(int taste, Zeichenflaeche& f)
         }
     }
     doc.cursorPos = p;
+    ZeichneCursor(0, f);
+}
+
+void CSpurCursor::Springe(Sprung sprung, Zeichenflaeche& f)
+{
+    if (!doc.geladen)
+        return;
+    const ListenPos ziel = SprungZiel(doc, ansicht.anzeigeFenster, Geprueft(doc.cursorPos), sprung);
+    if (ziel == keinePosition)
+        return;
+    doc.cursorPos = ziel;
     ZeichneCursor(0, f);
 }
 

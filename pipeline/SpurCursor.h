@@ -24,6 +24,14 @@ public:
 inline constexpr int VK_LEFT = 0x25;
 inline constexpr int VK_RIGHT = 0x27;
 
+// Jumps of the track cursor over long flights: first and last fix, one minute of recorded time,
+// ten steps, the start of the next or previous flight phase.
+enum class Sprung { Anfang, Ende, MinuteVor, MinuteZurueck, ZehnVor, ZehnZurueck };
+
+// The fix a jump from `von` lands on; it stops at the ends of the track. Ten steps count only
+// fixes inside `fenster`, as the arrow keys do. keinePosition when there is nothing to jump from.
+ListenPos SprungZiel(const CSarnixDoc& doc, const Fenster& fenster, ListenPos von, Sprung sprung);
+
 // The eight lines of the readout for one fix: time, longitude, latitude, altitude, climb rate,
 // temperature, speed over ground and true airspeed.
 QStringList AnzeigeZeilen(const CDaten& fix);
@@ -41,6 +49,8 @@ public:
     void TasteHoch(int taste, Zeichenflaeche& f);
     void Timer(int id, Zeichenflaeche& f);
     void CursorBewegen(int taste, Zeichenflaeche& f);
+    // First and last fix also place a cursor that is not yet there.
+    void Springe(Sprung sprung, Zeichenflaeche& f);
     // modus 5: after a full repaint (the old marker is already gone); otherwise the marker at
     // cursorAlt is removed first.
     void ZeichneCursor(int modus, Zeichenflaeche& f);

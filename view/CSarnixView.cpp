@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QTimerEvent>
 #include <map>
+#include <optional>
 
 // The cursor's window timers 1..3 on Qt timers, whose ids are Qt's own.
 class CSarnixView::Uhr final : public CursorUhr {
@@ -62,6 +63,20 @@ int TastenCode(int qtTaste)
     case Qt::Key_Left: return VK_LEFT;
     case Qt::Key_Right: return VK_RIGHT;
     default: return keinePfeiltaste;
+    }
+}
+
+std::optional<Sprung> SprungVon(const QKeyEvent* event)
+{
+    const bool umschalt = event->modifiers().testFlag(Qt::ShiftModifier);
+    switch (event->key()) {
+    case Qt::Key_Home: return Sprung::Anfang;
+    case Qt::Key_End: return Sprung::Ende;
+    case Qt::Key_PageDown: return Sprung::MinuteVor;
+    case Qt::Key_PageUp: return Sprung::MinuteZurueck;
+    case Qt::Key_Right: return umschalt ? std::optional(Sprung::ZehnVor) : std::nullopt;
+    case Qt::Key_Left: return umschalt ? std::optional(Sprung::ZehnZurueck) : std::nullopt;
+    default: return std::nullopt;
     }
 }
 
@@ -246,8 +261,12 @@ void CSarnixView::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     const Punkt p = PunktVon(event);
+    bool geaendert = false;
     if (!zustand.zoomBereit) {
-        zustand.aktiveGrafik = static_cast<int8_t>(GrafikBeiX(zustand, p.x));
+        const auto gewaehlt = static_cast<int8_t>(GrafikBeiX(zustand, p.x));
+        // The toolbar shows the kind and colour of the selected pane.
+        geaendert = gewaehlt != zustand.aktiveGrafik;
+        zustand.aktiveGrafik = gewaehlt;
         // Without a flight no pane is shown, so there is no strip to mark.
         if (doc.geladen)
             AufLeinwand([&](Zeichenflaeche& f) { ZeichneAuswahlStreifen(zustand, f); });
@@ -256,8 +275,10 @@ void CSarnixView::mouseReleaseEvent(QMouseEvent* event)
         ZoomBeenden();
         if (BandLoslassen(zustand, p))
             NeuZeichnen();
-        emit ansichtGeaendert();
+        geaendert = true;
     }
+    if (geaendert)
+        emit ansichtGeaendert();
     QWidget::mouseReleaseEvent(event);
 }
 
@@ -271,6 +292,11 @@ void CSarnixView::mouseDoubleClickEvent(QMouseEvent* event)
 
 void CSarnixView::keyPressEvent(QKeyEvent* event)
 {
+    // Jumps repeat with the keyboard, so holding Page Down runs minute by minute.
+    if (const std::optional<Sprung> sprung = SprungVon(event)) {
+        AufLeinwand([&](Zeichenflaeche& f) { spurCursor->Springe(*sprung, f); });
+        return;
+    }
     // The cursor repeats with its own timers; the system's repeated key-downs are not steps.
     if (event->isAutoRepeat())
         return;

@@ -548,6 +548,15 @@ TEST(AnzeigeZeilen, SuedenOstenSinkenUndFrost)
                                              "SOG: 0 km/h", "TAS: 0 km/h"}));
 }
 
+TEST(AnzeigeZeilen, NachMitternachtDieUhrzeit)
+{
+    CDaten f;
+    f.zeit = 24 * 3600 + 4 * 3600 + 43 * 60 + 7;  // the recording began the day before
+    EXPECT_EQ(AnzeigeZeilen(f).front(), "Zeit:04:43:07");
+    f.zeit = 2 * 24 * 3600;
+    EXPECT_EQ(AnzeigeZeilen(f).front(), "Zeit:00:00:00");
+}
+
 TEST_F(SpurCursorTest, AnzeigefeldGrauInBeidenAufteilungen)
 {
     cursor.ZeichneAnzeige(F());
@@ -616,4 +625,93 @@ TEST_F(SpurCursorTest, AnzeigeZentriertUndOhnePositionRot)
     doc.cursorPos = keinePosition;  // without a cursor the panel stays empty
     cursor.ZeichneAnzeige(F());
     EXPECT_EQ(zaehle(Grau), (r.right - r.left) * (r.bottom - r.top));
+}
+
+// ---- jumps over long flights ----
+
+namespace {
+
+// Fixes every `takt` seconds from 10:00:00, all inside the window but every fifth, which lies
+// outside it.
+CSarnixDoc SprungFlug(int anzahl, int takt)
+{
+    CSarnixDoc doc;
+    doc.geladen = 1;
+    for (int i = 0; i < anzahl; ++i) {
+        CDaten d = Fix(10 + i % 100, i % 5 == 4 ? 500 : 90);
+        d.zeit = 36000 + i * takt;
+        doc.datenListe.push_back(d);
+    }
+    return doc;
+}
+
+Fenster SprungFenster()
+{
+    Fenster w;
+    w.laengeMin = L0;
+    w.laengeMax = L0 + 180;
+    w.breiteMin = B0;
+    w.breiteMax = B0 + 180;
+    return w;
+}
+
+}  // namespace
+
+TEST(Sprung, AnfangUndEndeAuchOhneCursor)
+{
+    const CSarnixDoc doc = SprungFlug(500, 1);
+    EXPECT_EQ(SprungZiel(doc, SprungFenster(), keinePosition, Sprung::Anfang), 0);
+    EXPECT_EQ(SprungZiel(doc, SprungFenster(), 17, Sprung::Ende), 499);
+    EXPECT_EQ(SprungZiel(doc, SprungFenster(), keinePosition, Sprung::MinuteVor), keinePosition);
+    EXPECT_EQ(SprungZiel(CSarnixDoc{}, SprungFenster(), keinePosition, Sprung::Ende), keinePosition);
+}
+
+TEST(Sprung, EineMinuteAufgezeichneteZeit)
+{
+    // One fix a second: sixty fixes; one every 4 s: fifteen; the last minute stops at the end.
+    const CSarnixDoc sekunde = SprungFlug(500, 1);
+    EXPECT_EQ(SprungZiel(sekunde, SprungFenster(), 100, Sprung::MinuteVor), 160);
+    EXPECT_EQ(SprungZiel(sekunde, SprungFenster(), 100, Sprung::MinuteZurueck), 40);
+    EXPECT_EQ(SprungZiel(sekunde, SprungFenster(), 470, Sprung::MinuteVor), 499);
+    EXPECT_EQ(SprungZiel(sekunde, SprungFenster(), 30, Sprung::MinuteZurueck), 0);
+    const CSarnixDoc vierSekunden = SprungFlug(500, 4);
+    EXPECT_EQ(SprungZiel(vierSekunden, SprungFenster(), 100, Sprung::MinuteVor), 115);
+    EXPECT_EQ(SprungZiel(vierSekunden, SprungFenster(), 100, Sprung::MinuteZurueck), 85);
+    // A gap in the recording: the first fix a minute or more later.
+    CSarnixDoc luecke = SprungFlug(10, 1);
+    luecke.datenListe[5].zeit += 3600;
+    EXPECT_EQ(SprungZiel(luecke, SprungFenster(), 0, Sprung::MinuteVor), 5);
+}
+
+TEST(Sprung, ZehnSchritteZaehlenNurFixeImFenster)
+{
+    // Every fifth fix lies outside: ten visible steps pass twelve fixes or more.
+    const CSarnixDoc doc = SprungFlug(500, 1);
+    EXPECT_EQ(SprungZiel(doc, SprungFenster(), 0, Sprung::ZehnVor), 12);
+    EXPECT_EQ(SprungZiel(doc, SprungFenster(), 12, Sprung::ZehnZurueck), 0);
+    EXPECT_EQ(SprungZiel(doc, SprungFenster(), 495, Sprung::ZehnVor), 499);
+    EXPECT_EQ(SprungZiel(doc, SprungFenster(), 3, Sprung::ZehnZurueck), 0);
+}
+
+TEST_F(SpurCursorTest, SprungZeigtDieAnzeigeDesZiels)
+{
+    for (int i = 0; i < 200; ++i) {
+        doc.datenListe.push_back(Fix(10 + i % 160, 90));
+        doc.datenListe.back().zeit = 36000 + i;
+    }
+    cursor.Springe(Sprung::Ende, F());
+    EXPECT_EQ(doc.cursorPos, 199);
+    cursor.Springe(Sprung::MinuteZurueck, F());
+    EXPECT_EQ(doc.cursorPos, 139);
+    cursor.Springe(Sprung::ZehnZurueck, F());
+    EXPECT_EQ(doc.cursorPos, 129);
+    EXPECT_EQ(AnzeigeZeilen(doc.datenListe[129]).front(), "Zeit:10:02:09");
+    // The readout panel shows the fix now: text in the panel that was grey before.
+    const Rechteck r = AnzeigeRechteck(ansicht);
+    const QImage b = Bild();
+    bool text = false;
+    for (int y = r.top; y < r.bottom && !text; ++y)
+        for (int x = r.left; x < r.right && !text; ++x)
+            text = b.pixel(x, y) != Grau;
+    EXPECT_TRUE(text);
 }
