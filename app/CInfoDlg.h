@@ -1,5 +1,6 @@
 #pragma once
-// The about box "Info über Sarnix": the program's icon, the name and OK.
+// The about box "Info über Sarnix": the program's icon, name, version, the Qt version it runs
+// on, the licence and OK.
 
 #include <QDialog>
 

@@ -22,6 +22,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -29,6 +31,7 @@
 namespace {
 
 QString Bereit() { return CMainFrame::tr("Bereit"); }
+const QString geometrieSchluessel = QStringLiteral("Fenster/Geometrie");
 
 // The wait cursor for as long as a recording is read.
 class WarteCursor {
@@ -204,6 +207,19 @@ void CMainFrame::NeuesDokument()
     AktualisiereTitel();
 }
 
+void CMainFrame::FensterZeigen()
+{
+    const QByteArray gemerkt = QSettings().value(geometrieSchluessel).toByteArray();
+    if (!gemerkt.isEmpty() && restoreGeometry(gemerkt)) {
+        show();
+        return;
+    }
+    const QRect bildschirm = screen()->availableGeometry();
+    resize(bildschirm.size() * 2 / 3);
+    move(bildschirm.center() - rect().center());
+    showMaximized();
+}
+
 void CMainFrame::Hervorholen()
 {
     if (isMinimized())
@@ -275,6 +291,7 @@ void CMainFrame::AktualisiereBefehle()
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     liste.Speichern();
+    QSettings().setValue(geometrieSchluessel, saveGeometry());
     QMainWindow::closeEvent(event);
 }
 

@@ -33,6 +33,10 @@ public:
     // Runs a command of menu, toolbar or key by its id.
     void Ausfuehren(int id);
 
+    // Shows the window with the size, place and maximised state it had when it was last closed;
+    // the first time maximised, with a normal size of two thirds of the screen to come back to.
+    void FensterZeigen();
+
     // Brings the window to the front, also out of the minimized state.
     void Hervorholen();
 

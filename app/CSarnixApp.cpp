@@ -60,11 +60,11 @@ std::optional<int> CSarnixApp::InitInstance(const QStringList& argumente)
             f->Hervorholen();
     });
 
+    // Read first, so that the command line's file enters the list like any other.
+    f->ZuletztLaden();
     // A file named on the command line that cannot be opened ends the start, as it always did.
     if (!pfad.isEmpty() && !f->OeffneDatei(pfad))
         return 1;
-    // The list is read after the command line, so that file stays out of it.
-    f->ZuletztLaden();
-    f->showMaximized();
+    f->FensterZeigen();
     return std::nullopt;
 }

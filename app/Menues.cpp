@@ -28,17 +28,20 @@ struct Ids {
 
 void PaneMenue(QMenu* grafik, const char* titel, const Ids& ids)
 {
+    // Radio dots show the pane's kind and colour.
     QMenu* pane = grafik->addMenu(QCoreApplication::translate("Menues", titel));
-    Eintrag(pane, ids.oben, QT_TRANSLATE_NOOP("Menues", "Von &Oben"));
-    Eintrag(pane, ids.sueden, QT_TRANSLATE_NOOP("Menues", "Von &Süden"));
-    Eintrag(pane, ids.osten, QT_TRANSLATE_NOOP("Menues", "Von O&sten"));
-    Eintrag(pane, ids.temperatur, QT_TRANSLATE_NOOP("Menues", "&Temperaturverlauf"));
+    auto* arten = new QActionGroup(pane);
+    arten->addAction(Eintrag(pane, ids.oben, QT_TRANSLATE_NOOP("Menues", "Von &Oben"), true));
+    arten->addAction(Eintrag(pane, ids.sueden, QT_TRANSLATE_NOOP("Menues", "Von &Süden"), true));
+    arten->addAction(Eintrag(pane, ids.osten, QT_TRANSLATE_NOOP("Menues", "Von O&sten"), true));
+    arten->addAction(Eintrag(pane, ids.temperatur, QT_TRANSLATE_NOOP("Menues", "&Temperaturverlauf"), true));
     QMenu* farbe = pane->addMenu(QCoreApplication::translate("Menues", "&Farbe"));
-    Eintrag(farbe, ids.keine, QT_TRANSLATE_NOOP("Menues", "&Keine"));
-    Eintrag(farbe, ids.gradient, QT_TRANSLATE_NOOP("Menues", "&Temperaturgradient"));
-    Eintrag(farbe, ids.wind, QT_TRANSLATE_NOOP("Menues", "&Wind"));
-    Eintrag(farbe, ids.hoehe, QT_TRANSLATE_NOOP("Menues", "&Flughöhe"));
-    Eintrag(farbe, ids.vario, QT_TRANSLATE_NOOP("Menues", "&Vario - Werte"));
+    auto* farben = new QActionGroup(farbe);
+    farben->addAction(Eintrag(farbe, ids.keine, QT_TRANSLATE_NOOP("Menues", "&Keine"), true));
+    farben->addAction(Eintrag(farbe, ids.gradient, QT_TRANSLATE_NOOP("Menues", "&Temperaturgradient"), true));
+    farben->addAction(Eintrag(farbe, ids.wind, QT_TRANSLATE_NOOP("Menues", "&Wind"), true));
+    farben->addAction(Eintrag(farbe, ids.hoehe, QT_TRANSLATE_NOOP("Menues", "&Flughöhe"), true));
+    farben->addAction(Eintrag(farbe, ids.vario, QT_TRANSLATE_NOOP("Menues", "&Vario - Werte"), true));
 }
 
 }  // namespace

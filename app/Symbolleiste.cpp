@@ -11,6 +11,15 @@
 
 #include <initializer_list>
 
+namespace {
+
+bool IstPaneKnopf(int id)
+{
+    return id >= Befehl::AktivOben && id <= Befehl::AktivVario;
+}
+
+}  // namespace
+
 QToolBar* BaueSymbolleiste(QMainWindow& fenster)
 {
     using namespace Befehl;
@@ -36,6 +45,8 @@ QToolBar* BaueSymbolleiste(QMainWindow& fenster)
             knopf->setData(id);
             knopf->setToolTip(TippText(id));
             knopf->setStatusTip(StatusText(id));
+            // Kind and colour of the selected pane appear pressed.
+            knopf->setCheckable(IstPaneKnopf(id));
         }
     }
     fenster.addToolBar(Qt::TopToolBarArea, leiste);

@@ -56,11 +56,20 @@ std::optional<PaneWert> FarbBefehl(int id)
     }
 }
 
-Grafik& PaneVon(CAnsicht& a, int pane)
+size_t PaneIndex(const CAnsicht& a, int pane)
 {
     // A selected index outside 0..1 cannot come from a click; treat it as the left pane.
-    const int i = pane >= 0 ? pane : (a.aktiveGrafik == 1 ? 1 : 0);
-    return a.ansicht.grafik[static_cast<size_t>(i)];
+    return static_cast<size_t>(pane >= 0 ? pane : (a.aktiveGrafik == 1 ? 1 : 0));
+}
+
+Grafik& PaneVon(CAnsicht& a, int pane)
+{
+    return a.ansicht.grafik[PaneIndex(a, pane)];
+}
+
+const Grafik& PaneVon(const CAnsicht& a, int pane)
+{
+    return a.ansicht.grafik[PaneIndex(a, pane)];
 }
 
 bool IstMenuePaneBefehl(int id)
@@ -134,6 +143,12 @@ bool BefehlMarkiert(const CAnsicht& a, int id)
     case Befehl::GeteilteGrafik: return a.grafikanzahl == 2;
     case Befehl::Zeitmarken: return a.zeitmarken == 1;
     case Befehl::Routenpunkte: return a.wegpunkte == 1;
-    default: return false;
+    default:
+        // Kind and colour of the pane the entry or button acts on.
+        if (const auto art = ArtBefehl(id))
+            return PaneVon(a, art->pane).art == art->wert;
+        if (const auto farbe = FarbBefehl(id))
+            return PaneVon(a, farbe->pane).farbe == farbe->wert;
+        return false;
     }
 }

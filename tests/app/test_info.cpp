@@ -1,4 +1,4 @@
-// The about box: title, icon, name, OK; opened by F1 and the help menu.
+// The about box: title, icon, name, version, licence, OK; opened by F1 and the help menu.
 
 #include "AppHilfen.h"
 
@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -28,6 +29,22 @@ TEST(InfoBox, TitelSymbolUndName)
     const auto* knoepfe = info.findChild<QDialogButtonBox*>();
     ASSERT_NE(knoepfe, nullptr);
     EXPECT_EQ(knoepfe->buttons().size(), 1);
+}
+
+TEST(InfoBox, VersionQtUndLizenz)
+{
+    CInfoDlg info;
+    const auto* angaben = info.findChild<QLabel*>("angaben");
+    ASSERT_NE(angaben, nullptr);
+    const QStringList zeilen = angaben->text().split(QLatin1Char('\n'));
+    ASSERT_GE(zeilen.size(), 4);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+\\.\\d+$")).match(zeilen[0]).hasMatch())
+        << zeilen[0].toStdString();
+    EXPECT_EQ(zeilen[1], QStringLiteral("Qt ") + QString::fromLatin1(qVersion()));
+    EXPECT_TRUE(angaben->text().contains(QStringLiteral("kostenlos genutzt und weitergegeben")));
+    // Nothing is cut off: the box is as large as its texts.
+    info.show();
+    EXPECT_GE(angaben->height(), angaben->heightForWidth(angaben->width()));
 }
 
 TEST(InfoBox, OkSchliesst)

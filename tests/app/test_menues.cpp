@@ -384,3 +384,63 @@ TEST(Statusleiste, FeststelltastenRechtsInDerReihenfolge)
     EXPECT_FALSE(tasten->rollen()->isEnabled());
 #endif
 }
+
+TEST(Menueleiste, ArtUndFarbeJederGrafikTragenDenPunkt)
+{
+    test::Fenster f;
+    ASSERT_TRUE(f.rahmen->OeffneDatei(test::FlugDatei(900)));
+    f.rahmen->ansicht()->ansicht().einstellungenLaden = 0;
+    f.rahmen->Ausfuehren(Befehl::GeteilteGrafik);
+    f.rahmen->Ausfuehren(Befehl::RechtsSueden);
+    f.rahmen->Ausfuehren(Befehl::RechtsWind);
+    f.rahmen->Ausfuehren(Befehl::LinksFlughoehe);
+
+    const auto punkt = [&](int id) {
+        QAction* aktion = MenueAktion(f.rahmen->menuBar(), id);
+        EXPECT_NE(aktion->actionGroup(), nullptr) << id;
+        return aktion->isCheckable() && aktion->isChecked();
+    };
+    EXPECT_TRUE(punkt(Befehl::LinksOben));
+    EXPECT_FALSE(punkt(Befehl::LinksSueden));
+    EXPECT_TRUE(punkt(Befehl::LinksFlughoehe));
+    EXPECT_FALSE(punkt(Befehl::LinksKeine));
+    EXPECT_TRUE(punkt(Befehl::RechtsSueden));
+    EXPECT_FALSE(punkt(Befehl::RechtsOben));
+    EXPECT_TRUE(punkt(Befehl::RechtsWind));
+    EXPECT_FALSE(punkt(Befehl::RechtsFlughoehe));
+}
+
+TEST(Symbolleiste, KnoepfeDerGewaehltenGrafikSindGedrueckt)
+{
+    test::Fenster f;
+    ASSERT_TRUE(f.rahmen->OeffneDatei(test::FlugDatei(900)));
+    f.rahmen->ansicht()->ansicht().einstellungenLaden = 0;
+    f.rahmen->Ausfuehren(Befehl::GeteilteGrafik);
+    f.rahmen->Ausfuehren(Befehl::RechtsOsten);
+    f.rahmen->Ausfuehren(Befehl::RechtsVario);
+
+    const auto gedrueckt = [&] {
+        QList<int> ids;
+        for (const QAction* knopf : f.rahmen->symbolleiste()->actions())
+            if (knopf->isChecked())
+                ids.append(knopf->data().toInt());
+        return ids;
+    };
+    f.rahmen->ansicht()->ansicht().aktiveGrafik = 0;
+    f.rahmen->AktualisiereBefehle();
+    EXPECT_EQ(gedrueckt(), (QList<int>{Befehl::AktivOben, Befehl::AktivFlughoehe}));
+
+    // A click into the right pane selects it; the buttons follow at once.
+    f.rahmen->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.rahmen.get()));
+    CSarnixView* view = f.rahmen->ansicht();
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(view->width() * 3 / 4, view->height() / 2));
+    EXPECT_EQ(view->ansicht().aktiveGrafik, 1);
+    EXPECT_EQ(gedrueckt(), (QList<int>{Befehl::AktivWest, Befehl::AktivVario}));
+
+    // Pressing a pressed button leaves it pressed.
+    for (QAction* knopf : f.rahmen->symbolleiste()->actions())
+        if (knopf->data().toInt() == Befehl::AktivVario)
+            knopf->trigger();
+    EXPECT_EQ(gedrueckt(), (QList<int>{Befehl::AktivWest, Befehl::AktivVario}));
+}

@@ -1,6 +1,7 @@
 // Start-up: the command line, the empty window, a file to open, and the print switches.
 
 #include "AppHilfen.h"
+#include "TestHilfen.h"
 
 #include "app/CSarnixApp.h"
 #include "app/Kommandozeile.h"
@@ -8,6 +9,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QScreen>
+#include <QSettings>
 #include <QUuid>
 
 #include <gtest/gtest.h>
@@ -59,9 +62,14 @@ TEST(Start, OhneArgumentLeeresFenster)
     EXPECT_EQ(app.dokument().geladen, 0);
 }
 
-TEST(Start, PfadWirdGeoeffnetAberNichtGemerkt)
+TEST(Start, PfadWirdGeoeffnetUndGemerkt)
 {
     test::ZuletztLeeren();
+    const QString frueher = test::FlugDatei(300);
+    {
+        QSettings einstellungen;
+        einstellungen.setValue("Recent File List/File1", frueher);
+    }
     const QString pfad = test::FlugDatei(950);
     CSarnixApp app(EigenerName());
     // A path relative to the working folder.
@@ -70,8 +78,22 @@ TEST(Start, PfadWirdGeoeffnetAberNichtGemerkt)
     EXPECT_EQ(app.dokument().geladen, 1);
     EXPECT_EQ(app.dokument().datenListe.front().hoehe, 950);
     EXPECT_EQ(app.hauptfenster()->windowTitle(), QFileInfo(pfad).fileName() + " - Sarnix");
+    EXPECT_EQ(app.hauptfenster()->zuletzt().pfade(), QStringList({QFileInfo(pfad).absoluteFilePath(), frueher}));
+    test::ZuletztLeeren();
+}
+
+TEST(Start, KeineAufzeichnungBeendetDenStartUndBleibtAusDerListe)
+{
+    test::ZuletztLeeren();
+    const QString pfad = QString::fromStdString(test::TempDatei("kein Flug\n"));
+    CSarnixApp app(EigenerName());
+    const auto meldung = test::FangeMeldung();
+    const std::optional<int> ende = app.InitInstance({pfad});
+    ASSERT_TRUE(ende.has_value());
+    EXPECT_EQ(*ende, 1);
+    ASSERT_TRUE(meldung->gesehen);
+    EXPECT_EQ(meldung->text, QDir::toNativeSeparators(pfad) + " ist keine Flugaufzeichnung.");
     EXPECT_TRUE(app.hauptfenster()->zuletzt().pfade().isEmpty());
-    EXPECT_TRUE(app.hauptfenster()->zuletzt().geladen());
 }
 
 TEST(Start, UnlesbarerPfadBeendetDenStart)
@@ -84,6 +106,55 @@ TEST(Start, UnlesbarerPfadBeendetDenStart)
     EXPECT_EQ(*ende, 1);
     ASSERT_TRUE(meldung->gesehen);
     EXPECT_EQ(meldung->text, QDir::toNativeSeparators(fehlt) + " wurde nicht gefunden.");
+}
+
+TEST(Fenster, ErsterStartMaximiertMitVernuenftigerNormalgroesse)
+{
+    QSettings().remove("Fenster");
+    CSarnixApp app(EigenerName());
+    ASSERT_FALSE(app.InitInstance({}).has_value());
+    CMainFrame* f = app.hauptfenster();
+    EXPECT_TRUE(f->isMaximized());
+    f->showNormal();
+    const QSize bildschirm = f->screen()->availableGeometry().size();
+    EXPECT_GE(f->width(), bildschirm.width() / 2);
+    EXPECT_GE(f->height(), bildschirm.height() / 2);
+}
+
+TEST(Fenster, GroesseOrtUndMaximiertUeberstehenDenNeustart)
+{
+    QSettings().remove("Fenster");
+    const QRect gewaehlt(70, 90, 900, 640);
+    {
+        CSarnixApp app(EigenerName());
+        ASSERT_FALSE(app.InitInstance({}).has_value());
+        app.hauptfenster()->showNormal();
+        app.hauptfenster()->setGeometry(gewaehlt);
+        app.hauptfenster()->close();
+    }
+    {
+        CSarnixApp app(EigenerName());
+        ASSERT_FALSE(app.InitInstance({}).has_value());
+        EXPECT_FALSE(app.hauptfenster()->isMaximized());
+        EXPECT_EQ(app.hauptfenster()->geometry(), gewaehlt);
+        app.hauptfenster()->showMaximized();
+        app.hauptfenster()->close();
+    }
+    CSarnixApp app(EigenerName());
+    ASSERT_FALSE(app.InitInstance({}).has_value());
+    EXPECT_TRUE(app.hauptfenster()->isMaximized());
+    app.hauptfenster()->showNormal();
+    EXPECT_EQ(app.hauptfenster()->geometry(), gewaehlt);
+    QSettings().remove("Fenster");
+}
+
+TEST(Fenster, UnsinnInDenEinstellungenGibtDenErstenStart)
+{
+    QSettings().setValue("Fenster/Geometrie", QByteArray("kein Fenster"));
+    CSarnixApp app(EigenerName());
+    ASSERT_FALSE(app.InitInstance({}).has_value());
+    EXPECT_TRUE(app.hauptfenster()->isMaximized());
+    QSettings().remove("Fenster");
 }
 
 TEST(Start, DruckschalterOhneDateiIstEinFehler)

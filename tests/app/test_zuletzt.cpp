@@ -152,7 +152,7 @@ TEST_F(ZuletztListe, UnsinnInDenEinstellungenWirdUebersprungen)
 
 TEST_F(ZuletztListe, VorDemLadenKommtNichtsHinein)
 {
-    // Start-up opens the command line's file before the list is read.
+    // Until the list is read, an open must not overwrite what the settings hold.
     const QString frueher = test::FlugDatei(300);
     {
         QSettings einstellungen;
