@@ -13,7 +13,7 @@ datei=${1:-samples/streckenflug-6h.vrl}
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     # No screen: draw what the window would show.
     mkdir -p out
-    build/release/app/sarnix-cli info "$datei" | head -c 2000; echo
+    build/release/app/sarnix-cli info "$datei" | tools/zusammenfassung.sh
     for ansicht in grundriss west nord temperatur; do
         build/release/app/sarnix-cli render "$datei" -o "out/$ansicht.png" --left "$ansicht:vario" \
             && echo "out/$ansicht.png"

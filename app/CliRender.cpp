@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 
@@ -70,7 +72,24 @@ bool GroesseAus(const QString& text, int& breite, int& hoehe)
     return okB && okH && breite > 0 && hoehe > 0 && breite <= groessteSeite && hoehe <= groessteSeite;
 }
 
-// LAENGEMIN,BREITEMIN,LAENGEMAX,BREITEMAX in raw units, each minimum below its maximum.
+// One limit of --zoom: decimal degrees as users write them (47.5, -3.25, or a whole number up to
+// 180), or the internal unit (500 000 000 plus 1/10 000 arc minute), whose values lie far above.
+std::optional<int32_t> GrenzeAus(const QString& text)
+{
+    constexpr double nullpunkt = 500000000.0;
+    constexpr double einheitenProGrad = 600000.0;
+    bool ok = false;
+    const double wert = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(wert))
+        return std::nullopt;
+    if (std::fabs(wert) <= 180.0)
+        return static_cast<int32_t>(std::lround(nullpunkt + wert * einheitenProGrad));
+    if (text.contains(QLatin1Char('.')) || wert < INT32_MIN || wert > INT32_MAX)
+        return std::nullopt;
+    return static_cast<int32_t>(wert);
+}
+
+// LAENGEMIN,BREITEMIN,LAENGEMAX,BREITEMAX, each minimum below its maximum.
 std::optional<Fenster> ZoomAus(const QString& text)
 {
     const QStringList teile = text.split(QLatin1Char(','));
@@ -78,10 +97,10 @@ std::optional<Fenster> ZoomAus(const QString& text)
         return std::nullopt;
     int32_t werte[4] = {};
     for (int i = 0; i < 4; ++i) {
-        bool ok = false;
-        werte[i] = teile[i].trimmed().toInt(&ok);
-        if (!ok)
+        const std::optional<int32_t> grenze = GrenzeAus(teile[i]);
+        if (!grenze)
             return std::nullopt;
+        werte[i] = *grenze;
     }
     Fenster f;
     f.laengeMin = werte[0];
@@ -147,7 +166,8 @@ int CliRender(const QStringList& argumente)
             wahl.zoom = ZoomAus(wert());
             if (!wahl.zoom) {
                 Melde(QCoreApplication::translate("Cli", "Ungültiges Zoomfenster: %1 (erwartet "
-                                     "LAENGEMIN,BREITEMIN,LAENGEMAX,BREITEMAX mit Min < Max)")
+                                     "LAENGEMIN,BREITEMIN,LAENGEMAX,BREITEMAX mit Min < Max, "
+                                     "in Grad wie 11.25 oder in internen Einheiten)")
                           .arg(argumente[i]));
                 return nutzungsFehler;
             }

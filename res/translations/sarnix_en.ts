@@ -415,8 +415,8 @@
         <translation>Invalid count for --verkleinern: %1 (expected 0 to %2)</translation>
     </message>
     <message>
-        <source>Ungültiges Zoomfenster: %1 (erwartet LAENGEMIN,BREITEMIN,LAENGEMAX,BREITEMAX mit Min &lt; Max)</source>
-        <translation>Invalid zoom window: %1 (expected LONMIN,LATMIN,LONMAX,LATMAX with min &lt; max)</translation>
+        <source>Ungültiges Zoomfenster: %1 (erwartet LAENGEMIN,BREITEMIN,LAENGEMAX,BREITEMAX mit Min &lt; Max, in Grad wie 11.25 oder in internen Einheiten)</source>
+        <translation>Invalid zoom window: %1 (expected LONMIN,LATMIN,LONMAX,LATMAX with min &lt; max, in degrees such as 11.25 or in internal units)</translation>
     </message>
     <message>
         <source>Unbekannte oder unvollständige Option: %1</source>
