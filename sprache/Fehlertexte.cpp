@@ -30,6 +30,9 @@ QString OeffnenFehlerText(OeffnenFehler fehler, const QString& pfad)
         vorlage = QT_TRANSLATE_NOOP("OeffnenFehler",
                                     "Ein Hardware-E/A-Fehler wurde während des Zugriffs auf %1 gemeldet.");
         break;
+    case OeffnenFehler::KeineAufzeichnung:
+        vorlage = QT_TRANSLATE_NOOP("OeffnenFehler", "%1 ist keine Flugaufzeichnung.");
+        break;
     case OeffnenFehler::Unbekannt:
         vorlage = QT_TRANSLATE_NOOP("OeffnenFehler",
                                     "Ein unbekannter Fehler ist beim Zugriff auf %1 aufgetreten.");

@@ -248,6 +248,18 @@
         <source>Info über Sarnix</source>
         <translation>About Sarnix</translation>
     </message>
+    <message>
+        <source>Version %1
+Qt %2
+
+© 2026 Orvexa
+Sarnix darf unverändert und kostenlos genutzt und weitergegeben werden. Alle anderen Rechte liegen beim Urheber.</source>
+        <translation>Version %1
+Qt %2
+
+© 2026 Orvexa
+Sarnix may be used and passed on unchanged, free of charge. All other rights are reserved by the copyright holder.</translation>
+    </message>
 </context>
 <context>
     <name>CKonfigDlg</name>
@@ -742,6 +754,10 @@ Every command takes --sprache de|en for the language of its messages.
     <message>
         <source>%1 wurde nicht gefunden.</source>
         <translation>%1 was not found.</translation>
+    </message>
+    <message>
+        <source>%1 ist keine Flugaufzeichnung.</source>
+        <translation>%1 is not a flight recording.</translation>
     </message>
     <message>
         <source>%1 enthält eine ungültige Pfadangabe.</source>
