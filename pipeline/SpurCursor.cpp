@@ -1,5 +1,6 @@
 #include "pipeline/SpurCursor.h"
 
+#include "doc/Flugphasen.h"
 #include "render/Abbildung.h"
 #include "render/Ansicht.h"
 #include "render/Stil.h"
@@ -88,7 +89,8 @@ CAnsicht FensterDerGrafik(const CAnsicht& ansicht, const CSarnixDoc& doc, int pa
 
 }  // namespace
 
-ListenPos SprungZiel(const CSarnixDoc& doc, const Fenster& fenster, ListenPos von, Sprung sprung)
+ListenPos SprungZiel(const CSarnixDoc& doc, const Fenster& fenster, ListenPos von, Sprung sprung,
+                     const std::vector<size_t>& phasenAnfaenge)
 {
     const std::vector<CDaten>& fixe = doc.datenListe;
     const ListenPos ende = std::ssize(fixe);
@@ -125,6 +127,18 @@ ListenPos SprungZiel(const CSarnixDoc& doc, const Fenster& fenster, ListenPos vo
             if (ImFenster(fenster, fix.laenge, fix.breite))
                 ++n;
         }
+        break;
+    }
+    case Sprung::PhaseVor: {
+        const auto naechste = std::upper_bound(phasenAnfaenge.begin(), phasenAnfaenge.end(), static_cast<size_t>(von));
+        if (naechste != phasenAnfaenge.end() && static_cast<ListenPos>(*naechste) < ende)
+            p = static_cast<ListenPos>(*naechste);
+        break;
+    }
+    case Sprung::PhaseZurueck: {
+        const auto danach = std::lower_bound(phasenAnfaenge.begin(), phasenAnfaenge.end(), static_cast<size_t>(von));
+        if (danach != phasenAnfaenge.begin())
+            p = static_cast<ListenPos>(*std::prev(danach));
         break;
     }
     case Sprung::Anfang:
@@ -245,7 +259,11 @@ void CSpurCursor::Springe(Sprung sprung, Zeichenflaeche& f)
 {
     if (!doc.geladen)
         return;
-    const ListenPos ziel = SprungZiel(doc, ansicht.anzeigeFenster, Geprueft(doc.cursorPos), sprung);
+    std::vector<size_t> anfaenge;
+    if (sprung == Sprung::PhaseVor || sprung == Sprung::PhaseZurueck)
+        for (const Flugphase& phase : AnalysiereFlug(doc).phasen)
+            anfaenge.push_back(phase.von);
+    const ListenPos ziel = SprungZiel(doc, ansicht.anzeigeFenster, Geprueft(doc.cursorPos), sprung, anfaenge);
     if (ziel == keinePosition)
         return;
     doc.cursorPos = ziel;

@@ -10,6 +10,9 @@
 
 #include <QStringList>
 
+#include <cstddef>
+#include <vector>
+
 struct CAnsicht;
 struct CDaten;
 
@@ -26,11 +29,14 @@ inline constexpr int VK_RIGHT = 0x27;
 
 // Jumps of the track cursor over long flights: first and last fix, one minute of recorded time,
 // ten steps, the start of the next or previous flight phase.
-enum class Sprung { Anfang, Ende, MinuteVor, MinuteZurueck, ZehnVor, ZehnZurueck };
+enum class Sprung { Anfang, Ende, MinuteVor, MinuteZurueck, ZehnVor, ZehnZurueck, PhaseVor, PhaseZurueck };
 
 // The fix a jump from `von` lands on; it stops at the ends of the track. Ten steps count only
-// fixes inside `fenster`, as the arrow keys do. keinePosition when there is nothing to jump from.
-ListenPos SprungZiel(const CSarnixDoc& doc, const Fenster& fenster, ListenPos von, Sprung sprung);
+// fixes inside `fenster`, as the arrow keys do. Phase jumps go to the first fix of the next or
+// previous thermal or glide in `phasenAnfaenge` (ascending) and stay put without one.
+// keinePosition when there is nothing to jump from.
+ListenPos SprungZiel(const CSarnixDoc& doc, const Fenster& fenster, ListenPos von, Sprung sprung,
+                     const std::vector<size_t>& phasenAnfaenge = {});
 
 // The eight lines of the readout for one fix: time, longitude, latitude, altitude, climb rate,
 // temperature, speed over ground and true airspeed.

@@ -69,13 +69,16 @@ int TastenCode(int qtTaste)
 std::optional<Sprung> SprungVon(const QKeyEvent* event)
 {
     const bool umschalt = event->modifiers().testFlag(Qt::ShiftModifier);
+    const bool strg = event->modifiers().testFlag(Qt::ControlModifier);
     switch (event->key()) {
     case Qt::Key_Home: return Sprung::Anfang;
     case Qt::Key_End: return Sprung::Ende;
     case Qt::Key_PageDown: return Sprung::MinuteVor;
     case Qt::Key_PageUp: return Sprung::MinuteZurueck;
-    case Qt::Key_Right: return umschalt ? std::optional(Sprung::ZehnVor) : std::nullopt;
-    case Qt::Key_Left: return umschalt ? std::optional(Sprung::ZehnZurueck) : std::nullopt;
+    case Qt::Key_Right:
+        return strg ? std::optional(Sprung::PhaseVor) : umschalt ? std::optional(Sprung::ZehnVor) : std::nullopt;
+    case Qt::Key_Left:
+        return strg ? std::optional(Sprung::PhaseZurueck) : umschalt ? std::optional(Sprung::ZehnZurueck) : std::nullopt;
     default: return std::nullopt;
     }
 }

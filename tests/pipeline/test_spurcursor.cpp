@@ -715,3 +715,17 @@ TEST_F(SpurCursorTest, SprungZeigtDieAnzeigeDesZiels)
             text = b.pixel(x, y) != Grau;
     EXPECT_TRUE(text);
 }
+
+TEST(Sprung, ZumAnfangDerNaechstenOderVorigenPhase)
+{
+    const CSarnixDoc doc = SprungFlug(500, 1);
+    const std::vector<size_t> anfaenge{40, 120, 300};
+    EXPECT_EQ(SprungZiel(doc, SprungFenster(), 0, Sprung::PhaseVor, anfaenge), 40);
+    EXPECT_EQ(SprungZiel(doc, SprungFenster(), 40, Sprung::PhaseVor, anfaenge), 120);
+    EXPECT_EQ(SprungZiel(doc, SprungFenster(), 200, Sprung::PhaseZurueck, anfaenge), 120);
+    EXPECT_EQ(SprungZiel(doc, SprungFenster(), 120, Sprung::PhaseZurueck, anfaenge), 40);
+    // Past the last and before the first phase the cursor stays.
+    EXPECT_EQ(SprungZiel(doc, SprungFenster(), 350, Sprung::PhaseVor, anfaenge), 350);
+    EXPECT_EQ(SprungZiel(doc, SprungFenster(), 40, Sprung::PhaseZurueck, anfaenge), 40);
+    EXPECT_EQ(SprungZiel(doc, SprungFenster(), 7, Sprung::PhaseVor), 7);
+}

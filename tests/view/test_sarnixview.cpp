@@ -4,6 +4,7 @@
 #include "TestHilfen.h"
 #include "view/CFlugInfoDlg.h"
 #include "doc/CSarnixDoc.h"
+#include "doc/Flugphasen.h"
 #include "render/Abbildung.h"
 #include "pipeline/Befehle.h"
 #include "view/CKonfigDlg.h"
@@ -309,3 +310,29 @@ TEST_F(SarnixView, DoppelklickUndPfeiltastenFuehrenDenSpurCursor)
 }
 
 }  // namespace
+
+TEST_F(SarnixView, TastenSpringenMitDemSpurCursor)
+{
+    Zeige();
+    const ListenPos letzte = std::ssize(doc.datenListe) - 1;
+    QTest::keyClick(view.get(), Qt::Key_End);
+    EXPECT_EQ(doc.cursorPos, letzte);
+    QTest::keyClick(view.get(), Qt::Key_PageUp);
+    EXPECT_EQ(doc.datenListe[static_cast<size_t>(letzte)].zeit - doc.datenListe[static_cast<size_t>(doc.cursorPos)].zeit, 60);
+    QTest::keyClick(view.get(), Qt::Key_Home);
+    EXPECT_EQ(doc.cursorPos, 0);
+    QTest::keyClick(view.get(), Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_GE(doc.cursorPos, 10);
+
+    // Ctrl+Right lands on the start of a thermal or glide, Ctrl+Left goes back to the one before.
+    const std::vector<Flugphase> phasen = AnalysiereFlug(doc).phasen;
+    ASSERT_GE(phasen.size(), 3u);
+    QTest::keyClick(view.get(), Qt::Key_Home);
+    QTest::keyClick(view.get(), Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(doc.cursorPos, static_cast<ListenPos>(phasen[0].von));
+    QTest::keyClick(view.get(), Qt::Key_Right, Qt::ControlModifier);
+    QTest::keyClick(view.get(), Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(doc.cursorPos, static_cast<ListenPos>(phasen[2].von));
+    QTest::keyClick(view.get(), Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(doc.cursorPos, static_cast<ListenPos>(phasen[1].von));
+}
