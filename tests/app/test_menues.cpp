@@ -416,6 +416,8 @@ TEST(Symbolleiste, KnoepfeDerGewaehltenGrafikSindGedrueckt)
     ASSERT_TRUE(f.rahmen->OeffneDatei(test::FlugDatei(900)));
     f.rahmen->ansicht()->ansicht().einstellungenLaden = 0;
     f.rahmen->Ausfuehren(Befehl::GeteilteGrafik);
+    f.rahmen->Ausfuehren(Befehl::LinksOben);
+    f.rahmen->Ausfuehren(Befehl::LinksFlughoehe);
     f.rahmen->Ausfuehren(Befehl::RechtsOsten);
     f.rahmen->Ausfuehren(Befehl::RechtsVario);
 

@@ -6,6 +6,7 @@
 #include "doc/FarbIndex.h"
 
 #include <QFileInfo>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -181,4 +182,26 @@ TEST_F(CliInfo, PhasenUndStatistik)
     EXPECT_TRUE(nichts[QStringLiteral("phasen")].toArray().isEmpty());
     EXPECT_TRUE(nichts[QStringLiteral("statistik")][QStringLiteral("start")].isNull());
     EXPECT_EQ(nichts[QStringLiteral("statistik")][QStringLiteral("anzahlThermiken")].toInt(), 0);
+}
+
+TEST_F(CliInfo, RenderZoomInGradWieInEinheiten)
+{
+    QTemporaryDir ordner;
+    const QString probe = QString::fromStdString(test::Sample("lokalflug-1h.vrl"));
+    const QString grad = ordner.filePath(QStringLiteral("grad.png"));
+    const QString einheiten = ordner.filePath(QStringLiteral("einheiten.png"));
+    const QString ganz = ordner.filePath(QStringLiteral("ganz.png"));
+    const QString render = QStringLiteral("render");
+    ASSERT_EQ(Starte({probe, "-o", grad, "--zoom", "11.52,47.67,11.55,47.70"}, render).code, 0);
+    ASSERT_EQ(Starte({probe, "-o", einheiten, "--zoom", "506912000,528602000,506930000,528620000"}, render).code, 0);
+    ASSERT_EQ(Starte({probe, "-o", ganz}, render).code, 0);
+    const QImage bildGrad(grad);
+    EXPECT_FALSE(bildGrad.isNull());
+    EXPECT_EQ(bildGrad, QImage(einheiten));
+    EXPECT_NE(bildGrad, QImage(ganz));
+    // South and west are negative; a minimum above its maximum is refused.
+    EXPECT_EQ(Starte({probe, "-o", grad, "--zoom", "-70.5,-33.5,-70.4,-33.4"}, render).code, 0);
+    const Lauf falsch = Starte({probe, "-o", grad, "--zoom", "11.55,47.67,11.52,47.70"}, render);
+    EXPECT_EQ(falsch.code, 2);
+    EXPECT_TRUE(falsch.fehler.contains("Grad"));
 }
