@@ -8,17 +8,12 @@
 #include <cstdint>
 #include <limits>
 
-namespace {
-
-// Window limits are kept within half the 32-bit range, so that the span of any window and the
-// offset of any fix from a limit still fit the 32-bit arithmetic of the renderers.
-constexpr int64_t grenzeMin = std::numeric_limits<int32_t>::min() / 2;
-constexpr int64_t grenzeMax = std::numeric_limits<int32_t>::max() / 2;
-
 int32_t Saettigen(int64_t wert)
 {
-    return static_cast<int32_t>(std::clamp(wert, grenzeMin, grenzeMax));
+    return static_cast<int32_t>(std::clamp(wert, fensterGrenzeMin, fensterGrenzeMax));
 }
+
+namespace {
 
 // The band's rectangle for the inverting outline; Rectangle excludes right and bottom.
 void ZeichneBand(Zeichenflaeche& f, Punkt a, Punkt b)
@@ -84,6 +79,15 @@ bool BandBewegen(CAnsicht& a, Zeichenflaeche& f, Punkt p)
     }
     a.bandAktuell = p;
     return true;
+}
+
+void BandErneuern(const CAnsicht& a, Zeichenflaeche& f)
+{
+    if (!a.zoomZiehen)
+        return;
+    const Zeichenflaeche::PinselWahl hohl(f, Pinsel{true});
+    const Zeichenflaeche::RasterWahl invertieren(f, R2_NOT);
+    ZeichneBand(f, a.bandStart, a.bandAktuell);
 }
 
 bool BandLoslassen(CAnsicht& a, Punkt p)

@@ -4,8 +4,17 @@
 
 #include "render/Zeichenflaeche.h"
 
+#include <cstdint>
+#include <limits>
+
 class CSarnixDoc;
 struct CAnsicht;
+
+// Window limits are kept within half the 32-bit range, so that the span of any window and the
+// offset of any fix from a limit still fit the 32-bit arithmetic of the renderers.
+inline constexpr int64_t fensterGrenzeMin = std::numeric_limits<int32_t>::min() / 2;
+inline constexpr int64_t fensterGrenzeMax = std::numeric_limits<int32_t>::max() / 2;
+int32_t Saettigen(int64_t wert);
 
 // "&Anpassen": the next draw takes the flight's extent as the zoom window again.
 void Anpassen(CSarnixDoc& doc);
@@ -24,6 +33,8 @@ Punkt InsRechteck(Punkt p, const Rechteck& r);
 bool BandDruecken(CAnsicht& ansicht, const CSarnixDoc& doc, Punkt p);
 // Mouse move while the mouse is captured: the band follows the point, drawn by inverting pixels.
 bool BandBewegen(CAnsicht& ansicht, Zeichenflaeche& f, Punkt p);
+// After the canvas was drawn anew during a drag: the band as it stood, drawn once more.
+void BandErneuern(const CAnsicht& ansicht, Zeichenflaeche& f);
 // Left button up while the mouse is captured: the band ends. Returns true when a drag ended and
 // BandZuFenster has set a new zoom window. The band is disarmed in every case.
 bool BandLoslassen(CAnsicht& ansicht, Punkt p);
