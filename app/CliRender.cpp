@@ -20,6 +20,8 @@ using namespace cli;
 
 constexpr int groessteSeite = 16384;
 constexpr int meisteVerkleinerungen = 1000;
+constexpr double kleinsteSkalierung = 1.0;
+constexpr double groessteSkalierung = 8.0;
 
 
 std::optional<int8_t> ArtAus(const QString& text)
@@ -162,6 +164,16 @@ int CliRender(const QStringList& argumente)
                           .arg(meisteVerkleinerungen));
                 return nutzungsFehler;
             }
+        } else if (arg == QLatin1String("--skalierung") && hatWert) {
+            bool ok = false;
+            wahl.skalierung = wert().toDouble(&ok);
+            if (!ok || !(wahl.skalierung >= kleinsteSkalierung && wahl.skalierung <= groessteSkalierung)) {
+                Melde(QCoreApplication::translate("Cli", "Ungültige Skalierung: %1 (erwartet %2 bis %3, z. B. 2 oder 1.5)")
+                          .arg(argumente[i])
+                          .arg(kleinsteSkalierung)
+                          .arg(groessteSkalierung));
+                return nutzungsFehler;
+            }
         } else if (arg == QLatin1String("--zoom") && hatWert) {
             wahl.zoom = ZoomAus(wert());
             if (!wahl.zoom) {
@@ -177,6 +189,11 @@ int CliRender(const QStringList& argumente)
             Melde(QCoreApplication::translate("Cli", "Unbekannte oder unvollständige Option: %1").arg(arg));
             return nutzungsFehler;
         }
+    }
+    if (wahl.breite * wahl.skalierung > groessteSeite || wahl.hoehe * wahl.skalierung > groessteSeite) {
+        Melde(QCoreApplication::translate("Cli", "Das Bild wäre größer als %1 Pixel je Seite: Größe oder Skalierung verkleinern.")
+                  .arg(groessteSeite));
+        return nutzungsFehler;
     }
     if (datei.isEmpty() || ausgabe.isEmpty()) {
         Melde(QCoreApplication::translate("Cli", "Aufruf: sarnix-cli render DATEI -o AUSGABE.png [Optionen]"));

@@ -22,6 +22,7 @@ void Hilfe(FILE* ziel)
                "        sarnix-cli render FILE -o OUT.png [--size WxH] [--panes 1|2]\n"
                "                   [--left KIND[:COLOUR]] [--right KIND[:COLOUR]] [--zeitmarken]\n"
                "                   [--wegpunkte] [--verkleinern N] [--zoom LMIN,BMIN,LMAX,BMAX]\n"
+               "                   [--skalierung F]\n"
                "        sarnix-cli print FILE -o OUT.pdf|OUT.png [--dpi N] [--page A4|A3|Letter]\n"
                "                   [--landscape] [--massstab N] [--ohne-zeitmarken]\n"
                "Jeder Befehl nimmt --sprache de|en für die Sprache der Meldungen.\n");

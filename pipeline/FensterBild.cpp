@@ -7,7 +7,7 @@
 
 QImage FensterBild(CSarnixDoc& doc, const BildWahl& wahl)
 {
-    QImage bild(wahl.breite, wahl.hoehe, QImage::Format_RGB32);
+    QImage bild = Leinwand(wahl.breite, wahl.hoehe, wahl.skalierung);
     if (bild.isNull())
         return bild;
 

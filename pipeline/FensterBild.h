@@ -24,6 +24,7 @@ struct BildWahl {
     int32_t wegpunkte = 0;
     std::optional<Fenster> zoom;  // only the ground limits are taken
     int verkleinern = 0;          // zoom-outs after the zoom window
+    double skalierung = 1.0;      // device pixels per logical pixel, as on a high-density screen
 };
 
 // The document must be open; without a flight the picture is blank. Null for an impossible size.

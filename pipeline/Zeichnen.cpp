@@ -11,6 +11,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cmath>
+
 namespace {
 
 // Drawing the markers and the readout starts no timers.
@@ -83,9 +85,33 @@ void NeuZeichnen(CSarnixDoc& doc, CAnsicht& a, QImage& bild)
     while (nochmal) {  // at most twice: the settings are read only once
         // White rather than the style's window colour: the same picture on every platform.
         bild.fill(Qt::white);
-        BerechneLayout(a, Rechteck{0, 0, bild.width(), bild.height()});
+        BerechneLayout(a, LogischeGroesse(bild));
         QPainter maler(&bild);
         Zeichenflaeche flaeche(maler);
         nochmal = Zeichnen(doc, a, flaeche);
     }
+}
+
+QImage Leinwand(int breite, int hoehe, double verhaeltnis)
+{
+    if (breite <= 0 || hoehe <= 0 || !(verhaeltnis > 0.0))
+        return {};
+    const double w = std::round(breite * verhaeltnis);
+    const double h = std::round(hoehe * verhaeltnis);
+    // QImage refuses what it cannot hold; the bound keeps the product from overflowing first.
+    constexpr double groesste = 1 << 20;
+    if (w < 1.0 || h < 1.0 || w > groesste || h > groesste)
+        return {};
+    QImage bild(static_cast<int>(w), static_cast<int>(h), QImage::Format_RGB32);
+    if (!bild.isNull())
+        bild.setDevicePixelRatio(verhaeltnis);
+    return bild;
+}
+
+Rechteck LogischeGroesse(const QImage& leinwand)
+{
+    // Rounded back: the device size was rounded from the logical one at a ratio of at least 1.
+    const double r = leinwand.devicePixelRatio();
+    return Rechteck{0, 0, static_cast<int32_t>(std::lround(leinwand.width() / r)),
+                    static_cast<int32_t>(std::lround(leinwand.height() / r))};
 }

@@ -443,10 +443,19 @@ Sarnix may be used and passed on unchanged, free of charge. All other rights are
         <translation>The file %1 could not be written.</translation>
     </message>
     <message>
+        <source>Ungültige Skalierung: %1 (erwartet %2 bis %3, z. B. 2 oder 1.5)</source>
+        <translation>Invalid scale: %1 (expected %2 to %3, e.g. 2 or 1.5)</translation>
+    </message>
+    <message>
+        <source>Das Bild wäre größer als %1 Pixel je Seite: Größe oder Skalierung verkleinern.</source>
+        <translation>The picture would be larger than %1 pixels a side: reduce the size or the scale.</translation>
+    </message>
+    <message>
         <source>Aufruf: sarnix-cli info FILE [--fixes] [--profile]
         sarnix-cli render FILE -o OUT.png [--size WxH] [--panes 1|2]
                    [--left KIND[:COLOUR]] [--right KIND[:COLOUR]] [--zeitmarken]
                    [--wegpunkte] [--verkleinern N] [--zoom LMIN,BMIN,LMAX,BMAX]
+                   [--skalierung F]
         sarnix-cli print FILE -o OUT.pdf|OUT.png [--dpi N] [--page A4|A3|Letter]
                    [--landscape] [--massstab N] [--ohne-zeitmarken]
 Jeder Befehl nimmt --sprache de|en für die Sprache der Meldungen.
@@ -455,6 +464,7 @@ Jeder Befehl nimmt --sprache de|en für die Sprache der Meldungen.
        sarnix-cli render FILE -o OUT.png [--size WxH] [--panes 1|2]
                   [--left KIND[:COLOUR]] [--right KIND[:COLOUR]] [--zeitmarken]
                   [--wegpunkte] [--verkleinern N] [--zoom LMIN,BMIN,LMAX,BMAX]
+                  [--skalierung F]
        sarnix-cli print FILE -o OUT.pdf|OUT.png [--dpi N] [--page A4|A3|Letter]
                   [--landscape] [--massstab N] [--ohne-zeitmarken]
 Every command takes --sprache de|en for the language of its messages.
