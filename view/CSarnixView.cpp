@@ -12,10 +12,13 @@
 #include "pipeline/Zoom.h"
 #include "view/ZoomCursor.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimerEvent>
+#include <QWheelEvent>
+#include <cstdlib>
 #include <map>
 #include <optional>
 
@@ -121,17 +124,34 @@ void CSarnixView::AufLeinwand(Schritt&& schritt)
     update();
 }
 
-void CSarnixView::NeuZeichnen()
+bool CSarnixView::LeinwandPassend()
 {
-    if (bild.size() != size())
-        bild = size().isEmpty() ? QImage() : QImage(size(), QImage::Format_RGB32);
+    const qreal verhaeltnis = devicePixelRatioF();
+    if (!bild.isNull() && bild.devicePixelRatio() == verhaeltnis &&
+        LogischeGroesse(bild) == Rechteck{0, 0, width(), height()})
+        return false;
+    bild = Leinwand(width(), height(), verhaeltnis);
+    return true;
+}
+
+void CSarnixView::LeinwandZeichnen()
+{
     if (bild.isNull())
         return;
     const bool ersterLauf = zustand.einstellungenLaden != 0;
     ::NeuZeichnen(doc, zustand, bild);
-    update();
+    // A band being dragged is part of what the user sees; it must survive the redraw.
+    if (zustand.zoomZiehen)
+        AufLeinwand([&](Zeichenflaeche& f) { BandErneuern(zustand, f); });
     if (ersterLauf)
         emit ansichtGeaendert();  // the stored settings are in force now
+}
+
+void CSarnixView::NeuZeichnen()
+{
+    LeinwandPassend();
+    LeinwandZeichnen();
+    update();
 }
 
 void CSarnixView::Zeichnen()
@@ -232,6 +252,9 @@ void CSarnixView::KonfigurationZeigen()
 
 void CSarnixView::paintEvent(QPaintEvent*)
 {
+    // Moved to a screen of another pixel ratio: drawn anew at full resolution there.
+    if (LeinwandPassend())
+        LeinwandZeichnen();
     QPainter maler(this);
     maler.drawImage(0, 0, bild);
 }
@@ -241,24 +264,70 @@ void CSarnixView::resizeEvent(QResizeEvent*)
     NeuZeichnen();
 }
 
+void CSarnixView::SchwenkBeenden()
+{
+    schwenk.Beenden();
+    schwenkTaste = Qt::NoButton;
+    geschwenkt = false;
+    unsetCursor();
+}
+
 void CSarnixView::mousePressEvent(QMouseEvent* event)
 {
+    const Punkt p = PunktVon(event);
+    // A drag whose release went to another window ends with the next press.
+    if (schwenk.Aktiv() && (event->button() == schwenkTaste || !(event->buttons() & schwenkTaste)))
+        SchwenkBeenden();
     if (event->button() == Qt::LeftButton)
-        BandDruecken(zustand, doc, PunktVon(event));
+        BandDruecken(zustand, doc, p);
+    // The left button moves the view only while no band is armed; the middle one always but
+    // during a band.
+    const bool links = event->button() == Qt::LeftButton && !zustand.zoomBereit;
+    const bool mitte = event->button() == Qt::MiddleButton && !mausGefangen;
+    if (!schwenk.Aktiv() && (links || mitte) && schwenk.Beginnen(zustand, doc, p)) {
+        schwenkTaste = event->button();
+        geschwenkt = mitte;
+        if (mitte)
+            setCursor(Qt::ClosedHandCursor);
+    }
     QWidget::mousePressEvent(event);
 }
 
 void CSarnixView::mouseMoveEvent(QMouseEvent* event)
 {
+    const Punkt p = PunktVon(event);
     if (mausGefangen) {
-        const Punkt p = PunktVon(event);
         AufLeinwand([&](Zeichenflaeche& f) { BandBewegen(zustand, f, p); });
+    } else if (schwenk.Aktiv()) {
+        if (!(event->buttons() & schwenkTaste)) {
+            // The release went elsewhere (another window took the mouse): the drag is over.
+            SchwenkBeenden();
+        } else {
+            const Punkt s = schwenk.Start();
+            const int weg = std::abs(p.x - s.x) + std::abs(p.y - s.y);
+            // A click that wobbles a little still selects the pane and is no drag.
+            if (!geschwenkt && weg >= QApplication::startDragDistance()) {
+                geschwenkt = true;
+                setCursor(Qt::ClosedHandCursor);
+            }
+            if (geschwenkt && schwenk.Ziehen(zustand, p))
+                NeuZeichnen();
+        }
     }
     QWidget::mouseMoveEvent(event);
 }
 
 void CSarnixView::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (schwenk.Aktiv() && event->button() == schwenkTaste) {
+        const bool warDrag = geschwenkt;
+        SchwenkBeenden();
+        if (warDrag) {
+            emit ansichtGeaendert();
+            QWidget::mouseReleaseEvent(event);
+            return;
+        }
+    }
     if (event->button() != Qt::LeftButton) {
         QWidget::mouseReleaseEvent(event);
         return;
@@ -300,6 +369,16 @@ void CSarnixView::keyPressEvent(QKeyEvent* event)
         AufLeinwand([&](Zeichenflaeche& f) { spurCursor->Springe(*sprung, f); });
         return;
     }
+    // + and - zoom about the middle, held down they go on zooming.
+    const bool plus = event->key() == Qt::Key_Plus;
+    if ((plus || event->key() == Qt::Key_Minus) && !zustand.zoomBereit && !schwenk.Aktiv()) {
+        if (ZoomUmMitte(zustand, doc, RadFaktor(plus ? 120 : -120))) {
+            NeuZeichnen();
+            emit ansichtGeaendert();
+        }
+        if (event->isAutoRepeat())
+            return;
+    }
     // The cursor repeats with its own timers; the system's repeated key-downs are not steps.
     if (event->isAutoRepeat())
         return;
@@ -327,4 +406,19 @@ void CSarnixView::timerEvent(QTimerEvent* event)
         return;
     }
     AufLeinwand([&](Zeichenflaeche& f) { spurCursor->Timer(id, f); });
+}
+
+void CSarnixView::wheelEvent(QWheelEvent* event)
+{
+    event->accept();
+    // A band or a drag in progress owns the picture until it ends.
+    if (zustand.zoomBereit || schwenk.Aktiv())
+        return;
+    const QPoint q = event->position().toPoint();
+    const Punkt p{q.x(), q.y()};
+    const int pane = ZoomGrafikBei(zustand, p);
+    if (pane >= 0 && ZoomUmPunkt(zustand, doc, pane, p, RadFaktor(event->angleDelta().y()))) {
+        NeuZeichnen();
+        emit ansichtGeaendert();
+    }
 }

@@ -2,6 +2,7 @@
 // The graph view: owns the view state and the canvas, turns mouse, keyboard and timer events
 // into operations of the view state, the draw pipeline and the track cursor, and shows the canvas.
 
+#include "pipeline/ZoomSchwenk.h"
 #include "render/Ansicht.h"
 
 #include <QImage>
@@ -46,6 +47,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     class Uhr;
@@ -53,8 +55,12 @@ private:
     // Runs `schritt` on a surface over the canvas, then shows the canvas.
     template <typename Schritt>
     void AufLeinwand(Schritt&& schritt);
+    // A canvas of the widget's size at its screen's pixel ratio; true when it was made anew.
+    bool LeinwandPassend();
+    void LeinwandZeichnen();
     void ZoomScharfStellen();
     void ZoomBeenden();
+    void SchwenkBeenden();
     void FlugInfoZeigen();
     void KonfigurationZeigen();
 
@@ -64,4 +70,7 @@ private:
     std::unique_ptr<Uhr> uhr;
     std::unique_ptr<CSpurCursor> spurCursor;
     bool mausGefangen = false;  // the armed rubber band holds the mouse
+    Schwenk schwenk;                          // a drag that moves the view
+    Qt::MouseButton schwenkTaste = Qt::NoButton;
+    bool geschwenkt = false;                  // the left-button drag has gone beyond a click
 };
