@@ -10,6 +10,7 @@
 #include "map/SeitenMass.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
@@ -107,24 +108,22 @@ std::variant<Auftrag, int> Lesen(const QStringList& argumente)
     return a;
 }
 
+// Margins of a usual printer, so labels and the footer keep clear of the sheet's edge.
+constexpr double randMm = 5.0;
+
 QPageLayout Seite(const Auftrag& a)
 {
-    // No margins: the printable area is the whole sheet, for PDF and PNG alike.
     return QPageLayout(QPageSize(a.papier), a.quer ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+                       QMarginsF(randMm, randMm, randMm, randMm), QPageLayout::Millimeter);
 }
 
-// Draws the map on a painter whose device is width × height pixels at dpi.
-std::optional<KartenInfo> Zeichnen(const CSarnixDoc& doc, QPainter& maler, QSize groesse, int dpi,
-                                   const MassstabFrage& frage)
+// The file of page `seite` (0-based) of `anzahl`: "flug.png", or "flug-1.png" ... for several.
+QString PngName(const QString& ziel, int seite, int anzahl)
 {
-    const std::optional<SeitenMass> mass = SeitenMassAus(groesse.width(), groesse.height(), dpi, dpi);
-    if (!mass)
-        return std::nullopt;
-    Zeichenflaeche f(maler);
-    KartenInfo info;
-    KarteDrucken(doc, f, *mass, frage, &info);
-    return info;
+    if (anzahl <= 1)
+        return ziel;
+    const QFileInfo info(ziel);
+    return info.dir().filePath(QStringLiteral("%1-%2.%3").arg(info.completeBaseName()).arg(seite + 1).arg(info.suffix()));
 }
 
 std::optional<KartenInfo> AlsPdf(const CSarnixDoc& doc, const Auftrag& a, const MassstabFrage& frage)
@@ -134,14 +133,26 @@ std::optional<KartenInfo> AlsPdf(const CSarnixDoc& doc, const Auftrag& a, const 
     schreiber.setPageLayout(Seite(a));
     schreiber.setCreator(QStringLiteral("Sarnix"));
     schreiber.setTitle(QFileInfo(a.datei).fileName());
+    const std::optional<SeitenMass> mass = SeitenMassAus(schreiber.width(), schreiber.height(), a.dpi, a.dpi);
+    if (!mass)
+        return std::nullopt;
+    const std::optional<KartenPlan> plan = KartePlanen(doc, *mass, frage);
+    if (!plan)
+        return std::nullopt;
     QPainter maler;
     if (!maler.begin(&schreiber))
         return std::nullopt;
-    const std::optional<KartenInfo> info =
-        Zeichnen(doc, maler, QSize(schreiber.width(), schreiber.height()), a.dpi, frage);
+    // As a printer would, nothing reaches into the margins.
+    maler.setClipRect(QRect(0, 0, schreiber.width(), schreiber.height()));
+    Zeichenflaeche f(maler);
+    for (int seite = 0; seite < plan->info.seiten; ++seite) {
+        if (seite > 0 && !schreiber.newPage())
+            return std::nullopt;
+        KartenSeiteDrucken(doc, f, *mass, *plan, seite);
+    }
     if (!maler.end())
         return std::nullopt;
-    return info;
+    return plan->info;
 }
 
 std::optional<KartenInfo> AlsPng(const CSarnixDoc& doc, const Auftrag& a, const MassstabFrage& frage)
@@ -152,21 +163,32 @@ std::optional<KartenInfo> AlsPng(const CSarnixDoc& doc, const Auftrag& a, const 
         Melde(QCoreApplication::translate("Cli", "Hinweis: Die Seite ist bei %1 dpi zu groß für ein Bild; gezeichnet mit %2 dpi.")
                   .arg(a.dpi)
                   .arg(dpi));
-    QImage bild(seite.fullRectPixels(dpi).size(), QImage::Format_RGB32);
-    if (bild.isNull())
+    const QRect flaeche = seite.paintRectPixels(dpi);
+    const std::optional<SeitenMass> mass = SeitenMassAus(flaeche.width(), flaeche.height(), dpi, dpi);
+    if (!mass)
         return std::nullopt;
-    bild.fill(Qt::white);
+    const std::optional<KartenPlan> plan = KartePlanen(doc, *mass, frage);
+    if (!plan)
+        return std::nullopt;
     const int proMeter = qRound(dpi / 0.0254);
-    bild.setDotsPerMeterX(proMeter);
-    bild.setDotsPerMeterY(proMeter);
-    std::optional<KartenInfo> info;
-    {
-        QPainter maler(&bild);
-        info = Zeichnen(doc, maler, bild.size(), dpi, frage);
+    for (int nummer = 0; nummer < plan->info.seiten; ++nummer) {
+        QImage bild(seite.fullRectPixels(dpi).size(), QImage::Format_RGB32);
+        if (bild.isNull())
+            return std::nullopt;
+        bild.fill(Qt::white);
+        bild.setDotsPerMeterX(proMeter);
+        bild.setDotsPerMeterY(proMeter);
+        {
+            QPainter maler(&bild);
+            maler.translate(flaeche.topLeft());
+            maler.setClipRect(QRect(QPoint(0, 0), flaeche.size()));
+            Zeichenflaeche f(maler);
+            KartenSeiteDrucken(doc, f, *mass, *plan, nummer);
+        }
+        if (!bild.save(PngName(a.ziel, nummer, plan->info.seiten), "PNG"))
+            return std::nullopt;
     }
-    if (!info || !bild.save(a.ziel, "PNG"))
-        return std::nullopt;
-    return info;
+    return plan->info;
 }
 
 }  // namespace
@@ -195,7 +217,7 @@ int CliPrint(const QStringList& argumente)
         Melde(QCoreApplication::translate("Cli", "Kann %1 nicht schreiben.").arg(a.ziel));
         return dateiFehler;
     }
-    std::printf("{\"vorschlag\": %d, \"massstab\": %d, \"gedreht\": %s, \"gitter\": %d}\n", info->vorschlag,
-                info->massstab, info->gedreht ? "true" : "false", info->gitter);
+    std::printf("{\"vorschlag\": %d, \"massstab\": %d, \"gedreht\": %s, \"gitter\": %d, \"seiten\": %d}\n",
+                info->vorschlag, info->massstab, info->gedreht ? "true" : "false", info->gitter, info->seiten);
     return 0;
 }

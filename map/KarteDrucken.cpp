@@ -7,7 +7,10 @@
 #include "map/KartenLage.h"
 #include "map/SeitenMass.h"
 #include "map/KartenTexte.h"
+#include "map/KartenSeiten.h"
 #include "map/ZeitmarkenDrucken.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -120,49 +123,128 @@ bool Nutzbar(float wert)
     return std::isfinite(wert) && wert > 0.0f;
 }
 
+// The footer: scale, file and date, then the page; a long path is shortened in its middle so
+// that the line stays on the sheet.
+void Fusszeile(Zeichenflaeche& f, const Rechteck& seite, int massstab, const CSarnixDoc& doc, const QString& zusatz)
+{
+    const QString voll = QString::fromStdString(doc.dateiname);
+    const int platz = seite.right - seite.left;
+    QString text = KopfText(massstab, doc.dateiname, doc.flugdatum) + zusatz;
+    for (qsizetype bleibt = voll.size() - 1; bleibt >= 8 && f.GetTextExtentPoint(text).cx > platz; --bleibt) {
+        const qsizetype vorne = bleibt / 2;
+        const QString name = voll.left(vorne) + QStringLiteral("…") + voll.right(bleibt - vorne);
+        text = KopfText(massstab, name.toStdString(), doc.flugdatum) + zusatz;
+    }
+    f.TextOut(seite.left, seite.bottom - f.GetTextExtentPoint(text).cy, text);
+}
+
+// A tile's outline on the overview page, with its page number in the middle.
+void KachelRahmen(Zeichenflaeche& f, const KartenLage& uebersicht, const KartenLage& kachel, int nummer)
+{
+    const auto ecke = [&](int64_t laenge, int64_t breite) {
+        return uebersicht.Seitenpunkt(static_cast<int32_t>(std::clamp<int64_t>(laenge, INT32_MIN, INT32_MAX)),
+                                      static_cast<int32_t>(std::clamp<int64_t>(breite, INT32_MIN, INT32_MAX)));
+    };
+    const Punkt a = ecke(kachel.laengeMin, kachel.breiteMin);
+    const Punkt b = ecke(kachel.laengeMax, kachel.breiteMin);
+    const Punkt c = ecke(kachel.laengeMax, kachel.breiteMax);
+    const Punkt d = ecke(kachel.laengeMin, kachel.breiteMax);
+    f.MoveToEx(a.x, a.y);
+    f.LineTo(b.x, b.y);
+    f.LineTo(c.x, c.y);
+    f.LineTo(d.x, d.y);
+    f.LineTo(a.x, a.y);
+    const QString text = QString::number(nummer);
+    const Groesse g = f.GetTextExtentPoint(text);
+    f.TextOut((a.x + c.x) / 2 - g.cx / 2, (a.y + c.y) / 2 - g.cy / 2, text);
+}
+
 }  // namespace
 
-int KarteDrucken(const CSarnixDoc& doc, Zeichenflaeche& f, float pxMmX, float pxMmY, float breiteMm,
-                 float hoeheMm, const Rechteck& seite, const MassstabFrage& frage, KartenInfo* info)
+std::optional<KartenPlan> KartePlanen(const CSarnixDoc& doc, const SeitenMass& mass, const MassstabFrage& frage)
 {
     if (!doc.geladen)
-        return 0;
-    if (!Nutzbar(pxMmX) || !Nutzbar(pxMmY) || !Nutzbar(breiteMm) || !Nutzbar(hoeheMm))
-        return 0;  // no scale to draw at
+        return std::nullopt;
+    if (!Nutzbar(mass.pxMmX) || !Nutzbar(mass.pxMmY) || !Nutzbar(mass.breiteMm) || !Nutzbar(mass.hoeheMm))
+        return std::nullopt;  // no scale to draw at
 
-    const KartenEntwurf entwurf = Entwerfen(doc, breiteMm, hoeheMm);
-    const bool gedreht = entwurf.gedreht;
-    const int vorschlag = entwurf.vorschlag;
-
-    DruckWahl wahl{vorschlag, 1};
+    const KartenEntwurf entwurf = Entwerfen(doc, mass.breiteMm, mass.hoeheMm);
+    DruckWahl wahl{entwurf.vorschlag, 1};
     if (frage)
-        wahl = frage(vorschlag);
+        wahl = frage(entwurf.vorschlag);
     // Only the standard scales have a grid interval and keep the page's numbers sane.
-    const int massstab = IstDruckMassstab(wahl.massstab) ? wahl.massstab : vorschlag;
-    if (info)
-        *info = KartenInfo{vorschlag, massstab, gedreht, GitterAbstand(massstab)};
+    const int massstab = IstDruckMassstab(wahl.massstab) ? wahl.massstab : entwurf.vorschlag;
+    KartenPlan plan;
+    plan.info = KartenInfo{entwurf.vorschlag, massstab, entwurf.gedreht, GitterAbstand(massstab),
+                           SeitenAufteilung(doc, mass.breiteMm, mass.hoeheMm, entwurf.gedreht, massstab).Anzahl()};
+    plan.mitZeitmarken = wahl.mitZeitmarken;
+    return plan;
+}
 
-    const SeitenMass mass{pxMmX, pxMmY, breiteMm, hoeheMm, seite};
-    const KartenLage lage = KartenLage::Berechne(doc, mass, gedreht, massstab);
-    const LogFont aufrecht = Kartenschrift(f.AktuelleSchrift(), pxMmX, true);
-    const LogFont liegend = Kartenschrift(f.AktuelleSchrift(), pxMmX, false);
-    const int duenn = std::max(AufPixel(0.1f * pxMmX), 2);
-    const int dick = std::max(AufPixel(0.75f * pxMmX), 10);
+int KartenSeiteDrucken(const CSarnixDoc& doc, Zeichenflaeche& f, const SeitenMass& mass, const KartenPlan& plan,
+                       int seite)
+{
+    const KartenInfo& info = plan.info;
+    const KartenSeiten seiten = SeitenAufteilung(doc, mass.breiteMm, mass.hoeheMm, info.gedreht, info.massstab);
+    if (seite < 0 || seite >= seiten.Anzahl())
+        return 0;
+    const bool uebersicht = seiten.Mehrseitig() && seite == 0;
+    const int massstab = uebersicht ? seiten.uebersichtMassstab : info.massstab;
+    const int kachel = seite - 1;
+    const KartenLage lage =
+        seiten.Mehrseitig() && !uebersicht
+            ? KachelLage(doc, mass, info.gedreht, massstab, seiten, kachel % seiten.spalten, kachel / seiten.spalten)
+            : KartenLage::Berechne(doc, mass, info.gedreht, massstab);
+    QString zusatz;
+    if (uebersicht)
+        zusatz = QCoreApplication::translate("KarteDrucken", "   Seite 1 von %1 (Übersicht)").arg(seiten.Anzahl());
+    else if (seiten.Mehrseitig())
+        zusatz = QCoreApplication::translate("KarteDrucken", "   Seite %1 von %2 (Reihe %3, Spalte %4)")
+                     .arg(seite + 1)
+                     .arg(seiten.Anzahl())
+                     .arg(kachel / seiten.spalten + 1)
+                     .arg(kachel % seiten.spalten + 1);
+
+    const Rechteck& r = mass.seite;
+    const LogFont aufrecht = Kartenschrift(f.AktuelleSchrift(), mass.pxMmX, true);
+    const LogFont liegend = Kartenschrift(f.AktuelleSchrift(), mass.pxMmX, false);
+    const int duenn = std::max(AufPixel(0.1f * mass.pxMmX), 2);
+    const int dick = std::max(AufPixel(0.75f * mass.pxMmX), 10);
     {
         Zeichenflaeche::StiftWahl stift(f, Stift{duenn, RGB(0, 0, 0)});
         Gitter(f, lage, aufrecht, liegend);
 
         Zeichenflaeche::SchriftWahl schrift(f, liegend);
-        const QString kopf = KopfText(massstab, doc.dateiname, doc.flugdatum);
-        f.TextOut(seite.left, seite.bottom - f.GetTextExtentPoint(kopf).cy, kopf);
-        if (wahl.mitZeitmarken)
+        Fusszeile(f, r, massstab, doc, zusatz);
+        if (plan.mitZeitmarken)
             ZeitmarkenDrucken(doc, lage, f);
+        if (uebersicht) {
+            // Frames stand out from the grid, thinner than the track.
+            Zeichenflaeche::StiftWahl rahmen(f, Stift{std::max(AufPixel(0.4f * mass.pxMmX), 4), RGB(0, 0, 0)});
+            for (int k = 0; k < seiten.spalten * seiten.zeilen; ++k)
+                KachelRahmen(f, lage,
+                             KachelLage(doc, mass, info.gedreht, info.massstab, seiten, k % seiten.spalten,
+                                        k / seiten.spalten),
+                             k + 2);
+        }
     }
     if (doc.datenListe.empty())
         return 0;
     Zeichenflaeche::StiftWahl stift(f, Stift{dick, RGB(0, 0, 0)});
     Spur(doc, lage, f);
     return 1;
+}
+
+int KarteDrucken(const CSarnixDoc& doc, Zeichenflaeche& f, float pxMmX, float pxMmY, float breiteMm,
+                 float hoeheMm, const Rechteck& seite, const MassstabFrage& frage, KartenInfo* info)
+{
+    const SeitenMass mass{pxMmX, pxMmY, breiteMm, hoeheMm, seite};
+    const std::optional<KartenPlan> plan = KartePlanen(doc, mass, frage);
+    if (!plan)
+        return 0;
+    if (info)
+        *info = plan->info;
+    return KartenSeiteDrucken(doc, f, mass, *plan, 0);
 }
 
 int KarteDrucken(const CSarnixDoc& doc, Zeichenflaeche& f, const SeitenMass& mass, const MassstabFrage& frage,

@@ -6,11 +6,28 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+
+namespace {
+
+// "1 : 25 000 (12 Seiten)"; one page needs no count.
+QString SeitenText(int massstab, int seiten)
+{
+    QString zahl = QString::number(massstab);
+    for (qsizetype i = zahl.size() - 3; i > 0; i -= 3)
+        zahl.insert(i, QLatin1Char(' '));
+    const QString text = QStringLiteral("1 : ") + zahl;
+    if (seiten <= 1)
+        return text;
+    return CDruckDlg::tr("%1 (%2 Seiten)").arg(text).arg(seiten);
+}
+
+}  // namespace
 
 CDruckDlg::CDruckDlg(QWidget* parent) : QDialog(parent)
 {
@@ -34,6 +51,10 @@ CDruckDlg::CDruckDlg(QWidget* parent) : QDialog(parent)
     zeitmarkenFeld->setObjectName(QStringLiteral("1011"));
     connect(zeitmarkenFeld, &QCheckBox::clicked, this, [this] { Austausch(true); });
 
+    vorschlagFeld = new QLabel(this);
+    vorschlagFeld->setObjectName(QStringLiteral("vorschlag"));
+    vorschlagFeld->hide();
+
     massstabFeld = new QLineEdit(this);
     massstabFeld->setObjectName(QStringLiteral("1008"));
     massstabFeld->hide();
@@ -50,6 +71,7 @@ CDruckDlg::CDruckDlg(QWidget* parent) : QDialog(parent)
 
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(gruppe);
+    spalte->addWidget(vorschlagFeld);
     spalte->addWidget(zeitmarkenFeld);
     spalte->addLayout(knopfZeile);
 }
@@ -71,9 +93,19 @@ void CDruckDlg::Oeffnen()
             gesetzt = i;
     for (std::size_t i = 0; i < knoepfe.size(); ++i) {
         knoepfe[i]->setChecked(i == gesetzt);
-        // Finer scales would not fit the track onto the page.
-        knoepfe[i]->setEnabled(gesetzt < knoepfe.size() && i >= gesetzt);
+        if (seitenZahl) {
+            // Finer scales print on several pages rather than dropping part of the flight.
+            knoepfe[i]->setText(SeitenText(druckMassstaebe[i], seitenZahl(druckMassstaebe[i])));
+            knoepfe[i]->setEnabled(true);
+        } else {
+            // Finer scales would not fit the track onto the page.
+            knoepfe[i]->setEnabled(gesetzt < knoepfe.size() && i >= gesetzt);
+        }
     }
+    const bool ohneKnopf = seitenZahl && gesetzt == knoepfe.size();
+    vorschlagFeld->setVisible(ohneKnopf);
+    if (ohneKnopf)
+        vorschlagFeld->setText(tr("Vorschlag: %1").arg(SeitenText(massstab, seitenZahl(massstab))));
     Austausch(false);
 }
 

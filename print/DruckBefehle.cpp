@@ -5,6 +5,7 @@
 #include "doc/CSarnixDoc.h"
 #include "print/CDruckDlg.h"
 #include "map/KartenLage.h"
+#include "map/KartenSeiten.h"
 #include "map/SeitenMass.h"
 #include "sprache/Fehlertexte.h"
 
@@ -17,23 +18,32 @@
 #include <QPrinterInfo>
 
 #include <cstdio>
+#include <functional>
 #include <optional>
 
 namespace {
 
 // The scale dialog; it has no cancel, so however it closes, its members are the choice.
-DruckWahl FrageImDialog(int vorschlag, QWidget* eltern)
+DruckWahl FrageImDialog(int vorschlag, QWidget* eltern, const std::function<int(int)>& seitenZahl)
 {
     CDruckDlg dialog(eltern);
     dialog.massstab = vorschlag;
+    dialog.seitenZahl = seitenZahl;
     dialog.exec();
     return {dialog.massstab, dialog.mitZeitmarken};
 }
 
-MassstabFrage DialogFrage(QWidget* eltern)
+// The dialog shows how many pages each scale needs on the printer's current page.
+MassstabFrage DialogFrage(QWidget* eltern, const CSarnixDoc* doc = nullptr, const QPrinter* drucker = nullptr)
 {
     QWidget* fenster = eltern ? eltern->window() : nullptr;
-    return [fenster](int vorschlag) { return FrageImDialog(vorschlag, fenster); };
+    std::function<int(int)> seitenZahl;
+    if (doc && drucker)
+        seitenZahl = [doc, drucker](int massstab) {
+            const std::optional<SeitenMass> mass = DruckerMass(*drucker);
+            return mass ? SeitenAnzahl(*doc, mass->breiteMm, mass->hoeheMm, massstab) : 1;
+        };
+    return [fenster, seitenZahl](int vorschlag) { return FrageImDialog(vorschlag, fenster, seitenZahl); };
 }
 
 bool MitBildschirm()
@@ -82,12 +92,11 @@ void DruckenMitDialog(const CSarnixDoc& doc, QWidget* eltern)
         return;
     QPrinter drucker(QPrinter::HighResolution);
     QPrintDialog dialog(&drucker, eltern);
-    // The map is always one page.
-    dialog.setMinMax(1, 1);
+    // The pages follow from the scale, which is asked afterwards: all of them are printed.
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    SeiteDrucken(doc, drucker, DialogFrage(eltern));
+    SeiteDrucken(doc, drucker, DialogFrage(eltern, &doc, &drucker));
 }
 
 void DruckVorschau(const CSarnixDoc& doc, QWidget* eltern)
@@ -96,7 +105,7 @@ void DruckVorschau(const CSarnixDoc& doc, QWidget* eltern)
         return;
     QPrinter drucker(QPrinter::HighResolution);
     QPrintPreviewDialog vorschau(&drucker, eltern);
-    const MassstabFrage dialogFrage = DialogFrage(eltern);
+    const MassstabFrage dialogFrage = DialogFrage(eltern, &doc, &drucker);
 
     // The preview repaints often: the scale is asked once, and again only when a change of
     // page makes another proposal.
@@ -140,7 +149,7 @@ int DruckeDatei(const QString& datei, const QString& druckerName)
     QPrinter drucker(*info, QPrinter::HighResolution);
     drucker.setDocName(QFileInfo(datei).fileName());
     KartenInfo karte;
-    SeiteDrucken(doc, drucker, DialogFrage(nullptr), &karte);
+    SeiteDrucken(doc, drucker, DialogFrage(nullptr, &doc, &drucker), &karte);
     if (karte.massstab == 0) {
         Melden(QCoreApplication::translate("DruckBefehle", "Der Drucker \"%1\" nimmt keine Seite an: nichts gedruckt.")
                    .arg(info->printerName()));

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <algorithm>
+
 int SeiteDrucken(const CSarnixDoc& doc, QPrinter& drucker, const MassstabFrage& frage, KartenInfo* info)
 {
     if (!doc.geladen)
@@ -16,8 +18,19 @@ int SeiteDrucken(const CSarnixDoc& doc, QPrinter& drucker, const MassstabFrage& 
     QPainter maler;
     if (!maler.begin(&drucker))
         return 0;
+    const std::optional<KartenPlan> plan = KartePlanen(doc, *mass, frage);
+    if (!plan)
+        return 0;
+    if (info)
+        *info = plan->info;
     Zeichenflaeche f(maler);
-    return KarteDrucken(doc, f, *mass, frage, info);
+    int gezeichnet = 0;
+    for (int seite = 0; seite < plan->info.seiten; ++seite) {
+        if (seite > 0 && !drucker.newPage())
+            break;
+        gezeichnet = std::max(gezeichnet, KartenSeiteDrucken(doc, f, *mass, *plan, seite));
+    }
+    return gezeichnet;
 }
 std::optional<SeitenMass> DruckerMass(const QPrinter& drucker)
 {

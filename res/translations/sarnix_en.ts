@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>KarteDrucken</name>
+    <message>
+        <source>   Seite 1 von %1 (Übersicht)</source>
+        <translation>   Page 1 of %1 (overview)</translation>
+    </message>
+    <message>
+        <source>   Seite %1 von %2 (Reihe %3, Spalte %4)</source>
+        <translation>   Page %1 of %2 (row %3, column %4)</translation>
+    </message>
+</context>
+<context>
     <name>Befehlstexte</name>
     <message>
         <source>Zeigt den Flug in der Grundrißdarstellung an.</source>
@@ -174,6 +185,14 @@
 </context>
 <context>
     <name>CDruckDlg</name>
+    <message>
+        <source>%1 (%2 Seiten)</source>
+        <translation>%1 (%2 pages)</translation>
+    </message>
+    <message>
+        <source>Vorschlag: %1</source>
+        <translation>Proposal: %1</translation>
+    </message>
     <message>
         <source>Sarnix (Drucken)</source>
         <translation>Sarnix (Print)</translation>

@@ -3,6 +3,7 @@
 #include "print/CDruckDlg.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -195,4 +196,31 @@ TEST(DruckDialog, ZeitmarkenStartenGesetztAuchNachAbwahl)
     });
     EXPECT_TRUE(haken);
     EXPECT_EQ(dlg.mitZeitmarken, 1);
+}
+
+TEST(DruckDialog, MitSeitenzahlenIstJederMassstabWaehlbar)
+{
+    CDruckDlg dlg;
+    dlg.seitenZahl = [](int massstab) { return massstab >= 200000 ? 1 : 200000 / massstab + 1; };
+    Ausfuehren(dlg, 200000, [&] {
+        EXPECT_EQ(Zustand(dlg), "oooxoo");
+        EXPECT_EQ(Knopf(dlg, 1001)->text(), QStringLiteral("1 : 25 000 (9 Seiten)"));
+        EXPECT_EQ(Knopf(dlg, 1003)->text(), QStringLiteral("1 : 100 000 (3 Seiten)"));
+        EXPECT_EQ(Knopf(dlg, 1004)->text(), QStringLiteral("1 : 200 000"));
+        QTest::mouseClick(Knopf(dlg, 1002), Qt::LeftButton, {}, QPoint(6, Knopf(dlg, 1002)->height() / 2));
+        Ok(dlg);
+    });
+    EXPECT_EQ(dlg.massstab, 50000);
+
+    // A proposal without a button names its pages below the buttons.
+    CDruckDlg gross;
+    gross.seitenZahl = [](int massstab) { return massstab >= 1000000 ? 7 : 20; };
+    Ausfuehren(gross, 1000000, [&] {
+        const auto* vorschlag = gross.findChild<QLabel*>(QStringLiteral("vorschlag"));
+        ASSERT_TRUE(vorschlag);
+        EXPECT_TRUE(vorschlag->isVisible());
+        EXPECT_EQ(vorschlag->text(), QStringLiteral("Vorschlag: 1 : 1 000 000 (7 Seiten)"));
+        Ok(gross);
+    });
+    EXPECT_EQ(gross.massstab, 1000000);
 }
