@@ -124,3 +124,26 @@ TEST(KartenSeiten, LangerDateinameBleibtAufDemBlatt)
     doc.dateiname = "/home/pilot/Flüge/" + std::string(300, 'x') + "/2026-07-03 Streckenflug.vrl";
     EXPECT_EQ(rechterRand(), 0);
 }
+
+TEST(KartenSeiten, ZuGrossFuerEineMillionDruecktNichtNurDieMitte)
+{
+    // 500 km by 300 km: even 1:1 000 000 leaves part of it off one A4 page.
+    CSarnixDoc doc;
+    Einrichten(doc, bias, bias + 4000000, bias, bias + 1200000, 0.125f, 0.25f);
+    Fix(doc, 36000, bias, bias);
+    Fix(doc, 36001, bias + 4000000, bias + 1200000);
+    const SeitenMass m = A4();
+    const std::optional<KartenPlan> plan = KartePlanen(doc, m, Vorschlag());
+    ASSERT_TRUE(plan);
+    EXPECT_EQ(plan->info.vorschlag, 1000000);
+    EXPECT_EQ(plan->info.massstab, 1000000);
+    EXPECT_GE(plan->info.seiten, 3);
+    // The overview takes whatever scale the whole flight needs.
+    const KartenSeiten seiten = SeitenAufteilung(doc, m.breiteMm, m.hoeheMm, plan->info.gedreht, 1000000);
+    EXPECT_GT(seiten.uebersichtMassstab, 1000000);
+    const KartenLage uebersicht = KartenLage::Berechne(doc, m, plan->info.gedreht, seiten.uebersichtMassstab);
+    for (const CDaten& fix : doc.datenListe) {
+        const Punkt p = uebersicht.Seitenpunkt(fix.laenge, fix.breite);
+        EXPECT_TRUE(p.x >= 0 && p.x <= breitePx && p.y >= 0 && p.y <= hoehePx) << p.x << " " << p.y;
+    }
+}
