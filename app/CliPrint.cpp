@@ -142,12 +142,12 @@ std::optional<KartenInfo> AlsPdf(const CSarnixDoc& doc, const Auftrag& a, const 
     QPainter maler;
     if (!maler.begin(&schreiber))
         return std::nullopt;
-    // As a printer would, nothing reaches into the margins.
-    maler.setClipRect(QRect(0, 0, schreiber.width(), schreiber.height()));
     Zeichenflaeche f(maler);
     for (int seite = 0; seite < plan->info.seiten; ++seite) {
         if (seite > 0 && !schreiber.newPage())
             return std::nullopt;
+        // As a printer would, nothing reaches into the margins; a new page forgets the clip.
+        maler.setClipRect(QRect(0, 0, schreiber.width(), schreiber.height()));
         KartenSeiteDrucken(doc, f, *mass, *plan, seite);
     }
     if (!maler.end())

@@ -23,11 +23,15 @@ int SeiteDrucken(const CSarnixDoc& doc, QPrinter& drucker, const MassstabFrage& 
         return 0;
     if (info)
         *info = plan->info;
+    const Rechteck& r = mass->seite;
     Zeichenflaeche f(maler);
     int gezeichnet = 0;
     for (int seite = 0; seite < plan->info.seiten; ++seite) {
         if (seite > 0 && !drucker.newPage())
             break;
+        // A tile's track runs on past the sheet; it must not reach into the margins. Set anew on
+        // every sheet: a new page forgets it.
+        maler.setClipRect(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top));
         gezeichnet = std::max(gezeichnet, KartenSeiteDrucken(doc, f, *mass, *plan, seite));
     }
     return gezeichnet;
