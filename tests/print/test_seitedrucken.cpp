@@ -92,3 +92,21 @@ TEST(DruckeDatei, OhneDruckerKeinErfolg)
     const QString probe = QString::fromStdString(test::Sample("lokalflug-1h.vrl"));
     EXPECT_EQ(DruckeDatei(probe, QString()), 1);
 }
+
+TEST_F(PdfDrucker, FeinererMassstabDruecktAlleSeiten)
+{
+    // The worked example at 1:25 000: an overview and two tiles, one sheet each, one question.
+    drucker.setResolution(150);
+    drucker.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    CSarnixDoc doc;
+    ZehnMalVier(doc);
+    int fragen = 0;
+    KartenInfo info;
+    EXPECT_EQ(SeiteDrucken(doc, drucker, [&](int) { ++fragen; return DruckWahl{25000, 1}; }, &info), 1);
+    EXPECT_EQ(fragen, 1);
+    EXPECT_EQ(info.massstab, 25000);
+    EXPECT_EQ(info.seiten, 3);
+    QFile pdf(datei);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pdf.readAll().count("/Type /Page\n"), 3);
+}
