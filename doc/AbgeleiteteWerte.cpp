@@ -1,6 +1,7 @@
 // Values computed once after reading: the flight's extent and the metres per coordinate unit.
 
 #include "doc/CSarnixDoc.h"
+#include "doc/Koordinaten.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +9,6 @@
 
 namespace {
 
-constexpr int32_t nullpunkt = 500000000;
 
 }  // namespace
 
@@ -29,8 +29,8 @@ void CSarnixDoc::BerechneAusdehnung()
 
 void CSarnixDoc::BerechneMassstab()
 {
-    const int64_t a = std::llabs(int64_t{ausdehnung.breiteMax} - nullpunkt);
-    const int64_t b = std::llabs(int64_t{ausdehnung.breiteMin} - nullpunkt);
+    const int64_t a = std::llabs(int64_t{ausdehnung.breiteMax} - koordinatenNullpunkt);
+    const int64_t b = std::llabs(int64_t{ausdehnung.breiteMin} - koordinatenNullpunkt);
     // Units to degrees, then degrees to radians with the instrument software's own constant.
     const double m = static_cast<double>(a + b) * 0.5 * 1.6666666666666667e-6 * 0.017453292522222223;
     meterProBreite = 0.18518518f;

@@ -16,6 +16,7 @@
 
 #include "doc/CDaten.h"
 #include "doc/CSarnixDoc.h"
+#include "doc/Koordinaten.h"
 
 #include <algorithm>
 #include <climits>
@@ -34,7 +35,6 @@ constexpr double drehFenster = 10.0;         // s
 constexpr double kreisBeginn = 15.0;         // s
 constexpr double kreisEnde = 10.0;           // s
 
-constexpr int32_t nullpunkt = 500000000;
 // The program's earth: 40 000 km around, 600 000 units to the degree.
 constexpr double meterProEinheit = 40000000.0 / 360.0 / 600000.0;
 constexpr double radProEinheit = std::numbers::pi / 180.0 / 600000.0;
@@ -77,7 +77,7 @@ private:
 
 Versatz Zwischen(const Punkt& a, const Punkt& b, Kosinus& kosinus)
 {
-    const double mitte = (static_cast<double>(a.breite) + b.breite) * 0.5 - nullpunkt;
+    const double mitte = (static_cast<double>(a.breite) + b.breite) * 0.5 - koordinatenNullpunkt;
     return {(static_cast<double>(b.laenge) - a.laenge) * meterProEinheit * kosinus(mitte),
             (static_cast<double>(b.breite) - a.breite) * meterProEinheit};
 }

@@ -2,6 +2,7 @@
 
 #include "doc/CSarnixDoc.h"
 #include "doc/DateiLesen.h"
+#include "doc/Koordinaten.h"
 
 #include <algorithm>
 #include <array>
@@ -17,7 +18,6 @@ constexpr size_t zeitLaenge = 15;
 constexpr size_t fixLaenge = 31;
 constexpr size_t wegpunktLaenge = 48;
 constexpr size_t textGrenze = 80;
-constexpr int32_t nullpunkt = 500000000;
 
 // The digit of every byte: the document's hexWert for '0'..'9' and 'A'..'F'. Lower-case 'a'..'f'
 // count like upper-case ones; every other byte, the seven between '9' and 'A' included, counts 0,
@@ -75,9 +75,9 @@ bool SteigenBit(char flag)
 // the type instead of overflowing.
 int32_t WegVomNullpunkt(int32_t wert, int32_t betrag)
 {
-    if (wert == nullpunkt)
+    if (wert == koordinatenNullpunkt)
         return wert;
-    const int64_t neu = int64_t{wert} + (wert > nullpunkt ? betrag : -betrag);
+    const int64_t neu = int64_t{wert} + (wert > koordinatenNullpunkt ? betrag : -betrag);
     return static_cast<int32_t>(std::clamp<int64_t>(neu, INT32_MIN, INT32_MAX));
 }
 
@@ -116,7 +116,7 @@ int32_t CSarnixDoc::Koordinate(const char* text) const
     const int32_t wert = HexZahl(text, 6);
     // Negative angles are written as the ones' complement of their magnitude.
     if (wert <= 0x7FFFFF)
-        return nullpunkt + 100 * wert;
+        return koordinatenNullpunkt + 100 * wert;
     return 100 * wert - 1177721500;
 }
 

@@ -4,11 +4,13 @@
 #include "map/KarteDrucken.h"
 
 #include "doc/CSarnixDoc.h"
+#include "doc/Koordinaten.h"
 #include "map/KartenLage.h"
 #include "map/SeitenMass.h"
 #include "map/KartenTexte.h"
 #include "map/KartenSeiten.h"
 #include "map/ZeitmarkenDrucken.h"
+#include "render/KoordinatenText.h"
 
 #include <QCoreApplication>
 
@@ -17,14 +19,12 @@
 
 namespace {
 
-constexpr int64_t bias = 500000000;
-
-// Every v in [von, bis) whose offset from the bias is a multiple of g, in increasing order.
+// Every v in [von, bis) whose offset from the zero point is a multiple of g, in increasing order.
 template <class F>
 void Gitterwerte(int64_t von, int64_t bis, int64_t g, F&& f)
 {
-    const int64_t o = von - bias;
-    const int64_t erster = (o / g + (o % g > 0 ? 1 : 0)) * g + bias;
+    const int64_t o = von - koordinatenNullpunkt;
+    const int64_t erster = (o / g + (o % g > 0 ? 1 : 0)) * g + koordinatenNullpunkt;
     for (int64_t v = erster; v < bis; v += g)
         f(v);
 }
@@ -80,7 +80,7 @@ void Gitter(Zeichenflaeche& f, const KartenLage& lage, const LogFont& aufrecht, 
     if (Druckbar(lage.laengeMin, lage.laengeMax, g, lage.gedreht ? hoehe : breite)) {
         Zeichenflaeche::SchriftWahl schrift(f, lage.gedreht ? liegend : aufrecht);
         Gitterwerte(lage.laengeMin, lage.laengeMax, g, [&](int64_t v) {
-            const QString text = GitterText('E', 'W', v - bias);
+            const QString text = KoordinatenText(v, false);
             if (lage.gedreht)
                 WaagrechteLinie(f, r, lage.LaengeAufSeite(v), text);
             else
@@ -91,7 +91,7 @@ void Gitter(Zeichenflaeche& f, const KartenLage& lage, const LogFont& aufrecht, 
         return;
     Zeichenflaeche::SchriftWahl schrift(f, lage.gedreht ? aufrecht : liegend);
     Gitterwerte(lage.breiteMin, lage.breiteMax, g, [&](int64_t v) {
-        const QString text = GitterText('N', 'S', v - bias);
+        const QString text = KoordinatenText(v, true);
         if (lage.gedreht)
             SenkrechteLinie(f, r, lage.BreiteAufSeite(v), text);
         else

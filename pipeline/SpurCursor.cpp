@@ -3,6 +3,7 @@
 #include "doc/Flugphasen.h"
 #include "render/Abbildung.h"
 #include "render/Ansicht.h"
+#include "render/KoordinatenText.h"
 #include "render/Stil.h"
 #include "render/Zeitmarken.h"
 
@@ -56,20 +57,6 @@ int64_t Anteil(int64_t spanne, int64_t teil, int64_t ganz)
     if (teil == 0 || std::llabs(spanne) <= std::numeric_limits<int64_t>::max() / std::llabs(teil))
         return spanne * teil / ganz;
     return static_cast<int64_t>(static_cast<double>(spanne) * static_cast<double>(teil) / static_cast<double>(ganz));
-}
-
-// Letter, degrees and minutes of a biased coordinate, in hundredths of an arc minute as a float.
-QString Winkel(int32_t wert, char positiv, char negativ)
-{
-    float v = static_cast<float>(int64_t{wert} - 500000000) * 0.01f;
-    char buchstabe = positiv;
-    if (v < 0.0f) {
-        buchstabe = negativ;
-        v = -v;
-    }
-    const int grad = static_cast<int>(v * 0.00016666666f);
-    const double minuten = (v - static_cast<float>(6000 * grad)) * 0.01;
-    return QString::asprintf("%c %i°%0.4f'", buchstabe, grad, minuten);
 }
 
 // The window a pane was drawn with. A full draw leaves the fit of the last plan view or barogram
@@ -154,8 +141,8 @@ QStringList AnzeigeZeilen(const CDaten& fix)
     return {
         QCoreApplication::translate("SpurCursor", "Zeit:")
             + QString::asprintf("%.2i:%.2i:%.2i", zeit / 3600, zeit % 3600 / 60, zeit % 60),
-        Winkel(fix.laenge, 'E', 'W'),
-        Winkel(fix.breite, 'N', 'S'),
+        KoordinatenText(fix.laenge, false, KoordinatenStil::Anzeige),
+        KoordinatenText(fix.breite, true, KoordinatenStil::Anzeige),
         QCoreApplication::translate("SpurCursor", "Höhe: %1 Meter").arg(int{fix.hoehe}),
         QString::asprintf("Vario: %0.1f m/s", fix.vario * 0.1),
         QString::asprintf("Temp.: %0.1f °C", (int64_t{fix.temperatur} - 2732) * 0.1),

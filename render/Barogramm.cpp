@@ -4,6 +4,7 @@
 #include "render/Abbildung.h"
 #include "render/Gitter.h"
 #include "render/Graphen.h"
+#include "render/KoordinatenText.h"
 #include "render/Stil.h"
 #include "render/Strich.h"
 
@@ -52,7 +53,7 @@ void ZeichneGrundachse(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenfl
         const int64_t v = werte.erster + i * werte.schritt;
         const int32_t x =
             PixelAus(static_cast<float>(ecke.left) + static_cast<float>(v - min) * m * sh);
-        SenkrechteGitterlinie(f, ecke, x, KoordinatenText(static_cast<int32_t>(v), istBreite));
+        SenkrechteGitterlinie(f, ecke, x, KoordinatenText(v, istBreite));
     }
 }
 

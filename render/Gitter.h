@@ -2,6 +2,7 @@
 // Grid lines at whole steps of the biased coordinates, shared by the plan view and the
 // barograms: the step, the values in a window and the two ways a line is labelled.
 
+#include "doc/Koordinaten.h"
 #include "render/Zeichenflaeche.h"
 
 #include <cstdint>
@@ -18,7 +19,7 @@ struct Gitterwerte {
     int64_t schritt = 1;
 };
 Gitterwerte GitterwerteIn(int64_t min, int64_t max, int64_t schritt,
-                          int64_t nullpunkt = 500000000);
+                          int64_t nullpunkt = koordinatenNullpunkt);
 
 // The altitude axis of the barograms and the temperature profile: from 0 m up to the highest
 // altitude, or, for a flight that goes below 0 m, from the grid line at or below its lowest

@@ -33,5 +33,3 @@ void ZeichneTemperaturverlauf(const CSarnixDoc& doc, const CAnsicht& ansicht, Ze
 void ZeichneTemperaturachse(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f,
                             int pane, int32_t tRechts, int32_t tLinks, float st);
 
-// "%c %i°%0.2f'" of a biased coordinate: letters N/S (breite) or E/W (laenge).
-QString KoordinatenText(int32_t wert, bool istBreite);

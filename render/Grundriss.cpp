@@ -4,10 +4,9 @@
 #include "render/Abbildung.h"
 #include "render/Gitter.h"
 #include "render/Graphen.h"
+#include "render/KoordinatenText.h"
 #include "render/Stil.h"
 #include "render/Strich.h"
-
-#include <cstdlib>
 
 void ZeichneGrundriss(CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& f, int pane)
 {
@@ -51,7 +50,7 @@ void ZeichneKoordinatennetz(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeic
             const int64_t v = werte.erster + i * werte.schritt;
             const int32_t x = PixelAus(static_cast<float>(ecke.left)
                                        + static_cast<float>(v - fenster.laengeMin) * mL * sx);
-            SenkrechteGitterlinie(f, ecke, x, KoordinatenText(static_cast<int32_t>(v), false));
+            SenkrechteGitterlinie(f, ecke, x, KoordinatenText(v, false));
         }
     }
 
@@ -63,17 +62,6 @@ void ZeichneKoordinatennetz(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeic
                                    - static_cast<float>(v - fenster.breiteMin) * mB * sy);
         f.MoveToEx(ecke.left, y);
         f.LineTo(ecke.right, y);
-        TextLinksVon(f, ecke, y, KoordinatenText(static_cast<int32_t>(v), true));
+        TextLinksVon(f, ecke, y, KoordinatenText(v, true));
     }
-}
-
-QString KoordinatenText(int32_t wert, bool istBreite)
-{
-    constexpr int64_t nullpunkt = 500000000;
-    const bool nordOst = wert >= nullpunkt;
-    const char buchstabe = istBreite ? (nordOst ? 'N' : 'S') : (nordOst ? 'E' : 'W');
-    const int64_t d = std::abs(int64_t{wert} - nullpunkt);
-    const int64_t grad = d / 600000;
-    const double minuten = static_cast<double>(d / 100 - 6000 * grad) / 100.0;
-    return QString::asprintf("%c %i°%0.2f'", buchstabe, static_cast<int>(grad), minuten);
 }

@@ -1,4 +1,5 @@
 #include "tools/VrlGenerator.h"
+#include "doc/Koordinaten.h"
 
 #include <algorithm>
 #include <array>
@@ -10,7 +11,6 @@
 namespace vrlgen {
 namespace {
 
-constexpr int32_t nullpunkt = 500000000;
 constexpr int wegpunktZeichen = 48;
 constexpr int bodenSekunden = 40;
 constexpr int landeSekunden = 60;
@@ -87,8 +87,8 @@ struct Szenario {
     std::string startplatz;
     std::string datum;  // DDMMYY
     int startSekunde = 0;
-    int32_t breite0 = nullpunkt;
-    int32_t laenge0 = nullpunkt;
+    int32_t breite0 = koordinatenNullpunkt;
+    int32_t laenge0 = koordinatenNullpunkt;
     int kosinusBreite = 10000;  // cos of the latitude, times 10 000
     int startHoehe = 0;
     int landeHoehe = 0;
@@ -105,7 +105,7 @@ struct Szenario {
 int32_t Biased(int grad, int minutenHundertstel, bool negativ)
 {
     const int32_t betrag = grad * 600000 + minutenHundertstel * 100;
-    return negativ ? nullpunkt - betrag : nullpunkt + betrag;
+    return negativ ? koordinatenNullpunkt - betrag : koordinatenNullpunkt + betrag;
 }
 
 Szenario SzenarioFuer(FlugArt art)
@@ -207,7 +207,7 @@ std::string Uhrzeit(int sekunde)
 // The 24-bit field of a coordinate on the 1/100-minute grid: negative angles as ones' complement.
 uint32_t Feld(int32_t koordinate)
 {
-    const int64_t abstand = int64_t{koordinate} - nullpunkt;
+    const int64_t abstand = int64_t{koordinate} - koordinatenNullpunkt;
     const uint32_t betrag = static_cast<uint32_t>((abstand < 0 ? -abstand : abstand) / 100);
     return abstand < 0 ? 0xFFFFFFu - betrag : betrag;
 }
@@ -215,14 +215,14 @@ uint32_t Feld(int32_t koordinate)
 // Which quarter of the grid a coordinate lies in, counted away from 0°.
 int Viertel(int32_t koordinate)
 {
-    const int64_t abstand = int64_t{koordinate} - nullpunkt;
+    const int64_t abstand = int64_t{koordinate} - koordinatenNullpunkt;
     return static_cast<int>(((abstand < 0 ? -abstand : abstand) % 100) / 25);
 }
 
 // One fix as recorded.
 struct Fix {
-    int32_t breite = nullpunkt;  // on the quarter grid
-    int32_t laenge = nullpunkt;
+    int32_t breite = koordinatenNullpunkt;  // on the quarter grid
+    int32_t laenge = koordinatenNullpunkt;
     bool hatPosition = true;
     int hoehe = 0;
     int vario = 0;        // 0.1 m/s
@@ -384,9 +384,9 @@ private:
         const int32_t laenge = s.laenge0 + static_cast<int32_t>(ostMm * 54 / s.kosinusBreite);
         // Onto the quarter grid, rounding toward 0° like the instrument.
         const auto raster = [](int32_t k) {
-            const int64_t abstand = int64_t{k} - nullpunkt;
+            const int64_t abstand = int64_t{k} - koordinatenNullpunkt;
             const int64_t betrag = (abstand < 0 ? -abstand : abstand) / 25 * 25;
-            return static_cast<int32_t>(nullpunkt + (abstand < 0 ? -betrag : betrag));
+            return static_cast<int32_t>(koordinatenNullpunkt + (abstand < 0 ? -betrag : betrag));
         };
         f.breite = raster(breite);
         f.laenge = raster(laenge);

@@ -1,20 +1,9 @@
-// The texts on the printed map: grid labels, header and time-mark labels and intervals.
+// The texts on the printed map: header and time-mark labels and intervals.
 
 #include "map/KartenTexte.h"
 #include "render/Zeitmarken.h"
 
 #include <gtest/gtest.h>
-
-TEST(Gitterbeschriftung, GradUndMinutenMitHimmelsrichtung)
-{
-    EXPECT_EQ(GitterText('E', 'W', 4920000), QStringLiteral("E 8°12.00'"));
-    EXPECT_EQ(GitterText('E', 'W', -4920000), QStringLiteral("W 8°12.00'"));
-    EXPECT_EQ(GitterText('N', 'S', 28000000), QStringLiteral("N 46°40.00'"));
-    EXPECT_EQ(GitterText('N', 'S', -5000), QStringLiteral("S 0°0.50'"));
-    // The equator and the prime meridian count as north and east.
-    EXPECT_EQ(GitterText('N', 'S', 0), QStringLiteral("N 0°0.00'"));
-    EXPECT_EQ(GitterText('E', 'W', 108000000), QStringLiteral("E 180°0.00'"));
-}
 
 TEST(Kopfzeile, MassstabOhneTausenderpunktePfadUndDatum)
 {

@@ -28,16 +28,6 @@ QImage Netz(const CSarnixDoc& doc, const CAnsicht& ansicht, float sx, float sy, 
 
 }  // namespace
 
-TEST(KoordinatenText, GradUndMinutenMitHalbkugel)
-{
-    EXPECT_EQ(KoordinatenText(535000000, false), QStringLiteral("E 58°20.00'"));
-    EXPECT_EQ(KoordinatenText(465000000, false), QStringLiteral("W 58°20.00'"));
-    EXPECT_EQ(KoordinatenText(499400000, true), QStringLiteral("S 1°0.00'"));
-    EXPECT_EQ(KoordinatenText(528612345, true), QStringLiteral("N 47°41.23'"));
-    EXPECT_EQ(KoordinatenText(500000000, true), QStringLiteral("N 0°0.00'"));
-    EXPECT_EQ(KoordinatenText(500000000, false), QStringLiteral("E 0°0.00'"));
-}
-
 TEST(Koordinatennetz, SchmalesFensterHatSchritt100)
 {
     // 800 units across (a tenth is 80): lines every 100 units, 50 pixels apart.
