@@ -71,7 +71,7 @@ CMainFrame::CMainFrame(CSarnixDoc& dokument, QWidget* parent) : QMainWindow(pare
     setAcceptDrops(true);
 
     menues = BaueMenues(*menuBar());
-    BaueSprachMenue(*menues.ansicht, *this);
+    BaueSprachMenue(*menues.ansicht);
     leiste = BaueSymbolleiste(*this);
     BaueTastenkuerzel(*this);
 
@@ -101,6 +101,52 @@ CMainFrame::CMainFrame(CSarnixDoc& dokument, QWidget* parent) : QMainWindow(pare
 }
 
 CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::MenueleisteNeu()
+{
+    QList<QMenu*> alte;
+    for (QAction* titel : menuBar()->actions())
+        if (titel->menu() != nullptr)
+            alte.append(titel->menu());
+    menuBar()->clear();
+    // Later: the click that chose the language is still being handled in one of them.
+    for (QMenu* menue : alte)
+        menue->deleteLater();
+
+    menues = BaueMenues(*menuBar());
+    BaueSprachMenue(*menues.ansicht);
+    for (QAction* titel : menuBar()->actions()) {
+        for (QMenu* menue : MitUntermenues(titel->menu())) {
+            connect(menue, &QMenu::aboutToShow, this, &CMainFrame::AktualisiereBefehle);
+            for (QAction* aktion : menue->actions())
+                if (aktion->menu() == nullptr && aktion->data().isValid())
+                    Verbinde(aktion);
+        }
+    }
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // A change of language brings one event per translator: the texts are renewed once.
+    if (event->type() == QEvent::LanguageChange && !uebersetzungGeplant) {
+        uebersetzungGeplant = true;
+        QTimer::singleShot(0, this, &CMainFrame::Uebersetzen);
+    }
+}
+
+void CMainFrame::Uebersetzen()
+{
+    uebersetzungGeplant = false;
+    MenueleisteNeu();
+    UebersetzeSymbolleiste(*leiste);
+    tasten->Uebersetzen();
+    statusBar()->showMessage(Bereit());
+    AktualisiereZuletzt();
+    AktualisiereTitel();
+    AktualisiereBefehle();
+    view->NeuZeichnen();  // titles, legends and the cursor's readout
+}
 
 void CMainFrame::Verbinde(QAction* aktion)
 {

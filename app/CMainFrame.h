@@ -44,6 +44,7 @@ public:
     void AktualisiereBefehle();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -51,6 +52,8 @@ protected:
 
 private:
     void Verbinde(QAction* aktion);
+    void MenueleisteNeu();  // the menus in the language now in force
+    void Uebersetzen();
     void DateiOeffnenDialog();
     void NeuesDokument();
     void AktualisiereTitel();
@@ -66,4 +69,5 @@ private:
     Menues menues;
     Zuletzt liste;
     QString aktuellerPfad;  // empty: "Unbenannt"
+    bool uebersetzungGeplant = false;
 };

@@ -5,9 +5,8 @@
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QMenu>
-#include <QMessageBox>
 
-void BaueSprachMenue(QMenu& menue, QWidget& fenster)
+void BaueSprachMenue(QMenu& menue)
 {
     menue.addSeparator();
     QMenu* sprachen = menue.addMenu(QCoreApplication::translate("SprachMenue", "S&prache"));
@@ -21,15 +20,12 @@ void BaueSprachMenue(QMenu& menue, QWidget& fenster)
         aktion->setCheckable(true);
         aktion->setChecked(sprache == WirksameSprache());
         aktion->setStatusTip(QCoreApplication::translate(
-            "SprachMenue", "Wählt die Sprache der Oberfläche; sie gilt ab dem nächsten Start."));
+            "SprachMenue", "Wählt die Sprache der Oberfläche, jetzt und für die nächsten Starts."));
         gruppe->addAction(aktion);
-        QObject::connect(aktion, &QAction::triggered, &fenster, [&fenster, gewaehlt = sprache] {
-            const bool wechsel = gewaehlt != WirksameSprache();
+        QObject::connect(aktion, &QAction::triggered, sprachen, [gewaehlt = sprache] {
             SpracheSpeichern(gewaehlt);
-            if (wechsel)
-                QMessageBox::information(&fenster, QStringLiteral("Sarnix"),
-                                         QCoreApplication::translate(
-                                             "SprachMenue", "Die Sprache wechselt beim nächsten Start von Sarnix."));
+            if (gewaehlt != WirksameSprache())
+                SpracheWechseln(gewaehlt);
         });
     }
 }

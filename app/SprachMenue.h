@@ -1,7 +1,6 @@
 #pragma once
-// "&Sprache" in a menu: German or English, stored for the next start.
+// "S&prache" in a menu: German or English, switched at once and stored for the next starts.
 
 class QMenu;
-class QWidget;
 
-void BaueSprachMenue(QMenu& menue, QWidget& fenster);
+void BaueSprachMenue(QMenu& menue);

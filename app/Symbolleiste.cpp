@@ -23,7 +23,7 @@ bool IstPaneKnopf(int id)
 QToolBar* BaueSymbolleiste(QMainWindow& fenster)
 {
     using namespace Befehl;
-    auto* leiste = new QToolBar(QCoreApplication::translate("Symbolleiste", "Symbolleiste"), &fenster);
+    auto* leiste = new QToolBar(&fenster);
     leiste->setObjectName(QStringLiteral("Symbolleiste"));
     leiste->setIconSize(QSize(symbolBreite, symbolHoehe));
     leiste->setFloatable(false);
@@ -41,14 +41,26 @@ QToolBar* BaueSymbolleiste(QMainWindow& fenster)
             leiste->addSeparator();
         erste = false;
         for (const int id : gruppe) {
-            QAction* knopf = leiste->addAction(SymbolBild(id), TippText(id));
+            QAction* knopf = leiste->addAction(SymbolBild(id), QString());
             knopf->setData(id);
-            knopf->setToolTip(TippText(id));
-            knopf->setStatusTip(StatusText(id));
             // Kind and colour of the selected pane appear pressed.
             knopf->setCheckable(IstPaneKnopf(id));
         }
     }
+    UebersetzeSymbolleiste(*leiste);
     fenster.addToolBar(Qt::TopToolBarArea, leiste);
     return leiste;
+}
+
+void UebersetzeSymbolleiste(QToolBar& leiste)
+{
+    leiste.setWindowTitle(QCoreApplication::translate("Symbolleiste", "Symbolleiste"));
+    for (QAction* knopf : leiste.actions()) {
+        if (!knopf->data().isValid())
+            continue;
+        const int id = knopf->data().toInt();
+        knopf->setText(TippText(id));
+        knopf->setToolTip(TippText(id));
+        knopf->setStatusTip(StatusText(id));
+    }
 }

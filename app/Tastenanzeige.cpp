@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -12,16 +13,12 @@
 
 namespace {
 
-QLabel* Feld(QStatusBar& leiste, const QString& text)
+QLabel* Feld(QStatusBar& leiste)
 {
-    auto* feld = new QLabel(text, &leiste);
+    auto* feld = new QLabel(&leiste);
     feld->setAlignment(Qt::AlignCenter);
     feld->setFrameShape(QFrame::Panel);
     feld->setFrameShadow(QFrame::Sunken);
-    // Wide enough for the text, so the bar does not jump when an indicator changes.
-    feld->setMinimumWidth(std::max(feld->fontMetrics().horizontalAdvance(text),
-                                  feld->fontMetrics().horizontalAdvance(QStringLiteral("NUM")))
-                         + 12);
     feld->setEnabled(false);
     leiste.addPermanentWidget(feld);
     return feld;
@@ -30,8 +27,9 @@ QLabel* Feld(QStatusBar& leiste, const QString& text)
 }  // namespace
 
 Tastenanzeige::Tastenanzeige(QStatusBar& leiste)
-    : QObject(&leiste), uf(Feld(leiste, tr("UF"))), nm(Feld(leiste, tr("NUM"))), rf(Feld(leiste, tr("RF")))
+    : QObject(&leiste), uf(Feld(leiste)), nm(Feld(leiste)), rf(Feld(leiste))
 {
+    Uebersetzen();
 #ifdef Q_OS_WIN
     // The lock keys may change while another window has the focus: look now and then.
     auto* takt = new QTimer(this);
@@ -39,6 +37,17 @@ Tastenanzeige::Tastenanzeige(QStatusBar& leiste)
     takt->start(250);
 #endif
     Aktualisiere();
+}
+
+void Tastenanzeige::Uebersetzen()
+{
+    for (const auto& [feld, text] : {std::pair{uf, tr("UF")}, std::pair{nm, tr("NUM")}, std::pair{rf, tr("RF")}}) {
+        feld->setText(text);
+        // Wide enough for the text, so the bar does not jump when an indicator changes.
+        feld->setMinimumWidth(std::max(feld->fontMetrics().horizontalAdvance(text),
+                                       feld->fontMetrics().horizontalAdvance(QStringLiteral("NUM")))
+                              + 12);
+    }
 }
 
 void Tastenanzeige::Aktualisiere()

@@ -15,6 +15,9 @@ public:
     // Shows each indicator active while its lock key is on, greyed otherwise.
     void Aktualisiere();
 
+    // The indicators' texts in the language now in force.
+    void Uebersetzen();
+
     QLabel* umschaltFeststellung() const { return uf; }
     QLabel* num() const { return nm; }
     QLabel* rollen() const { return rf; }

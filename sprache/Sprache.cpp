@@ -8,6 +8,7 @@
 namespace {
 
 Sprache jetzt = Sprache::Deutsch;
+Uebersetzung* aktive = nullptr;
 
 }  // namespace
 
@@ -85,32 +86,50 @@ Sprache GewaehlteSprache(const SprachArgument& argument)
 }
 
 Uebersetzung::Uebersetzung(Sprache gewuenscht, const QString& englischeTexte)
+    : englischDatei(englischeTexte), davor(aktive)
 {
-    if (gewuenscht == Sprache::Englisch) {
-        // A file that loads but holds no texts is as good as none.
-        if (eigene.load(englischeTexte) && !eigene.isEmpty()) {
-            QCoreApplication::installTranslator(&eigene);
-            wirksam = Sprache::Englisch;
-            jetzt = wirksam;
-        }
+    aktive = this;
+    Laden(gewuenscht);
+}
+
+Uebersetzung::~Uebersetzung()
+{
+    aktive = davor;
+    jetzt = davor ? davor->wirksam : Sprache::Deutsch;
+    QLocale::setDefault(vorher);
+}
+
+void Uebersetzung::Laden(Sprache gewuenscht)
+{
+    QCoreApplication::removeTranslator(&eigene);
+    QCoreApplication::removeTranslator(&qt);
+    wirksam = Sprache::Deutsch;
+    // A file that loads but holds no texts is as good as none.
+    if (gewuenscht == Sprache::Englisch && eigene.load(englischDatei) && !eigene.isEmpty()) {
+        QCoreApplication::installTranslator(&eigene);
+        wirksam = Sprache::Englisch;
     }
     // Qt's own buttons and dialogs speak English by themselves.
     if (wirksam == Sprache::Deutsch
         && qt.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt);
     // Dates and numbers in Qt's dialogs follow too, unless the system speaks the language already.
+    QLocale::setDefault(vorher);
     const QLocale::Language sprache = wirksam == Sprache::Deutsch ? QLocale::German : QLocale::English;
     if (QLocale().language() != sprache)
         QLocale::setDefault(QLocale(sprache));
-}
-
-Uebersetzung::~Uebersetzung()
-{
-    jetzt = Sprache::Deutsch;
-    QLocale::setDefault(vorher);
+    jetzt = wirksam;
 }
 
 Sprache WirksameSprache()
 {
     return jetzt;
+}
+
+bool SpracheWechseln(Sprache sprache)
+{
+    if (aktive == nullptr)
+        return false;
+    aktive->Laden(sprache);
+    return true;
 }

@@ -38,18 +38,25 @@ Sprache GewaehlteSprache(const SprachArgument& argument);
 Sprache WirksameSprache();
 
 // Installs the program's English texts and Qt's own texts of the language while it lives. A
-// missing or broken translation leaves everything German.
+// missing or broken translation leaves everything German. The one made last is the program's.
 class Uebersetzung {
 public:
     explicit Uebersetzung(Sprache gewuenscht,
                           const QString& englischeTexte = QStringLiteral(":/texte/sarnix_en.qm"));
-
-    Sprache sprache() const { return wirksam; }
     ~Uebersetzung();
 
+    // Loads the texts of another language; every window gets a QEvent::LanguageChange.
+    void Laden(Sprache gewuenscht);
+    Sprache sprache() const { return wirksam; }
+
 private:
+    QString englischDatei;
     QLocale vorher;
     QTranslator eigene;
     QTranslator qt;
     Sprache wirksam = Sprache::Deutsch;
+    Uebersetzung* davor;
 };
+
+// Switches the program's Uebersetzung to sprache; false when there is none (as in the tests).
+bool SpracheWechseln(Sprache sprache);

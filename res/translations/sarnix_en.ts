@@ -820,12 +820,8 @@ Every command takes --sprache de|en for the language of its messages.
         <translation>&amp;Language</translation>
     </message>
     <message>
-        <source>Wählt die Sprache der Oberfläche; sie gilt ab dem nächsten Start.</source>
-        <translation>Chooses the language of the interface; it applies from the next start.</translation>
-    </message>
-    <message>
-        <source>Die Sprache wechselt beim nächsten Start von Sarnix.</source>
-        <translation>The language changes when Sarnix starts next time.</translation>
+        <source>Wählt die Sprache der Oberfläche, jetzt und für die nächsten Starts.</source>
+        <translation>Chooses the language of the interface, now and for the next starts.</translation>
     </message>
 </context>
 <context>

@@ -4,12 +4,15 @@
 #include "AppHilfen.h"
 
 #include "app/CInfoDlg.h"
+#include "app/Tastenanzeige.h"
 #include "doc/CDaten.h"
 #include "map/KartenTexte.h"
+#include "pipeline/Befehle.h"
 #include "pipeline/SpurCursor.h"
 #include "print/CDruckDlg.h"
 #include "sprache/Fehlertexte.h"
 #include "sprache/Sprache.h"
+#include "view/CSarnixView.h"
 #include "view/CFlugInfoDlg.h"
 #include "view/CKonfigDlg.h"
 
@@ -31,6 +34,8 @@
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
+
+#include "TestHilfen.h"
 
 namespace {
 
@@ -286,6 +291,58 @@ TEST(Sprache, EnglischesFensterOhneDeutsch)
     KeinDeutsch(Texte(konfig), "Konfiguration");
     CDruckDlg druck(f.rahmen.get());
     KeinDeutsch(Texte(druck), "Druckmaßstab");
+}
+
+TEST(Sprache, MenueWechseltSofortUndMerktSich)
+{
+    QSettings().remove(QStringLiteral("Settings/Sprache"));
+    const Uebersetzung sprache(Sprache::Deutsch);
+    test::Fenster f;
+    const auto titel = [&f] {
+        QStringList t;
+        for (const QAction* a : f.rahmen->menuBar()->actions())
+            t << a->text();
+        return t;
+    };
+    const auto eintrag = [&f](const QString& text) -> QAction* {
+        for (const QAction* oben : f.rahmen->menuBar()->actions())
+            for (QAction* a : oben->menu()->findChildren<QAction*>())
+                if (a->text() == text)
+                    return a;
+        return nullptr;
+    };
+    const auto knopfTipp = [&f](int id) {
+        for (const QAction* a : f.rahmen->findChild<QToolBar*>()->actions())
+            if (a->data().toInt() == id)
+                return a->toolTip();
+        return QString();
+    };
+    ASSERT_EQ(titel(), QStringList({"&Datei", "&Ansicht", "&Grafik", "&?"}));
+
+    ASSERT_NE(eintrag("&English"), nullptr);
+    eintrag("&English")->trigger();
+    ASSERT_TRUE(test::WarteBis([&] { return titel().first() == "&File"; }, 5000, "the English menus"));
+    EXPECT_EQ(titel(), QStringList({"&File", "&View", "&Graph", "&?"}));
+    EXPECT_EQ(f.rahmen->windowTitle(), "Untitled - Sarnix");
+    EXPECT_EQ(f.rahmen->statusBar()->currentMessage(), "Ready");
+    EXPECT_EQ(knopfTipp(Befehl::Oeffnen), "Open");
+    EXPECT_EQ(f.rahmen->tastenanzeige()->umschaltFeststellung()->text(), "CAP");
+    EXPECT_EQ(GespeicherteSprache(), Sprache::Englisch);
+    ASSERT_NE(eintrag("&English"), nullptr);
+    EXPECT_TRUE(eintrag("&English")->isChecked());
+
+    // The new entries still run their commands.
+    const int8_t vorher = f.rahmen->ansicht()->ansicht().zeitmarken;
+    ASSERT_NE(eintrag("Time &Marks"), nullptr);
+    eintrag("Time &Marks")->trigger();
+    EXPECT_NE(f.rahmen->ansicht()->ansicht().zeitmarken, vorher);
+
+    eintrag("&Deutsch")->trigger();
+    ASSERT_TRUE(test::WarteBis([&] { return titel().first() == "&Datei"; }, 5000, "the German menus"));
+    EXPECT_EQ(f.rahmen->statusBar()->currentMessage(), "Bereit");
+    EXPECT_EQ(knopfTipp(Befehl::Oeffnen), "Öffnen");
+    EXPECT_EQ(GespeicherteSprache(), Sprache::Deutsch);
+    QSettings().remove(QStringLiteral("Settings/Sprache"));
 }
 
 TEST(Sprache, GezeichneteTexteAufEnglisch)
