@@ -26,6 +26,8 @@ const char* StatusRoh(int id)
     case Oeffnen: return QT_TRANSLATE_NOOP("Befehlstexte", "Öffnet ein bestehendes Dokument.");
     case Drucken: return QT_TRANSLATE_NOOP("Befehlstexte", "Druckt das aktive Dokument.");
     case Befehl::Druckvorschau: return QT_TRANSLATE_NOOP("Befehlstexte", "Zeigt die Seite so an, wie sie gedruckt wird.");
+    case Befehl::Exportieren:
+        return QT_TRANSLATE_NOOP("Befehlstexte", "Speichert den Flug als GPX-Datei oder als farbige KML-Spur für 3-D-Globen.");
     case Beenden: return QT_TRANSLATE_NOOP("Befehlstexte", "Beendet die Anwendung.");
     case InfoUeber: return QT_TRANSLATE_NOOP("Befehlstexte", "Zeigt Programm-, Versions- und Copyright-Informationen an.");
     case Statusleiste: return QT_TRANSLATE_NOOP("Befehlstexte", "Blendet die Statusleiste ein oder aus.");

@@ -7,6 +7,7 @@
 namespace Befehl {
 // Shell commands that have no view counterpart.
 inline constexpr int Druckvorschau = 57609;
+inline constexpr int Exportieren = 57611;
 }  // namespace Befehl
 
 // The text shown in the status bar while the entry or button is highlighted; empty if none.

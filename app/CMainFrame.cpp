@@ -2,11 +2,13 @@
 
 #include "app/Befehlstexte.h"
 #include "app/CInfoDlg.h"
+#include "app/ExportDlg.h"
 #include "app/Programmsymbol.h"
 #include "app/SprachMenue.h"
 #include "app/Symbolleiste.h"
 #include "app/Tastenanzeige.h"
 #include "doc/CSarnixDoc.h"
+#include "export/Exportieren.h"
 #include "print/Drucken.h"
 #include "pipeline/Befehle.h"
 #include "sprache/Fehlertexte.h"
@@ -198,6 +200,12 @@ void CMainFrame::ZeigeFehler(const QString& text)
     box.exec();
 }
 
+void CMainFrame::ZeigeHinweis(const QString& text)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("sarnix"), text, QMessageBox::Ok, this);
+    box.exec();
+}
+
 void CMainFrame::Ausfuehren(int id)
 {
     using namespace Befehl;
@@ -212,6 +220,10 @@ void CMainFrame::Ausfuehren(int id)
     case Befehl::Druckvorschau:
         if (flug)
             DruckVorschau(doc, this);
+        break;
+    case Befehl::Exportieren:
+        if (flug)
+            Exportieren();
         break;
     case InfoUeber: {
         CInfoDlg info(this);
@@ -242,6 +254,28 @@ void CMainFrame::DateiOeffnenDialog()
         this, tr("Öffnen"), ordner, tr("Dateityp Sarnix (*.vrl);;Alle Dateien (*.*)"));
     if (!pfad.isEmpty())
         OeffneDatei(pfad);
+}
+
+void CMainFrame::Exportieren()
+{
+    const CAnsicht& zustand = view->ansicht();
+    const int8_t farbe = zustand.ansicht.grafik[zustand.aktiveGrafik == 1 ? 1 : 0].farbe;
+    const QFileInfo quelle(QString::fromStdString(doc.dateiname));
+    const QString vorschlag = quelle.absolutePath() + u'/' + quelle.completeBaseName() + QStringLiteral(".kml");
+    const std::optional<ExportZiel> ziel = FrageExportZiel(this, doc, vorschlag, farbe);
+    if (!ziel)
+        return;
+    ExportErgebnis ergebnis;
+    {
+        const WarteCursor warten;
+        ergebnis = Exportiere(doc, ziel->pfad, ziel->wahl);
+    }
+    if (!ergebnis.geschrieben) {
+        ZeigeFehler(ergebnis.fehler);
+        return;
+    }
+    if (ergebnis.bericht.punkte == 0)
+        ZeigeHinweis(HinweisOhnePositionen());
 }
 
 void CMainFrame::NeuesDokument()
@@ -293,7 +327,8 @@ bool CMainFrame::Aktiv(int id) const
     using namespace Befehl;
     switch (id) {
     case Drucken:
-    case Befehl::Druckvorschau: return doc.geladen != 0;
+    case Befehl::Druckvorschau:
+    case Befehl::Exportieren: return doc.geladen != 0;
     case Oeffnen:
     case Neu:
     case InfoUeber:

@@ -55,10 +55,12 @@ private:
     void MenueleisteNeu();  // the menus in the language now in force
     void Uebersetzen();
     void DateiOeffnenDialog();
+    void Exportieren();
     void NeuesDokument();
     void AktualisiereTitel();
     void AktualisiereZuletzt();
     void ZeigeFehler(const QString& text);
+    void ZeigeHinweis(const QString& text);
     bool Aktiv(int id) const;
     bool Markiert(int id) const;
 

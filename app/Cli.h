@@ -6,3 +6,4 @@
 int CliInfo(const QStringList& argumente);
 int CliRender(const QStringList& argumente);
 int CliPrint(const QStringList& argumente);
+int CliExport(const QStringList& argumente);  // needs only a QCoreApplication

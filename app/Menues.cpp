@@ -55,6 +55,7 @@ Menues BaueMenues(QMenuBar& leiste)
     m.datei = leiste.addMenu(QCoreApplication::translate("Menues", "&Datei"));
     Eintrag(m.datei, Oeffnen, QT_TRANSLATE_NOOP("Menues", "Ö&ffnen...\tStrg+O"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    Eintrag(m.datei, Befehl::Exportieren, QT_TRANSLATE_NOOP("Menues", "&Exportieren..."));
     m.datei->addSeparator();
     Eintrag(m.datei, Drucken, QT_TRANSLATE_NOOP("Menues", "&Grafik Drucken...\tStrg+P"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));

@@ -1,4 +1,5 @@
-// sarnix-cli: the document as JSON, the window's picture as PNG, the printed map as PDF or PNG.
+// sarnix-cli: the document as JSON, the window's picture as PNG, the printed map as PDF or PNG,
+// the flight as GPX or KML.
 
 #include "app/Cli.h"
 #include "sprache/Sprache.h"
@@ -7,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
+
 #include <cstdio>
+#include <memory>
 
 #if defined(Q_OS_UNIX)
 #include <unistd.h>
@@ -25,8 +28,22 @@ void Hilfe(FILE* ziel)
                "                   [--skalierung F]\n"
                "        sarnix-cli print FILE -o OUT.pdf|OUT.png [--dpi N] [--page A4|A3|Letter]\n"
                "                   [--landscape] [--massstab N] [--ohne-zeitmarken]\n"
+               "        sarnix-cli export FILE -o OUT.gpx|OUT.kml [--farbe keine|vario|hoehe|wind|temperatur]\n"
+               "                   [--zeitzone ZONE]\n"
                "Jeder Befehl nimmt --sprache de|en für die Sprache der Meldungen.\n");
     std::fputs(text.toLocal8Bit().constData(), ziel);
+}
+
+// Whether the sub-command, the first argument apart from the language, is export.
+bool IstExport(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--sprache") == 0)
+            ++i;
+        else if (qstrncmp(argv[i], "--sprache=", 10) != 0)
+            return qstrcmp(argv[i], "export") == 0;
+    }
+    return false;
 }
 
 }  // namespace
@@ -47,7 +64,12 @@ int main(int argc, char* argv[])
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(ordner));
     }
 #endif
-    QGuiApplication app(argc, argv);
+    // Export draws nothing: it starts without a graphical application.
+    std::unique_ptr<QCoreApplication> app;
+    if (IstExport(argc, argv))
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    else
+        app = std::make_unique<QGuiApplication>(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Orvexa"));
     QCoreApplication::setApplicationName(QStringLiteral("sarnix"));
 
@@ -70,6 +92,8 @@ int main(int argc, char* argv[])
         return CliRender(argumente);
     if (befehl == QLatin1String("print"))
         return CliPrint(argumente);
+    if (befehl == QLatin1String("export"))
+        return CliExport(argumente);
     Hilfe(stderr);
     return 2;
 }

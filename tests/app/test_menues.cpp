@@ -83,6 +83,7 @@ TEST(Menueleiste, JederEintragMitMnemonikUndTrenner)
     const QStringList erwartet = {
         "&Datei >",
         "  Ö&ffnen...\tStrg+O",
+        "  &Exportieren...",
         "  ---",
         "  &Grafik Drucken...\tStrg+P",
         "  Druck&vorschau...",

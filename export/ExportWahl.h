@@ -1,0 +1,24 @@
+#pragma once
+// What an export writes and what it reports back.
+
+#include "doc/Arten.h"
+
+#include <QTimeZone>
+
+#include <cstdint>
+
+enum class ExportFormat { Gpx, Kml };
+
+struct ExportWahl {
+    ExportFormat format = ExportFormat::Gpx;
+    int8_t farbe = Variowerte;  // FarbArt of the KML's coloured track
+    // The zone the recording's time of day was kept in: the instrument's clock runs on local time.
+    QTimeZone zeitzone = QTimeZone::systemTimeZone();
+};
+
+struct ExportBericht {
+    int64_t punkte = 0;     // track points written
+    int64_t strecken = 0;   // stretches with positions (GPX segments, KML tracks)
+    int64_t wegpunkte = 0;  // route points written
+    int64_t stuecke = 0;    // coloured line pieces of the KML
+};

@@ -1,0 +1,34 @@
+#pragma once
+// The moment of a fix: the flight's date and the fix's time of day, read in the time zone the
+// recording was made in, as seconds since 1970 UTC.
+
+#include <QDate>
+#include <QTimeZone>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// The date of a flight date "DD-MM-YY"; years 80 to 99 are 1980 to 1999, the others 2000 to 2079.
+std::optional<QDate> DatumAus(const std::string& flugdatum);
+
+class FlugZeit {
+public:
+    // Without a valid date there is no moment: gueltig() is false.
+    FlugZeit(const std::string& flugdatum, const QTimeZone& zone);
+
+    bool gueltig() const { return datum.has_value(); }
+
+    // Seconds since 1970 UTC of a time of day (seconds since the flight date's midnight, may run
+    // past midnight). Only when gueltig().
+    int64_t Utc(int32_t zeit) const;
+
+private:
+    std::optional<QDate> datum;
+    QTimeZone zone;
+    int64_t mitternacht = 0;  // the date's midnight as if it were UTC
+    // Offset of the zone at the last moment asked for, and the stretch of local time it holds for.
+    mutable int64_t versatz = 0;
+    mutable int64_t gueltigVon = 1;
+    mutable int64_t gueltigBis = 0;
+};
