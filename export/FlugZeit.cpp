@@ -1,5 +1,7 @@
 #include "export/FlugZeit.h"
 
+#include "doc/CDaten.h"
+
 #include <QDateTime>
 
 std::optional<QDate> DatumAus(const std::string& flugdatum)
@@ -45,4 +47,15 @@ int64_t FlugZeit::Utc(int32_t zeit) const
                                               : INT64_MAX;
     }
     return lokal - versatz;
+}
+
+std::vector<int64_t> UtcZeiten(const std::vector<CDaten>& fixe, const FlugZeit& uhr)
+{
+    std::vector<int64_t> zeiten;
+    if (!uhr.gueltig())
+        return zeiten;
+    zeiten.reserve(fixe.size());
+    for (const CDaten& f : fixe)
+        zeiten.push_back(uhr.Utc(f.zeit));
+    return zeiten;
 }

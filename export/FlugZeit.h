@@ -8,6 +8,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
+
+struct CDaten;
 
 // The date of a flight date "DD-MM-YY"; years 80 to 99 are 1980 to 1999, the others 2000 to 2079.
 std::optional<QDate> DatumAus(const std::string& flugdatum);
@@ -32,3 +35,6 @@ private:
     mutable int64_t gueltigVon = 1;
     mutable int64_t gueltigBis = 0;
 };
+
+// The moment of every fix, worked out once so that the writers can share it; empty without a date.
+std::vector<int64_t> UtcZeiten(const std::vector<CDaten>& fixe, const FlugZeit& uhr);

@@ -5,36 +5,20 @@
 #include "export/FlugZeit.h"
 #include "export/Strecken.h"
 #include "export/Texte.h"
-#include "export/Zahlen.h"
+#include "export/XmlAusgabe.h"
 
 #include <QCoreApplication>
-#include <QXmlStreamWriter>
 
-#include <bitset>
-#include <string>
+#include <array>
+#include <vector>
 
 namespace {
 
 const QString kmlNamensraum = QStringLiteral("http://www.opengis.net/kml/2.2");
 const QString gxNamensraum = QStringLiteral("http://www.google.com/kml/ext/2.2");
 
-QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
-
-// "lon lat alt" for gx:coord, "lon,lat,alt" for coordinates.
-void HaengeKoordinateAn(std::string& text, const Lage& lage, int hoehe, char trenner)
-{
-    HaengeGradAn(text, lage.laenge);
-    text += trenner;
-    HaengeGradAn(text, lage.breite);
-    text += trenner;
-    HaengeGanzzahlAn(text, hoehe);
-}
-
 // KML colours are aabbggrr: the program's 0x00BBGGRR, opaque.
-QString KmlFarbe(COLORREF farbe)
-{
-    return QStringLiteral("ff%1").arg(farbe & 0xFFFFFF, 6, 16, QLatin1Char('0'));
-}
+QString KmlFarbe(COLORREF farbe) { return QStringLiteral("ff%1").arg(farbe & 0xFFFFFF, 6, 16, QLatin1Char('0')); }
 
 QString FarbStil(int index) { return QStringLiteral("farbe%1").arg(index); }
 
@@ -51,18 +35,31 @@ const char* FarbName(int8_t farbe)
 
 QString Text(const char* quelle) { return QCoreApplication::translate("Export", quelle); }
 
+// Fixes [anfang, ende) drawn in one colour.
+struct Stueck {
+    size_t anfang = 0;
+    size_t ende = 0;
+};
+
+void Linie(XmlTeil& w, const Spur& spur, const std::vector<CDaten>& fixe, size_t anfang, size_t ende)
+{
+    w.xml.writeStartElement(QStringLiteral("LineString"));
+    w.xml.writeTextElement(QStringLiteral("altitudeMode"), QStringLiteral("absolute"));
+    w.xml.writeTextElement(QStringLiteral("coordinates"), w.Koordinaten(spur, fixe, anfang, ende));
+    w.xml.writeEndElement();
+}
+
 class KmlSchreiber {
 public:
     KmlSchreiber(const CSarnixDoc& dokument, const ExportWahl& auswahl, QIODevice& ziel)
-        : doc(dokument), wahl(auswahl), spur(SpurAus(dokument)), uhr(dokument.flugdatum, auswahl.zeitzone), xml(&ziel)
+        : doc(dokument), wahl(auswahl), spur(SpurAus(dokument)),
+          zeiten(UtcZeiten(dokument.datenListe, FlugZeit(dokument.flugdatum, auswahl.zeitzone))), aus(ziel)
     {
-        xml.setAutoFormatting(true);
-        xml.setAutoFormattingIndent(1);
     }
 
     bool Schreiben(ExportBericht* bericht)
     {
-        FarbenZaehlen();
+        StueckeFinden();
         xml.writeStartDocument();
         xml.writeDefaultNamespace(kmlNamensraum);
         xml.writeNamespace(gxNamensraum, QStringLiteral("gx"));
@@ -75,26 +72,41 @@ public:
         xml.writeTextElement(QStringLiteral("open"), QStringLiteral("1"));
         Stile();
         Flugweg();
-        const int64_t stuecke = FarbigeSpur();
+        FarbigeSpur();
         const int64_t wegpunkte = Wegpunkte();
         xml.writeEndElement();
         xml.writeEndElement();
         xml.writeEndDocument();
-        if (bericht)
+        if (bericht) {
+            int64_t stuecke = 0;
+            for (const std::vector<Stueck>& liste : stueckeJeFarbe)
+                stuecke += static_cast<int64_t>(liste.size());
             *bericht = {static_cast<int64_t>(spur.punkte), static_cast<int64_t>(spur.strecken.size()), wegpunkte,
                         stuecke};
-        return !xml.hasError();
+        }
+        return aus.Abgeben();
     }
 
 private:
-    void FarbenZaehlen()
+    // Neighbouring fixes of one colour make one piece; each piece runs on to the first fix of the
+    // next, so that the pieces join without a gap. A line takes the colour of the fix it starts at.
+    void StueckeFinden()
     {
-        farben.resize(doc.datenListe.size());
-        for (const Strecke& strecke : spur.strecken)
-            for (size_t i = strecke.anfang; i < strecke.ende; ++i) {
-                farben[i] = static_cast<uint8_t>(FarbIndex(wahl.farbe, doc.datenListe[i], doc));
-                benutzt.set(farben[i]);
+        for (const Strecke& strecke : spur.strecken) {
+            size_t anfang = strecke.anfang;
+            int farbe = FarbIndex(wahl.farbe, doc.datenListe[anfang], doc);
+            while (anfang < strecke.ende) {
+                size_t ende = anfang + 1;
+                int naechste = -1;
+                while (ende < strecke.ende && (naechste = FarbIndex(wahl.farbe, doc.datenListe[ende], doc)) == farbe)
+                    ++ende;
+                const size_t bis = std::min(ende + 1, strecke.ende);
+                if (bis - anfang >= 2)
+                    stueckeJeFarbe[static_cast<size_t>(farbe)].push_back({anfang, bis});
+                anfang = ende;
+                farbe = naechste;
             }
+        }
     }
 
     void LinienStil(const QString& id, const QString& farbe, const QString& breite)
@@ -112,9 +124,9 @@ private:
     {
         LinienStil(QStringLiteral("flugweg"), QStringLiteral("ffffffff"), QStringLiteral("2"));
         for (int i = 0; i < CSarnixDoc::anzahlFarben; ++i)
-            if (benutzt.test(static_cast<size_t>(i)))
+            if (!stueckeJeFarbe[static_cast<size_t>(i)].empty())
                 LinienStil(FarbStil(i), KmlFarbe(doc.farbTabelle[static_cast<size_t>(i)]), QStringLiteral("4"));
-        // A folder of thousands of pieces is one switch in the viewer's list, not thousands.
+        // A folder of many lines is one switch in the viewer's list, not hundreds.
         xml.writeStartElement(QStringLiteral("Style"));
         xml.writeAttribute(QStringLiteral("id"), QStringLiteral("ohneListe"));
         xml.writeStartElement(QStringLiteral("ListStyle"));
@@ -139,7 +151,7 @@ private:
             xml.writeStartElement(QStringLiteral("Placemark"));
             xml.writeTextElement(QStringLiteral("name"), FlugName(doc));
             xml.writeTextElement(QStringLiteral("styleUrl"), QStringLiteral("#flugweg"));
-            if (uhr.gueltig()) {
+            if (!zeiten.empty()) {
                 xml.writeStartElement(QStringLiteral("gx:MultiTrack"));
                 xml.writeTextElement(QStringLiteral("altitudeMode"), QStringLiteral("absolute"));
                 xml.writeTextElement(QStringLiteral("gx:interpolate"), QStringLiteral("0"));
@@ -149,7 +161,7 @@ private:
                 // Without a date there is no moment to play: plain lines.
                 xml.writeStartElement(QStringLiteral("MultiGeometry"));
                 for (const Strecke& strecke : spur.strecken)
-                    Linie(strecke.anfang, strecke.ende);
+                    Linie(aus.haupt, spur, doc.datenListe, strecke.anfang, strecke.ende);
             }
             xml.writeEndElement();
             xml.writeEndElement();
@@ -161,61 +173,33 @@ private:
     {
         xml.writeStartElement(QStringLiteral("gx:Track"));
         xml.writeTextElement(QStringLiteral("altitudeMode"), QStringLiteral("absolute"));
-        const QString when = QStringLiteral("when");
-        for (size_t i = strecke.anfang; i < strecke.ende; ++i) {
-            puffer.clear();
-            HaengeUtcZeitAn(puffer, uhr.Utc(doc.datenListe[i].zeit));
-            xml.writeTextElement(when, Latin1(puffer));
-        }
-        const QString coord = QStringLiteral("gx:coord");
-        for (size_t i = strecke.anfang; i < strecke.ende; ++i) {
-            puffer.clear();
-            HaengeKoordinateAn(puffer, spur.lagen[i], doc.datenListe[i].hoehe, ' ');
-            xml.writeTextElement(coord, Latin1(puffer));
-        }
+        aus.Eintraege(strecke.anfang, strecke.ende, [this](XmlTeil& w, size_t i) {
+            w.xml.writeTextElement(QStringLiteral("when"), w.Zeit(zeiten[i]));
+        });
+        aus.Eintraege(strecke.anfang, strecke.ende, [this](XmlTeil& w, size_t i) {
+            w.xml.writeTextElement(QStringLiteral("gx:coord"), w.Koordinate(spur.lagen[i], doc.datenListe[i].hoehe, ' '));
+        });
         xml.writeEndElement();
     }
 
-    // A LineString through fixes [anfang, ende).
-    void Linie(size_t anfang, size_t ende)
-    {
-        xml.writeStartElement(QStringLiteral("LineString"));
-        xml.writeTextElement(QStringLiteral("altitudeMode"), QStringLiteral("absolute"));
-        puffer.clear();
-        for (size_t i = anfang; i < ende; ++i) {
-            if (i != anfang)
-                puffer += ' ';
-            HaengeKoordinateAn(puffer, spur.lagen[i], doc.datenListe[i].hoehe, ',');
-        }
-        xml.writeTextElement(QStringLiteral("coordinates"), Latin1(puffer));
-        xml.writeEndElement();
-    }
-
-    // Neighbouring fixes of one colour make one piece; each piece runs on to the first fix of the
-    // next, so that the pieces join without a gap.
-    int64_t FarbigeSpur()
+    // One placemark per colour, holding every piece of that colour.
+    void FarbigeSpur()
     {
         Ordner(Text(FarbName(wahl.farbe)), true);
-        int64_t stuecke = 0;
-        for (const Strecke& strecke : spur.strecken) {
-            size_t anfang = strecke.anfang;
-            while (anfang < strecke.ende) {
-                size_t ende = anfang + 1;
-                while (ende < strecke.ende && farben[ende] == farben[anfang])
-                    ++ende;
-                const size_t bis = std::min(ende + 1, strecke.ende);
-                if (bis - anfang >= 2) {
-                    xml.writeStartElement(QStringLiteral("Placemark"));
-                    xml.writeTextElement(QStringLiteral("styleUrl"), QLatin1Char('#') + FarbStil(farben[anfang]));
-                    Linie(anfang, bis);
-                    xml.writeEndElement();
-                    ++stuecke;
-                }
-                anfang = ende;
-            }
+        for (int farbe = 0; farbe < CSarnixDoc::anzahlFarben; ++farbe) {
+            const std::vector<Stueck>& stuecke = stueckeJeFarbe[static_cast<size_t>(farbe)];
+            if (stuecke.empty())
+                continue;
+            xml.writeStartElement(QStringLiteral("Placemark"));
+            xml.writeTextElement(QStringLiteral("styleUrl"), QLatin1Char('#') + FarbStil(farbe));
+            xml.writeStartElement(QStringLiteral("MultiGeometry"));
+            aus.Eintraege(0, stuecke.size(), [this, &stuecke](XmlTeil& w, size_t i) {
+                Linie(w, spur, doc.datenListe, stuecke[i].anfang, stuecke[i].ende);
+            });
+            xml.writeEndElement();
+            xml.writeEndElement();
         }
         xml.writeEndElement();
-        return stuecke;
     }
 
     int64_t Wegpunkte()
@@ -224,23 +208,21 @@ private:
             return 0;
         Ordner(Text(QT_TRANSLATE_NOOP("Export", "Wegpunkte")), false);
         int64_t anzahl = 0;
-        for (const CWegPunkt& w : doc.wegpunktListe) {
+        for (const CWegPunkt& p : doc.wegpunktListe) {
             Lage lage;
-            if (!LageAus(w.breite, w.laenge, lage))
+            if (!LageAus(p.breite, p.laenge, lage))
                 continue;
             xml.writeStartElement(QStringLiteral("Placemark"));
-            const QString name = XmlText(w.name);
+            const QString name = XmlText(p.name);
             if (!name.isEmpty())
                 xml.writeTextElement(QStringLiteral("name"), name);
-            QString beschreibung = Text(QT_TRANSLATE_NOOP("Export", "Höhe: %1 m")).arg(w.hoehe);
-            if (w.nummer != 0)
-                beschreibung += u'\n' + Text(QT_TRANSLATE_NOOP("Export", "Nummer %1")).arg(w.nummer);
+            QString beschreibung = Text(QT_TRANSLATE_NOOP("Export", "Höhe: %1 m")).arg(p.hoehe);
+            if (p.nummer != 0)
+                beschreibung += u'\n' + Text(QT_TRANSLATE_NOOP("Export", "Nummer %1")).arg(p.nummer);
             xml.writeTextElement(QStringLiteral("description"), beschreibung);
             xml.writeStartElement(QStringLiteral("Point"));
             xml.writeTextElement(QStringLiteral("altitudeMode"), QStringLiteral("absolute"));
-            puffer.clear();
-            HaengeKoordinateAn(puffer, lage, w.hoehe, ',');
-            xml.writeTextElement(QStringLiteral("coordinates"), Latin1(puffer));
+            xml.writeTextElement(QStringLiteral("coordinates"), aus.haupt.Koordinate(lage, p.hoehe, ','));
             xml.writeEndElement();
             xml.writeEndElement();
             ++anzahl;
@@ -252,11 +234,10 @@ private:
     const CSarnixDoc& doc;
     const ExportWahl& wahl;
     const Spur spur;
-    const FlugZeit uhr;
-    QXmlStreamWriter xml;
-    std::vector<uint8_t> farben;  // colour index of every fix inside a stretch
-    std::bitset<CSarnixDoc::anzahlFarben> benutzt;
-    std::string puffer;
+    const std::vector<int64_t> zeiten;
+    XmlAusgabe aus;
+    QXmlStreamWriter& xml = aus.xml;
+    std::array<std::vector<Stueck>, CSarnixDoc::anzahlFarben> stueckeJeFarbe;
 };
 
 }  // namespace

@@ -82,7 +82,7 @@ TEST(Gpx, PunkteMitHoeheZeitUndWerten)
     EXPECT_DOUBLE_EQ(p[0].laenge, 11.25);
     EXPECT_DOUBLE_EQ(p[0].hoehe, 1000);
     EXPECT_EQ(p[0].zeit, "2026-07-14T10:00:00Z");
-    EXPECT_EQ(p[0].werte, (QMap<QString, QString>{{"temperatur", "16.8"}, {"vario", "1.5"}, {"sog", "40.0"}, {"tas", "30.0"}}));
+    EXPECT_EQ(p[0].werte, (QMap<QString, QString>{{"temperatur", "16.8"}, {"vario", "1.5"}, {"tas", "30.0"}}));
     EXPECT_EQ(p[1].werte.value("vario"), "-2.3");
     EXPECT_EQ(p[1].werte.value("temperatur"), "-0.5");
     EXPECT_FALSE(p[2].werte.contains("tas"));

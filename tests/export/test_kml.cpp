@@ -59,18 +59,18 @@ TEST(Kml, NachbarnGleicherFarbeSindEinStueck)
     const CSarnixDoc doc = Wechselnd();
     const KmlInhalt k = LiesKml(Kml(doc, Variowerte));
     // Climb 1.5 m/s: 102 + 25; sink 3.0 m/s: 102 - 51. A line runs in the colour of the fix it
-    // starts from, so the last fix only ends the sinking piece.
+    // starts from, so the last fix only ends the sinking piece. The pieces come by colour.
     ASSERT_EQ(k.linien.size(), 2u);
-    EXPECT_EQ(k.linien[0].stil, "#farbe127");
-    EXPECT_EQ(k.linien[1].stil, "#farbe51");
+    EXPECT_EQ(k.linien[0].stil, "#farbe51");
+    EXPECT_EQ(k.linien[1].stil, "#farbe127");
     EXPECT_EQ(k.stilFarben.value("farbe127"), KmlFarbe(doc, 127));
     EXPECT_EQ(k.stilFarben.value("farbe51"), KmlFarbe(doc, 51));
     EXPECT_EQ(k.stilFarben.value("farbe127"), "ff00ffc0");  // RGB(192, 255, 0)
     // Each piece runs on to the first fix of the next: no gap between colours.
-    EXPECT_EQ(k.linien[0].punkte.size(), 4u);
-    EXPECT_EQ(k.linien[1].punkte.size(), 3u);
-    EXPECT_DOUBLE_EQ(k.linien[0].punkte.back().laenge, k.linien[1].punkte.front().laenge);
-    EXPECT_DOUBLE_EQ(k.linien[1].punkte.back().hoehe, 1005);
+    EXPECT_EQ(k.linien[1].punkte.size(), 4u);
+    EXPECT_EQ(k.linien[0].punkte.size(), 3u);
+    EXPECT_DOUBLE_EQ(k.linien[1].punkte.back().laenge, k.linien[0].punkte.front().laenge);
+    EXPECT_DOUBLE_EQ(k.linien[0].punkte.back().hoehe, 1005);
     // Only the colours used get a style.
     EXPECT_EQ(k.stilFarben.size(), 3);  // the track's own line and the two colours
 }
