@@ -7,6 +7,7 @@
 #include "doc/CSarnixDoc.h"
 #include "export/Exportieren.h"
 
+#include <QCoreApplication>
 #include <QTimeZone>
 
 #include <cstdio>
@@ -20,8 +21,8 @@ using namespace cli;
 int Nutzung(const QString& text)
 {
     Melde(text);
-    Melde(QStringLiteral("Aufruf: sarnix-cli export FILE -o OUT.gpx|OUT.kml\n"
-                         "                   [--farbe keine|vario|hoehe|wind|temperatur] [--zeitzone ZONE]"));
+    Melde(QCoreApplication::translate("Cli", "Aufruf: sarnix-cli export FILE -o OUT.gpx|OUT.kml\n"
+                                             "                   [--farbe keine|vario|hoehe|wind|temperatur] [--zeitzone ZONE]"));
     return nutzungsFehler;
 }
 
@@ -54,32 +55,32 @@ std::variant<Auftrag, int> Lesen(const QStringList& argumente)
         };
         if (arg == QLatin1String("-o")) {
             const auto w = wert();
-            if (!w) return Nutzung(QStringLiteral("-o braucht eine Zieldatei."));
+            if (!w) return Nutzung(QCoreApplication::translate("Cli", "-o braucht eine Zieldatei."));
             a.ziel = *w;
         } else if (arg == QLatin1String("--farbe")) {
             const auto w = wert();
             const auto farbe = w ? FarbeAus(*w) : std::nullopt;
-            if (!farbe) return Nutzung(QStringLiteral("--farbe kennt keine, vario, hoehe, wind und temperatur."));
+            if (!farbe) return Nutzung(QCoreApplication::translate("Cli", "--farbe kennt keine, vario, hoehe, wind und temperatur."));
             a.wahl.farbe = *farbe;
         } else if (arg == QLatin1String("--zeitzone")) {
             const auto w = wert();
             const QTimeZone zone = w ? QTimeZone(w->toUtf8()) : QTimeZone();
             if (!zone.isValid())
-                return Nutzung(QStringLiteral("--zeitzone braucht eine Zeitzone wie Europe/Berlin oder UTC."));
+                return Nutzung(QCoreApplication::translate("Cli", "--zeitzone braucht eine Zeitzone wie Europe/Berlin oder UTC."));
             a.wahl.zeitzone = zone;
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            return Nutzung(QStringLiteral("Unbekannte Option: %1").arg(arg));
+            return Nutzung(QCoreApplication::translate("Cli", "Unbekannte Option: %1").arg(arg));
         } else if (a.datei.isEmpty()) {
             a.datei = arg;
         } else {
-            return Nutzung(QStringLiteral("Nur eine Aufzeichnung: %1").arg(arg));
+            return Nutzung(QCoreApplication::translate("Cli", "Nur eine Aufzeichnung: %1").arg(arg));
         }
     }
     if (a.datei.isEmpty())
-        return Nutzung(QStringLiteral("Keine Aufzeichnung angegeben."));
+        return Nutzung(QCoreApplication::translate("Cli", "Keine Aufzeichnung angegeben."));
     const std::optional<ExportFormat> format = FormatAusEndung(a.ziel);
     if (a.ziel.isEmpty() || !format)
-        return Nutzung(QStringLiteral("-o braucht eine Zieldatei auf .gpx oder .kml."));
+        return Nutzung(QCoreApplication::translate("Cli", "-o braucht eine Zieldatei auf .gpx oder .kml."));
     a.wahl.format = *format;
     return a;
 }
@@ -97,7 +98,7 @@ int CliExport(const QStringList& argumente)
     if (!Oeffne(doc, a.datei))
         return dateiFehler;
     if (!doc.geladen) {
-        Melde(QStringLiteral("Keine Flugaufzeichnung: nichts zu exportieren."));
+        Melde(QCoreApplication::translate("Cli", "Keine Flugaufzeichnung: nichts zu exportieren."));
         return dateiFehler;
     }
 
@@ -108,7 +109,7 @@ int CliExport(const QStringList& argumente)
     }
     const ExportBericht& b = ergebnis.bericht;
     if (b.punkte == 0)
-        Melde(QStringLiteral("Hinweis: ") + HinweisOhnePositionen());
+        Melde(QCoreApplication::translate("Cli", "Hinweis: %1").arg(HinweisOhnePositionen()));
     std::printf("{\"format\": \"%s\", \"punkte\": %lld, \"strecken\": %lld, \"wegpunkte\": %lld, \"stuecke\": %lld}\n",
                 a.wahl.format == ExportFormat::Gpx ? "gpx" : "kml", static_cast<long long>(b.punkte),
                 static_cast<long long>(b.strecken), static_cast<long long>(b.wegpunkte),

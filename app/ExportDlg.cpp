@@ -80,14 +80,12 @@ std::optional<ExportZiel> FrageExportZiel(QWidget* eltern, const CSarnixDoc& doc
     // Asked below, in German and only once the name is known to be allowed.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters(ExportFilter());
-    const Typ& start = KmlTyp(farbe);
-    dialog.selectNameFilter(Text(start.filter));
-    dialog.setDefaultSuffix(Endung(start.format));
+    dialog.selectNameFilter(Text(KmlTyp(farbe).filter));
     dialog.selectFile(vorschlag);
-    // Switching between GPX and KML switches the extension of the name typed so far.
+    // Switching between GPX and KML switches the extension of the name typed so far. A name
+    // without either extension gets the selected type's below.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
         const ExportFormat format = TypZuFilter(filter).format;
-        dialog.setDefaultSuffix(Endung(format));
         const QStringList namen = dialog.selectedFiles();
         if (namen.size() == 1 && FormatAusEndung(namen.first()) && FormatAusEndung(namen.first()) != format) {
             const QFileInfo info(namen.first());

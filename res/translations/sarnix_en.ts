@@ -15,6 +15,10 @@
 <context>
     <name>Befehlstexte</name>
     <message>
+        <source>Speichert den Flug als GPX-Datei oder als farbige KML-Spur für 3-D-Globen.</source>
+        <translation>Saves the flight as a GPX file or as a coloured KML track for 3-D globes.</translation>
+    </message>
+    <message>
         <source>Zeigt den Flug in der Grundrißdarstellung an.</source>
         <translation>Shows the flight as a plan view.</translation>
     </message>
@@ -376,6 +380,32 @@ Sarnix may be used and passed on unchanged, free of charge. All other rights are
 <context>
     <name>Cli</name>
     <message>
+        <source>Aufruf: sarnix-cli export FILE -o OUT.gpx|OUT.kml
+                   [--farbe keine|vario|hoehe|wind|temperatur] [--zeitzone ZONE]</source>
+        <translation>Usage: sarnix-cli export FILE -o OUT.gpx|OUT.kml
+                  [--farbe keine|vario|hoehe|wind|temperatur] [--zeitzone ZONE]</translation>
+    </message>
+    <message>
+        <source>--farbe kennt keine, vario, hoehe, wind und temperatur.</source>
+        <translation>--farbe knows keine, vario, hoehe, wind and temperatur.</translation>
+    </message>
+    <message>
+        <source>--zeitzone braucht eine Zeitzone wie Europe/Berlin oder UTC.</source>
+        <translation>--zeitzone needs a time zone such as Europe/Berlin or UTC.</translation>
+    </message>
+    <message>
+        <source>-o braucht eine Zieldatei auf .gpx oder .kml.</source>
+        <translation>-o needs an output file ending in .gpx or .kml.</translation>
+    </message>
+    <message>
+        <source>Keine Flugaufzeichnung: nichts zu exportieren.</source>
+        <translation>Not a flight recording: nothing to export.</translation>
+    </message>
+    <message>
+        <source>Hinweis: %1</source>
+        <translation>Note: %1</translation>
+    </message>
+    <message>
         <source>Aufruf: sarnix-cli info FILE [--fixes] [--profile] [--phasen]</source>
         <translation>Usage: sarnix-cli info FILE [--fixes] [--profile] [--phasen]</translation>
     </message>
@@ -477,6 +507,8 @@ Sarnix may be used and passed on unchanged, free of charge. All other rights are
                    [--skalierung F]
         sarnix-cli print FILE -o OUT.pdf|OUT.png [--dpi N] [--page A4|A3|Letter]
                    [--landscape] [--massstab N] [--ohne-zeitmarken]
+        sarnix-cli export FILE -o OUT.gpx|OUT.kml [--farbe keine|vario|hoehe|wind|temperatur]
+                   [--zeitzone ZONE]
 Jeder Befehl nimmt --sprache de|en für die Sprache der Meldungen.
 </source>
         <translation>Usage: sarnix-cli info FILE [--fixes] [--profile]
@@ -486,6 +518,8 @@ Jeder Befehl nimmt --sprache de|en für die Sprache der Meldungen.
                   [--skalierung F]
        sarnix-cli print FILE -o OUT.pdf|OUT.png [--dpi N] [--page A4|A3|Letter]
                   [--landscape] [--massstab N] [--ohne-zeitmarken]
+       sarnix-cli export FILE -o OUT.gpx|OUT.kml [--farbe keine|vario|hoehe|wind|temperatur]
+                  [--zeitzone ZONE]
 Every command takes --sprache de|en for the language of its messages.
 </translation>
     </message>
@@ -637,6 +671,10 @@ Every command takes --sprache de|en for the language of its messages.
 </context>
 <context>
     <name>Menues</name>
+    <message>
+        <source>&amp;Exportieren...</source>
+        <translation>&amp;Export...</translation>
+    </message>
     <message>
         <source>Von &amp;Oben</source>
         <translation>From &amp;Above</translation>
@@ -874,6 +912,146 @@ Every command takes --sprache de|en for the language of its messages.
     <message>
         <source>Temperaturverlauf</source>
         <translation>Temperature profile</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>%1 ist ein Ordner.</source>
+        <translation>%1 is a folder.</translation>
+    </message>
+    <message>
+        <source>%1 ist die geöffnete Aufzeichnung; sie wird nie überschrieben.</source>
+        <translation>%1 is the open recording; it is never overwritten.</translation>
+    </message>
+    <message>
+        <source>%1 konnte nicht geschrieben werden.</source>
+        <translation>%1 could not be written.</translation>
+    </message>
+    <message>
+        <source>Die vorhandene Datei bleibt unverändert.</source>
+        <translation>The existing file is left unchanged.</translation>
+    </message>
+    <message>
+        <source>Der Flug enthält keine Positionen: die Datei enthält eine leere Spur.</source>
+        <translation>The flight has no positions: the file holds an empty track.</translation>
+    </message>
+    <message>
+        <source>Gefärbt nach Vario - Werten</source>
+        <translation>Coloured by climb rate</translation>
+    </message>
+    <message>
+        <source>Gefärbt nach Flughöhe</source>
+        <translation>Coloured by altitude</translation>
+    </message>
+    <message>
+        <source>Gefärbt nach Wind</source>
+        <translation>Coloured by wind</translation>
+    </message>
+    <message>
+        <source>Gefärbt nach Temperaturgradient</source>
+        <translation>Coloured by temperature gradient</translation>
+    </message>
+    <message>
+        <source>Ohne Färbung</source>
+        <translation>Without colouring</translation>
+    </message>
+    <message>
+        <source>Flugweg</source>
+        <translation>Flight path</translation>
+    </message>
+    <message>
+        <source>Wegpunkte</source>
+        <translation>Route points</translation>
+    </message>
+    <message>
+        <source>Höhe: %1 m</source>
+        <translation>Altitude: %1 m</translation>
+    </message>
+    <message>
+        <source>Nummer %1</source>
+        <translation>Number %1</translation>
+    </message>
+    <message>
+        <source>Flug</source>
+        <translation>Flight</translation>
+    </message>
+    <message>
+        <source>Flug Datum:</source>
+        <translation>Flight date:</translation>
+    </message>
+    <message>
+        <source>Start Platz:</source>
+        <translation>Take-off site:</translation>
+    </message>
+    <message>
+        <source>Startplatz Höhe:</source>
+        <translation>Take-off altitude:</translation>
+    </message>
+    <message>
+        <source>Startzeit:</source>
+        <translation>Take-off time:</translation>
+    </message>
+    <message>
+        <source>Landezeit:</source>
+        <translation>Landing time:</translation>
+    </message>
+    <message>
+        <source>Flugdauer:</source>
+        <translation>Flight duration:</translation>
+    </message>
+    <message>
+        <source>Max. Höhe:</source>
+        <translation>Max. altitude:</translation>
+    </message>
+    <message>
+        <source>Flugstrecke:</source>
+        <translation>Flight distance:</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDlg</name>
+    <message>
+        <source>GPX-Datei (*.gpx)</source>
+        <translation>GPX file (*.gpx)</translation>
+    </message>
+    <message>
+        <source>KML-Datei, ohne Färbung (*.kml)</source>
+        <translation>KML file, without colouring (*.kml)</translation>
+    </message>
+    <message>
+        <source>KML-Datei, gefärbt nach Temperaturgradient (*.kml)</source>
+        <translation>KML file, coloured by temperature gradient (*.kml)</translation>
+    </message>
+    <message>
+        <source>KML-Datei, gefärbt nach Wind (*.kml)</source>
+        <translation>KML file, coloured by wind (*.kml)</translation>
+    </message>
+    <message>
+        <source>KML-Datei, gefärbt nach Flughöhe (*.kml)</source>
+        <translation>KML file, coloured by altitude (*.kml)</translation>
+    </message>
+    <message>
+        <source>KML-Datei, gefärbt nach Vario - Werten (*.kml)</source>
+        <translation>KML file, coloured by climb rate (*.kml)</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>%1 ist bereits vorhanden.
+Möchten Sie sie ersetzen?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Nein</source>
+        <translation>&amp;No</translation>
     </message>
 </context>
 </TS>
