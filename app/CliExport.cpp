@@ -110,9 +110,10 @@ int CliExport(const QStringList& argumente)
     const ExportBericht& b = ergebnis.bericht;
     if (b.punkte == 0)
         Melde(QCoreApplication::translate("Cli", "Hinweis: %1").arg(HinweisOhnePositionen()));
-    std::printf("{\"format\": \"%s\", \"punkte\": %lld, \"strecken\": %lld, \"wegpunkte\": %lld, \"stuecke\": %lld}\n",
+    std::printf("{\"format\": \"%s\", \"punkte\": %lld, \"strecken\": %lld, \"wegpunkte\": %lld, \"stuecke\": %lld, "
+                "\"thermiken\": %lld}\n",
                 a.wahl.format == ExportFormat::Gpx ? "gpx" : "kml", static_cast<long long>(b.punkte),
                 static_cast<long long>(b.strecken), static_cast<long long>(b.wegpunkte),
-                static_cast<long long>(b.stuecke));
+                static_cast<long long>(b.stuecke), static_cast<long long>(b.thermiken));
     return std::fflush(stdout) == 0 ? 0 : dateiFehler;
 }

@@ -21,4 +21,5 @@ struct ExportBericht {
     int64_t strecken = 0;   // stretches with positions (GPX segments, KML tracks)
     int64_t wegpunkte = 0;  // route points written
     int64_t stuecke = 0;    // coloured line pieces of the KML
+    int64_t thermiken = 0;  // thermal placemarks of the KML
 };

@@ -2,6 +2,7 @@
 
 #include "doc/CSarnixDoc.h"
 #include "doc/FarbIndex.h"
+#include "doc/Flugphasen.h"
 #include "export/FlugZeit.h"
 #include "export/Strecken.h"
 #include "export/Texte.h"
@@ -74,6 +75,7 @@ public:
         Flugweg();
         FarbigeSpur();
         const int64_t wegpunkte = Wegpunkte();
+        const int64_t thermiken = Thermiken();
         xml.writeEndElement();
         xml.writeEndElement();
         xml.writeEndDocument();
@@ -82,7 +84,7 @@ public:
             for (const std::vector<Stueck>& liste : stueckeJeFarbe)
                 stuecke += static_cast<int64_t>(liste.size());
             *bericht = {static_cast<int64_t>(spur.punkte), static_cast<int64_t>(spur.strecken.size()), wegpunkte,
-                        stuecke};
+                        stuecke, thermiken};
         }
         return aus.Abgeben();
     }
@@ -228,6 +230,47 @@ private:
             ++anzahl;
         }
         xml.writeEndElement();
+        return anzahl;
+    }
+
+    // A placemark at the top of every thermal, with its figures.
+    int64_t Thermiken()
+    {
+        const std::vector<Flugphase> phasen = BerechneFlugphasen(doc);
+        int64_t anzahl = 0;
+        for (const Flugphase& p : phasen) {
+            Lage lage;
+            if (p.art != PhasenArt::Thermik || !LageAus(p.breite, p.laenge, lage))
+                continue;
+            if (anzahl++ == 0)
+                Ordner(Text(QT_TRANSLATE_NOOP("Export", "Thermiken")), false);
+            xml.writeStartElement(QStringLiteral("Placemark"));
+            xml.writeTextElement(QStringLiteral("name"), Text(QT_TRANSLATE_NOOP("Export", "Thermik %1: %2 m/s"))
+                                                             .arg(anzahl)
+                                                             .arg(p.mittelSteigen, 0, 'f', 1));
+            const int sekunden = static_cast<int>(p.dauer + 0.5);
+            QStringList zeilen{
+                Text(QT_TRANSLATE_NOOP("Export", "Mittleres Steigen: %1 m/s")).arg(p.mittelSteigen, 0, 'f', 1),
+                Text(QT_TRANSLATE_NOOP("Export", "Höhengewinn: %1 m, von %2 m bis %3 m"))
+                    .arg(p.hoeheBis - p.hoeheVon)
+                    .arg(p.hoeheVon)
+                    .arg(p.hoeheBis),
+                Text(QT_TRANSLATE_NOOP("Export", "Dauer: %1:%2 min"))
+                    .arg(sekunden / 60)
+                    .arg(sekunden % 60, 2, 10, QLatin1Char('0'))};
+            if (p.windRichtung && p.windGeschwindigkeit)
+                zeilen.append(Text(QT_TRANSLATE_NOOP("Export", "Wind: aus %1° mit %2 km/h"))
+                                  .arg(*p.windRichtung, 0, 'f', 0)
+                                  .arg(*p.windGeschwindigkeit, 0, 'f', 0));
+            xml.writeTextElement(QStringLiteral("description"), zeilen.join(u'\n'));
+            xml.writeStartElement(QStringLiteral("Point"));
+            xml.writeTextElement(QStringLiteral("altitudeMode"), QStringLiteral("absolute"));
+            xml.writeTextElement(QStringLiteral("coordinates"), aus.haupt.Koordinate(lage, p.hoeheBis, ','));
+            xml.writeEndElement();
+            xml.writeEndElement();
+        }
+        if (anzahl > 0)
+            xml.writeEndElement();
         return anzahl;
     }
 

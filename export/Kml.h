@@ -1,6 +1,7 @@
 #pragma once
 // The flight as KML 2.2 for 3-D globe viewers: the timed track at absolute altitudes, the same
-// track in line pieces coloured like the graphs, and the route points, each in a folder of its own.
+// track in line pieces coloured like the graphs, the route points and the thermals, each in a
+// folder of its own.
 
 #include "export/ExportWahl.h"
 

@@ -917,6 +917,30 @@ Every command takes --sprache de|en for the language of its messages.
 <context>
     <name>Export</name>
     <message>
+        <source>Thermiken</source>
+        <translation>Thermals</translation>
+    </message>
+    <message>
+        <source>Thermik %1: %2 m/s</source>
+        <translation>Thermal %1: %2 m/s</translation>
+    </message>
+    <message>
+        <source>Mittleres Steigen: %1 m/s</source>
+        <translation>Mean climb: %1 m/s</translation>
+    </message>
+    <message>
+        <source>Höhengewinn: %1 m, von %2 m bis %3 m</source>
+        <translation>Height gain: %1 m, from %2 m to %3 m</translation>
+    </message>
+    <message>
+        <source>Dauer: %1:%2 min</source>
+        <translation>Duration: %1:%2 min</translation>
+    </message>
+    <message>
+        <source>Wind: aus %1° mit %2 km/h</source>
+        <translation>Wind: from %1° at %2 km/h</translation>
+    </message>
+    <message>
         <source>%1 ist ein Ordner.</source>
         <translation>%1 is a folder.</translation>
     </message>

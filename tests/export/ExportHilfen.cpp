@@ -173,6 +173,11 @@ KmlInhalt LiesKml(const QByteArray& xml)
             inhalt.tracks.back().push_back(KoordinatenPunkt(r.readElementText()));
         } else if (name == u"altitudeMode") {
             inhalt.hoehenModi.append(r.readElementText());
+        } else if (name == u"Point") {
+            r.readNextStartElement();
+            while (!r.atEnd() && r.name() != u"coordinates")
+                r.readNextStartElement();
+            inhalt.orte.push_back(KoordinatenPunkt(r.readElementText()));
         } else if (name == u"LineString") {
             inhalt.linien.push_back({placemarkStil, {}});
         } else if (name == u"coordinates" && !inhalt.linien.empty() && inhalt.linien.back().punkte.empty()) {

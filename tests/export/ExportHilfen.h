@@ -62,6 +62,7 @@ struct KmlInhalt {
     QMap<QString, QString> stilFarben;        // Style id -> LineStyle colour
     QStringList ordner;
     QStringList placemarkNamen;
+    std::vector<Punkt> orte;                  // Point placemarks, in order
     QStringList hoehenModi;
     bool fehlerfrei = false;
 };

@@ -4,6 +4,7 @@
 #include "TestHilfen.h"
 
 #include "doc/FarbIndex.h"
+#include "doc/Flugphasen.h"
 
 #include <gtest/gtest.h>
 
@@ -166,4 +167,26 @@ TEST(Kml, JedeProbeVollstaendig)
         // Far fewer pieces than fixes: altitude changes its colour only every few fixes.
         EXPECT_LT(k.linien.size(), punkte / 2);
     }
+}
+
+TEST(Kml, ThermikenMitIhrenZahlen)
+{
+    CSarnixDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(test::Sample("streckenflug-6h.vrl")));
+    std::vector<Flugphase> thermiken;
+    for (const Flugphase& p : BerechneFlugphasen(doc))
+        if (p.art == PhasenArt::Thermik)
+            thermiken.push_back(p);
+    ASSERT_FALSE(thermiken.empty());
+    const KmlInhalt k = LiesKml(Kml(doc));
+    ASSERT_TRUE(k.fehlerfrei);
+    EXPECT_EQ(k.ordner.last(), "Thermiken");
+    // Route points first, then one place per thermal, at the thermal's top.
+    ASSERT_EQ(k.orte.size(), doc.wegpunktListe.size() + thermiken.size());
+    const Punkt& erste = k.orte[doc.wegpunktListe.size()];
+    EXPECT_DOUBLE_EQ(erste.hoehe, thermiken.front().hoeheBis);
+    EXPECT_NEAR(erste.breite, (thermiken.front().breite - 500000000) / 600000.0, 1e-7);
+    EXPECT_NEAR(erste.laenge, (thermiken.front().laenge - 500000000) / 600000.0, 1e-7);
+    const QString name = QStringLiteral("Thermik 1: %1 m/s").arg(thermiken.front().mittelSteigen, 0, 'f', 1);
+    EXPECT_TRUE(k.placemarkNamen.contains(name)) << name.toStdString();
 }
