@@ -1,12 +1,12 @@
 #include "export/Zahlen.h"
 
+#include "doc/Koordinaten.h"
+
 #include <charconv>
 #include <chrono>
 #include <cstdlib>
 
 namespace {
-
-constexpr int32_t nullPunkt = 500000000;
 
 void Ziffern(std::string& text, int64_t wert, int stellen)
 {
@@ -35,7 +35,7 @@ void Festkomma(std::string& text, int64_t wert, int stellen, int64_t einheit)
 int64_t GradE7(int32_t koordinate)
 {
     // 1e7 / 600 000 = 50 / 3; rounding half away from zero keeps both hemispheres mirror images.
-    const int64_t einheiten = int64_t{koordinate} - nullPunkt;
+    const int64_t einheiten = int64_t{koordinate} - koordinatenNullpunkt;
     const int64_t betrag = (std::llabs(einheiten) * 50 + 1) / 3;
     return einheiten < 0 ? -betrag : betrag;
 }
