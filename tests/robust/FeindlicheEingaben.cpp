@@ -1,12 +1,17 @@
 // Whatever the download cable produced (truncated transfers, other instruments' files, hand-edited
 // files, flights of many hours) opens into a sane document that every graph, colour mode and the
-// printed map can show without crashing.
+// printed map can show without crashing, and that exports as well-formed GPX and KML.
 
 #include "Plausibel.h"
 #include "RobustHilfen.h"
 #include "TestHilfen.h"
 
 #include "doc/CSarnixDoc.h"
+#include "export/Gpx.h"
+#include "export/Kml.h"
+
+#include <QBuffer>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 #include <functional>
@@ -303,6 +308,40 @@ TEST(FeindlicheEingaben, JedeEingabeGibtEinPlausiblesDokumentDasSichZeichnenUndD
 }  // namespace
 
 namespace {
+
+// Well-formed XML, and no more points than fixes.
+void ExportGeht(const CSarnixDoc& doc, ExportFormat format)
+{
+    ExportWahl wahl;
+    wahl.format = format;
+    wahl.zeitzone = QTimeZone::utc();
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    ExportBericht bericht;
+    const bool ok = format == ExportFormat::Gpx ? SchreibeGpx(doc, wahl, puffer, &bericht)
+                                                : SchreibeKml(doc, wahl, puffer, &bericht);
+    EXPECT_TRUE(ok);
+    QXmlStreamReader leser(puffer.data());
+    while (!leser.atEnd())
+        leser.readNext();
+    EXPECT_FALSE(leser.hasError()) << leser.errorString().toStdString();
+    EXPECT_LE(bericht.punkte, static_cast<int64_t>(doc.datenListe.size()));
+}
+
+TEST(FeindlicheEingaben, JedeEingabeLaesstSichExportieren)
+{
+    for (const Eingabe& eingabe : Eingaben()) {
+        // The inputs of millions of fixes are left to the drawing test.
+        if (eingabe.umfang == Umfang::Knapp)
+            continue;
+        SCOPED_TRACE(eingabe.name);
+        CSarnixDoc doc;
+        if (!doc.OnOpenDocument(test::TempDatei(eingabe.inhalt())) || !doc.geladen)
+            continue;
+        ExportGeht(doc, ExportFormat::Gpx);
+        ExportGeht(doc, ExportFormat::Kml);
+    }
+}
 
 // A transfer that ended every line with CR LF shows the same flight, pixel for pixel.
 TEST(FeindlicheEingaben, CrLfZeigtDenselbenFlugWieLf)
