@@ -204,8 +204,8 @@ TEST(Sprache, QtsEigeneDialogeFolgen)
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
         EXPECT_EQ(QLocale().language(), QLocale::English);
     }
-    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
-        GTEST_SKIP() << "Qt's German texts are not installed";
+    ASSERT_TRUE(QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
+        << "Qt's German texts are missing; tools/abhaengigkeiten.sh installs them";
     const Uebersetzung deutsch(Sprache::Deutsch);
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
     EXPECT_EQ(QLocale().language(), QLocale::German);

@@ -4,7 +4,6 @@
 #include "ExportHilfen.h"
 #include "TestHilfen.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -20,7 +19,7 @@ struct Lauf {
     QString fehler;
 };
 
-QString Programm() { return QCoreApplication::applicationDirPath() + QStringLiteral("/../app/sarnix-cli"); }
+QString Programm() { return test::SarnixCli(); }
 
 Lauf Starte(const QString& programm, const QStringList& argumente)
 {
@@ -49,8 +48,7 @@ class CliExport : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!QFileInfo(Programm()).isExecutable())
-            GTEST_SKIP() << "sarnix-cli is not built";
+        ASSERT_TRUE(QFileInfo(Programm()).isExecutable()) << "no sarnix-cli at " << Programm().toStdString();
         ASSERT_TRUE(ordner.isValid());
     }
     QString Ziel(const char* name) const { return ordner.filePath(QString::fromLatin1(name)); }
@@ -148,8 +146,7 @@ TEST_F(CliExport, KeineAufzeichnungUndKeinePositionen)
 TEST_F(CliExport, GpsbabelLiestBeideFormate)
 {
     const QString gpsbabel = QStandardPaths::findExecutable(QStringLiteral("gpsbabel"));
-    if (gpsbabel.isEmpty())
-        GTEST_SKIP() << "gpsbabel is not installed";
+    ASSERT_FALSE(gpsbabel.isEmpty()) << "gpsbabel is missing; tools/abhaengigkeiten.sh installs it";
     const QString probe = Probe("lokalflug-1h.vrl");
     ASSERT_EQ(Export({probe, "-o", Ziel("f.gpx")}).code, 0);
     ASSERT_EQ(Export({probe, "-o", Ziel("f.kml")}).code, 0);
