@@ -238,7 +238,11 @@ Zeichenflaeche::~Zeichenflaeche()
 
 bool Zeichenflaeche::Direkt() const
 {
-    return pixel && maler.transform().isIdentity() && !maler.viewTransformEnabled() && !maler.hasClipping();
+    if (!direktGeprueft) {
+        direktMoeglich = pixel && maler.transform().isIdentity() && !maler.viewTransformEnabled() && !maler.hasClipping();
+        direktGeprueft = true;
+    }
+    return direktMoeglich;
 }
 
 int Zeichenflaeche::StiftBreite() const

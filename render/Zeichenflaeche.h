@@ -74,7 +74,12 @@ public:
     Zeichenflaeche(const Zeichenflaeche&) = delete;
     Zeichenflaeche& operator=(const Zeichenflaeche&) = delete;
 
-    QPainter& painter() { return maler; }
+    // A transform or clipping set through it is honoured from the next drawing call on.
+    QPainter& painter()
+    {
+        direktGeprueft = false;
+        return maler;
+    }
 
     void SetPixel(int x, int y, COLORREF farbe);
     void MoveToEx(int x, int y);
@@ -189,6 +194,8 @@ private:
     QPainter& maler;
     QImage* bild = nullptr;  // set when the pixels can be written directly
     double skala = 1.0;      // the image's device pixels per logical pixel
+    mutable bool direktGeprueft = false;  // the painter's state is looked at once, not per pixel
+    mutable bool direktMoeglich = false;
     uchar* pixel = nullptr;  // the image's first scanline, as the painter writes it
     qsizetype zeilenLaenge = 0;
     int bildBreite = 0;
