@@ -126,11 +126,12 @@ void CSarnixView::AufLeinwand(Schritt&& schritt)
 
 bool CSarnixView::LeinwandPassend()
 {
+    // Compared with the size asked for, not one read back: below ratio 1 that may round.
     const qreal verhaeltnis = devicePixelRatioF();
-    if (!bild.isNull() && bild.devicePixelRatio() == verhaeltnis &&
-        LogischeGroesse(bild) == Rechteck{0, 0, width(), height()})
+    if (leinwandFuer == size() && bild.devicePixelRatio() == verhaeltnis)
         return false;
     bild = Leinwand(width(), height(), verhaeltnis);
+    leinwandFuer = size();
     return true;
 }
 

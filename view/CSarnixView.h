@@ -67,6 +67,7 @@ private:
     CSarnixDoc& doc;
     CAnsicht zustand;
     QImage bild;
+    QSize leinwandFuer;  // the widget size the canvas was made for
     std::unique_ptr<Uhr> uhr;
     std::unique_ptr<CSpurCursor> spurCursor;
     bool mausGefangen = false;  // the armed rubber band holds the mouse

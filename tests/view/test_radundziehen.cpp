@@ -226,7 +226,7 @@ TEST_F(RadUndZiehen, LeinwandHatDasPixelverhaeltnisDesBildschirms)
     // The selection strip under the pane covers its whole device rows.
     const int unten = bild.height() - 1;
     EXPECT_EQ(bild.pixel(0, unten), qRgb(0, 50, 255));
-    EXPECT_EQ(bild.pixel(qRound(639 * r), unten), qRgb(0, 50, 255));
+    EXPECT_EQ(bild.pixel(int(639 * r), unten), qRgb(0, 50, 255));
 }
 
 TEST_F(RadUndZiehen, SpurcursorUndBandStellenDasBildWiederHer)
