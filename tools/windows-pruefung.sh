@@ -22,20 +22,49 @@ mapfile -t ordner < <(sed -n 's/^[[:space:]]*add_subdirectory(\([^ )]*\)).*/\1/p
 [ ${#ordner[@]} -gt 0 ] || { echo "Keine Produktordner in CMakeLists.txt gefunden" >&2; exit 1; }
 mapfile -t quellen < <(find "${ordner[@]}" -name '*.cpp' -type f | sort)
 
-flags=(-std=c++20 -fsyntax-only -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Werror -DUNICODE -D_UNICODE -I.
-       -isystem "$qt")
+# The definitions and include folders of each source come from a configured build, so that
+# what the build adds (version, paths) reaches the check as well.
+bau=build/windows-pruefung
+cmake -S . -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSARNIX_TESTS=OFF -DSARNIX_BENCH=OFF \
+    -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+declare -A befehle
+while IFS= read -r -d '' datei && IFS= read -r -d '' befehl; do
+    befehle["$(realpath -m "$datei")"]=$befehl
+done < <(jq -j '.[] | .file, "\u0000", .command, "\u0000"' \
+             "$bau/compile_commands.json" 2>/dev/null || true)
+
+basis=(-std=c++20 -fsyntax-only -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Werror -DUNICODE -D_UNICODE
+       -I. -isystem "$qt")
 for modul in "$qt"/Qt*/; do
-    flags+=(-isystem "${modul%/}")
+    basis+=(-isystem "${modul%/}")
 done
 
 protokoll=$(mktemp -d)
 trap 'rm -rf "$protokoll"' EXIT
-export cxx protokoll
-export flags_text="${flags[*]}"
-# One compiler per core; each source leaves its messages in a file of its own.
-if ! printf '%s\0' "${quellen[@]}" |
-        xargs -0 -P "$(nproc 2>/dev/null || echo 2)" -n 1 sh -c \
-            '$cxx $flags_text "$1" >"$protokoll/$(echo "$1" | tr / _).log" 2>&1 || { cat "$protokoll/$(echo "$1" | tr / _).log" >&2; exit 255; }' sh; then
+# One small script per source: the cross compiler with the build's -D and -I words.
+n=0
+for quelle in "${quellen[@]}"; do
+    woerter=()
+    befehl=${befehle["$(realpath -m "$quelle")"]-}
+    if [ -n "$befehl" ]; then
+        eval "alle=($befehl)"
+        for wort in "${alle[@]}"; do
+            case $wort in -D*|-I*) woerter+=("$wort") ;; esac
+        done
+    fi
+    n=$((n + 1))
+    {
+        printf '%q ' "$cxx" "${basis[@]}" "${woerter[@]}" "$quelle"
+        printf '>%q 2>&1 || { cat %q >&2; exit 255; }\n' "$protokoll/$n.log" "$protokoll/$n.log"
+    } >"$protokoll/$n.sh"
+done
+
+# One compiler per core; the first source that fails stops the check with its messages.
+status=0
+find "$protokoll" -name '*.sh' -print0 |
+    xargs -0 -P "$(nproc 2>/dev/null || echo 2)" -n 1 bash 2>"$protokoll/meldungen" || status=$?
+if [ "$status" -ne 0 ]; then
+    grep -v '^xargs: ' "$protokoll/meldungen" >&2
     echo "Windows-Prüfung: ein Quelltext übersetzt nicht für Windows (siehe oben)" >&2
     exit 1
 fi
