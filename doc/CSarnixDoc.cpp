@@ -50,22 +50,29 @@ bool CSarnixDoc::IstAufzeichnung(std::string_view inhalt)
 bool CSarnixDoc::OnOpenDocument(const std::string& pfad, OeffnenFehler* fehler)
 {
     // Read before emptying: a file that cannot be read leaves the flight shown before.
-    std::string inhalt;
+    DateiInhalt inhalt;
     const OeffnenFehler ursache = LiesDatei(pfad, inhalt);
     if (fehler)
         *fehler = ursache;
     if (ursache != OeffnenFehler::Keiner)
         return false;
-    // A text file or a picture renamed to .vrl would otherwise show as a blank flight.
-    if (!IstAufzeichnung(inhalt)) {
+    if (!OeffneInhalt(pfad, inhalt.Text())) {
         if (fehler)
             *fehler = OeffnenFehler::KeineAufzeichnung;
         return false;
     }
+    return true;
+}
+
+bool CSarnixDoc::OeffneInhalt(const std::string& name, std::string_view inhalt)
+{
+    // A text file or a picture renamed to .vrl would otherwise show as a blank flight.
+    if (!IstAufzeichnung(inhalt))
+        return false;
 
     Leeren();
 
-    dateiname = pfad;
+    dateiname = name;
     geladen = 1;
     ausdehnungUebernommen = 0;
     LiesAufzeichnung(inhalt);

@@ -53,6 +53,9 @@ public:
     // recording; then the flight loaded before stays and fehler tells why. A recording with the
     // magic but no fixes opens as an empty flight.
     bool OnOpenDocument(const std::string& pfad, OeffnenFehler* fehler = nullptr);
+    // The same for a recording's bytes already read (standard input): name stands for the path.
+    // False for bytes that are no recording; the flight loaded before then stays.
+    bool OeffneInhalt(const std::string& name, std::string_view inhalt);
     bool OnNewDocument() { return true; }
 
     // Reader (reader file). The first form reads the file named by dateiname, the second the

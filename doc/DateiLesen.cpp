@@ -1,6 +1,7 @@
 #include "doc/DateiLesen.h"
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -69,8 +70,26 @@ std::string FehlerText(OeffnenFehler fehler, const std::string& pfad)
     return Ersetzt("Ein unbekannter Fehler ist beim Zugriff auf %1 aufgetreten.", pfad);
 }
 
-OeffnenFehler LiesDatei(const std::string& pfad, std::string& inhalt)
+namespace {
+
+constexpr size_t block = 1 << 20;
+
+// Makes room for at least one more byte past what was read, keeping the bytes.
+void Vergroessere(std::unique_ptr<char[]>& daten, size_t gelesen, size_t& platz)
 {
+    const size_t neu = platz < block ? block : 2 * platz;
+    auto groesser = std::make_unique_for_overwrite<char[]>(neu);
+    if (gelesen > 0)
+        std::memcpy(groesser.get(), daten.get(), gelesen);
+    daten = std::move(groesser);
+    platz = neu;
+}
+
+}  // namespace
+
+OeffnenFehler LiesDatei(const std::string& pfad, DateiInhalt& inhalt)
+{
+    inhalt = DateiInhalt{};
     if (pfad.empty())
         return OeffnenFehler::UngueltigerPfad;
     const std::filesystem::path datei(std::u8string(pfad.begin(), pfad.end()));
@@ -90,22 +109,47 @@ OeffnenFehler LiesDatei(const std::string& pfad, std::string& inhalt)
         return ursache == 0 ? OeffnenFehler::Unbekannt : FehlerAusErrno(ursache);
     }
 
-    // Straight into the result; pipes and special files report no size and grow block by block.
-    constexpr size_t block = 1 << 20;
+    // One byte more than the size, so a file that grew meanwhile is noticed and read on; pipes
+    // and special files report no size and grow as they are read.
     const auto groesse = std::filesystem::file_size(datei, ec);
-    inhalt.assign(ec ? block : static_cast<size_t>(groesse) + 1, '\0');
+    if (!ec) {
+        inhalt.platz_ = static_cast<size_t>(groesse) + 1;
+        inhalt.daten_ = std::make_unique_for_overwrite<char[]>(inhalt.platz_);
+    }
     size_t gelesen = 0;
     while (strom) {
-        if (gelesen == inhalt.size())
-            inhalt.resize(inhalt.size() + block);
-        strom.read(inhalt.data() + gelesen, static_cast<std::streamsize>(inhalt.size() - gelesen));
+        if (gelesen == inhalt.platz_)
+            Vergroessere(inhalt.daten_, gelesen, inhalt.platz_);
+        strom.read(inhalt.daten_.get() + gelesen, static_cast<std::streamsize>(inhalt.platz_ - gelesen));
         gelesen += static_cast<size_t>(strom.gcount());
     }
-    inhalt.resize(gelesen);
     if (strom.bad()) {
         // A read that broke off is not a flight: report it instead of showing half of one.
-        inhalt.clear();
-        return errno == 0 ? OeffnenFehler::HardwareFehler : FehlerAusErrno(errno);
+        const int ursache = errno;
+        inhalt = DateiInhalt{};
+        return ursache == 0 ? OeffnenFehler::HardwareFehler : FehlerAusErrno(ursache);
     }
+    inhalt.groesse_ = gelesen;
+    return OeffnenFehler::Keiner;
+}
+
+OeffnenFehler LiesStrom(std::FILE* strom, DateiInhalt& inhalt)
+{
+    inhalt = DateiInhalt{};
+    size_t gelesen = 0;
+    for (;;) {
+        if (gelesen == inhalt.platz_)
+            Vergroessere(inhalt.daten_, gelesen, inhalt.platz_);
+        const size_t stueck = std::fread(inhalt.daten_.get() + gelesen, 1, inhalt.platz_ - gelesen, strom);
+        gelesen += stueck;
+        if (stueck == 0)
+            break;
+    }
+    if (std::ferror(strom)) {
+        const int ursache = errno;
+        inhalt = DateiInhalt{};
+        return ursache == 0 ? OeffnenFehler::HardwareFehler : FehlerAusErrno(ursache);
+    }
+    inhalt.groesse_ = gelesen;
     return OeffnenFehler::Keiner;
 }

@@ -123,10 +123,9 @@ int32_t CSarnixDoc::Koordinate(const char* text) const
 int CSarnixDoc::LiesWegpunkt(const std::string& text, int zaehler)
 {
     // Characters a short block never collected count as '0'.
-    std::string t = text;
-    if (t.size() < wegpunktLaenge)
-        t.resize(wegpunktLaenge, '0');
-    const char* z = t.data();
+    char z[wegpunktLaenge];
+    const size_t gesammelt = std::min(text.size(), wegpunktLaenge);
+    std::fill(std::copy_n(text.data(), gesammelt, z), z + wegpunktLaenge, '0');
 
     CWegPunkt punkt;
     punkt.hoehe = static_cast<int16_t>(HexZahl(z + 2, 4));
@@ -152,9 +151,9 @@ int CSarnixDoc::LiesWegpunkt(const std::string& text, int zaehler)
 
 void CSarnixDoc::LiesAufzeichnung()
 {
-    std::string inhalt;
+    DateiInhalt inhalt;
     if (LiesDatei(dateiname, inhalt) == OeffnenFehler::Keiner)
-        LiesAufzeichnung(inhalt);
+        LiesAufzeichnung(inhalt.Text());
 }
 
 void CSarnixDoc::LiesAufzeichnung(std::string_view inhalt)
@@ -166,8 +165,10 @@ void CSarnixDoc::LiesAufzeichnung(std::string_view inhalt)
     std::string text;
     int nummern = 0;
 
-    // Every fix record is 31 bytes, so this bounds the count without growing the list.
+    // Every fix record takes at least 31 bytes, so this bounds the count and the list never
+    // grows while reading.
     datenListe.reserve(datenListe.size() + inhalt.size() / fixLaenge);
+    text.reserve(textGrenze + 1);
 
     const auto kopfsatz = [this](const char* z) {
         flugdatum = std::string(z + 15, 2) + '-' + std::string(z + 17, 2) + '-' + std::string(z + 19, 2);

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -252,4 +253,47 @@ TEST(Oeffnen, ZuLangerPfad)
     OeffnenFehler fehler = OeffnenFehler::Keiner;
     EXPECT_FALSE(doc.OnOpenDocument(pfad, &fehler));
     EXPECT_EQ(fehler, OeffnenFehler::UngueltigerPfad);
+}
+
+// Bytes of every value, longer than one read block, so growing and copying are both exercised.
+TEST(DateiLesen, LiefertJedesByteUnveraendert)
+{
+    std::string bytes(3 * (1 << 20) + 17, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>((i * 7919) % 256);
+    const std::string pfad = test::TempDatei(bytes);
+
+    DateiInhalt ausDatei;
+    ASSERT_EQ(LiesDatei(pfad, ausDatei), OeffnenFehler::Keiner);
+    EXPECT_EQ(ausDatei.Text(), bytes);
+
+    std::FILE* strom = std::fopen(pfad.c_str(), "rb");
+    ASSERT_NE(strom, nullptr);
+    DateiInhalt ausStrom;
+    EXPECT_EQ(LiesStrom(strom, ausStrom), OeffnenFehler::Keiner);
+    std::fclose(strom);
+    EXPECT_EQ(ausStrom.Text(), bytes);
+
+    DateiInhalt leer;
+    ASSERT_EQ(LiesDatei(test::TempDatei(""), leer), OeffnenFehler::Keiner);
+    EXPECT_EQ(leer.Groesse(), 0u);
+}
+
+TEST(DateiLesen, InhaltAusDemSpeicherGleichtDerDatei)
+{
+    const std::string inhalt = ErsterFlug();
+    CSarnixDoc ausDatei;
+    ASSERT_TRUE(ausDatei.OnOpenDocument(test::TempDatei(inhalt)));
+    CSarnixDoc ausSpeicher;
+    ASSERT_TRUE(ausSpeicher.OeffneInhalt("-", inhalt));
+    EXPECT_FALSE(ausSpeicher.OeffneInhalt("-", "kein Flug"));
+    EXPECT_EQ(ausSpeicher.dateiname, "-");
+    EXPECT_EQ(ausSpeicher.geladen, 1);
+    ASSERT_EQ(ausSpeicher.datenListe.size(), ausDatei.datenListe.size());
+    for (size_t i = 0; i < ausDatei.datenListe.size(); ++i) {
+        EXPECT_EQ(ausSpeicher.datenListe[i].laenge, ausDatei.datenListe[i].laenge);
+        EXPECT_EQ(ausSpeicher.datenListe[i].hoehe, ausDatei.datenListe[i].hoehe);
+    }
+    EXPECT_EQ(ausSpeicher.wegpunktListe.size(), 1u);
+    EXPECT_EQ(ausSpeicher.startplatz, ausDatei.startplatz);
 }
