@@ -1,19 +1,30 @@
 #pragma once
-// What the sub-commands of sarnix-cli share: exit codes, messages on stderr, opening a flight.
+// What the sub-commands of sarnix-cli share: exit codes, messages on stderr, opening a flight,
+// the language of the messages.
 
 #include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
 
 class CSarnixDoc;
+class Uebersetzung;
 
 namespace cli {
 
 inline constexpr int dateiFehler = 1;     // the recording or the output could not be used
 inline constexpr int nutzungsFehler = 2;  // the arguments are wrong
 
-// One line on standard error.
+// One line on standard error, whole even when several threads report at once.
 void Melde(const QString& text);
 
-// Opens the recording at pfad into doc; on failure the German message goes to stderr.
+// Opens the recording at pfad into doc, "-" from standard input; on failure the German message
+// goes to stderr.
 bool Oeffne(CSarnixDoc& doc, const QString& pfad);
+
+// Takes --sprache out of argumente and puts the chosen language in place for as long as texte
+// lives. The exit code when the choice is unknown.
+std::optional<int> SpracheWaehlen(QStringList& argumente, std::unique_ptr<Uebersetzung>& texte);
 
 }  // namespace cli

@@ -1,6 +1,7 @@
 // sarnix-cli info: the flight document as JSON.
 
 #include "app/Cli.h"
+#include "app/CliBefehl.h"
 #include "app/CliGemeinsam.h"
 
 #include "doc/CSarnixDoc.h"
@@ -11,17 +12,15 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <string_view>
+#include <utility>
 
 namespace {
-
-int Aufruf()
-{
-    cli::Melde(QCoreApplication::translate("Cli", "Aufruf: sarnix-cli info FILE [--fixes] [--profile] [--phasen]"));
-    return 2;
-}
 
 // The shortest text that reads back to the same single-precision number.
 double AlsZahl(float wert)
@@ -53,27 +52,64 @@ QJsonArray Wegpunkte(const CSarnixDoc& doc)
     return liste;
 }
 
-// The fixes are written straight out, one compact object a line: a million of them as JSON
-// objects would take seconds and gigabytes.
-void SchreibeFixe(const CSarnixDoc& doc, std::FILE* ziel)
-{
-    std::fputs(",\n    \"fixes\": [", ziel);
-    char zeile[320];
-    const char* trenner = "\n        ";
-    for (const CDaten& f : doc.datenListe) {
-        int k[5];
-        for (int8_t art = 0; art <= 4; ++art)
-            k[art] = FarbIndex(art, f, doc);
-        const int laenge = std::snprintf(
-            zeile, sizeof zeile,
-            "%s{\"zeit\": %d, \"vario\": %d, \"laenge\": %d, \"breite\": %d, \"temperatur\": %d, "
-            "\"sog\": %d, \"tas\": %d, \"hatPosition\": %d, \"hoehe\": %d, \"farbIndex\": [%d, %d, %d, %d, %d]}",
-            trenner, f.zeit, f.vario, f.laenge, f.breite, f.temperatur, f.sog, f.tas, f.hatPosition, f.hoehe,
-            k[0], k[1], k[2], k[3], k[4]);
-        std::fwrite(zeile, 1, static_cast<size_t>(laenge), ziel);
-        trenner = ",\n        ";
+// Text gathered in a block and handed to stdout whenever it is full: a million fixes pass through
+// a megabyte instead of being held as JSON objects (seconds and gigabytes).
+class Ausgabe {
+public:
+    Ausgabe() { puffer.reserve(blockGroesse + 512); }
+    ~Ausgabe() { Leeren(); }
+
+    void Text(std::string_view text) { puffer.append(text); }
+    void Zahl(int wert)
+    {
+        char ziffern[16];
+        const auto ende = std::to_chars(ziffern, ziffern + sizeof ziffern, wert).ptr;
+        puffer.append(ziffern, ende);
     }
-    std::fputs(doc.datenListe.empty() ? "]" : "\n    ]", ziel);
+    void Voll()
+    {
+        if (puffer.size() >= blockGroesse)
+            Leeren();
+    }
+    void Leeren()
+    {
+        std::fwrite(puffer.data(), 1, puffer.size(), stdout);
+        puffer.clear();
+    }
+
+private:
+    static constexpr size_t blockGroesse = 1 << 20;
+    std::string puffer;
+};
+
+// One compact object a fix; numbers only, so no text needs escaping.
+void SchreibeFixe(const CSarnixDoc& doc, bool eineZeile, Ausgabe& aus)
+{
+    aus.Text(eineZeile ? ",\"fixes\":[" : ",\n    \"fixes\": [");
+    const std::string_view trenner = eineZeile ? "," : ",\n        ";
+    bool erster = true;
+    for (const CDaten& f : doc.datenListe) {
+        aus.Text(erster ? (eineZeile ? "" : "\n        ") : trenner);
+        erster = false;
+        const std::pair<std::string_view, int> felder[] = {
+            {"{\"zeit\": ", f.zeit},          {", \"vario\": ", f.vario}, {", \"laenge\": ", f.laenge},
+            {", \"breite\": ", f.breite},     {", \"temperatur\": ", f.temperatur},
+            {", \"sog\": ", f.sog},           {", \"tas\": ", f.tas},     {", \"hatPosition\": ", f.hatPosition},
+            {", \"hoehe\": ", f.hoehe}};
+        for (const auto& [name, wert] : felder) {
+            aus.Text(name);
+            aus.Zahl(wert);
+        }
+        aus.Text(", \"farbIndex\": [");
+        for (int8_t art = 0; art <= 4; ++art) {
+            if (art > 0)
+                aus.Text(", ");
+            aus.Zahl(FarbIndex(art, f, doc));
+        }
+        aus.Text("]}");
+        aus.Voll();
+    }
+    aus.Text(doc.datenListe.empty() || eineZeile ? "]" : "\n    ]");
 }
 
 QJsonArray Profil(const CSarnixDoc& doc)
@@ -128,35 +164,16 @@ QJsonObject Statistik(const FlugStatistik& s)
             {QStringLiteral("anzahlThermiken"), s.anzahlThermiken}};
 }
 
-}  // namespace
+struct InfoWahl {
+    bool fixes = false;
+    bool profil = false;
+    bool phasen = false;
+    bool eineZeile = false;
+};
 
-int CliInfo(const QStringList& argumente)
+// The flight as one JSON object into aus: indented, or on one line for --jsonl.
+void SchreibeFlug(const CSarnixDoc& doc, const InfoWahl& wahl, Ausgabe& aus)
 {
-    QString datei;
-    bool mitFixen = false;
-    bool mitProfil = false;
-    bool mitPhasen = false;
-    for (const QString& argument : argumente) {
-        if (argument == QLatin1String("--fixes"))
-            mitFixen = true;
-        else if (argument == QLatin1String("--profile"))
-            mitProfil = true;
-        else if (argument == QLatin1String("--phasen"))
-            mitPhasen = true;
-        else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1)
-            return Aufruf();
-        else if (datei.isNull())
-            datei = argument;
-        else
-            return Aufruf();
-    }
-    if (datei.isNull())
-        return Aufruf();
-
-    CSarnixDoc doc;
-    if (!cli::Oeffne(doc, datei))
-        return cli::dateiFehler;
-
     QJsonObject json{
         {QStringLiteral("geladen"), doc.geladen},
         {QStringLiteral("dateiname"), QString::fromUtf8(doc.dateiname.data(), static_cast<qsizetype>(doc.dateiname.size()))},
@@ -178,25 +195,74 @@ int CliInfo(const QStringList& argumente)
         {QStringLiteral("anzahlWegpunkte"), static_cast<qint64>(doc.wegpunktListe.size())},
         {QStringLiteral("wegpunkte"), Wegpunkte(doc)},
     };
-    if (mitProfil)
+    if (wahl.profil)
         json.insert(QStringLiteral("temperaturProfil"), Profil(doc));
-    if (mitPhasen) {
+    if (wahl.phasen) {
         const FlugAnalyse analyse = AnalysiereFlug(doc);
         json.insert(QStringLiteral("phasen"), Phasen(analyse));
         json.insert(QStringLiteral("statistik"), Statistik(analyse.statistik));
     }
 
-    QByteArray text = QJsonDocument(json).toJson(QJsonDocument::Indented);
-    if (mitFixen) {
-        // The fixes go in before the closing brace of the object.
-        text.chop(text.endsWith("}\n") ? 2 : 0);
-        while (text.endsWith('\n'))
-            text.chop(1);
-        std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
-        SchreibeFixe(doc, stdout);
-        std::fputs("\n}\n", stdout);
-    } else {
-        std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
+
+    QByteArray text = QJsonDocument(json).toJson(wahl.eineZeile ? QJsonDocument::Compact : QJsonDocument::Indented);
+    if (!wahl.fixes) {
+        aus.Text(std::string_view(text.constData(), static_cast<size_t>(text.size())));
+        if (wahl.eineZeile)
+            aus.Text("\n");
+        return;
     }
-    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+    // The fixes go in before the closing brace of the object.
+    while (text.endsWith('\n'))
+        text.chop(1);
+    text.chop(1);
+    while (text.endsWith('\n'))
+        text.chop(1);
+    aus.Text(std::string_view(text.constData(), static_cast<size_t>(text.size())));
+    SchreibeFixe(doc, wahl.eineZeile, aus);
+    aus.Text(wahl.eineZeile ? "}\n" : "\n}\n");
+}
+
+}  // namespace
+
+int CliInfo(const QStringList& argumente)
+{
+    const CliBefehl befehl = InfoBefehl();
+    QCommandLineParser parser;
+    if (const auto ende = Lies(befehl, argumente, parser))
+        return *ende;
+    const QStringList dateien = parser.positionalArguments();
+    if (dateien.isEmpty())
+        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Keine Aufzeichnung angegeben."));
+    InfoWahl wahl;
+    wahl.fixes = parser.isSet(QStringLiteral("fixes"));
+    wahl.profil = parser.isSet(QStringLiteral("profile"));
+    wahl.phasen = parser.isSet(QStringLiteral("phasen"));
+    wahl.eineZeile = parser.isSet(QStringLiteral("jsonl"));
+    // One file gives one object, as it always did; several an array unless one a line is asked.
+    const bool feld = dateien.size() > 1 && !wahl.eineZeile;
+
+    int code = 0;
+    bool erster = true;
+    {
+        Ausgabe aus;
+        if (feld)
+            aus.Text("[\n");
+        for (const QString& datei : dateien) {
+            CSarnixDoc doc;
+            if (!cli::Oeffne(doc, datei)) {
+                code = cli::dateiFehler;
+                continue;
+            }
+            if (feld && !erster)
+                aus.Text(",\n");
+            erster = false;
+            SchreibeFlug(doc, wahl, aus);
+            aus.Leeren();
+        }
+        if (feld)
+            aus.Text("]\n");
+    }
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return cli::dateiFehler;
+    return code;
 }

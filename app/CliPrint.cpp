@@ -2,7 +2,10 @@
 // as options; one line of JSON tells what was worked out.
 
 #include "app/Cli.h"
+#include "app/CliBefehl.h"
 #include "app/CliGemeinsam.h"
+#include "app/CliPng.h"
+#include "app/CliStapel.h"
 
 #include "doc/CSarnixDoc.h"
 #include "map/KarteDrucken.h"
@@ -12,6 +15,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonArray>
+#include <QSaveFile>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -21,6 +27,7 @@
 #include <cstdio>
 #include <optional>
 #include <variant>
+#include <vector>
 
 namespace {
 
@@ -30,23 +37,15 @@ constexpr int kleinsteDpi = 10;
 constexpr int groessteDpi = 9600;
 
 
-int Nutzung(const QString& text)
-{
-    Melde(text);
-    Melde(QCoreApplication::translate("Cli", "Aufruf: sarnix-cli print FILE -o OUT.pdf|OUT.png [--dpi N] [--page A4|A3|Letter]\n"
-                         "                   [--landscape] [--massstab N] [--ohne-zeitmarken]"));
-    return nutzungsFehler;
-}
-
 struct Auftrag {
-    QString datei;
-    QString ziel;
     int dpi = 600;
     QPageSize::PageSizeId papier = QPageSize::A4;
     bool quer = false;
     int massstab = 0;  // 0: the proposal
     bool zeitmarken = true;
 };
+
+QString T(const char* text) { return QCoreApplication::translate("Cli", text); }
 
 std::optional<QPageSize::PageSizeId> PapierAus(const QString& text)
 {
@@ -56,68 +55,41 @@ std::optional<QPageSize::PageSizeId> PapierAus(const QString& text)
     return std::nullopt;
 }
 
-// The arguments, or the exit code of a usage error.
-std::variant<Auftrag, int> Lesen(const QStringList& argumente)
+// The options, or the exit code of a usage error.
+std::variant<Auftrag, int> Lesen(const CliBefehl& befehl, const QCommandLineParser& parser)
 {
     Auftrag a;
-    for (qsizetype i = 0; i < argumente.size(); ++i) {
-        const QString& arg = argumente[i];
-        const auto wert = [&]() -> std::optional<QString> {
-            if (i + 1 >= argumente.size())
-                return std::nullopt;
-            return argumente[++i];
-        };
-        if (arg == QLatin1String("-o")) {
-            const auto w = wert();
-            if (!w) return Nutzung(QCoreApplication::translate("Cli", "-o braucht eine Zieldatei."));
-            a.ziel = *w;
-        } else if (arg == QLatin1String("--dpi")) {
-            const auto w = wert();
-            bool zahl = false;
-            a.dpi = w ? w->toInt(&zahl) : 0;
-            if (!zahl || a.dpi < kleinsteDpi || a.dpi > groessteDpi)
-                return Nutzung(QCoreApplication::translate("Cli", "--dpi braucht eine Zahl von %1 bis %2.").arg(kleinsteDpi).arg(groessteDpi));
-        } else if (arg == QLatin1String("--page")) {
-            const auto w = wert();
-            const auto papier = w ? PapierAus(*w) : std::nullopt;
-            if (!papier) return Nutzung(QCoreApplication::translate("Cli", "--page kennt A4, A3 und Letter."));
-            a.papier = *papier;
-        } else if (arg == QLatin1String("--landscape")) {
-            a.quer = true;
-        } else if (arg == QLatin1String("--massstab")) {
-            const auto w = wert();
-            bool zahl = false;
-            a.massstab = w ? w->toInt(&zahl) : 0;
-            if (!zahl || !IstDruckMassstab(a.massstab))
-                return Nutzung(QCoreApplication::translate("Cli", "--massstab kennt 25000, 50000, 100000, 200000, 250000, 500000 und 1000000."));
-        } else if (arg == QLatin1String("--ohne-zeitmarken")) {
-            a.zeitmarken = false;
-        } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            return Nutzung(QCoreApplication::translate("Cli", "Unbekannte Option: %1").arg(arg));
-        } else if (a.datei.isEmpty()) {
-            a.datei = arg;
-        } else {
-            return Nutzung(QCoreApplication::translate("Cli", "Nur eine Aufzeichnung: %1").arg(arg));
-        }
+    if (parser.isSet(QStringLiteral("dpi"))) {
+        bool zahl = false;
+        a.dpi = parser.value(QStringLiteral("dpi")).toInt(&zahl);
+        if (!zahl || a.dpi < kleinsteDpi || a.dpi > groessteDpi)
+            return Nutzungsfehler(befehl, T("--dpi braucht eine Zahl von %1 bis %2.").arg(kleinsteDpi).arg(groessteDpi));
     }
-    if (a.datei.isEmpty())
-        return Nutzung(QCoreApplication::translate("Cli", "Keine Aufzeichnung angegeben."));
-    const QString endung = QFileInfo(a.ziel).suffix().toLower();
-    if (a.ziel.isEmpty() || (endung != QLatin1String("pdf") && endung != QLatin1String("png")))
-        return Nutzung(QCoreApplication::translate("Cli", "-o braucht eine Zieldatei auf .pdf oder .png."));
+    if (parser.isSet(QStringLiteral("page"))) {
+        const auto papier = PapierAus(parser.value(QStringLiteral("page")));
+        if (!papier)
+            return Nutzungsfehler(befehl, T("--page kennt A4, A3 und Letter."));
+        a.papier = *papier;
+    }
+    a.quer = parser.isSet(QStringLiteral("landscape"));
+    if (parser.isSet(QStringLiteral("massstab"))) {
+        bool zahl = false;
+        a.massstab = parser.value(QStringLiteral("massstab")).toInt(&zahl);
+        if (!zahl || !IstDruckMassstab(a.massstab))
+            return Nutzungsfehler(befehl, T("--massstab kennt 25000, 50000, 100000, 200000, 250000, 500000 und 1000000."));
+    }
+    a.zeitmarken = !parser.isSet(QStringLiteral("ohne-zeitmarken"));
     return a;
 }
 
-// Margins of a usual printer, so labels and the footer keep clear of the sheet's edge.
-constexpr double randMm = 5.0;
-
 QPageLayout Seite(const Auftrag& a)
 {
+    // No margins: the printable area is the whole sheet, for PDF and PNG alike.
     return QPageLayout(QPageSize(a.papier), a.quer ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       QMarginsF(randMm, randMm, randMm, randMm), QPageLayout::Millimeter);
+                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
-// The file of page `seite` (0-based) of `anzahl`: "flug.png", or "flug-1.png" ... for several.
+// The name of page seite of anzahl: the target itself for a single page, NAME-1.png ... for more.
 QString PngName(const QString& ziel, int seite, int anzahl)
 {
     if (anzahl <= 1)
@@ -126,13 +98,14 @@ QString PngName(const QString& ziel, int seite, int anzahl)
     return info.dir().filePath(QStringLiteral("%1-%2.%3").arg(info.completeBaseName()).arg(seite + 1).arg(info.suffix()));
 }
 
-std::optional<KartenInfo> AlsPdf(const CSarnixDoc& doc, const Auftrag& a, const MassstabFrage& frage)
+std::optional<KartenInfo> AlsPdf(const CSarnixDoc& doc, const Auftrag& a, const QString& datei, QIODevice& ziel,
+                                 const MassstabFrage& frage)
 {
-    QPdfWriter schreiber(a.ziel);
+    QPdfWriter schreiber(&ziel);
     schreiber.setResolution(a.dpi);
     schreiber.setPageLayout(Seite(a));
     schreiber.setCreator(QStringLiteral("Sarnix"));
-    schreiber.setTitle(QFileInfo(a.datei).fileName());
+    schreiber.setTitle(QFileInfo(datei).fileName());
     const std::optional<SeitenMass> mass = SeitenMassAus(schreiber.width(), schreiber.height(), a.dpi, a.dpi);
     if (!mass)
         return std::nullopt;
@@ -155,7 +128,7 @@ std::optional<KartenInfo> AlsPdf(const CSarnixDoc& doc, const Auftrag& a, const 
     return plan->info;
 }
 
-std::optional<KartenInfo> AlsPng(const CSarnixDoc& doc, const Auftrag& a, const MassstabFrage& frage)
+std::optional<KartenInfo> AlsPng(const CSarnixDoc& doc, const Auftrag& a, const QString& ziel, const MassstabFrage& frage)
 {
     const QPageLayout seite = Seite(a);
     const int dpi = BildDpi(seite, a.dpi, kleinsteDpi);
@@ -185,39 +158,101 @@ std::optional<KartenInfo> AlsPng(const CSarnixDoc& doc, const Auftrag& a, const 
             Zeichenflaeche f(maler);
             KartenSeiteDrucken(doc, f, *mass, *plan, nummer);
         }
-        if (!bild.save(PngName(a.ziel, nummer, plan->info.seiten), "PNG"))
+        if (!SpeicherePng(bild, PngName(ziel, nummer, plan->info.seiten)))
             return std::nullopt;
     }
     return plan->info;
+}
+
+// One map: its JSON line, or nothing after the fault went to stderr.
+std::optional<QByteArray> Drucke(const Auftrag& a, const QString& datei, const QString& ziel, bool mitName)
+{
+    CSarnixDoc doc;
+    if (!Oeffne(doc, datei))
+        return std::nullopt;
+    if (!doc.geladen) {
+        Melde(T("Keine Flugaufzeichnung: nichts zu drucken.") + QStringLiteral(" (%1)").arg(datei));
+        return std::nullopt;
+    }
+
+    const MassstabFrage frage = [&a](int vorschlag) {
+        return DruckWahl{a.massstab != 0 ? a.massstab : vorschlag, a.zeitmarken ? 1 : 0};
+    };
+    const bool pdf = QFileInfo(ziel).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
+    // Written beside the target and renamed at the end: never half a map under its name.
+    std::optional<KartenInfo> info;
+    if (pdf) {
+        QSaveFile ausgabe(ziel);
+        if (ausgabe.open(QIODevice::WriteOnly))
+            info = AlsPdf(doc, a, datei, ausgabe, frage);
+        if (info && !ausgabe.commit())
+            info.reset();
+    } else {
+        info = AlsPng(doc, a, ziel, frage);
+    }
+    if (!info) {
+        Melde(T("Kann %1 nicht schreiben.").arg(ziel));
+        return std::nullopt;
+    }
+    QByteArray zeile = QByteArrayLiteral("{\"vorschlag\": %1, \"massstab\": %2, \"gedreht\": %3, \"gitter\": %4, \"seiten\": %5");
+    zeile = QString::fromLatin1(zeile)
+                .arg(info->vorschlag)
+                .arg(info->massstab)
+                .arg(info->gedreht ? QStringLiteral("true") : QStringLiteral("false"))
+                .arg(info->gitter)
+                .arg(info->seiten)
+                .toUtf8();
+    if (mitName) {
+        // The name as a JSON string, escaped by Qt: an array of one, without its brackets.
+        const QByteArray name = QJsonDocument(QJsonArray{datei}).toJson(QJsonDocument::Compact);
+        zeile += ", \"datei\": " + name.mid(1, name.size() - 2);
+    }
+    return zeile + "}\n";
 }
 
 }  // namespace
 
 int CliPrint(const QStringList& argumente)
 {
-    const std::variant<Auftrag, int> gelesen = Lesen(argumente);
+    const CliBefehl befehl = PrintBefehl();
+    QCommandLineParser parser;
+    if (const auto ende = Lies(befehl, argumente, parser))
+        return *ende;
+    const std::variant<Auftrag, int> gelesen = Lesen(befehl, parser);
     if (const int* code = std::get_if<int>(&gelesen))
         return *code;
     const Auftrag& a = std::get<Auftrag>(gelesen);
 
-    CSarnixDoc doc;
-    if (!Oeffne(doc, a.datei))
-        return dateiFehler;
-    if (!doc.geladen) {
-        Melde(QCoreApplication::translate("Cli", "Keine Flugaufzeichnung: nichts zu drucken."));
-        return dateiFehler;
+    const QStringList dateien = parser.positionalArguments();
+    if (dateien.isEmpty())
+        return Nutzungsfehler(befehl, T("Keine Aufzeichnung angegeben."));
+    const QString ausgabe = parser.value(QStringLiteral("o"));
+    const QString format = parser.value(QStringLiteral("format")).toLower();
+    if (parser.isSet(QStringLiteral("format")) && format != QLatin1String("pdf") && format != QLatin1String("png"))
+        return Nutzungsfehler(befehl, T("--format kennt pdf und png."));
+    const auto ziele = ZieleAus(dateien, ausgabe, format.isEmpty() ? QStringLiteral("pdf") : format);
+    if (const QString* fehler = std::get_if<QString>(&ziele))
+        return Nutzungsfehler(befehl, *fehler);
+    const QStringList& ausgaben = std::get<QStringList>(ziele);
+    if (IstOrdner(ausgabe)) {
+        if (!QDir().mkpath(ausgabe)) {
+            Melde(T("Der Ordner %1 konnte nicht angelegt werden.").arg(ausgabe));
+            return dateiFehler;
+        }
+    } else {
+        const QString endung = QFileInfo(ausgabe).suffix().toLower();
+        if (endung != QLatin1String("pdf") && endung != QLatin1String("png"))
+            return Nutzungsfehler(befehl, T("-o braucht eine Zieldatei auf .pdf oder .png."));
     }
 
-    const MassstabFrage frage = [&a](int vorschlag) {
-        return DruckWahl{a.massstab != 0 ? a.massstab : vorschlag, a.zeitmarken ? 1 : 0};
-    };
-    const bool pdf = QFileInfo(a.ziel).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
-    const std::optional<KartenInfo> info = pdf ? AlsPdf(doc, a, frage) : AlsPng(doc, a, frage);
-    if (!info) {
-        Melde(QCoreApplication::translate("Cli", "Kann %1 nicht schreiben.").arg(a.ziel));
-        return dateiFehler;
-    }
-    std::printf("{\"vorschlag\": %d, \"massstab\": %d, \"gedreht\": %s, \"gitter\": %d, \"seiten\": %d}\n",
-                info->vorschlag, info->massstab, info->gedreht ? "true" : "false", info->gitter, info->seiten);
-    return 0;
+    // The lines come in the order of the files, whichever map was finished first.
+    std::vector<std::optional<QByteArray>> zeilen(static_cast<size_t>(dateien.size()));
+    const int code = Parallel(dateien.size(), Auftraege(parser), [&](qsizetype i) {
+        zeilen[static_cast<size_t>(i)] = Drucke(a, dateien[i], ausgaben[i], dateien.size() > 1);
+        return zeilen[static_cast<size_t>(i)] ? 0 : dateiFehler;
+    });
+    for (const auto& zeile : zeilen)
+        if (zeile)
+            std::fwrite(zeile->constData(), 1, static_cast<size_t>(zeile->size()), stdout);
+    return code;
 }

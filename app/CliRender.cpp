@@ -1,19 +1,23 @@
 // sarnix-cli render: the picture the window would show, as PNG.
 
 #include "app/Cli.h"
+#include "app/CliBefehl.h"
 #include "app/CliGemeinsam.h"
+#include "app/CliPng.h"
+#include "app/CliStapel.h"
 
 #include "doc/CSarnixDoc.h"
-#include "doc/Koordinaten.h"
 #include "pipeline/FensterBild.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <string_view>
 
 namespace {
 
@@ -79,13 +83,14 @@ bool GroesseAus(const QString& text, int& breite, int& hoehe)
 // 180), or the internal unit (500 000 000 plus 1/10 000 arc minute), whose values lie far above.
 std::optional<int32_t> GrenzeAus(const QString& text)
 {
+    constexpr double nullpunkt = 500000000.0;
     constexpr double einheitenProGrad = 600000.0;
     bool ok = false;
     const double wert = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(wert))
         return std::nullopt;
     if (std::fabs(wert) <= 180.0)
-        return static_cast<int32_t>(std::lround(koordinatenNullpunkt + wert * einheitenProGrad));
+        return static_cast<int32_t>(std::lround(nullpunkt + wert * einheitenProGrad));
     if (text.contains(QLatin1Char('.')) || wert < INT32_MIN || wert > INT32_MAX)
         return std::nullopt;
     return static_cast<int32_t>(wert);
@@ -118,97 +123,86 @@ std::optional<Fenster> ZoomAus(const QString& text)
 
 int CliRender(const QStringList& argumente)
 {
+    const CliBefehl befehl = RenderBefehl();
+    QCommandLineParser parser;
+    if (const auto ende = Lies(befehl, argumente, parser))
+        return *ende;
+    const auto wert = [&parser](const char* name) { return parser.value(QLatin1String(name)); };
+    const auto gesetzt = [&parser](const char* name) { return parser.isSet(QLatin1String(name)); };
+
     BildWahl wahl;
-    QString datei;
-    QString ausgabe;
+    if (gesetzt("size") && !GroesseAus(wert("size"), wahl.breite, wahl.hoehe))
+        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Ungültige Größe: %1 (erwartet BREITExHÖHE, z. B. 1280x800)")
+                                          .arg(wert("size")));
+    if (gesetzt("panes")) {
+        const QString n = wert("panes");
+        if (n != QLatin1String("1") && n != QLatin1String("2"))
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Ungültige Grafikanzahl: %1 (erwartet 1 oder 2)").arg(n));
+        wahl.grafikanzahl = static_cast<int8_t>(n.toInt());
+    }
+    for (const char* seite : {"left", "right"}) {
+        if (!gesetzt(seite))
+            continue;
+        const bool links = seite == std::string_view("left");
+        if (!PaneAus(wert(seite), links ? wahl.linkeArt : wahl.rechteArt, links ? wahl.linkeFarbe : wahl.rechteFarbe))
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Ungültige Ansicht: %1 (erwartet grundriss, west, nord oder "
+                                                                      "temperatur, optional :keine, :vario, :hoehe, :wind oder "
+                                                                      ":temperatur)")
+                                              .arg(wert(seite)));
+    }
+    wahl.zeitmarken = gesetzt("zeitmarken") ? 1 : 0;
+    wahl.wegpunkte = gesetzt("wegpunkte") ? 1 : 0;
+    if (gesetzt("verkleinern")) {
+        bool ok = false;
+        wahl.verkleinern = wert("verkleinern").toInt(&ok);
+        if (!ok || wahl.verkleinern < 0 || wahl.verkleinern > meisteVerkleinerungen)
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Ungültige Anzahl für --verkleinern: %1 (erwartet 0 bis %2)")
+                                              .arg(wert("verkleinern"))
+                                              .arg(meisteVerkleinerungen));
+    }
+    if (gesetzt("skalierung")) {
+        bool ok = false;
+        wahl.skalierung = wert("skalierung").toDouble(&ok);
+        if (!ok || !(wahl.skalierung >= kleinsteSkalierung && wahl.skalierung <= groessteSkalierung))
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Ungültige Skalierung: %1 (erwartet %2 bis %3, z. B. 2 oder 1.5)")
+                                              .arg(wert("skalierung"))
+                                              .arg(kleinsteSkalierung)
+                                              .arg(groessteSkalierung));
+    }
+    if (wahl.breite * wahl.skalierung > groessteSeite || wahl.hoehe * wahl.skalierung > groessteSeite)
+        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Das Bild wäre größer als %1 Pixel je Seite: Größe oder Skalierung verkleinern.")
+                                          .arg(groessteSeite));
+    if (gesetzt("zoom")) {
+        wahl.zoom = ZoomAus(wert("zoom"));
+        if (!wahl.zoom)
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Ungültiges Zoomfenster: %1 (erwartet "
+                                                                      "LAENGEMIN,BREITEMIN,LAENGEMAX,BREITEMAX mit Min < Max, "
+                                                                      "in Grad wie 11.25 oder in internen Einheiten)")
+                                              .arg(wert("zoom")));
+    }
 
-    for (int i = 0; i < argumente.size(); ++i) {
-        const QString& arg = argumente[i];
-        const bool hatWert = i + 1 < argumente.size();
-        const auto wert = [&]() { return argumente[++i]; };
-        if (arg == QLatin1String("-o") && hatWert) {
-            ausgabe = wert();
-        } else if (arg == QLatin1String("--size") && hatWert) {
-            if (!GroesseAus(wert(), wahl.breite, wahl.hoehe)) {
-                Melde(QCoreApplication::translate("Cli", "Ungültige Größe: %1 (erwartet BREITExHÖHE, z. B. 1280x800)")
-                          .arg(argumente[i]));
-                return nutzungsFehler;
-            }
-        } else if (arg == QLatin1String("--panes") && hatWert) {
-            const QString n = wert();
-            if (n != QLatin1String("1") && n != QLatin1String("2")) {
-                Melde(QCoreApplication::translate("Cli", "Ungültige Grafikanzahl: %1 (erwartet 1 oder 2)").arg(n));
-                return nutzungsFehler;
-            }
-            wahl.grafikanzahl = static_cast<int8_t>(n.toInt());
-        } else if ((arg == QLatin1String("--left") || arg == QLatin1String("--right")) && hatWert) {
-            const bool links = arg == QLatin1String("--left");
-            if (!PaneAus(wert(), links ? wahl.linkeArt : wahl.rechteArt,
-                         links ? wahl.linkeFarbe : wahl.rechteFarbe)) {
-                Melde(QCoreApplication::translate("Cli", "Ungültige Ansicht: %1 (erwartet grundriss, west, nord oder "
-                                     "temperatur, optional :keine, :vario, :hoehe, :wind oder "
-                                     ":temperatur)")
-                          .arg(argumente[i]));
-                return nutzungsFehler;
-            }
-        } else if (arg == QLatin1String("--zeitmarken")) {
-            wahl.zeitmarken = 1;
-        } else if (arg == QLatin1String("--wegpunkte")) {
-            wahl.wegpunkte = 1;
-        } else if (arg == QLatin1String("--verkleinern") && hatWert) {
-            bool ok = false;
-            wahl.verkleinern = wert().toInt(&ok);
-            if (!ok || wahl.verkleinern < 0 || wahl.verkleinern > meisteVerkleinerungen) {
-                Melde(QCoreApplication::translate("Cli", "Ungültige Anzahl für --verkleinern: %1 (erwartet 0 bis %2)")
-                          .arg(argumente[i])
-                          .arg(meisteVerkleinerungen));
-                return nutzungsFehler;
-            }
-        } else if (arg == QLatin1String("--skalierung") && hatWert) {
-            bool ok = false;
-            wahl.skalierung = wert().toDouble(&ok);
-            if (!ok || !(wahl.skalierung >= kleinsteSkalierung && wahl.skalierung <= groessteSkalierung)) {
-                Melde(QCoreApplication::translate("Cli", "Ungültige Skalierung: %1 (erwartet %2 bis %3, z. B. 2 oder 1.5)")
-                          .arg(argumente[i])
-                          .arg(kleinsteSkalierung)
-                          .arg(groessteSkalierung));
-                return nutzungsFehler;
-            }
-        } else if (arg == QLatin1String("--zoom") && hatWert) {
-            wahl.zoom = ZoomAus(wert());
-            if (!wahl.zoom) {
-                Melde(QCoreApplication::translate("Cli", "Ungültiges Zoomfenster: %1 (erwartet "
-                                     "LAENGEMIN,BREITEMIN,LAENGEMAX,BREITEMAX mit Min < Max, "
-                                     "in Grad wie 11.25 oder in internen Einheiten)")
-                          .arg(argumente[i]));
-                return nutzungsFehler;
-            }
-        } else if (!arg.startsWith(QLatin1Char('-')) && datei.isEmpty()) {
-            datei = arg;
-        } else {
-            Melde(QCoreApplication::translate("Cli", "Unbekannte oder unvollständige Option: %1").arg(arg));
-            return nutzungsFehler;
+    const QStringList dateien = parser.positionalArguments();
+    if (dateien.isEmpty())
+        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Keine Aufzeichnung angegeben."));
+    const auto ziele = ZieleAus(dateien, wert("o"), QStringLiteral("png"));
+    if (const QString* fehler = std::get_if<QString>(&ziele))
+        return Nutzungsfehler(befehl, *fehler);
+    const QStringList& ausgaben = std::get<QStringList>(ziele);
+    if (IstOrdner(wert("o")) && !QDir().mkpath(wert("o"))) {
+        Melde(QCoreApplication::translate("Cli", "Der Ordner %1 konnte nicht angelegt werden.").arg(wert("o")));
+        return dateiFehler;
+    }
+
+    return Parallel(dateien.size(), Auftraege(parser), [&](qsizetype i) {
+        CSarnixDoc doc;
+        if (!Oeffne(doc, dateien[i]))
+            return dateiFehler;
+        const QImage bild = FensterBild(doc, wahl);
+        if (!SpeicherePng(bild, ausgaben[i])) {
+            Melde(QCoreApplication::translate("Cli", "Die Datei %1 konnte nicht geschrieben werden.")
+                      .arg(QFileInfo(ausgaben[i]).absoluteFilePath()));
+            return dateiFehler;
         }
-    }
-    if (wahl.breite * wahl.skalierung > groessteSeite || wahl.hoehe * wahl.skalierung > groessteSeite) {
-        Melde(QCoreApplication::translate("Cli", "Das Bild wäre größer als %1 Pixel je Seite: Größe oder Skalierung verkleinern.")
-                  .arg(groessteSeite));
-        return nutzungsFehler;
-    }
-    if (datei.isEmpty() || ausgabe.isEmpty()) {
-        Melde(QCoreApplication::translate("Cli", "Aufruf: sarnix-cli render DATEI -o AUSGABE.png [Optionen]"));
-        return nutzungsFehler;
-    }
-
-    CSarnixDoc doc;
-    if (!Oeffne(doc, datei))
-        return dateiFehler;
-
-    const QImage bild = FensterBild(doc, wahl);
-    if (bild.isNull() || !bild.save(ausgabe, "PNG")) {
-        Melde(QCoreApplication::translate("Cli", "Die Datei %1 konnte nicht geschrieben werden.")
-                  .arg(QFileInfo(ausgabe).absoluteFilePath()));
-        return dateiFehler;
-    }
-    return 0;
+        return 0;
+    });
 }

@@ -1,99 +1,133 @@
 // sarnix-cli: the document as JSON, the window's picture as PNG, the printed map as PDF or PNG,
 // the flight as GPX or KML.
+// info and the help need Qt Core only; render and print load the drawing module.
 
 #include "app/Cli.h"
+#include "app/CliBefehl.h"
+#include "app/CliGemeinsam.h"
+#include "app/CliGrafik.h"
 #include "sprache/Sprache.h"
 
-#include <QGuiApplication>
-#include <QDir>
-#include <QFile>
-#include <QTextStream>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibrary>
 
 #include <cstdio>
-#include <memory>
+#include <cstring>
+#include <string_view>
+#include <vector>
 
-#if defined(Q_OS_UNIX)
-#include <unistd.h>
+#if defined(Q_OS_WIN)
+#include <windows.h>
 #endif
 
 namespace {
 
-void Hilfe(FILE* ziel)
+// Where the running program lies, without an application object (the module makes its own).
+QString ProgrammOrdner(const char* argv0)
 {
-    const QString text = QCoreApplication::translate(
-        "Cli", "Aufruf: sarnix-cli info FILE [--fixes] [--profile]\n"
-               "        sarnix-cli render FILE -o OUT.png [--size WxH] [--panes 1|2]\n"
-               "                   [--left KIND[:COLOUR]] [--right KIND[:COLOUR]] [--zeitmarken]\n"
-               "                   [--wegpunkte] [--verkleinern N] [--zoom LMIN,BMIN,LMAX,BMAX]\n"
-               "                   [--skalierung F]\n"
-               "        sarnix-cli print FILE -o OUT.pdf|OUT.png [--dpi N] [--page A4|A3|Letter]\n"
-               "                   [--landscape] [--massstab N] [--ohne-zeitmarken]\n"
-               "        sarnix-cli export FILE -o OUT.gpx|OUT.kml [--farbe keine|vario|hoehe|wind|temperatur]\n"
-               "                   [--zeitzone ZONE]\n"
-               "Jeder Befehl nimmt --sprache de|en für die Sprache der Meldungen.\n");
-    std::fputs(text.toLocal8Bit().constData(), ziel);
+#if defined(Q_OS_WIN)
+    wchar_t pfad[MAX_PATH];
+    const DWORD laenge = GetModuleFileNameW(nullptr, pfad, MAX_PATH);
+    if (laenge > 0 && laenge < MAX_PATH)
+        return QFileInfo(QString::fromWCharArray(pfad, static_cast<int>(laenge))).absolutePath();
+#elif defined(Q_OS_LINUX)
+    const QString pfad = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    if (!pfad.isEmpty())
+        return QFileInfo(pfad).absolutePath();
+#endif
+    return QFileInfo(QFile::decodeName(argv0)).absolutePath();
 }
 
-// Whether the sub-command, the first argument apart from the language, is export.
-bool IstExport(int argc, char* argv[])
+int Grafik(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        if (qstrcmp(argv[i], "--sprache") == 0)
-            ++i;
-        else if (qstrncmp(argv[i], "--sprache=", 10) != 0)
-            return qstrcmp(argv[i], "export") == 0;
+    const QString ordner = ProgrammOrdner(argv[0]);
+    // Beside the program in the build and on Windows, in the library folder once installed.
+    QString fehler;
+    for (const QString& pfad : {ordner + QLatin1Char('/') + QLatin1String(grafikModul),
+                                ordner + QStringLiteral("/" SARNIX_MODUL_ORDNER "/") + QLatin1String(grafikModul)}) {
+        QLibrary modul(pfad);
+        if (!modul.load()) {
+            if (fehler.isEmpty())
+                fehler = modul.errorString();
+            continue;
+        }
+        if (const auto einstieg = reinterpret_cast<decltype(&SarnixGrafikBefehl)>(modul.resolve(grafikEinstieg)))
+            return einstieg(argc, argv);
+        fehler = modul.errorString();
     }
-    return false;
+    cli::Melde(QCoreApplication::translate("Cli", "Die Zeichenbibliothek von sarnix-cli fehlt: %1").arg(fehler));
+    return cli::dateiFehler;
+}
+
+bool IstGrafikBefehl(std::string_view befehl) { return befehl == "render" || befehl == "print"; }
+
+// The place of the command among the arguments, past --sprache and its value.
+int BefehlsStelle(int argc, char** argv)
+{
+    int i = 1;
+    while (i < argc && std::string_view(argv[i]).starts_with("--sprache"))
+        i += std::string_view(argv[i]) == "--sprache" ? 2 : 1;
+    return i;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    // Headless by default: no window is ever shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Outside a desktop session (a server, a cron job) there is no runtime folder; the private
-    // one Qt would fall back to, made here, spares every call a warning about it.
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString ordner = QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(getuid());
-        if (QDir().mkpath(ordner)
-            && QFile::setPermissions(ordner, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                 | QFileDevice::ExeOwner))
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(ordner));
+    const int stelle = BefehlsStelle(argc, argv);
+    const std::string_view befehl = stelle < argc ? argv[stelle] : "";
+    if (IstGrafikBefehl(befehl))
+        return Grafik(argc, argv);
+    if (befehl == "help" && stelle + 1 < argc && IstGrafikBefehl(argv[stelle + 1])) {
+        // "help render" asks the module for "render --help".
+        std::vector<char*> hilfe(argv, argv + stelle);
+        char hilfeOption[] = "--help";
+        hilfe.push_back(argv[stelle + 1]);
+        hilfe.push_back(hilfeOption);
+        hilfe.push_back(nullptr);
+        return Grafik(static_cast<int>(hilfe.size()) - 1, hilfe.data());
     }
-#endif
-    // Export draws nothing: it starts without a graphical application.
-    std::unique_ptr<QCoreApplication> app;
-    if (IstExport(argc, argv))
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    else
-        app = std::make_unique<QGuiApplication>(argc, argv);
+
+    QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Orvexa"));
     QCoreApplication::setApplicationName(QStringLiteral("sarnix"));
-
     QStringList argumente = QCoreApplication::arguments().mid(1);
-    const SprachArgument sprache = NimmSprachArgument(argumente);
-    if (sprache.gegeben && !sprache.sprache) {
-        std::fputs("sarnix-cli: --sprache de|en\n", stderr);
-        return 2;
+    std::unique_ptr<Uebersetzung> texte;
+    if (const auto ende = cli::SpracheWaehlen(argumente, texte))
+        return *ende;
+
+    const auto schreibe = [](std::FILE* ziel, const QString& text) { std::fputs(text.toUtf8().constData(), ziel); };
+    if (argumente.isEmpty()) {
+        schreibe(stderr, Uebersicht());
+        return cli::nutzungsFehler;
     }
-    const Uebersetzung texte(GewaehlteSprache(sprache));
-    if (argumente.isEmpty() || argumente.first() == QLatin1String("--help")
-        || argumente.first() == QLatin1String("-h")) {
-        Hilfe(argumente.isEmpty() ? stderr : stdout);
-        return argumente.isEmpty() ? 2 : 0;
+    const QString erstes = argumente.takeFirst();
+    if (erstes == QLatin1String("--help") || erstes == QLatin1String("-h")) {
+        schreibe(stdout, Uebersicht());
+        return 0;
     }
-    const QString befehl = argumente.takeFirst();
-    if (befehl == QLatin1String("info"))
+    if (erstes == QLatin1String("--version") || erstes == QLatin1String("-v")) {
+        schreibe(stdout, Version());
+        return 0;
+    }
+    if (erstes == QLatin1String("help")) {
+        if (argumente.isEmpty()) {
+            schreibe(stdout, Uebersicht());
+            return 0;
+        }
+        for (const CliBefehl& b : AlleBefehle())
+            if (b.name == argumente.first()) {
+                schreibe(stdout, Hilfe(b));
+                return 0;
+            }
+        schreibe(stderr, QCoreApplication::translate("Cli", "sarnix-cli: Unbekannter Befehl: %1\n\n").arg(argumente.first()) + Uebersicht());
+        return cli::nutzungsFehler;
+    }
+    if (erstes == QLatin1String("info"))
         return CliInfo(argumente);
-    if (befehl == QLatin1String("render"))
-        return CliRender(argumente);
-    if (befehl == QLatin1String("print"))
-        return CliPrint(argumente);
-    if (befehl == QLatin1String("export"))
+    if (erstes == QLatin1String("export"))
         return CliExport(argumente);
-    Hilfe(stderr);
-    return 2;
+    schreibe(stderr, QCoreApplication::translate("Cli", "sarnix-cli: Unbekannter Befehl: %1\n\n").arg(erstes) + Uebersicht());
+    return cli::nutzungsFehler;
 }

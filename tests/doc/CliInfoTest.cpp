@@ -1,10 +1,13 @@
 // sarnix-cli info, run as its own process on a sample and on broken input.
 
+#include "Saetze.h"
 #include "TestHilfen.h"
 
 #include "doc/CSarnixDoc.h"
 #include "doc/FarbIndex.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
@@ -27,10 +30,13 @@ QString Programm()
     return test::SarnixCli();
 }
 
-Lauf Starte(const QStringList& argumente, const QString& befehl = QStringLiteral("info"))
+Lauf Starte(const QStringList& argumente, const QString& befehl = QStringLiteral("info"),
+            const QByteArray& eingabe = {})
 {
     QProcess p;
     p.start(Programm(), QStringList{befehl} + argumente);
+    p.write(eingabe);
+    p.closeWriteChannel();
     p.waitForFinished(60000);
     return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
 }
@@ -136,7 +142,8 @@ TEST_F(CliInfo, FehlerUndFalscherAufruf)
     EXPECT_TRUE(fehlt.fehler.contains("/gibt/es/nicht.vrl wurde nicht gefunden."));
 
     EXPECT_EQ(Starte({}).code, 2);
-    EXPECT_EQ(Starte({QStringLiteral("a.vrl"), QStringLiteral("b.vrl")}).code, 2);
+    // Several files are fine; missing ones are reported and make the call fail.
+    EXPECT_EQ(Starte({QStringLiteral("a.vrl"), QStringLiteral("b.vrl")}).code, 1);
     EXPECT_EQ(Starte({QStringLiteral("a.vrl"), QStringLiteral("--unbekannt")}).code, 2);
 }
 
@@ -204,4 +211,77 @@ TEST_F(CliInfo, RenderZoomInGradWieInEinheiten)
     const Lauf falsch = Starte({probe, "-o", grad, "--zoom", "11.55,47.67,11.52,47.70"}, render);
     EXPECT_EQ(falsch.code, 2);
     EXPECT_TRUE(falsch.fehler.contains("Grad"));
+}
+
+TEST_F(CliInfo, MehrereDateienAlsFeldOderZeilen)
+{
+    const QString lokal = QString::fromStdString(test::Sample("lokalflug-1h.vrl"));
+    const QString suedwest = QString::fromStdString(test::Sample("suedwest-3h.vrl"));
+
+    const Lauf feld = Starte({lokal, suedwest});
+    ASSERT_EQ(feld.code, 0) << feld.fehler.constData();
+    const QJsonArray fluege = QJsonDocument::fromJson(feld.aus).array();
+    ASSERT_EQ(fluege.size(), 2);
+    EXPECT_EQ(fluege[0][QStringLiteral("anzahlFixes")].toInt(), 3600);
+    EXPECT_EQ(fluege[1][QStringLiteral("anzahlFixes")].toInt(), 10800);
+
+    // One line per flight, the fixes included, each line JSON of its own.
+    const Lauf zeilen = Starte({lokal, suedwest, QStringLiteral("--jsonl"), QStringLiteral("--fixes")});
+    ASSERT_EQ(zeilen.code, 0);
+    const QList<QByteArray> teile = zeilen.aus.trimmed().split('\n');
+    ASSERT_EQ(teile.size(), 2);
+    QJsonParseError fehler;
+    const QJsonObject zweiter = QJsonDocument::fromJson(teile[1], &fehler).object();
+    ASSERT_EQ(fehler.error, QJsonParseError::NoError) << fehler.errorString().toStdString();
+    EXPECT_EQ(zweiter[QStringLiteral("fixes")].toArray().size(), 10800);
+    EXPECT_EQ(zweiter[QStringLiteral("dateiname")].toString(), suedwest);
+
+    // A missing file among others: the rest is still reported, the call fails.
+    const Lauf teilweise = Starte({lokal, QStringLiteral("/gibt/es/nicht.vrl"), suedwest});
+    EXPECT_EQ(teilweise.code, 1);
+    EXPECT_EQ(QJsonDocument::fromJson(teilweise.aus).array().size(), 2);
+}
+
+TEST_F(CliInfo, StandardeingabeWieDatei)
+{
+    QFile datei(QString::fromStdString(test::Sample("lokalflug-1h.vrl")));
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    const Lauf lauf = Starte({QStringLiteral("-"), QStringLiteral("--profile")}, QStringLiteral("info"), datei.readAll());
+    ASSERT_EQ(lauf.code, 0) << lauf.fehler.constData();
+    QJsonObject ausEingabe = QJsonDocument::fromJson(lauf.aus).object();
+    EXPECT_EQ(ausEingabe[QStringLiteral("dateiname")].toString(), QStringLiteral("-"));
+    QJsonObject ausDatei = QJsonDocument::fromJson(Starte({datei.fileName(), QStringLiteral("--profile")}).aus).object();
+    ausEingabe.remove(QStringLiteral("dateiname"));
+    ausDatei.remove(QStringLiteral("dateiname"));
+    EXPECT_EQ(ausEingabe, ausDatei);
+}
+
+// Every byte a recording's texts may hold comes out as valid JSON that reads back to the same
+// characters: quotes, backslashes, control characters and Latin-1 letters.
+TEST_F(CliInfo, JedesZeichenIstGueltigesJson)
+{
+    using namespace saetze;
+    Kopf kopf;
+    kopf.platz = std::string("\"A\\\x01\t\x1f\x7f\xe4\xdf\xff/", 11);
+    // Route-point name bytes in hex: quote, backslash, line feed, DEL, Ä, carriage return.
+    const std::string punkt = Wegpunkt("0384", "225C0A7FC40D", "06", "485904", "DE0701");
+    std::string inhalt = kopf.Satz() + MitWegpunkten({punkt}).substr(4);
+    for (int i = 0; i < 4; ++i)
+        inhalt += Fix('0', '0', '1');
+    const QString pfad = QString::fromStdString(test::TempDatei(inhalt));
+
+    for (const QStringList& schalter : {QStringList{}, QStringList{QStringLiteral("--jsonl")}}) {
+        const Lauf lauf = Starte(QStringList{pfad, QStringLiteral("--fixes")} + schalter);
+        ASSERT_EQ(lauf.code, 0) << lauf.fehler.constData();
+        QJsonParseError fehler;
+        const QJsonObject json = QJsonDocument::fromJson(lauf.aus, &fehler).object();
+        ASSERT_EQ(fehler.error, QJsonParseError::NoError) << fehler.errorString().toStdString() << lauf.aus.constData();
+        EXPECT_EQ(json[QStringLiteral("startplatz")].toString(), QString::fromLatin1(kopf.platz.data(), 11));
+        EXPECT_EQ(json[QStringLiteral("wegpunkte")][0][QStringLiteral("name")].toString(),
+                  QString::fromLatin1("\"\\\n\x7f\xc4\r"));
+        EXPECT_EQ(json[QStringLiteral("fixes")].toArray().size(), json[QStringLiteral("anzahlFixes")].toInt());
+        if (!schalter.isEmpty()) {
+            EXPECT_EQ(lauf.aus.count('\n'), 1);
+        }
+    }
 }

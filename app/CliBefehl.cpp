@@ -1,0 +1,207 @@
+#include "app/CliBefehl.h"
+
+#include "app/CliGemeinsam.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+QString T(const char* text) { return QCoreApplication::translate("Cli", text); }
+
+CliOption Hilfeoption() { return {{QStringLiteral("h"), QStringLiteral("help")}, {}, T("Zeigt diese Hilfe.")}; }
+
+CliOption Auftragsoption()
+{
+    return {{QStringLiteral("j"), QStringLiteral("jobs")}, QStringLiteral("N"),
+            T("Zeichnet N Dateien zugleich (Standard: so viele, wie der Rechner Kerne hat).")};
+}
+
+QString Schreibweise(const CliOption& option)
+{
+    QStringList namen;
+    for (const QString& name : option.namen)
+        namen << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    QString text = namen.join(QStringLiteral(", "));
+    if (!option.wert.isEmpty())
+        text += QLatin1Char(' ') + option.wert;
+    return text;
+}
+
+// Two columns; a long left side puts its text on the next line.
+QString Spalten(const QList<std::pair<QString, QString>>& zeilen)
+{
+    constexpr int breite = 28;
+    QString text;
+    for (const auto& [links, rechts] : zeilen) {
+        text += QStringLiteral("  ") + links;
+        if (links.size() + 2 >= breite)
+            text += QLatin1Char('\n') + QString(breite, QLatin1Char(' '));
+        else
+            text += QString(breite - 2 - links.size(), QLatin1Char(' '));
+        text += rechts + QLatin1Char('\n');
+    }
+    return text;
+}
+
+void Schreibe(std::FILE* ziel, const QString& text) { std::fputs(text.toUtf8().constData(), ziel); }
+
+const CliOption* OptionMitNamen(const CliBefehl& befehl, const QString& name)
+{
+    for (const CliOption& option : befehl.optionen)
+        if (option.namen.contains(name))
+            return &option;
+    return nullptr;
+}
+
+// The option the last argument names, when it asks for a value that does not follow.
+QString FehlenderWert(const CliBefehl& befehl, const QStringList& argumente)
+{
+    if (argumente.isEmpty())
+        return {};
+    QString letztes = argumente.last();
+    if (!letztes.startsWith(QLatin1Char('-')) || letztes.contains(QLatin1Char('=')))
+        return {};
+    const QString name = letztes.mid(letztes.startsWith(QLatin1String("--")) ? 2 : 1);
+    const CliOption* option = OptionMitNamen(befehl, name);
+    return option && !option->wert.isEmpty() ? letztes : QString();
+}
+
+}  // namespace
+
+CliBefehl InfoBefehl()
+{
+    return {QStringLiteral("info"),
+            T("DATEI... [OPTIONEN]"),
+            T("Gibt die Flüge als JSON aus: ein Objekt, bei mehreren Dateien ein Feld davon."),
+            {{{QStringLiteral("fixes")}, {}, T("Gibt auch jeden Fix aus.")},
+             {{QStringLiteral("profile")}, {}, T("Gibt auch das Temperaturprofil aus.")},
+             {{QStringLiteral("phasen")}, {}, T("Gibt auch Flugphasen und Flugstatistik aus.")},
+             {{QStringLiteral("jsonl")}, {}, T("Ein Objekt je Zeile statt eines Feldes.")},
+             Hilfeoption()},
+            T("DATEI - liest die Aufzeichnung von der Standardeingabe.")};
+}
+
+CliBefehl RenderBefehl()
+{
+    return {QStringLiteral("render"),
+            T("DATEI... -o AUSGABE.png|ORDNER/ [OPTIONEN]"),
+            T("Zeichnet das Bild, das das Fenster zeigen würde, als PNG."),
+            {{{QStringLiteral("o")}, T("AUSGABE"),
+              T("Zieldatei; bei mehreren Dateien ein Ordner (mit / am Ende), darin DATEI.png je Aufzeichnung.")},
+             {{QStringLiteral("size")}, T("BREITExHÖHE"), T("Größe des Bildes in Pixeln (Standard 1280x800).")},
+             {{QStringLiteral("panes")}, QStringLiteral("1|2"), T("Eine Grafik oder zwei nebeneinander.")},
+             {{QStringLiteral("left")}, T("ART[:FARBE]"), T("Art und Färbung der linken Grafik.")},
+             {{QStringLiteral("right")}, T("ART[:FARBE]"), T("Art und Färbung der rechten Grafik.")},
+             {{QStringLiteral("zeitmarken")}, {}, T("Zeichnet die Zeitmarken.")},
+             {{QStringLiteral("wegpunkte")}, {}, T("Zeichnet die Wegpunkte.")},
+             {{QStringLiteral("verkleinern")}, QStringLiteral("N"), T("Verkleinert N-mal nach dem Zoomfenster.")},
+             {{QStringLiteral("zoom")}, QStringLiteral("LMIN,BMIN,LMAX,BMAX"),
+              T("Zoomfenster des Grundrisses: Länge und Breite in Grad (11.25) oder in internen Einheiten.")},
+             {{QStringLiteral("skalierung")}, QStringLiteral("F"),
+              T("Zeichnet mit F Bildpunkten je Pixel, wie ein Bildschirm mit Skalierung (1 bis 8).")},
+             Auftragsoption(),
+             Hilfeoption()},
+            T("ART: grundriss, west, nord, temperatur\n"
+              "FARBE: keine, vario, hoehe, wind, temperatur\n"
+              "DATEI - liest die Aufzeichnung von der Standardeingabe.")};
+}
+
+CliBefehl PrintBefehl()
+{
+    return {QStringLiteral("print"),
+            T("DATEI... -o AUSGABE.pdf|AUSGABE.png|ORDNER/ [OPTIONEN]"),
+            T("Zeichnet die gedruckte Karte als PDF oder PNG und meldet je Karte eine Zeile JSON."),
+            {{{QStringLiteral("o")}, T("AUSGABE"),
+              T("Zieldatei auf .pdf oder .png; bei mehreren Dateien ein Ordner (mit / am Ende).")},
+             {{QStringLiteral("format")}, QStringLiteral("pdf|png"), T("Format der Dateien im Ordner (Standard pdf).")},
+             {{QStringLiteral("dpi")}, QStringLiteral("N"), T("Auflösung (Standard 600).")},
+             {{QStringLiteral("page")}, QStringLiteral("A4|A3|Letter"), T("Papierformat (Standard A4).")},
+             {{QStringLiteral("landscape")}, {}, T("Querformat.")},
+             {{QStringLiteral("massstab")}, QStringLiteral("N"), T("Maßstab 1:N statt des Vorschlags.")},
+             {{QStringLiteral("ohne-zeitmarken")}, {}, T("Druckt ohne Zeitmarken.")},
+             Auftragsoption(),
+             Hilfeoption()},
+            T("DATEI - liest die Aufzeichnung von der Standardeingabe.")};
+}
+
+QList<CliBefehl> AlleBefehle() { return {InfoBefehl(), RenderBefehl(), PrintBefehl()}; }
+
+QString Hilfe(const CliBefehl& befehl)
+{
+    QString text = T("Aufruf: sarnix-cli %1 %2\n").arg(befehl.name, befehl.aufruf) + befehl.zweck
+                   + QStringLiteral("\n\n") + T("Optionen:\n");
+    QList<std::pair<QString, QString>> zeilen;
+    for (const CliOption& option : befehl.optionen)
+        zeilen.append({Schreibweise(option), option.text});
+    text += Spalten(zeilen);
+    if (!befehl.anhang.isEmpty())
+        text += QLatin1Char('\n') + befehl.anhang + QLatin1Char('\n');
+    return text;
+}
+
+QString Uebersicht()
+{
+    QString text = T("Aufruf: sarnix-cli BEFEHL [OPTIONEN] DATEI...\n"
+                     "Zeigt Flugaufzeichnungen ohne Bildschirm: als JSON, als Bild des Fensters, als "
+                     "gedruckte Karte.\n\nBefehle:\n");
+    QList<std::pair<QString, QString>> zeilen;
+    for (const CliBefehl& befehl : AlleBefehle())
+        zeilen.append({befehl.name, befehl.zweck});
+    zeilen.append({QStringLiteral("export"), QCoreApplication::translate("Cli", "Schreibt den Flug als GPX oder KML (export --help).")});
+    zeilen.append({QStringLiteral("export"), T("Schreibt den Flug als GPX oder KML (export --help).")});
+    zeilen.append({QStringLiteral("help BEFEHL"), T("Zeigt die Hilfe zu BEFEHL.")});
+    text += Spalten(zeilen) + QLatin1Char('\n') + T("Optionen:\n");
+    text += Spalten({{QStringLiteral("-h, --help"), T("Zeigt diese Hilfe.")},
+                     {QStringLiteral("-v, --version"), T("Zeigt die Version.")},
+                     {QStringLiteral("--sprache de|en"), T("Sprache der Meldungen.")}});
+    text += QLatin1Char('\n')
+            + T("sarnix-cli BEFEHL --help zeigt die Optionen eines Befehls. Rückgabewerte: 0 Erfolg, "
+                "1 Datei nicht lesbar oder nicht schreibbar, 2 falscher Aufruf.\n");
+    return text;
+}
+
+QString Version() { return QStringLiteral("sarnix-cli " SARNIX_VERSION "\n"); }
+
+int Nutzungsfehler(const CliBefehl& befehl, const QString& text)
+{
+    Schreibe(stderr, QStringLiteral("sarnix-cli %1: %2\n\n").arg(befehl.name, text) + Hilfe(befehl));
+    return cli::nutzungsFehler;
+}
+
+std::optional<int> Lies(const CliBefehl& befehl, const QStringList& argumente, QCommandLineParser& parser)
+{
+    for (const CliOption& option : befehl.optionen)
+        parser.addOption(QCommandLineOption(option.namen, option.text, option.wert));
+    if (!parser.parse(QStringList{QStringLiteral("sarnix-cli")} + argumente)) {
+        if (!parser.unknownOptionNames().isEmpty()) {
+            const QString name = parser.unknownOptionNames().first();
+            return Nutzungsfehler(befehl, T("Unbekannte Option: %1")
+                                              .arg((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name));
+        }
+        const QString ohneWert = FehlenderWert(befehl, argumente);
+        return Nutzungsfehler(befehl, ohneWert.isEmpty() ? parser.errorText()
+                                                         : T("%1 braucht einen Wert.").arg(ohneWert));
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        Schreibe(stdout, Hilfe(befehl));
+        return 0;
+    }
+    if (OptionMitNamen(befehl, QStringLiteral("jobs")) && parser.isSet(QStringLiteral("jobs"))) {
+        bool zahl = false;
+        const int n = parser.value(QStringLiteral("jobs")).toInt(&zahl);
+        if (!zahl || n < 1)
+            return Nutzungsfehler(befehl, T("-j braucht eine Zahl ab 1."));
+    }
+    return std::nullopt;
+}
+
+int Auftraege(const QCommandLineParser& parser)
+{
+    if (parser.isSet(QStringLiteral("jobs")))
+        return std::max(1, parser.value(QStringLiteral("jobs")).toInt());
+    return std::max(1, QThread::idealThreadCount());
+}

@@ -1,0 +1,107 @@
+#include "app/CliPng.h"
+
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace cli {
+
+namespace {
+
+// Qt maps 0..100 onto zlib's levels 0..9: 60 is level 5, one below the default. With the palette
+// that is a third of the default's time, and sparse small pictures stay as small as before.
+constexpr int schnelleKompression = 60;
+
+// A small open-addressing table from colour to palette index; far quicker than a map for the
+// two million look-ups of a large picture, most of which hit the colour of the pixel before.
+class Farbtafel {
+public:
+    // The index of farbe, a new one if there is room; -1 when the palette is full.
+    int Index(QRgb farbe)
+    {
+        size_t stelle = ((farbe * 2654435761u) >> 23) & (groesse - 1);
+        while (belegt[stelle]) {
+            if (farben[stelle] == farbe)
+                return indizes[stelle];
+            stelle = (stelle + 1) & (groesse - 1);
+        }
+        if (tabelle.size() == 256)
+            return -1;
+        belegt[stelle] = true;
+        farben[stelle] = farbe;
+        indizes[stelle] = static_cast<uint8_t>(tabelle.size());
+        tabelle.append(farbe);
+        return indizes[stelle];
+    }
+
+    const QList<QRgb>& Tabelle() const { return tabelle; }
+
+private:
+    static constexpr size_t groesse = 512;  // twice the palette: short probe runs
+    std::array<QRgb, groesse> farben{};
+    std::array<uint8_t, groesse> indizes{};
+    std::array<bool, groesse> belegt{};
+    QList<QRgb> tabelle;
+};
+
+}  // namespace
+
+QImage MitPalette(const QImage& bild)
+{
+    if (bild.isNull())
+        return {};
+    const QImage quelle = bild.format() == QImage::Format_RGB32 || bild.format() == QImage::Format_ARGB32
+                              ? bild
+                              : bild.convertToFormat(QImage::Format_ARGB32);
+    QImage ergebnis(quelle.size(), QImage::Format_Indexed8);
+    if (ergebnis.isNull())
+        return {};
+    Farbtafel tafel;
+    const bool deckend = quelle.format() == QImage::Format_RGB32;
+    for (int y = 0; y < quelle.height(); ++y) {
+        const auto* zeile = reinterpret_cast<const QRgb*>(quelle.constScanLine(y));
+        uchar* ziel = ergebnis.scanLine(y);
+        QRgb letzte = 0;
+        int letzterIndex = -1;
+        for (int x = 0; x < quelle.width(); ++x) {
+            // RGB32 leaves the top byte undefined; it always reads as opaque.
+            const QRgb farbe = deckend ? (zeile[x] | 0xff000000u) : zeile[x];
+            if (farbe != letzte || letzterIndex < 0) {
+                letzterIndex = tafel.Index(farbe);
+                if (letzterIndex < 0)
+                    return {};
+                letzte = farbe;
+            }
+            ziel[x] = static_cast<uchar>(letzterIndex);
+        }
+    }
+    ergebnis.setColorTable(tafel.Tabelle());
+    ergebnis.setDotsPerMeterX(bild.dotsPerMeterX());
+    ergebnis.setDotsPerMeterY(bild.dotsPerMeterY());
+    return ergebnis;
+}
+
+bool SchreibePng(const QImage& bild, QIODevice& ziel)
+{
+    const QImage indiziert = MitPalette(bild);
+    QImageWriter schreiber(&ziel, "png");
+    schreiber.setCompression(schnelleKompression);
+    return schreiber.write(indiziert.isNull() ? bild : indiziert);
+}
+
+bool SpeicherePng(const QImage& bild, const QString& pfad)
+{
+    QSaveFile datei(pfad);
+    if (bild.isNull() || !datei.open(QIODevice::WriteOnly))
+        return false;
+    if (!SchreibePng(bild, datei)) {
+        datei.cancelWriting();
+        return false;
+    }
+    return datei.commit();
+}
+
+}  // namespace cli

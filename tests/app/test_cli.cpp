@@ -1,0 +1,191 @@
+// sarnix-cli as scripts use it: help and faults of every command, several files per call, the
+// PNG with a palette that decodes to the very pixels drawn.
+
+#include "TestHilfen.h"
+#include "app/CliPng.h"
+#include "doc/CSarnixDoc.h"
+#include "pipeline/FensterBild.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Lauf {
+    int code = -1;
+    QString aus;
+    QString fehler;
+};
+
+QString Programm() { return QCoreApplication::applicationDirPath() + QStringLiteral("/../app/sarnix-cli"); }
+
+Lauf Starte(const QStringList& argumente)
+{
+    QProcess p;
+    p.start(Programm(), QStringList{QStringLiteral("--sprache"), QStringLiteral("de")} + argumente);
+    p.waitForFinished(120000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString Probe(const char* name) { return QString::fromStdString(test::Sample(name)); }
+
+bool GleichePixel(QImage a, QImage b)
+{
+    return a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
+}
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!QFileInfo(Programm()).isExecutable())
+            GTEST_SKIP() << "sarnix-cli is not built";
+        ASSERT_TRUE(ordner.isValid());
+    }
+    QString Ziel(const QString& name) const { return ordner.filePath(name); }
+    QTemporaryDir ordner;
+};
+
+}  // namespace
+
+TEST(Png, PaletteGibtDieselbenPixel)
+{
+    CSarnixDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(test::Sample("streckenflug-6h.vrl")));
+    BildWahl wahl;
+    wahl.grafikanzahl = 2;
+    wahl.zeitmarken = 1;
+    wahl.wegpunkte = 1;
+    wahl.rechteArt = Temperaturverlauf;
+    wahl.rechteFarbe = Temperaturgradient;
+    const QImage bild = FensterBild(doc, wahl);
+
+    QBuffer puffer;
+    ASSERT_TRUE(puffer.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(cli::SchreibePng(bild, puffer));
+    puffer.close();
+    ASSERT_TRUE(puffer.open(QIODevice::ReadOnly));
+    QImageReader leser(&puffer, "png");
+    const QImage gelesen = leser.read();
+    EXPECT_EQ(gelesen.format(), QImage::Format_Indexed8);
+    EXPECT_TRUE(GleichePixel(gelesen, bild));
+
+    // The size the default writer gives, as the yardstick for "not larger".
+    QBuffer ueblich;
+    ASSERT_TRUE(ueblich.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(bild.save(&ueblich, "PNG"));
+    EXPECT_LE(puffer.size(), ueblich.size() * 11 / 10);
+}
+
+TEST(Png, MehrFarbenAlsPlatzBleibenRgb)
+{
+    QImage verlauf(300, 2, QImage::Format_RGB32);
+    for (int x = 0; x < 300; ++x) {
+        verlauf.setPixel(x, 0, qRgb(x % 256, x / 256, 7));
+        verlauf.setPixel(x, 1, qRgb(5, 0, 7));
+    }
+    EXPECT_TRUE(cli::MitPalette(verlauf).isNull());
+    const QImage zwei = verlauf.copy(0, 0, 256, 2);
+    const QImage palette = cli::MitPalette(zwei);
+    ASSERT_FALSE(palette.isNull());
+    EXPECT_EQ(palette.colorCount(), 256);
+    EXPECT_TRUE(GleichePixel(palette, zwei));
+
+    QBuffer puffer;
+    ASSERT_TRUE(puffer.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(cli::SchreibePng(verlauf, puffer));
+    EXPECT_TRUE(GleichePixel(QImage::fromData(puffer.data(), "PNG"), verlauf));
+}
+
+TEST_F(Cli, HilfeZuJedemBefehl)
+{
+    const Lauf uebersicht = Starte({QStringLiteral("--help")});
+    EXPECT_EQ(uebersicht.code, 0);
+    for (const char* befehl : {"info", "render", "print"}) {
+        EXPECT_TRUE(uebersicht.aus.contains(QLatin1String(befehl)));
+        const QString aufruf = QStringLiteral("Aufruf: sarnix-cli %1").arg(QLatin1String(befehl));
+        const Lauf hilfe = Starte({QLatin1String(befehl), QStringLiteral("--help")});
+        EXPECT_EQ(hilfe.code, 0) << befehl;
+        EXPECT_TRUE(hilfe.aus.startsWith(aufruf)) << hilfe.aus.toStdString();
+        EXPECT_TRUE(hilfe.fehler.isEmpty()) << hilfe.fehler.toStdString();
+        const Lauf help = Starte({QStringLiteral("help"), QLatin1String(befehl)});
+        EXPECT_EQ(help.code, 0);
+        EXPECT_EQ(help.aus, hilfe.aus);
+    }
+    const Lauf version = Starte({QStringLiteral("--version")});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_TRUE(version.aus.startsWith(QStringLiteral("sarnix-cli 1."))) << version.aus.toStdString();
+}
+
+TEST_F(Cli, FalscheAufrufeNennenDenFehlerMitAufruf)
+{
+    const QString datei = Probe("lokalflug-1h.vrl");
+    const Lauf unbekannt = Starte({QStringLiteral("render"), datei, QStringLiteral("-o"), Ziel("a.png"), QStringLiteral("--farbig")});
+    EXPECT_EQ(unbekannt.code, 2);
+    EXPECT_TRUE(unbekannt.aus.isEmpty());
+    EXPECT_TRUE(unbekannt.fehler.contains(QStringLiteral("--farbig"))) << unbekannt.fehler.toStdString();
+    EXPECT_TRUE(unbekannt.fehler.contains(QStringLiteral("Aufruf: sarnix-cli render")));
+
+    const Lauf ohneWert = Starte({QStringLiteral("print"), datei, QStringLiteral("--dpi")});
+    EXPECT_EQ(ohneWert.code, 2);
+    EXPECT_TRUE(ohneWert.fehler.contains(QStringLiteral("--dpi"))) << ohneWert.fehler.toStdString();
+
+    EXPECT_EQ(Starte({QStringLiteral("zeichne"), datei}).code, 2);
+    EXPECT_EQ(Starte({}).code, 2);
+    // Several inputs need a folder to write into; -j needs a count.
+    EXPECT_EQ(Starte({QStringLiteral("render"), datei, datei, QStringLiteral("-o"), Ziel("a.png")}).code, 2);
+    EXPECT_EQ(Starte({QStringLiteral("render"), datei, QStringLiteral("-o"), Ziel("a.png"), QStringLiteral("-j"), QStringLiteral("0")}).code, 2);
+    EXPECT_FALSE(QFileInfo::exists(Ziel("a.png")));
+}
+
+TEST_F(Cli, MehrereDateienInEinenOrdnerParallel)
+{
+    const QStringList proben{Probe("lokalflug-1h.vrl"), Probe("suedwest-3h.vrl"), Probe("streckenflug-6h.vrl")};
+    const QString ordnerName = Ziel(QStringLiteral("bilder/"));
+    const Lauf lauf = Starte(QStringList{QStringLiteral("render")} + proben
+                             + QStringList{QStringLiteral("-o"), ordnerName, QStringLiteral("-j"), QStringLiteral("2"),
+                                           QStringLiteral("--panes"), QStringLiteral("2"), QStringLiteral("--size"),
+                                           QStringLiteral("640x400")});
+    ASSERT_EQ(lauf.code, 0) << lauf.fehler.toStdString();
+    // One picture per input, named after it, and nothing half-written left beside them.
+    EXPECT_EQ(QDir(ordnerName).entryList(QDir::Files, QDir::Name),
+              (QStringList{QStringLiteral("lokalflug-1h.png"), QStringLiteral("streckenflug-6h.png"),
+                           QStringLiteral("suedwest-3h.png")}));
+
+    // Each the same as when drawn alone.
+    const Lauf allein = Starte({QStringLiteral("render"), proben[1], QStringLiteral("-o"), Ziel("allein.png"), QStringLiteral("--panes"),
+                                QStringLiteral("2"), QStringLiteral("--size"), QStringLiteral("640x400")});
+    ASSERT_EQ(allein.code, 0);
+    EXPECT_TRUE(GleichePixel(QImage(ordnerName + QStringLiteral("suedwest-3h.png")), QImage(Ziel("allein.png"))));
+
+    // print writes PDF into the folder, one JSON line per map in the order given.
+    const Lauf karten = Starte(QStringList{QStringLiteral("print")} + proben.mid(0, 2)
+                               + QStringList{QStringLiteral("-o"), ordnerName, QStringLiteral("--dpi"), QStringLiteral("50")});
+    ASSERT_EQ(karten.code, 0) << karten.fehler.toStdString();
+    const QStringList zeilen = karten.aus.trimmed().split(QLatin1Char('\n'));
+    ASSERT_EQ(zeilen.size(), 2);
+    EXPECT_TRUE(zeilen[0].contains(QStringLiteral("lokalflug-1h.vrl")));
+    EXPECT_TRUE(zeilen[1].contains(QStringLiteral("suedwest-3h.vrl")));
+    EXPECT_TRUE(QFileInfo::exists(ordnerName + QStringLiteral("lokalflug-1h.pdf")));
+}
+
+TEST_F(Cli, FehlschlagLaesstAlteAusgabeStehen)
+{
+    // A failed write must not leave a truncated picture under the name.
+    const QString ziel = Ziel("bild.png");
+    QFile alt(ziel);
+    ASSERT_TRUE(alt.open(QIODevice::WriteOnly));
+    alt.write("alt");
+    alt.close();
+    const Lauf lauf = Starte({QStringLiteral("render"), Ziel("fehlt.vrl"), QStringLiteral("-o"), ziel});
+    EXPECT_EQ(lauf.code, 1);
+    ASSERT_TRUE(alt.open(QIODevice::ReadOnly));
+    EXPECT_EQ(alt.readAll(), QByteArray("alt"));
+}
