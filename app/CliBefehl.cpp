@@ -164,6 +164,44 @@ QString Uebersicht()
     return text;
 }
 
+namespace {
+
+// Text for troff: backslashes and hyphens escaped, no line starting with a control character.
+QString Roff(QString text)
+{
+    text.replace(QLatin1Char('\\'), QStringLiteral("\\e")).replace(QLatin1Char('-'), QStringLiteral("\\-"));
+    text.replace(QLatin1Char('\n'), QStringLiteral("\n.br\n"));
+    if (text.startsWith(QLatin1Char('.')) || text.startsWith(QLatin1Char('\'')))
+        text.prepend(QStringLiteral("\\&"));
+    return text;
+}
+
+}  // namespace
+
+QString ManSeite()
+{
+    QString text = QStringLiteral(".TH SARNIX-CLI 1 \"\" \"sarnix-cli " SARNIX_VERSION "\" \"Benutzerbefehle\"\n"
+                                  ".SH NAME\nsarnix\\-cli \\- Flugaufzeichnungen ohne Bildschirm auswerten\n"
+                                  ".SH ÜBERSICHT\n");
+    for (const CliBefehl& befehl : AlleBefehle())
+        text += QStringLiteral(".B sarnix\\-cli %1\n%2\n.br\n").arg(befehl.name, Roff(befehl.aufruf));
+    text += QStringLiteral(".B sarnix\\-cli help\nBEFEHL\n.br\n.B sarnix\\-cli\n\\-\\-help | \\-\\-version\n");
+    text += QStringLiteral(".SH BESCHREIBUNG\n") + Roff(Uebersicht().section(QLatin1Char('\n'), 1, 1)) + QLatin1Char('\n');
+    for (const CliBefehl& befehl : AlleBefehle()) {
+        text += QStringLiteral(".SH BEFEHL %1\n%2\n").arg(befehl.name.toUpper(), Roff(befehl.zweck));
+        for (const CliOption& option : befehl.optionen)
+            text += QStringLiteral(".TP\n.B %1\n%2\n").arg(Roff(Schreibweise(option)), Roff(option.text));
+        if (!befehl.anhang.isEmpty())
+            text += QStringLiteral(".PP\n%1\n").arg(Roff(befehl.anhang));
+    }
+    text += QStringLiteral(".SH ALLGEMEINE OPTIONEN\n.TP\n.B \\-h, \\-\\-help\n") + Roff(T("Zeigt diese Hilfe."))
+            + QStringLiteral("\n.TP\n.B \\-v, \\-\\-version\n") + Roff(T("Zeigt die Version."))
+            + QStringLiteral("\n.TP\n.B \\-\\-sprache de|en\n") + Roff(T("Sprache der Meldungen."))
+            + QStringLiteral("\n.SH RÜCKGABEWERT\n0 Erfolg, 1 Datei nicht lesbar oder nicht schreibbar, 2 falscher Aufruf.\n"
+                             ".SH SIEHE AUCH\n.BR sarnix (1)\n");
+    return text;
+}
+
 QString Version() { return QStringLiteral("sarnix-cli " SARNIX_VERSION "\n"); }
 
 int Nutzungsfehler(const CliBefehl& befehl, const QString& text)

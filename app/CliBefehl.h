@@ -32,6 +32,8 @@ QList<CliBefehl> AlleBefehle();
 QString Hilfe(const CliBefehl& befehl);
 QString Uebersicht();
 QString Version();
+// The manual page (troff) made from the same tables, so it never tells other options than --help.
+QString ManSeite();
 
 // Parses the arguments after the command's name into parser. Nothing when the command may run;
 // otherwise the exit code, after the usage went to stdout (--help) or the fault and the usage to

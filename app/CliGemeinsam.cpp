@@ -29,8 +29,9 @@ bool Oeffne(CSarnixDoc& doc, const QString& pfad)
         DateiInhalt inhalt;
         fehler = LiesStrom(stdin, inhalt);
         if (fehler == OeffnenFehler::Keiner) {
-            doc.OeffneInhalt("-", inhalt.Text());
-            return true;
+            if (doc.OeffneInhalt("-", inhalt.Text()))
+                return true;
+            fehler = OeffnenFehler::KeineAufzeichnung;
         }
     } else if (doc.OnOpenDocument(pfad.toStdString(), &fehler)) {
         return true;

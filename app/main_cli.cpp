@@ -111,6 +111,10 @@ int main(int argc, char* argv[])
         schreibe(stdout, Version());
         return 0;
     }
+    if (erstes == QLatin1String("--man")) {
+        schreibe(stdout, ManSeite());
+        return 0;
+    }
     if (erstes == QLatin1String("help")) {
         if (argumente.isEmpty()) {
             schreibe(stdout, Uebersicht());

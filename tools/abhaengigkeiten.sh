@@ -24,3 +24,5 @@ SARNIX_PAKETE_BAU=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-to
 # The package test: cpack's dependency search and the package checker; the Windows compile check.
 SARNIX_PAKETE_TEST=(clang libclang-rt-14-dev dpkg-dev file lintian g++-mingw-w64-x86-64-posix
                     binutils-mingw-w64-x86-64 libxml2-utils gpsbabel)
+# Whole-process measurements (bench/prozesse.sh).
+SARNIX_PAKETE_BENCH=(hyperfine python3)

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -188,4 +189,28 @@ TEST_F(Cli, FehlschlagLaesstAlteAusgabeStehen)
     EXPECT_EQ(lauf.code, 1);
     ASSERT_TRUE(alt.open(QIODevice::ReadOnly));
     EXPECT_EQ(alt.readAll(), QByteArray("alt"));
+}
+
+TEST_F(Cli, HandbuchNenntJedeOptionDerHilfe)
+{
+    const Lauf handbuch = Starte({QStringLiteral("--man")});
+    ASSERT_EQ(handbuch.code, 0);
+    EXPECT_TRUE(handbuch.aus.startsWith(QStringLiteral(".TH SARNIX-CLI 1")));
+    const QRegularExpression option(QStringLiteral("(?:^|[ ,])(--?[a-z][a-z-]*)"));
+    for (const char* befehl : {"info", "render", "print"}) {
+        EXPECT_TRUE(handbuch.aus.contains(QStringLiteral(".SH BEFEHL %1").arg(QString::fromLatin1(befehl).toUpper())));
+        const Lauf hilfe = Starte({QLatin1String(befehl), QStringLiteral("--help")});
+        const QString optionen = hilfe.aus.section(QStringLiteral("Optionen:\n"), 1);
+        int gefunden = 0;
+        for (const QString& zeile : optionen.split(QLatin1Char('\n'))) {
+            const auto treffer = option.match(zeile);
+            if (!zeile.startsWith(QStringLiteral("  -")) || !treffer.hasMatch())
+                continue;
+            ++gefunden;
+            QString roff = treffer.captured(1);
+            roff.replace(QLatin1Char('-'), QStringLiteral("\\-"));
+            EXPECT_TRUE(handbuch.aus.contains(roff)) << befehl << " " << treffer.captured(1).toStdString();
+        }
+        EXPECT_GE(gefunden, 3) << befehl;
+    }
 }
