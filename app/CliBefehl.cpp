@@ -10,14 +10,13 @@
 
 namespace {
 
-QString T(const char* text) { return QCoreApplication::translate("Cli", text); }
 
-CliOption Hilfeoption() { return {{QStringLiteral("h"), QStringLiteral("help")}, {}, T("Zeigt diese Hilfe.")}; }
+CliOption Hilfeoption() { return {{QStringLiteral("h"), QStringLiteral("help")}, {}, QCoreApplication::translate("Cli", "Zeigt diese Hilfe.")}; }
 
 CliOption Auftragsoption()
 {
     return {{QStringLiteral("j"), QStringLiteral("jobs")}, QStringLiteral("N"),
-            T("Zeichnet N Dateien zugleich (Standard: so viele, wie der Rechner Kerne hat).")};
+            QCoreApplication::translate("Cli", "Zeichnet N Dateien zugleich (Standard: so viele, wie der Rechner Kerne hat).")};
 }
 
 QString Schreibweise(const CliOption& option)
@@ -75,37 +74,37 @@ QString FehlenderWert(const CliBefehl& befehl, const QStringList& argumente)
 CliBefehl InfoBefehl()
 {
     return {QStringLiteral("info"),
-            T("DATEI... [OPTIONEN]"),
-            T("Gibt die Flüge als JSON aus: ein Objekt, bei mehreren Dateien ein Feld davon."),
-            {{{QStringLiteral("fixes")}, {}, T("Gibt auch jeden Fix aus.")},
-             {{QStringLiteral("profile")}, {}, T("Gibt auch das Temperaturprofil aus.")},
-             {{QStringLiteral("phasen")}, {}, T("Gibt auch Flugphasen und Flugstatistik aus.")},
-             {{QStringLiteral("jsonl")}, {}, T("Ein Objekt je Zeile statt eines Feldes.")},
+            QCoreApplication::translate("Cli", "DATEI... [OPTIONEN]"),
+            QCoreApplication::translate("Cli", "Gibt die Flüge als JSON aus: ein Objekt, bei mehreren Dateien ein Feld davon."),
+            {{{QStringLiteral("fixes")}, {}, QCoreApplication::translate("Cli", "Gibt auch jeden Fix aus.")},
+             {{QStringLiteral("profile")}, {}, QCoreApplication::translate("Cli", "Gibt auch das Temperaturprofil aus.")},
+             {{QStringLiteral("phasen")}, {}, QCoreApplication::translate("Cli", "Gibt auch Flugphasen und Flugstatistik aus.")},
+             {{QStringLiteral("jsonl")}, {}, QCoreApplication::translate("Cli", "Ein Objekt je Zeile statt eines Feldes.")},
              Hilfeoption()},
-            T("DATEI - liest die Aufzeichnung von der Standardeingabe.")};
+            QCoreApplication::translate("Cli", "DATEI - liest die Aufzeichnung von der Standardeingabe.")};
 }
 
 CliBefehl RenderBefehl()
 {
     return {QStringLiteral("render"),
-            T("DATEI... -o AUSGABE.png|ORDNER/ [OPTIONEN]"),
-            T("Zeichnet das Bild, das das Fenster zeigen würde, als PNG."),
-            {{{QStringLiteral("o")}, T("AUSGABE"),
-              T("Zieldatei; bei mehreren Dateien ein Ordner (mit / am Ende), darin DATEI.png je Aufzeichnung.")},
-             {{QStringLiteral("size")}, T("BREITExHÖHE"), T("Größe des Bildes in Pixeln (Standard 1280x800).")},
-             {{QStringLiteral("panes")}, QStringLiteral("1|2"), T("Eine Grafik oder zwei nebeneinander.")},
-             {{QStringLiteral("left")}, T("ART[:FARBE]"), T("Art und Färbung der linken Grafik.")},
-             {{QStringLiteral("right")}, T("ART[:FARBE]"), T("Art und Färbung der rechten Grafik.")},
-             {{QStringLiteral("zeitmarken")}, {}, T("Zeichnet die Zeitmarken.")},
-             {{QStringLiteral("wegpunkte")}, {}, T("Zeichnet die Wegpunkte.")},
-             {{QStringLiteral("verkleinern")}, QStringLiteral("N"), T("Verkleinert N-mal nach dem Zoomfenster.")},
+            QCoreApplication::translate("Cli", "DATEI... -o AUSGABE.png|ORDNER/ [OPTIONEN]"),
+            QCoreApplication::translate("Cli", "Zeichnet das Bild, das das Fenster zeigen würde, als PNG."),
+            {{{QStringLiteral("o")}, QCoreApplication::translate("Cli", "AUSGABE"),
+              QCoreApplication::translate("Cli", "Zieldatei; bei mehreren Dateien ein Ordner (mit / am Ende), darin DATEI.png je Aufzeichnung.")},
+             {{QStringLiteral("size")}, QCoreApplication::translate("Cli", "BREITExHÖHE"), QCoreApplication::translate("Cli", "Größe des Bildes in Pixeln (Standard 1280x800).")},
+             {{QStringLiteral("panes")}, QStringLiteral("1|2"), QCoreApplication::translate("Cli", "Eine Grafik oder zwei nebeneinander.")},
+             {{QStringLiteral("left")}, QCoreApplication::translate("Cli", "ART[:FARBE]"), QCoreApplication::translate("Cli", "Art und Färbung der linken Grafik.")},
+             {{QStringLiteral("right")}, QCoreApplication::translate("Cli", "ART[:FARBE]"), QCoreApplication::translate("Cli", "Art und Färbung der rechten Grafik.")},
+             {{QStringLiteral("zeitmarken")}, {}, QCoreApplication::translate("Cli", "Zeichnet die Zeitmarken.")},
+             {{QStringLiteral("wegpunkte")}, {}, QCoreApplication::translate("Cli", "Zeichnet die Wegpunkte.")},
+             {{QStringLiteral("verkleinern")}, QStringLiteral("N"), QCoreApplication::translate("Cli", "Verkleinert N-mal nach dem Zoomfenster.")},
              {{QStringLiteral("zoom")}, QStringLiteral("LMIN,BMIN,LMAX,BMAX"),
-              T("Zoomfenster des Grundrisses: Länge und Breite in Grad (11.25) oder in internen Einheiten.")},
+              QCoreApplication::translate("Cli", "Zoomfenster des Grundrisses: Länge und Breite in Grad (11.25) oder in internen Einheiten.")},
              {{QStringLiteral("skalierung")}, QStringLiteral("F"),
-              T("Zeichnet mit F Bildpunkten je Pixel, wie ein Bildschirm mit Skalierung (1 bis 8).")},
+              QCoreApplication::translate("Cli", "Zeichnet mit F Bildpunkten je Pixel, wie ein Bildschirm mit Skalierung (1 bis 8).")},
              Auftragsoption(),
              Hilfeoption()},
-            T("ART: grundriss, west, nord, temperatur\n"
+            QCoreApplication::translate("Cli", "ART: grundriss, west, nord, temperatur\n"
               "FARBE: keine, vario, hoehe, wind, temperatur\n"
               "DATEI - liest die Aufzeichnung von der Standardeingabe.")};
 }
@@ -113,27 +112,27 @@ CliBefehl RenderBefehl()
 CliBefehl PrintBefehl()
 {
     return {QStringLiteral("print"),
-            T("DATEI... -o AUSGABE.pdf|AUSGABE.png|ORDNER/ [OPTIONEN]"),
-            T("Zeichnet die gedruckte Karte als PDF oder PNG und meldet je Karte eine Zeile JSON."),
-            {{{QStringLiteral("o")}, T("AUSGABE"),
-              T("Zieldatei auf .pdf oder .png; bei mehreren Dateien ein Ordner (mit / am Ende).")},
-             {{QStringLiteral("format")}, QStringLiteral("pdf|png"), T("Format der Dateien im Ordner (Standard pdf).")},
-             {{QStringLiteral("dpi")}, QStringLiteral("N"), T("Auflösung (Standard 600).")},
-             {{QStringLiteral("page")}, QStringLiteral("A4|A3|Letter"), T("Papierformat (Standard A4).")},
-             {{QStringLiteral("landscape")}, {}, T("Querformat.")},
-             {{QStringLiteral("massstab")}, QStringLiteral("N"), T("Maßstab 1:N statt des Vorschlags.")},
-             {{QStringLiteral("ohne-zeitmarken")}, {}, T("Druckt ohne Zeitmarken.")},
+            QCoreApplication::translate("Cli", "DATEI... -o AUSGABE.pdf|AUSGABE.png|ORDNER/ [OPTIONEN]"),
+            QCoreApplication::translate("Cli", "Zeichnet die gedruckte Karte als PDF oder PNG und meldet je Karte eine Zeile JSON."),
+            {{{QStringLiteral("o")}, QCoreApplication::translate("Cli", "AUSGABE"),
+              QCoreApplication::translate("Cli", "Zieldatei auf .pdf oder .png; bei mehreren Dateien ein Ordner (mit / am Ende).")},
+             {{QStringLiteral("format")}, QStringLiteral("pdf|png"), QCoreApplication::translate("Cli", "Format der Dateien im Ordner (Standard pdf).")},
+             {{QStringLiteral("dpi")}, QStringLiteral("N"), QCoreApplication::translate("Cli", "Auflösung (Standard 600).")},
+             {{QStringLiteral("page")}, QStringLiteral("A4|A3|Letter"), QCoreApplication::translate("Cli", "Papierformat (Standard A4).")},
+             {{QStringLiteral("landscape")}, {}, QCoreApplication::translate("Cli", "Querformat.")},
+             {{QStringLiteral("massstab")}, QStringLiteral("N"), QCoreApplication::translate("Cli", "Maßstab 1:N statt des Vorschlags.")},
+             {{QStringLiteral("ohne-zeitmarken")}, {}, QCoreApplication::translate("Cli", "Druckt ohne Zeitmarken.")},
              Auftragsoption(),
              Hilfeoption()},
-            T("DATEI - liest die Aufzeichnung von der Standardeingabe.")};
+            QCoreApplication::translate("Cli", "DATEI - liest die Aufzeichnung von der Standardeingabe.")};
 }
 
 QList<CliBefehl> AlleBefehle() { return {InfoBefehl(), RenderBefehl(), PrintBefehl()}; }
 
 QString Hilfe(const CliBefehl& befehl)
 {
-    QString text = T("Aufruf: sarnix-cli %1 %2\n").arg(befehl.name, befehl.aufruf) + befehl.zweck
-                   + QStringLiteral("\n\n") + T("Optionen:\n");
+    QString text = QCoreApplication::translate("Cli", "Aufruf: sarnix-cli %1 %2\n").arg(befehl.name, befehl.aufruf) + befehl.zweck
+                   + QStringLiteral("\n\n") + QCoreApplication::translate("Cli", "Optionen:\n");
     QList<std::pair<QString, QString>> zeilen;
     for (const CliOption& option : befehl.optionen)
         zeilen.append({Schreibweise(option), option.text});
@@ -145,21 +144,21 @@ QString Hilfe(const CliBefehl& befehl)
 
 QString Uebersicht()
 {
-    QString text = T("Aufruf: sarnix-cli BEFEHL [OPTIONEN] DATEI...\n"
+    QString text = QCoreApplication::translate("Cli", "Aufruf: sarnix-cli BEFEHL [OPTIONEN] DATEI...\n"
                      "Zeigt Flugaufzeichnungen ohne Bildschirm: als JSON, als Bild des Fensters, als "
                      "gedruckte Karte.\n\nBefehle:\n");
     QList<std::pair<QString, QString>> zeilen;
     for (const CliBefehl& befehl : AlleBefehle())
         zeilen.append({befehl.name, befehl.zweck});
     zeilen.append({QStringLiteral("export"), QCoreApplication::translate("Cli", "Schreibt den Flug als GPX oder KML (export --help).")});
-    zeilen.append({QStringLiteral("export"), T("Schreibt den Flug als GPX oder KML (export --help).")});
-    zeilen.append({QStringLiteral("help BEFEHL"), T("Zeigt die Hilfe zu BEFEHL.")});
-    text += Spalten(zeilen) + QLatin1Char('\n') + T("Optionen:\n");
-    text += Spalten({{QStringLiteral("-h, --help"), T("Zeigt diese Hilfe.")},
-                     {QStringLiteral("-v, --version"), T("Zeigt die Version.")},
-                     {QStringLiteral("--sprache de|en"), T("Sprache der Meldungen.")}});
+    zeilen.append({QStringLiteral("export"), QCoreApplication::translate("Cli", "Schreibt den Flug als GPX oder KML (export --help).")});
+    zeilen.append({QStringLiteral("help BEFEHL"), QCoreApplication::translate("Cli", "Zeigt die Hilfe zu BEFEHL.")});
+    text += Spalten(zeilen) + QLatin1Char('\n') + QCoreApplication::translate("Cli", "Optionen:\n");
+    text += Spalten({{QStringLiteral("-h, --help"), QCoreApplication::translate("Cli", "Zeigt diese Hilfe.")},
+                     {QStringLiteral("-v, --version"), QCoreApplication::translate("Cli", "Zeigt die Version.")},
+                     {QStringLiteral("--sprache de|en"), QCoreApplication::translate("Cli", "Sprache der Meldungen.")}});
     text += QLatin1Char('\n')
-            + T("sarnix-cli BEFEHL --help zeigt die Optionen eines Befehls. Rückgabewerte: 0 Erfolg, "
+            + QCoreApplication::translate("Cli", "sarnix-cli BEFEHL --help zeigt die Optionen eines Befehls. Rückgabewerte: 0 Erfolg, "
                 "1 Datei nicht lesbar oder nicht schreibbar, 2 falscher Aufruf.\n");
     return text;
 }
@@ -194,9 +193,9 @@ QString ManSeite()
         if (!befehl.anhang.isEmpty())
             text += QStringLiteral(".PP\n%1\n").arg(Roff(befehl.anhang));
     }
-    text += QStringLiteral(".SH ALLGEMEINE OPTIONEN\n.TP\n.B \\-h, \\-\\-help\n") + Roff(T("Zeigt diese Hilfe."))
-            + QStringLiteral("\n.TP\n.B \\-v, \\-\\-version\n") + Roff(T("Zeigt die Version."))
-            + QStringLiteral("\n.TP\n.B \\-\\-sprache de|en\n") + Roff(T("Sprache der Meldungen."))
+    text += QStringLiteral(".SH ALLGEMEINE OPTIONEN\n.TP\n.B \\-h, \\-\\-help\n") + Roff(QCoreApplication::translate("Cli", "Zeigt diese Hilfe."))
+            + QStringLiteral("\n.TP\n.B \\-v, \\-\\-version\n") + Roff(QCoreApplication::translate("Cli", "Zeigt die Version."))
+            + QStringLiteral("\n.TP\n.B \\-\\-sprache de|en\n") + Roff(QCoreApplication::translate("Cli", "Sprache der Meldungen."))
             + QStringLiteral("\n.SH RÜCKGABEWERT\n0 Erfolg, 1 Datei nicht lesbar oder nicht schreibbar, 2 falscher Aufruf.\n"
                              ".SH SIEHE AUCH\n.BR sarnix (1)\n");
     return text;
@@ -217,12 +216,12 @@ std::optional<int> Lies(const CliBefehl& befehl, const QStringList& argumente, Q
     if (!parser.parse(QStringList{QStringLiteral("sarnix-cli")} + argumente)) {
         if (!parser.unknownOptionNames().isEmpty()) {
             const QString name = parser.unknownOptionNames().first();
-            return Nutzungsfehler(befehl, T("Unbekannte Option: %1")
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Unbekannte Option: %1")
                                               .arg((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name));
         }
         const QString ohneWert = FehlenderWert(befehl, argumente);
         return Nutzungsfehler(befehl, ohneWert.isEmpty() ? parser.errorText()
-                                                         : T("%1 braucht einen Wert.").arg(ohneWert));
+                                                         : QCoreApplication::translate("Cli", "%1 braucht einen Wert.").arg(ohneWert));
     }
     if (parser.isSet(QStringLiteral("help"))) {
         Schreibe(stdout, Hilfe(befehl));
@@ -232,7 +231,7 @@ std::optional<int> Lies(const CliBefehl& befehl, const QStringList& argumente, Q
         bool zahl = false;
         const int n = parser.value(QStringLiteral("jobs")).toInt(&zahl);
         if (!zahl || n < 1)
-            return Nutzungsfehler(befehl, T("-j braucht eine Zahl ab 1."));
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "-j braucht eine Zahl ab 1."));
     }
     return std::nullopt;
 }

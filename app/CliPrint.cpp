@@ -45,7 +45,6 @@ struct Auftrag {
     bool zeitmarken = true;
 };
 
-QString T(const char* text) { return QCoreApplication::translate("Cli", text); }
 
 std::optional<QPageSize::PageSizeId> PapierAus(const QString& text)
 {
@@ -63,12 +62,12 @@ std::variant<Auftrag, int> Lesen(const CliBefehl& befehl, const QCommandLinePars
         bool zahl = false;
         a.dpi = parser.value(QStringLiteral("dpi")).toInt(&zahl);
         if (!zahl || a.dpi < kleinsteDpi || a.dpi > groessteDpi)
-            return Nutzungsfehler(befehl, T("--dpi braucht eine Zahl von %1 bis %2.").arg(kleinsteDpi).arg(groessteDpi));
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--dpi braucht eine Zahl von %1 bis %2.").arg(kleinsteDpi).arg(groessteDpi));
     }
     if (parser.isSet(QStringLiteral("page"))) {
         const auto papier = PapierAus(parser.value(QStringLiteral("page")));
         if (!papier)
-            return Nutzungsfehler(befehl, T("--page kennt A4, A3 und Letter."));
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--page kennt A4, A3 und Letter."));
         a.papier = *papier;
     }
     a.quer = parser.isSet(QStringLiteral("landscape"));
@@ -76,7 +75,7 @@ std::variant<Auftrag, int> Lesen(const CliBefehl& befehl, const QCommandLinePars
         bool zahl = false;
         a.massstab = parser.value(QStringLiteral("massstab")).toInt(&zahl);
         if (!zahl || !IstDruckMassstab(a.massstab))
-            return Nutzungsfehler(befehl, T("--massstab kennt 25000, 50000, 100000, 200000, 250000, 500000 und 1000000."));
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--massstab kennt 25000, 50000, 100000, 200000, 250000, 500000 und 1000000."));
     }
     a.zeitmarken = !parser.isSet(QStringLiteral("ohne-zeitmarken"));
     return a;
@@ -171,7 +170,7 @@ std::optional<QByteArray> Drucke(const Auftrag& a, const QString& datei, const Q
     if (!Oeffne(doc, datei))
         return std::nullopt;
     if (!doc.geladen) {
-        Melde(T("Keine Flugaufzeichnung: nichts zu drucken.") + QStringLiteral(" (%1)").arg(datei));
+        Melde(QCoreApplication::translate("Cli", "Keine Flugaufzeichnung: nichts zu drucken.") + QStringLiteral(" (%1)").arg(datei));
         return std::nullopt;
     }
 
@@ -191,7 +190,7 @@ std::optional<QByteArray> Drucke(const Auftrag& a, const QString& datei, const Q
         info = AlsPng(doc, a, ziel, frage);
     }
     if (!info) {
-        Melde(T("Kann %1 nicht schreiben.").arg(ziel));
+        Melde(QCoreApplication::translate("Cli", "Kann %1 nicht schreiben.").arg(ziel));
         return std::nullopt;
     }
     QByteArray zeile = QByteArrayLiteral("{\"vorschlag\": %1, \"massstab\": %2, \"gedreht\": %3, \"gitter\": %4, \"seiten\": %5");
@@ -225,24 +224,24 @@ int CliPrint(const QStringList& argumente)
 
     const QStringList dateien = parser.positionalArguments();
     if (dateien.isEmpty())
-        return Nutzungsfehler(befehl, T("Keine Aufzeichnung angegeben."));
+        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Keine Aufzeichnung angegeben."));
     const QString ausgabe = parser.value(QStringLiteral("o"));
     const QString format = parser.value(QStringLiteral("format")).toLower();
     if (parser.isSet(QStringLiteral("format")) && format != QLatin1String("pdf") && format != QLatin1String("png"))
-        return Nutzungsfehler(befehl, T("--format kennt pdf und png."));
+        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--format kennt pdf und png."));
     const auto ziele = ZieleAus(dateien, ausgabe, format.isEmpty() ? QStringLiteral("pdf") : format);
     if (const QString* fehler = std::get_if<QString>(&ziele))
         return Nutzungsfehler(befehl, *fehler);
     const QStringList& ausgaben = std::get<QStringList>(ziele);
     if (IstOrdner(ausgabe)) {
         if (!QDir().mkpath(ausgabe)) {
-            Melde(T("Der Ordner %1 konnte nicht angelegt werden.").arg(ausgabe));
+            Melde(QCoreApplication::translate("Cli", "Der Ordner %1 konnte nicht angelegt werden.").arg(ausgabe));
             return dateiFehler;
         }
     } else {
         const QString endung = QFileInfo(ausgabe).suffix().toLower();
         if (endung != QLatin1String("pdf") && endung != QLatin1String("png"))
-            return Nutzungsfehler(befehl, T("-o braucht eine Zieldatei auf .pdf oder .png."));
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "-o braucht eine Zieldatei auf .pdf oder .png."));
     }
 
     // The lines come in the order of the files, whichever map was finished first.

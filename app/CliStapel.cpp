@@ -14,7 +14,6 @@ namespace cli {
 
 namespace {
 
-QString T(const char* text) { return QCoreApplication::translate("Cli", text); }
 
 }  // namespace
 
@@ -28,10 +27,10 @@ std::variant<QStringList, QString> ZieleAus(const QStringList& eingaben, const Q
                                             const QString& endung)
 {
     if (ausgabe.isEmpty())
-        return T("-o fehlt: wohin soll geschrieben werden?");
+        return QCoreApplication::translate("Cli", "-o fehlt: wohin soll geschrieben werden?");
     if (!IstOrdner(ausgabe)) {
         if (eingaben.size() > 1)
-            return T("Mehrere Aufzeichnungen brauchen -o ORDNER/.");
+            return QCoreApplication::translate("Cli", "Mehrere Aufzeichnungen brauchen -o ORDNER/.");
         return QStringList{ausgabe};
     }
     QStringList ziele;
@@ -39,11 +38,11 @@ std::variant<QStringList, QString> ZieleAus(const QStringList& eingaben, const Q
     const QDir ordner(ausgabe);
     for (const QString& eingabe : eingaben) {
         if (eingabe == QLatin1String("-"))
-            return T("Die Standardeingabe hat keinen Namen: sie braucht -o DATEI.");
+            return QCoreApplication::translate("Cli", "Die Standardeingabe hat keinen Namen: sie braucht -o DATEI.");
         const QString ziel = ordner.filePath(QFileInfo(eingabe).completeBaseName() + QLatin1Char('.') + endung);
         // Two inputs of the same name from different folders would overwrite each other.
         if (vergeben.contains(ziel))
-            return T("Zwei Aufzeichnungen ergäben dieselbe Ausgabe %1.").arg(ziel);
+            return QCoreApplication::translate("Cli", "Zwei Aufzeichnungen ergäben dieselbe Ausgabe %1.").arg(ziel);
         vergeben.insert(ziel);
         ziele.append(ziel);
     }

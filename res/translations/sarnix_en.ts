@@ -2,17 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
-    <name>KarteDrucken</name>
-    <message>
-        <source>   Seite 1 von %1 (Übersicht)</source>
-        <translation>   Page 1 of %1 (overview)</translation>
-    </message>
-    <message>
-        <source>   Seite %1 von %2 (Reihe %3, Spalte %4)</source>
-        <translation>   Page %1 of %2 (row %3, column %4)</translation>
-    </message>
-</context>
-<context>
     <name>Befehlstexte</name>
     <message>
         <source>Speichert den Flug als GPX-Datei oder als farbige KML-Spur für 3-D-Globen.</source>
@@ -406,16 +395,6 @@ Sarnix may be used and passed on unchanged, free of charge. All other rights are
         <translation>Note: %1</translation>
     </message>
     <message>
-        <source>Aufruf: sarnix-cli info FILE [--fixes] [--profile] [--phasen]</source>
-        <translation>Usage: sarnix-cli info FILE [--fixes] [--profile] [--phasen]</translation>
-    </message>
-    <message>
-        <source>Aufruf: sarnix-cli print FILE -o OUT.pdf|OUT.png [--dpi N] [--page A4|A3|Letter]
-                   [--landscape] [--massstab N] [--ohne-zeitmarken]</source>
-        <translation>Usage: sarnix-cli print FILE -o OUT.pdf|OUT.png [--dpi N] [--page A4|A3|Letter]
-                  [--landscape] [--massstab N] [--ohne-zeitmarken]</translation>
-    </message>
-    <message>
         <source>-o braucht eine Zieldatei.</source>
         <translation>-o needs an output file.</translation>
     </message>
@@ -480,14 +459,6 @@ Sarnix may be used and passed on unchanged, free of charge. All other rights are
         <translation>Invalid zoom window: %1 (expected LONMIN,LATMIN,LONMAX,LATMAX with min &lt; max, in degrees such as 11.25 or in internal units)</translation>
     </message>
     <message>
-        <source>Unbekannte oder unvollständige Option: %1</source>
-        <translation>Unknown or incomplete option: %1</translation>
-    </message>
-    <message>
-        <source>Aufruf: sarnix-cli render DATEI -o AUSGABE.png [Optionen]</source>
-        <translation>Usage: sarnix-cli render FILE -o OUTPUT.png [options]</translation>
-    </message>
-    <message>
         <source>Die Datei %1 konnte nicht geschrieben werden.</source>
         <translation>The file %1 could not be written.</translation>
     </message>
@@ -500,27 +471,233 @@ Sarnix may be used and passed on unchanged, free of charge. All other rights are
         <translation>The picture would be larger than %1 pixels a side: reduce the size or the scale.</translation>
     </message>
     <message>
-        <source>Aufruf: sarnix-cli info FILE [--fixes] [--profile]
-        sarnix-cli render FILE -o OUT.png [--size WxH] [--panes 1|2]
-                   [--left KIND[:COLOUR]] [--right KIND[:COLOUR]] [--zeitmarken]
-                   [--wegpunkte] [--verkleinern N] [--zoom LMIN,BMIN,LMAX,BMAX]
-                   [--skalierung F]
-        sarnix-cli print FILE -o OUT.pdf|OUT.png [--dpi N] [--page A4|A3|Letter]
-                   [--landscape] [--massstab N] [--ohne-zeitmarken]
-        sarnix-cli export FILE -o OUT.gpx|OUT.kml [--farbe keine|vario|hoehe|wind|temperatur]
-                   [--zeitzone ZONE]
-Jeder Befehl nimmt --sprache de|en für die Sprache der Meldungen.
+        <source>Zeigt diese Hilfe.</source>
+        <translation>Shows this help.</translation>
+    </message>
+    <message>
+        <source>Zeichnet N Dateien zugleich (Standard: so viele, wie der Rechner Kerne hat).</source>
+        <translation>Draws N files at once (default: as many as the machine has cores).</translation>
+    </message>
+    <message>
+        <source>DATEI... [OPTIONEN]</source>
+        <translation>FILE... [OPTIONS]</translation>
+    </message>
+    <message>
+        <source>Gibt die Flüge als JSON aus: ein Objekt, bei mehreren Dateien ein Feld davon.</source>
+        <translation>Writes the flights as JSON: one object, an array of them for several files.</translation>
+    </message>
+    <message>
+        <source>Gibt auch jeden Fix aus.</source>
+        <translation>Also writes every fix.</translation>
+    </message>
+    <message>
+        <source>Gibt auch das Temperaturprofil aus.</source>
+        <translation>Also writes the temperature profile.</translation>
+    </message>
+    <message>
+        <source>Gibt auch Flugphasen und Flugstatistik aus.</source>
+        <translation>Also writes flight phases and flight statistics.</translation>
+    </message>
+    <message>
+        <source>Ein Objekt je Zeile statt eines Feldes.</source>
+        <translation>One object per line instead of an array.</translation>
+    </message>
+    <message>
+        <source>DATEI - liest die Aufzeichnung von der Standardeingabe.</source>
+        <translation>FILE - reads the recording from standard input.</translation>
+    </message>
+    <message>
+        <source>DATEI... -o AUSGABE.png|ORDNER/ [OPTIONEN]</source>
+        <translation>FILE... -o OUTPUT.png|FOLDER/ [OPTIONS]</translation>
+    </message>
+    <message>
+        <source>Zeichnet das Bild, das das Fenster zeigen würde, als PNG.</source>
+        <translation>Draws the picture the window would show, as PNG.</translation>
+    </message>
+    <message>
+        <source>AUSGABE</source>
+        <translation>OUTPUT</translation>
+    </message>
+    <message>
+        <source>Zieldatei; bei mehreren Dateien ein Ordner (mit / am Ende), darin DATEI.png je Aufzeichnung.</source>
+        <translation>Output file; for several files a folder (ending in /) with FILE.png for each recording.</translation>
+    </message>
+    <message>
+        <source>BREITExHÖHE</source>
+        <translation>WIDTHxHEIGHT</translation>
+    </message>
+    <message>
+        <source>Größe des Bildes in Pixeln (Standard 1280x800).</source>
+        <translation>Size of the picture in pixels (default 1280x800).</translation>
+    </message>
+    <message>
+        <source>Eine Grafik oder zwei nebeneinander.</source>
+        <translation>One graph or two side by side.</translation>
+    </message>
+    <message>
+        <source>ART[:FARBE]</source>
+        <translation>KIND[:COLOUR]</translation>
+    </message>
+    <message>
+        <source>Art und Färbung der linken Grafik.</source>
+        <translation>Kind and colouring of the left graph.</translation>
+    </message>
+    <message>
+        <source>Art und Färbung der rechten Grafik.</source>
+        <translation>Kind and colouring of the right graph.</translation>
+    </message>
+    <message>
+        <source>Zeichnet die Zeitmarken.</source>
+        <translation>Draws the time marks.</translation>
+    </message>
+    <message>
+        <source>Zeichnet die Wegpunkte.</source>
+        <translation>Draws the route points.</translation>
+    </message>
+    <message>
+        <source>Verkleinert N-mal nach dem Zoomfenster.</source>
+        <translation>Zooms out N times after the zoom window.</translation>
+    </message>
+    <message>
+        <source>Zoomfenster des Grundrisses: Länge und Breite in Grad (11.25) oder in internen Einheiten.</source>
+        <translation>Zoom window of the plan view: longitude and latitude in degrees (11.25) or in internal units.</translation>
+    </message>
+    <message>
+        <source>Zeichnet mit F Bildpunkten je Pixel, wie ein Bildschirm mit Skalierung (1 bis 8).</source>
+        <translation>Draws with F device pixels per pixel, like a screen with scaling (1 to 8).</translation>
+    </message>
+    <message>
+        <source>ART: grundriss, west, nord, temperatur
+FARBE: keine, vario, hoehe, wind, temperatur
+DATEI - liest die Aufzeichnung von der Standardeingabe.</source>
+        <translation>KIND: grundriss, west, nord, temperatur
+COLOUR: keine, vario, hoehe, wind, temperatur
+FILE - reads the recording from standard input.</translation>
+    </message>
+    <message>
+        <source>DATEI... -o AUSGABE.pdf|AUSGABE.png|ORDNER/ [OPTIONEN]</source>
+        <translation>FILE... -o OUTPUT.pdf|OUTPUT.png|FOLDER/ [OPTIONS]</translation>
+    </message>
+    <message>
+        <source>Zeichnet die gedruckte Karte als PDF oder PNG und meldet je Karte eine Zeile JSON.</source>
+        <translation>Draws the printed map as PDF or PNG and reports one line of JSON per map.</translation>
+    </message>
+    <message>
+        <source>Zieldatei auf .pdf oder .png; bei mehreren Dateien ein Ordner (mit / am Ende).</source>
+        <translation>Output file ending in .pdf or .png; for several files a folder (ending in /).</translation>
+    </message>
+    <message>
+        <source>Format der Dateien im Ordner (Standard pdf).</source>
+        <translation>Format of the files in the folder (default pdf).</translation>
+    </message>
+    <message>
+        <source>Auflösung (Standard 600).</source>
+        <translation>Resolution (default 600).</translation>
+    </message>
+    <message>
+        <source>Papierformat (Standard A4).</source>
+        <translation>Paper size (default A4).</translation>
+    </message>
+    <message>
+        <source>Querformat.</source>
+        <translation>Landscape.</translation>
+    </message>
+    <message>
+        <source>Maßstab 1:N statt des Vorschlags.</source>
+        <translation>Scale 1:N instead of the proposed one.</translation>
+    </message>
+    <message>
+        <source>Druckt ohne Zeitmarken.</source>
+        <translation>Prints without time marks.</translation>
+    </message>
+    <message>
+        <source>Aufruf: sarnix-cli %1 %2
 </source>
-        <translation>Usage: sarnix-cli info FILE [--fixes] [--profile]
-       sarnix-cli render FILE -o OUT.png [--size WxH] [--panes 1|2]
-                  [--left KIND[:COLOUR]] [--right KIND[:COLOUR]] [--zeitmarken]
-                  [--wegpunkte] [--verkleinern N] [--zoom LMIN,BMIN,LMAX,BMAX]
-                  [--skalierung F]
-       sarnix-cli print FILE -o OUT.pdf|OUT.png [--dpi N] [--page A4|A3|Letter]
-                  [--landscape] [--massstab N] [--ohne-zeitmarken]
-       sarnix-cli export FILE -o OUT.gpx|OUT.kml [--farbe keine|vario|hoehe|wind|temperatur]
-                  [--zeitzone ZONE]
-Every command takes --sprache de|en for the language of its messages.
+        <translation>Usage: sarnix-cli %1 %2
+</translation>
+    </message>
+    <message>
+        <source>Optionen:
+</source>
+        <translation>Options:
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: sarnix-cli BEFEHL [OPTIONEN] DATEI...
+Zeigt Flugaufzeichnungen ohne Bildschirm: als JSON, als Bild des Fensters, als gedruckte Karte.
+
+Befehle:
+</source>
+        <translation>Usage: sarnix-cli COMMAND [OPTIONS] FILE...
+Shows flight recordings without a screen: as JSON, as the window&apos;s picture, as the printed map.
+
+Commands:
+</translation>
+    </message>
+    <message>
+        <source>Schreibt den Flug als GPX oder KML (export --help).</source>
+        <translation>Writes the flight as GPX or KML (export --help).</translation>
+    </message>
+    <message>
+        <source>Zeigt die Hilfe zu BEFEHL.</source>
+        <translation>Shows the help on COMMAND.</translation>
+    </message>
+    <message>
+        <source>Zeigt die Version.</source>
+        <translation>Shows the version.</translation>
+    </message>
+    <message>
+        <source>Sprache der Meldungen.</source>
+        <translation>Language of the messages.</translation>
+    </message>
+    <message>
+        <source>sarnix-cli BEFEHL --help zeigt die Optionen eines Befehls. Rückgabewerte: 0 Erfolg, 1 Datei nicht lesbar oder nicht schreibbar, 2 falscher Aufruf.
+</source>
+        <translation>sarnix-cli COMMAND --help shows the options of a command. Exit codes: 0 success, 1 file not readable or not writable, 2 wrong usage.
+</translation>
+    </message>
+    <message>
+        <source>%1 braucht einen Wert.</source>
+        <translation>%1 needs a value.</translation>
+    </message>
+    <message>
+        <source>-j braucht eine Zahl ab 1.</source>
+        <translation>-j needs a number from 1.</translation>
+    </message>
+    <message>
+        <source>--format kennt pdf und png.</source>
+        <translation>--format knows pdf and png.</translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 konnte nicht angelegt werden.</source>
+        <translation>The folder %1 could not be created.</translation>
+    </message>
+    <message>
+        <source>-o fehlt: wohin soll geschrieben werden?</source>
+        <translation>-o is missing: where should the output go?</translation>
+    </message>
+    <message>
+        <source>Mehrere Aufzeichnungen brauchen -o ORDNER/.</source>
+        <translation>Several recordings need -o FOLDER/.</translation>
+    </message>
+    <message>
+        <source>Die Standardeingabe hat keinen Namen: sie braucht -o DATEI.</source>
+        <translation>Standard input has no name: it needs -o FILE.</translation>
+    </message>
+    <message>
+        <source>Zwei Aufzeichnungen ergäben dieselbe Ausgabe %1.</source>
+        <translation>Two recordings would give the same output %1.</translation>
+    </message>
+    <message>
+        <source>Die Zeichenbibliothek von sarnix-cli fehlt: %1</source>
+        <translation>The drawing library of sarnix-cli is missing: %1</translation>
+    </message>
+    <message>
+        <source>sarnix-cli: Unbekannter Befehl: %1
+
+</source>
+        <translation>sarnix-cli: Unknown command: %1
+
 </translation>
     </message>
 </context>
@@ -541,6 +718,181 @@ Every command takes --sprache de|en for the language of its messages.
     <message>
         <source>Der Drucker &quot;%1&quot; nimmt keine Seite an: nichts gedruckt.</source>
         <translation>The printer &quot;%1&quot; accepts no page: nothing printed.</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>Thermiken</source>
+        <translation>Thermals</translation>
+    </message>
+    <message>
+        <source>Thermik %1: %2 m/s</source>
+        <translation>Thermal %1: %2 m/s</translation>
+    </message>
+    <message>
+        <source>Mittleres Steigen: %1 m/s</source>
+        <translation>Mean climb: %1 m/s</translation>
+    </message>
+    <message>
+        <source>Höhengewinn: %1 m, von %2 m bis %3 m</source>
+        <translation>Height gain: %1 m, from %2 m to %3 m</translation>
+    </message>
+    <message>
+        <source>Dauer: %1:%2 min</source>
+        <translation>Duration: %1:%2 min</translation>
+    </message>
+    <message>
+        <source>Wind: aus %1° mit %2 km/h</source>
+        <translation>Wind: from %1° at %2 km/h</translation>
+    </message>
+    <message>
+        <source>%1 ist ein Ordner.</source>
+        <translation>%1 is a folder.</translation>
+    </message>
+    <message>
+        <source>%1 ist die geöffnete Aufzeichnung; sie wird nie überschrieben.</source>
+        <translation>%1 is the open recording; it is never overwritten.</translation>
+    </message>
+    <message>
+        <source>%1 konnte nicht geschrieben werden.</source>
+        <translation>%1 could not be written.</translation>
+    </message>
+    <message>
+        <source>Die vorhandene Datei bleibt unverändert.</source>
+        <translation>The existing file is left unchanged.</translation>
+    </message>
+    <message>
+        <source>Der Flug enthält keine Positionen: die Datei enthält eine leere Spur.</source>
+        <translation>The flight has no positions: the file holds an empty track.</translation>
+    </message>
+    <message>
+        <source>Gefärbt nach Vario - Werten</source>
+        <translation>Coloured by climb rate</translation>
+    </message>
+    <message>
+        <source>Gefärbt nach Flughöhe</source>
+        <translation>Coloured by altitude</translation>
+    </message>
+    <message>
+        <source>Gefärbt nach Wind</source>
+        <translation>Coloured by wind</translation>
+    </message>
+    <message>
+        <source>Gefärbt nach Temperaturgradient</source>
+        <translation>Coloured by temperature gradient</translation>
+    </message>
+    <message>
+        <source>Ohne Färbung</source>
+        <translation>Without colouring</translation>
+    </message>
+    <message>
+        <source>Flugweg</source>
+        <translation>Flight path</translation>
+    </message>
+    <message>
+        <source>Wegpunkte</source>
+        <translation>Route points</translation>
+    </message>
+    <message>
+        <source>Höhe: %1 m</source>
+        <translation>Altitude: %1 m</translation>
+    </message>
+    <message>
+        <source>Nummer %1</source>
+        <translation>Number %1</translation>
+    </message>
+    <message>
+        <source>Flug</source>
+        <translation>Flight</translation>
+    </message>
+    <message>
+        <source>Flug Datum:</source>
+        <translation>Flight date:</translation>
+    </message>
+    <message>
+        <source>Start Platz:</source>
+        <translation>Take-off site:</translation>
+    </message>
+    <message>
+        <source>Startplatz Höhe:</source>
+        <translation>Take-off altitude:</translation>
+    </message>
+    <message>
+        <source>Startzeit:</source>
+        <translation>Take-off time:</translation>
+    </message>
+    <message>
+        <source>Landezeit:</source>
+        <translation>Landing time:</translation>
+    </message>
+    <message>
+        <source>Flugdauer:</source>
+        <translation>Flight duration:</translation>
+    </message>
+    <message>
+        <source>Max. Höhe:</source>
+        <translation>Max. altitude:</translation>
+    </message>
+    <message>
+        <source>Flugstrecke:</source>
+        <translation>Flight distance:</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDlg</name>
+    <message>
+        <source>GPX-Datei (*.gpx)</source>
+        <translation>GPX file (*.gpx)</translation>
+    </message>
+    <message>
+        <source>KML-Datei, ohne Färbung (*.kml)</source>
+        <translation>KML file, without colouring (*.kml)</translation>
+    </message>
+    <message>
+        <source>KML-Datei, gefärbt nach Temperaturgradient (*.kml)</source>
+        <translation>KML file, coloured by temperature gradient (*.kml)</translation>
+    </message>
+    <message>
+        <source>KML-Datei, gefärbt nach Wind (*.kml)</source>
+        <translation>KML file, coloured by wind (*.kml)</translation>
+    </message>
+    <message>
+        <source>KML-Datei, gefärbt nach Flughöhe (*.kml)</source>
+        <translation>KML file, coloured by altitude (*.kml)</translation>
+    </message>
+    <message>
+        <source>KML-Datei, gefärbt nach Vario - Werten (*.kml)</source>
+        <translation>KML file, coloured by climb rate (*.kml)</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>%1 ist bereits vorhanden.
+Möchten Sie sie ersetzen?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Nein</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>KarteDrucken</name>
+    <message>
+        <source>   Seite 1 von %1 (Übersicht)</source>
+        <translation>   Page 1 of %1 (overview)</translation>
+    </message>
+    <message>
+        <source>   Seite %1 von %2 (Reihe %3, Spalte %4)</source>
+        <translation>   Page %1 of %2 (row %3, column %4)</translation>
     </message>
 </context>
 <context>
@@ -912,170 +1264,6 @@ Every command takes --sprache de|en for the language of its messages.
     <message>
         <source>Temperaturverlauf</source>
         <translation>Temperature profile</translation>
-    </message>
-</context>
-<context>
-    <name>Export</name>
-    <message>
-        <source>Thermiken</source>
-        <translation>Thermals</translation>
-    </message>
-    <message>
-        <source>Thermik %1: %2 m/s</source>
-        <translation>Thermal %1: %2 m/s</translation>
-    </message>
-    <message>
-        <source>Mittleres Steigen: %1 m/s</source>
-        <translation>Mean climb: %1 m/s</translation>
-    </message>
-    <message>
-        <source>Höhengewinn: %1 m, von %2 m bis %3 m</source>
-        <translation>Height gain: %1 m, from %2 m to %3 m</translation>
-    </message>
-    <message>
-        <source>Dauer: %1:%2 min</source>
-        <translation>Duration: %1:%2 min</translation>
-    </message>
-    <message>
-        <source>Wind: aus %1° mit %2 km/h</source>
-        <translation>Wind: from %1° at %2 km/h</translation>
-    </message>
-    <message>
-        <source>%1 ist ein Ordner.</source>
-        <translation>%1 is a folder.</translation>
-    </message>
-    <message>
-        <source>%1 ist die geöffnete Aufzeichnung; sie wird nie überschrieben.</source>
-        <translation>%1 is the open recording; it is never overwritten.</translation>
-    </message>
-    <message>
-        <source>%1 konnte nicht geschrieben werden.</source>
-        <translation>%1 could not be written.</translation>
-    </message>
-    <message>
-        <source>Die vorhandene Datei bleibt unverändert.</source>
-        <translation>The existing file is left unchanged.</translation>
-    </message>
-    <message>
-        <source>Der Flug enthält keine Positionen: die Datei enthält eine leere Spur.</source>
-        <translation>The flight has no positions: the file holds an empty track.</translation>
-    </message>
-    <message>
-        <source>Gefärbt nach Vario - Werten</source>
-        <translation>Coloured by climb rate</translation>
-    </message>
-    <message>
-        <source>Gefärbt nach Flughöhe</source>
-        <translation>Coloured by altitude</translation>
-    </message>
-    <message>
-        <source>Gefärbt nach Wind</source>
-        <translation>Coloured by wind</translation>
-    </message>
-    <message>
-        <source>Gefärbt nach Temperaturgradient</source>
-        <translation>Coloured by temperature gradient</translation>
-    </message>
-    <message>
-        <source>Ohne Färbung</source>
-        <translation>Without colouring</translation>
-    </message>
-    <message>
-        <source>Flugweg</source>
-        <translation>Flight path</translation>
-    </message>
-    <message>
-        <source>Wegpunkte</source>
-        <translation>Route points</translation>
-    </message>
-    <message>
-        <source>Höhe: %1 m</source>
-        <translation>Altitude: %1 m</translation>
-    </message>
-    <message>
-        <source>Nummer %1</source>
-        <translation>Number %1</translation>
-    </message>
-    <message>
-        <source>Flug</source>
-        <translation>Flight</translation>
-    </message>
-    <message>
-        <source>Flug Datum:</source>
-        <translation>Flight date:</translation>
-    </message>
-    <message>
-        <source>Start Platz:</source>
-        <translation>Take-off site:</translation>
-    </message>
-    <message>
-        <source>Startplatz Höhe:</source>
-        <translation>Take-off altitude:</translation>
-    </message>
-    <message>
-        <source>Startzeit:</source>
-        <translation>Take-off time:</translation>
-    </message>
-    <message>
-        <source>Landezeit:</source>
-        <translation>Landing time:</translation>
-    </message>
-    <message>
-        <source>Flugdauer:</source>
-        <translation>Flight duration:</translation>
-    </message>
-    <message>
-        <source>Max. Höhe:</source>
-        <translation>Max. altitude:</translation>
-    </message>
-    <message>
-        <source>Flugstrecke:</source>
-        <translation>Flight distance:</translation>
-    </message>
-</context>
-<context>
-    <name>ExportDlg</name>
-    <message>
-        <source>GPX-Datei (*.gpx)</source>
-        <translation>GPX file (*.gpx)</translation>
-    </message>
-    <message>
-        <source>KML-Datei, ohne Färbung (*.kml)</source>
-        <translation>KML file, without colouring (*.kml)</translation>
-    </message>
-    <message>
-        <source>KML-Datei, gefärbt nach Temperaturgradient (*.kml)</source>
-        <translation>KML file, coloured by temperature gradient (*.kml)</translation>
-    </message>
-    <message>
-        <source>KML-Datei, gefärbt nach Wind (*.kml)</source>
-        <translation>KML file, coloured by wind (*.kml)</translation>
-    </message>
-    <message>
-        <source>KML-Datei, gefärbt nach Flughöhe (*.kml)</source>
-        <translation>KML file, coloured by altitude (*.kml)</translation>
-    </message>
-    <message>
-        <source>KML-Datei, gefärbt nach Vario - Werten (*.kml)</source>
-        <translation>KML file, coloured by climb rate (*.kml)</translation>
-    </message>
-    <message>
-        <source>Exportieren</source>
-        <translation>Export</translation>
-    </message>
-    <message>
-        <source>%1 ist bereits vorhanden.
-Möchten Sie sie ersetzen?</source>
-        <translation>%1 already exists.
-Do you want to replace it?</translation>
-    </message>
-    <message>
-        <source>&amp;Ja</source>
-        <translation>&amp;Yes</translation>
-    </message>
-    <message>
-        <source>&amp;Nein</source>
-        <translation>&amp;No</translation>
     </message>
 </context>
 </TS>
