@@ -81,11 +81,13 @@ std::variant<Auftrag, int> Lesen(const CliBefehl& befehl, const QCommandLinePars
     return a;
 }
 
+// Margins of a usual printer, so labels and the footer keep clear of the sheet's edge.
+constexpr double randMm = 5.0;
+
 QPageLayout Seite(const Auftrag& a)
 {
-    // No margins: the printable area is the whole sheet, for PDF and PNG alike.
     return QPageLayout(QPageSize(a.papier), a.quer ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+                       QMarginsF(randMm, randMm, randMm, randMm), QPageLayout::Millimeter);
 }
 
 // The name of page seite of anzahl: the target itself for a single page, NAME-1.png ... for more.
