@@ -27,6 +27,8 @@ for g in 16 22 24 32 48 64 128 256; do
 done
 pruefe test -f "$w/share/doc/sarnix/copyright"
 pruefe test -f "$w/share/doc/sarnix/changelog.gz"
+pruefe test -s "$w/share/man/man1/sarnix.1.gz"
+pruefe test -s "$w/share/man/man1/sarnix-cli.1.gz"
 
 # Dependencies come from dpkg-shlibdeps, so the Qt libraries the programs link are named.
 abhaengig=$(dpkg-deb -f "$deb" Depends)
@@ -36,12 +38,9 @@ done
 
 # The installed programs run from the scratch root.
 export QT_QPA_PLATFORM=offscreen
-if version=$("$w/bin/sarnix-cli" --version 2>/dev/null); then
-    echo "sarnix-cli --version: $version"
-    pruefe grep -q "$(dpkg-deb -f "$deb" Version)" <<<"$version"
-else
-    pruefe "$w/bin/sarnix-cli" --help >/dev/null
-fi
+version=$("$w/bin/sarnix-cli" --version) || { echo "sarnix-cli --version schlug fehl"; fehler=1; }
+echo "sarnix-cli --version: $version"
+pruefe grep -q "$(dpkg-deb -f "$deb" Version)" <<<"$version"
 pruefe "$w/bin/sarnix-cli" render "$beispiele/lokalflug-1h.vrl" -o "$arbeit/bild.png" --size 320x200
 pruefe test -s "$arbeit/bild.png"
 
