@@ -251,10 +251,6 @@ int Zeichenflaeche::StiftBreite() const
     return std::clamp(stift.breite, 1, 255);
 }
 
-int64_t Zeichenflaeche::Geraet(int64_t v) const
-{
-    return skala == 1.0 ? v : static_cast<int64_t>(std::floor(static_cast<double>(v) * skala));
-}
 
 int Zeichenflaeche::GeraeteBreite(int breite) const
 {
@@ -264,10 +260,12 @@ int Zeichenflaeche::GeraeteBreite(int breite) const
 void Zeichenflaeche::Block(int64_t x, int64_t y, COLORREF farbe)
 {
     // The device pixels of one logical pixel; never none, even below ratio 1.
-    const int64_t x0 = std::max<int64_t>(Geraet(x), 0);
-    const int64_t x1 = std::min<int64_t>(std::max(Geraet(x + 1), Geraet(x) + 1), bildBreite);
-    const int64_t y0 = std::max<int64_t>(Geraet(y), 0);
-    const int64_t y1 = std::min<int64_t>(std::max(Geraet(y + 1), Geraet(y) + 1), bildHoehe);
+    const int64_t gx = Geraet(x);
+    const int64_t gy = Geraet(y);
+    const int64_t x0 = std::max<int64_t>(gx, 0);
+    const int64_t x1 = std::min<int64_t>(std::max(Geraet(x + 1), gx + 1), bildBreite);
+    const int64_t y0 = std::max<int64_t>(gy, 0);
+    const int64_t y1 = std::min<int64_t>(std::max(Geraet(y + 1), gy + 1), bildHoehe);
     const QRgb rgb = AlsRgb(farbe);
     for (int64_t py = y0; py < y1; ++py) {
         auto* zeile = reinterpret_cast<QRgb*>(pixel + py * zeilenLaenge);

@@ -182,7 +182,13 @@ private:
     int StiftBreite() const;
     // Logical to device pixels on a canvas drawn at a device pixel ratio: the first device
     // pixel of logical pixel v, and a pen width in device pixels.
-    int64_t Geraet(int64_t v) const;
+    int64_t Geraet(int64_t v) const
+    {
+        // Floor without the library call: this runs for every dot at ratios other than 1.
+        const double d = static_cast<double>(v) * skala;
+        const auto t = static_cast<int64_t>(d);
+        return skala == 1.0 ? v : t - (static_cast<double>(t) > d);
+    }
     int GeraeteBreite(int breite) const;
     void Invertieren(int x, int y);
     void Setzen(int x, int y, COLORREF farbe);
