@@ -40,6 +40,8 @@ void CSarnixDoc::Leeren()
         text->assign(1, ' ');
 
     temperaturProfil.fill(TemperaturSlot{});
+    igc = IgcKopf{};
+    hatTemperatur = true;
 }
 
 bool CSarnixDoc::IstAufzeichnung(std::string_view inhalt)
@@ -70,6 +72,20 @@ bool CSarnixDoc::OeffneInhalt(const std::string& name, std::string_view inhalt)
     if (!IstAufzeichnung(inhalt))
         return false;
 
+    if (IgcKopfsatz(inhalt)) {
+        IgcFlug flug;
+        if (!LiesIgc(inhalt, hoehenQuelle, flug)) {
+            // A header without a single fix is no flight: the one shown before stays.
+            if (fehler)
+                *fehler = OeffnenFehler::KeineAufzeichnung;
+            return false;
+        }
+        Leeren();
+        dateiname = pfad;
+        UebernimmIgc(std::move(flug));
+        return true;
+    }
+
     Leeren();
 
     dateiname = name;
@@ -81,4 +97,25 @@ bool CSarnixDoc::OeffneInhalt(const std::string& name, std::string_view inhalt)
     BerechneTemperaturProfil();
     ausdehnungUebernommen = 0;
     return true;
+}
+
+void CSarnixDoc::UebernimmIgc(IgcFlug&& flug)
+{
+    datenListe = std::move(flug.fixe);
+    wegpunktListe = std::move(flug.wegpunkte);
+    igc = std::move(flug.kopf);
+    hatTemperatur = flug.hatTemperatur;
+    if (!igc.datum.empty())
+        flugdatum = igc.datum;
+    if (!igc.startplatz.empty())
+        startplatz = igc.startplatz;
+    geladen = 1;
+    ausdehnungUebernommen = 0;
+    BerechneAusdehnung();
+    BerechneMassstab();
+    BerechneTemperaturProfil();
+    BerechneIgcZusammenfassung();
+    // A route point has no altitude in a log: it stands at the flight's lowest.
+    for (CWegPunkt& punkt : wegpunktListe)
+        punkt.hoehe = static_cast<int16_t>(ausdehnung.hoeheMin <= ausdehnung.hoeheMax ? ausdehnung.hoeheMin : 0);
 }

@@ -6,6 +6,7 @@
 #include "doc/CWegPunkt.h"
 #include "doc/Farbe.h"
 #include "doc/Fenster.h"
+#include "doc/Igc.h"
 
 #include <array>
 #include <cstddef>
@@ -57,6 +58,8 @@ public:
     // False for bytes that are no recording; the flight loaded before then stays.
     bool OeffneInhalt(const std::string& name, std::string_view inhalt);
     bool OnNewDocument() { return true; }
+    // Puts a flight read from an IGC log into the emptied document, with its derived values.
+    void UebernimmIgc(IgcFlug&& flug);
 
     // Reader (reader file). The first form reads the file named by dateiname, the second the
     // recording's bytes already in memory.
@@ -72,6 +75,8 @@ public:
     void BerechneAusdehnung();
     void BerechneMassstab();
     void BerechneTemperaturProfil();
+    // The summary texts of an IGC flight from its fixes (IGC summary file).
+    void BerechneIgcZusammenfassung();
 
     std::vector<CDaten> datenListe;
     float meterProBreite = 0.0f;
@@ -97,6 +102,14 @@ public:
     std::array<int32_t, 23> hexWert{};
     std::array<int32_t, 51> rampe{};
     std::array<TemperaturSlot, anzahlSlots> temperaturProfil{};
+
+    // The header of an IGC log; istIgc false for a .vrl recording.
+    IgcKopf igc;
+    // False when the flight carries no air temperature (an IGC log without OAT): the views
+    // then say so instead of drawing the fixes' zeros.
+    bool hatTemperatur = true;
+    // The altitude an IGC log's fixes take; a setting, kept when the document is emptied.
+    HoehenQuelle hoehenQuelle = HoehenQuelle::Automatisch;
 
     // Track cursor state, given meaning by the view's cursor logic.
     int32_t cursorZaehler = 0;

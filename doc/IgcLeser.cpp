@@ -1,0 +1,439 @@
+// The IGC reader: A, H, I, C, B and G records; every other record is skipped.
+
+#include "doc/Igc.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+constexpr int32_t nullpunkt = 500000000;
+constexpr int32_t einheitenProMinute = 10000;
+constexpr int32_t tag = 86400;
+constexpr int32_t naechsterTagAb = 3600;  // a step back by more than this is the next day
+constexpr size_t bLaenge = 35;            // a B record without extensions
+
+bool Ziffer(char c) { return c >= '0' && c <= '9'; }
+
+bool Ziffern(std::string_view z, size_t von, size_t anzahl)
+{
+    if (von + anzahl > z.size())
+        return false;
+    for (size_t i = von; i < von + anzahl; ++i)
+        if (!Ziffer(z[i]))
+            return false;
+    return true;
+}
+
+// Digits only, checked by the caller.
+int32_t Zahl(std::string_view z, size_t von, size_t anzahl)
+{
+    int32_t wert = 0;
+    for (size_t i = von; i < von + anzahl; ++i)
+        wert = wert * 10 + (z[i] - '0');
+    return wert;
+}
+
+// A field that may start with a minus sign ("-0042", "-12"); false when it is not a number.
+bool VorzeichenZahl(std::string_view z, size_t von, size_t anzahl, int32_t& wert)
+{
+    if (anzahl == 0 || von + anzahl > z.size())
+        return false;
+    const bool negativ = z[von] == '-';
+    const size_t erste = negativ ? von + 1 : von;
+    const size_t ziffern = von + anzahl - erste;
+    // More than nine digits are no value any logger writes.
+    if (ziffern == 0 || ziffern > 9 || !Ziffern(z, erste, ziffern))
+        return false;
+    wert = Zahl(z, erste, ziffern);
+    if (negativ)
+        wert = -wert;
+    return true;
+}
+
+std::string_view Getrimmt(std::string_view text)
+{
+    const auto leer = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && leer(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && leer(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+int16_t AufInt16(int64_t wert)
+{
+    return static_cast<int16_t>(std::clamp<int64_t>(wert, std::numeric_limits<int16_t>::min(),
+                                                    std::numeric_limits<int16_t>::max()));
+}
+
+// A value with as many decimals as the field is wider than three characters, in tenths of its
+// unit. Loggers write whole units in three characters ("045" km/h) and add decimals in wider
+// fields ("04512" = 45.12 km/h, "0228" = 22.8 °C).
+int64_t InZehnteln(int32_t wert, size_t breite)
+{
+    int64_t w = wert;
+    if (breite < 4)
+        return w * 10;
+    for (size_t i = 4; i < breite; ++i)
+        w /= 10;
+    return w;
+}
+
+// One extension of the I record: byte columns (from 1, inclusive) and its code.
+struct Erweiterung {
+    size_t von = 0;
+    size_t bis = 0;
+    std::array<char, 3> code{};
+
+    bool Ist(std::string_view c) const { return std::string_view(code.data(), 3) == c; }
+    size_t Breite() const { return bis - von + 1; }
+};
+
+// Columns of the extensions this reader uses; 0 when absent.
+struct Spalten {
+    const Erweiterung* lad = nullptr;
+    const Erweiterung* lod = nullptr;
+    const Erweiterung* tas = nullptr;
+    const Erweiterung* oat = nullptr;
+    const Erweiterung* vario = nullptr;
+    const Erweiterung* gsp = nullptr;
+};
+
+// A route point of a C record, or false for the declaration line and damaged lines.
+bool Routenpunkt(std::string_view z, CWegPunkt& punkt)
+{
+    if (z.size() < 18 || (z[8] != 'N' && z[8] != 'S') || (z[17] != 'E' && z[17] != 'W')
+        || !Ziffern(z, 1, 7) || !Ziffern(z, 9, 8))
+        return false;
+    const int32_t bGrad = Zahl(z, 1, 2);
+    const int32_t bMin = Zahl(z, 3, 5);  // thousandths of a minute
+    const int32_t lGrad = Zahl(z, 9, 3);
+    const int32_t lMin = Zahl(z, 12, 5);
+    if (bGrad > 90 || lGrad > 180 || bMin >= 60000 || lMin >= 60000)
+        return false;
+    const int32_t b = (bGrad * 60) * einheitenProMinute + bMin * 10;
+    const int32_t l = (lGrad * 60) * einheitenProMinute + lMin * 10;
+    punkt.breite = z[8] == 'N' ? nullpunkt + b : nullpunkt - b;
+    punkt.laenge = z[17] == 'E' ? nullpunkt + l : nullpunkt - l;
+    punkt.name = std::string(Getrimmt(z.substr(18)).substr(0, 40));
+    return true;
+}
+
+class Leser {
+public:
+    Leser(HoehenQuelle q, IgcFlug& f) : quelle(q), flug(f) {}
+
+    void Zeile(std::string_view z)
+    {
+        if (z.empty())
+            return;
+        switch (z[0]) {
+        case 'B':
+            Fix(z);
+            break;
+        case 'H':
+            Kopf(z);
+            break;
+        case 'I':
+            if (!iGelesen)
+                Erweiterungen(z);
+            break;
+        case 'C':
+            // Only the declaration before the flight; a later C block is no task of this flight.
+            if (flug.fixe.empty()) {
+                CWegPunkt punkt;
+                if (Routenpunkt(z, punkt))
+                    route.push_back(std::move(punkt));
+            }
+            break;
+        case 'G':
+            signiert = true;
+            break;
+        case 'A':
+            if (flug.kopf.logger.empty() && aSatz.empty())
+                aSatz = std::string(Getrimmt(z.substr(1)).substr(0, 80));
+            break;
+        default:
+            break;  // E, F, J, K, L and unknown records
+        }
+    }
+
+    void Ende()
+    {
+        IgcKopf& k = flug.kopf;
+        k.istIgc = true;
+        if (k.logger.empty())
+            k.logger = aSatz;
+        k.signatur = signiert ? "signiert, nicht geprüft" : "keine";
+
+        // Pressure altitude unless the logger has no barometer (zero throughout) or the user
+        // chose GNSS.
+        const bool druck = quelle == HoehenQuelle::Druck || (quelle == HoehenQuelle::Automatisch && druckGesehen);
+        k.hoehe = druck ? "druck" : "gnss";
+        for (size_t i = 0; i < flug.fixe.size(); ++i) {
+            CDaten& fix = flug.fixe[i];
+            if (druck) {
+                fix.hoehe = hoehen[i].druck;
+            } else if (fix.hatPosition || i == 0) {
+                fix.hoehe = hoehen[i].gnss;
+            } else {
+                // A fix without a valid position has no valid GNSS altitude either.
+                fix.hoehe = flug.fixe[i - 1].hoehe;
+            }
+        }
+        hoehen.clear();
+        hoehen.shrink_to_fit();
+        Routenarten();
+    }
+
+private:
+    struct Hoehen {
+        int16_t druck = 0;
+        int16_t gnss = 0;
+    };
+
+    void Kopf(std::string_view z)
+    {
+        if (z.size() < 5)
+            return;
+        const std::string_view code = z.substr(2, 3);
+        const size_t doppelpunkt = z.find(':');
+        const std::string_view wert =
+            Getrimmt(doppelpunkt == std::string_view::npos ? z.substr(5) : z.substr(doppelpunkt + 1));
+        IgcKopf& k = flug.kopf;
+        const auto setze = [&](std::string& ziel) {
+            if (ziel.empty())
+                ziel = std::string(wert.substr(0, 80));
+        };
+        if (code == "DTE") {
+            // "HFDTE050818" or "HFDTEDATE:121018,01"; the first valid one counts.
+            if (k.datum.empty() && Ziffern(wert, 0, 6)) {
+                const int32_t t = Zahl(wert, 0, 2);
+                const int32_t m = Zahl(wert, 2, 2);
+                if (t >= 1 && t <= 31 && m >= 1 && m <= 12)
+                    k.datum = std::string(wert.substr(0, 2)) + '-' + std::string(wert.substr(2, 2)) + '-'
+                              + std::string(wert.substr(4, 2));
+            }
+        } else if (code == "PLT") {
+            setze(k.pilot);
+        } else if (code == "GTY") {
+            setze(k.muster);
+        } else if (code == "GID") {
+            setze(k.kennzeichen);
+        } else if (code == "CID") {
+            setze(k.wettbewerb);
+        } else if (code == "SIT") {
+            setze(k.startplatz);
+        } else if (code == "FTY") {
+            setze(k.logger);
+        }
+    }
+
+    void Erweiterungen(std::string_view z)
+    {
+        iGelesen = true;
+        if (!Ziffern(z, 1, 2))
+            return;
+        const size_t anzahl = static_cast<size_t>(Zahl(z, 1, 2));
+        for (size_t i = 0; i < anzahl; ++i) {
+            const size_t p = 3 + 7 * i;
+            if (!Ziffern(z, p, 4) || p + 7 > z.size())
+                break;
+            Erweiterung e;
+            e.von = static_cast<size_t>(Zahl(z, p, 2));
+            e.bis = static_cast<size_t>(Zahl(z, p + 2, 2));
+            std::copy_n(z.data() + p + 4, 3, e.code.begin());
+            // Columns inside the basic record or the wrong way round are a damaged I record.
+            if (e.von <= bLaenge || e.bis < e.von)
+                continue;
+            erweiterungen.push_back(e);
+            flug.kopf.erweiterungen.emplace_back(e.code.data(), 3);
+        }
+        for (const Erweiterung& e : erweiterungen) {
+            const Erweiterung** ziel = e.Ist("LAD") ? &spalten.lad
+                                       : e.Ist("LOD") ? &spalten.lod
+                                       : e.Ist("TAS") ? &spalten.tas
+                                       : e.Ist("OAT") ? &spalten.oat
+                                       : e.Ist("VAT") || e.Ist("VAR") ? &spalten.vario
+                                       : e.Ist("GSP") ? &spalten.gsp
+                                       : nullptr;
+            if (ziel && !*ziel)
+                *ziel = &e;
+        }
+        flug.hatTemperatur = spalten.oat != nullptr;
+        flug.hatVario = spalten.vario != nullptr;
+        flug.hatGeschwindigkeit = spalten.gsp != nullptr;
+    }
+
+    // The value of an extension in this record, false when the record is too short for it or
+    // the field holds no number.
+    static bool Feld(std::string_view z, const Erweiterung* e, int32_t& wert)
+    {
+        return e && VorzeichenZahl(z, e->von - 1, e->Breite(), wert);
+    }
+
+    void Fix(std::string_view z)
+    {
+        if (z.size() < bLaenge || !Ziffern(z, 1, 13) || !Ziffern(z, 15, 8))
+            return;
+        const char ns = z[14];
+        const char ew = z[23];
+        const char gueltig = z[24];
+        if ((ns != 'N' && ns != 'S') || (ew != 'E' && ew != 'W') || (gueltig != 'A' && gueltig != 'V'))
+            return;
+        const int32_t h = Zahl(z, 1, 2);
+        const int32_t m = Zahl(z, 3, 2);
+        const int32_t s = Zahl(z, 5, 2);
+        const int32_t bGrad = Zahl(z, 7, 2);
+        const int32_t bMin = Zahl(z, 9, 5);
+        const int32_t lGrad = Zahl(z, 15, 3);
+        const int32_t lMin = Zahl(z, 18, 5);
+        if (h > 23 || m > 59 || s > 59 || bMin >= 60000 || lMin >= 60000)
+            return;
+        int32_t druck = 0;
+        int32_t gnss = 0;
+        if (!VorzeichenZahl(z, 25, 5, druck) || !VorzeichenZahl(z, 30, 5, gnss))
+            return;
+
+        // Ten-thousandths of a minute: the B record's thousandths, then the extra digit of
+        // LAD/LOD where the logger writes one.
+        int32_t b = (bGrad * 60) * einheitenProMinute + bMin * 10;
+        int32_t l = (lGrad * 60) * einheitenProMinute + lMin * 10;
+        int32_t extra = 0;
+        if (spalten.lad && Ziffern(z, spalten.lad->von - 1, 1))
+            b += z[spalten.lad->von - 1] - '0';
+        if (spalten.lod && Ziffern(z, spalten.lod->von - 1, 1))
+            l += z[spalten.lod->von - 1] - '0';
+        if (b > 90 * 60 * einheitenProMinute || l > 180 * 60 * einheitenProMinute)
+            return;
+
+        CDaten fix;
+        int32_t zeit = h * 3600 + m * 60 + s + tage * tag;
+        if (!flug.fixe.empty() && zeit < flug.fixe.back().zeit - naechsterTagAb) {
+            ++tage;
+            zeit += tag;
+        }
+        fix.zeit = zeit;
+        // 0°/0° is what some loggers write before their receiver has a position.
+        fix.hatPosition = gueltig == 'A' && (b != 0 || l != 0) ? 1 : 0;
+        if (fix.hatPosition) {
+            fix.breite = ns == 'N' ? nullpunkt + b : nullpunkt - b;
+            fix.laenge = ew == 'E' ? nullpunkt + l : nullpunkt - l;
+        } else if (!flug.fixe.empty()) {
+            fix.breite = flug.fixe.back().breite;
+            fix.laenge = flug.fixe.back().laenge;
+        }
+        if (druck != 0)
+            druckGesehen = true;
+        hoehen.push_back({AufInt16(druck), AufInt16(gnss)});
+
+        // Fields a record leaves out keep the value of the fix before.
+        const CDaten* vorher = flug.fixe.empty() ? nullptr : &flug.fixe.back();
+        if (Feld(z, spalten.tas, extra))
+            fix.tas = AufInt16(std::max<int64_t>(0, InZehnteln(extra, spalten.tas->Breite())));
+        else if (vorher)
+            fix.tas = vorher->tas;
+        if (Feld(z, spalten.gsp, extra))
+            fix.sog = AufInt16(std::max<int64_t>(0, InZehnteln(extra, spalten.gsp->Breite())));
+        else if (vorher)
+            fix.sog = vorher->sog;
+        if (Feld(z, spalten.vario, extra))
+            fix.vario = AufInt16(InZehnteln(extra, spalten.vario->Breite()));
+        else if (vorher)
+            fix.vario = vorher->vario;
+        if (Feld(z, spalten.oat, extra))
+            fix.temperatur = static_cast<int32_t>(
+                std::clamp<int64_t>(InZehnteln(extra, spalten.oat->Breite()) + 2732, 0, 100000));
+        else if (vorher)
+            fix.temperatur = vorher->temperatur;
+        else if (spalten.oat)
+            fix.temperatur = 2732;
+        flug.fixe.push_back(fix);
+    }
+
+    // Takeoff, start, turnpoints, finish and landing in the order of the declaration; points
+    // at 0°/0° are places the pilot left blank.
+    void Routenarten()
+    {
+        const size_t n = route.size();
+        uint8_t nummer = 0;
+        for (size_t i = 0; i < n; ++i) {
+            CWegPunkt& p = route[i];
+            if (n >= 4 && i == 0)
+                p.art = 3;  // T: takeoff
+            else if (n >= 4 && i == 1)
+                p.art = 4;  // ring: start
+            else if (n >= 4 && i == n - 2)
+                p.art = 1;  // cross: finish
+            else if (n >= 4 && i == n - 1)
+                p.art = 2;  // H: landing
+            else
+                p.art = 6;
+            if (p.art == 6)
+                p.nummer = ++nummer;
+            if (p.laenge != nullpunkt || p.breite != nullpunkt)
+                flug.wegpunkte.push_back(std::move(p));
+        }
+    }
+
+    HoehenQuelle quelle;
+    IgcFlug& flug;
+    std::vector<Hoehen> hoehen;
+    std::vector<Erweiterung> erweiterungen;
+    std::vector<CWegPunkt> route;
+    Spalten spalten;
+    std::string aSatz;
+    int32_t tage = 0;
+    bool druckGesehen = false;
+    bool iGelesen = false;
+    bool signiert = false;
+};
+
+std::string_view OhneBom(std::string_view inhalt)
+{
+    if (inhalt.starts_with("\xEF\xBB\xBF"))
+        inhalt.remove_prefix(3);
+    return inhalt;
+}
+
+}  // namespace
+
+bool IgcKopfsatz(std::string_view inhalt)
+{
+    inhalt = OhneBom(inhalt);
+    const size_t erstes = inhalt.find_first_not_of(" \t\r\n");
+    return erstes != std::string_view::npos && inhalt[erstes] == 'A';
+}
+
+bool LiesIgc(std::string_view inhalt, HoehenQuelle quelle, IgcFlug& flug)
+{
+    flug = IgcFlug{};
+    inhalt = OhneBom(inhalt);
+    // A B record takes at least 36 bytes with its line end: a bound that never over-reserves
+    // by much for a real log.
+    flug.fixe.reserve(inhalt.size() / (bLaenge + 1) + 1);
+
+    Leser leser(quelle, flug);
+    size_t anfang = 0;
+    while (anfang < inhalt.size()) {
+        // Lines end at LF, CR LF or a lone CR; trailing blanks belong to no field.
+        size_t ende = inhalt.find_first_of("\r\n", anfang);
+        if (ende == std::string_view::npos)
+            ende = inhalt.size();
+        std::string_view zeile = inhalt.substr(anfang, ende - anfang);
+        while (!zeile.empty() && (zeile.back() == ' ' || zeile.back() == '\t'))
+            zeile.remove_suffix(1);
+        leser.Zeile(zeile);
+        anfang = ende + 1;
+    }
+    leser.Ende();
+    if (flug.fixe.capacity() > 2 * flug.fixe.size() + 1024)
+        flug.fixe.shrink_to_fit();
+    if (flug.fixe.empty())
+        return false;
+    LeiteIgcWerteAb(flug);
+    return true;
+}
