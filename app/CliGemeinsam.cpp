@@ -5,6 +5,8 @@
 #include "sprache/Fehlertexte.h"
 #include "sprache/Sprache.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 #if defined(Q_OS_WIN)
@@ -14,6 +16,12 @@
 
 namespace cli {
 
+namespace {
+
+HoehenQuelle gewaehlteHoehe = HoehenQuelle::Automatisch;
+
+}  // namespace
+
 void Melde(const QString& text)
 {
     std::fputs((text + QLatin1Char('\n')).toUtf8().constData(), stderr);
@@ -22,6 +30,7 @@ void Melde(const QString& text)
 bool Oeffne(CSarnixDoc& doc, const QString& pfad)
 {
     OeffnenFehler fehler = OeffnenFehler::Keiner;
+    doc.hoehenQuelle = gewaehlteHoehe;
     if (pfad == QLatin1String("-")) {
 #if defined(Q_OS_WIN)
         _setmode(_fileno(stdin), _O_BINARY);
@@ -49,6 +58,33 @@ std::optional<int> SpracheWaehlen(QStringList& argumente, std::unique_ptr<Uebers
     }
     texte = std::make_unique<Uebersetzung>(GewaehlteSprache(sprache));
     return std::nullopt;
+}
+
+bool HoehenOption(QStringList& argumente)
+{
+    for (qsizetype i = 0; i < argumente.size(); ++i) {
+        QString wert;
+        if (argumente[i] == QLatin1String("--hoehe") && i + 1 < argumente.size()) {
+            wert = argumente.takeAt(i + 1);
+        } else if (argumente[i].startsWith(QLatin1String("--hoehe="))) {
+            wert = argumente[i].mid(8);
+        } else if (argumente[i] == QLatin1String("--hoehe")) {
+            Melde(QCoreApplication::translate("Cli", "--hoehe braucht gnss oder druck."));
+            return false;
+        } else {
+            continue;
+        }
+        argumente.removeAt(i--);
+        if (wert == QLatin1String("gnss")) {
+            gewaehlteHoehe = HoehenQuelle::Gnss;
+        } else if (wert == QLatin1String("druck")) {
+            gewaehlteHoehe = HoehenQuelle::Druck;
+        } else {
+            Melde(QCoreApplication::translate("Cli", "--hoehe braucht gnss oder druck, nicht \"%1\".").arg(wert));
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace cli

@@ -20,11 +20,15 @@ inline constexpr int nutzungsFehler = 2;  // the arguments are wrong
 void Melde(const QString& text);
 
 // Opens the recording at pfad into doc, "-" from standard input; on failure the German message
-// goes to stderr.
+// goes to stderr. An IGC log takes the altitude chosen by HoehenOption.
 bool Oeffne(CSarnixDoc& doc, const QString& pfad);
 
 // Takes --sprache out of argumente and puts the chosen language in place for as long as texte
 // lives. The exit code when the choice is unknown.
 std::optional<int> SpracheWaehlen(QStringList& argumente, std::unique_ptr<Uebersetzung>& texte);
+
+// Takes "--hoehe gnss|druck" (or "--hoehe=...") out of the arguments of any sub-command: the
+// altitude an IGC log's fixes take. False, with a message, for another value.
+bool HoehenOption(QStringList& argumente);
 
 }  // namespace cli

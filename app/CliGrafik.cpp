@@ -36,6 +36,8 @@ extern "C" Q_DECL_EXPORT int SarnixGrafikBefehl(int argc, char** argv)
     std::unique_ptr<Uebersetzung> texte;
     if (const auto ende = cli::SpracheWaehlen(argumente, texte))
         return *ende;
+    if (!cli::HoehenOption(argumente))
+        return cli::nutzungsFehler;
     const QString befehl = argumente.takeFirst();
     return befehl == QLatin1String("render") ? CliRender(argumente) : CliPrint(argumente);
 }

@@ -112,6 +112,26 @@ void SchreibeFixe(const CSarnixDoc& doc, bool eineZeile, Ausgabe& aus)
     aus.Text(doc.datenListe.empty() || eineZeile ? "]" : "\n    ]");
 }
 
+// The header of an IGC log and the extensions its fixes carry; only for IGC logs.
+QJsonObject IgcObjekt(const CSarnixDoc& doc)
+{
+    const IgcKopf& k = doc.igc;
+    QJsonArray erweiterungen;
+    for (const std::string& code : k.erweiterungen)
+        erweiterungen.append(Text(code));
+    return {{QStringLiteral("datum"), Text(k.datum)},
+            {QStringLiteral("pilot"), Text(k.pilot)},
+            {QStringLiteral("muster"), Text(k.muster)},
+            {QStringLiteral("kennzeichen"), Text(k.kennzeichen)},
+            {QStringLiteral("wettbewerb"), Text(k.wettbewerb)},
+            {QStringLiteral("startplatz"), Text(k.startplatz)},
+            {QStringLiteral("logger"), Text(k.logger)},
+            {QStringLiteral("signatur"), QString::fromUtf8(k.signatur.data(), static_cast<qsizetype>(k.signatur.size()))},
+            {QStringLiteral("hoehe"), Text(k.hoehe)},
+            {QStringLiteral("temperatur"), doc.hatTemperatur},
+            {QStringLiteral("erweiterungen"), erweiterungen}};
+}
+
 QJsonArray Profil(const CSarnixDoc& doc)
 {
     QJsonArray liste;
@@ -195,6 +215,8 @@ void SchreibeFlug(const CSarnixDoc& doc, const InfoWahl& wahl, Ausgabe& aus)
         {QStringLiteral("anzahlWegpunkte"), static_cast<qint64>(doc.wegpunktListe.size())},
         {QStringLiteral("wegpunkte"), Wegpunkte(doc)},
     };
+    if (doc.igc.istIgc)
+        json.insert(QStringLiteral("igc"), IgcObjekt(doc));
     if (wahl.profil)
         json.insert(QStringLiteral("temperaturProfil"), Profil(doc));
     if (wahl.phasen) {

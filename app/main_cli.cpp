@@ -96,6 +96,8 @@ int main(int argc, char* argv[])
     std::unique_ptr<Uebersetzung> texte;
     if (const auto ende = cli::SpracheWaehlen(argumente, texte))
         return *ende;
+    if (!cli::HoehenOption(argumente))
+        return cli::nutzungsFehler;
 
     const auto schreibe = [](std::FILE* ziel, const QString& text) { std::fputs(text.toUtf8().constData(), ziel); };
     if (argumente.isEmpty()) {
