@@ -3,6 +3,7 @@
 #include "app/Befehlstexte.h"
 #include "app/CInfoDlg.h"
 #include "app/ExportDlg.h"
+#include "app/IgcHoehe.h"
 #include "app/Programmsymbol.h"
 #include "app/SprachMenue.h"
 #include "app/Symbolleiste.h"
@@ -74,6 +75,8 @@ CMainFrame::CMainFrame(CSarnixDoc& dokument, QWidget* parent) : QMainWindow(pare
 
     menues = BaueMenues(*menuBar());
     BaueSprachMenue(*menues.ansicht);
+    doc.hoehenQuelle = IgcHoeheLesen();
+    BaueIgcMenue();
     leiste = BaueSymbolleiste(*this);
     BaueTastenkuerzel(*this);
 
@@ -117,6 +120,7 @@ void CMainFrame::MenueleisteNeu()
 
     menues = BaueMenues(*menuBar());
     BaueSprachMenue(*menues.ansicht);
+    BaueIgcMenue();
     for (QAction* titel : menuBar()->actions()) {
         for (QMenu* menue : MitUntermenues(titel->menu())) {
             connect(menue, &QMenu::aboutToShow, this, &CMainFrame::AktualisiereBefehle);
@@ -125,6 +129,17 @@ void CMainFrame::MenueleisteNeu()
                     Verbinde(aktion);
         }
     }
+}
+
+void CMainFrame::BaueIgcMenue()
+{
+    // With "Öffnen", which it acts on: before the first separator.
+    QAction* trenner = nullptr;
+    for (QAction* aktion : menues.datei->actions())
+        if (aktion->isSeparator() && trenner == nullptr)
+            trenner = aktion;
+    BaueIgcHoehenMenue(*menues.datei, trenner, doc.hoehenQuelle,
+                       [this](HoehenQuelle quelle) { IgcHoeheGewaehlt(quelle); });
 }
 
 void CMainFrame::changeEvent(QEvent* event)
@@ -194,6 +209,19 @@ bool CMainFrame::OeffneDatei(const QString& pfad)
     return true;
 }
 
+void CMainFrame::IgcHoeheGewaehlt(HoehenQuelle quelle)
+{
+    IgcHoeheSchreiben(quelle);
+    doc.hoehenQuelle = quelle;
+    // The log shown is read again with the other altitude.
+    if (!doc.igc.istIgc || aktuellerPfad.isEmpty())
+        return;
+    const QString pfad = aktuellerPfad;
+    aktuellerPfad.clear();
+    if (!OeffneDatei(pfad))
+        aktuellerPfad = pfad;
+}
+
 void CMainFrame::ZeigeFehler(const QString& text)
 {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("sarnix"), text, QMessageBox::Ok, this);
@@ -251,7 +279,10 @@ void CMainFrame::DateiOeffnenDialog()
     else if (!liste.pfade().isEmpty())
         ordner = QFileInfo(liste.pfade().first()).absolutePath();
     const QString pfad = QFileDialog::getOpenFileName(
-        this, tr("Öffnen"), ordner, tr("Dateityp Sarnix (*.vrl);;Alle Dateien (*.*)"));
+        this, tr("Öffnen"), ordner,
+        // IGC logs come as .igc and .IGC; the dialog matches case-sensitively on some systems.
+        tr("Flugaufzeichnungen (*.vrl *.igc *.IGC)") + QStringLiteral(";;") + tr("IGC-Dateien (*.igc *.IGC)")
+            + QStringLiteral(";;") + tr("Dateityp Sarnix (*.vrl);;Alle Dateien (*.*)"));
     if (!pfad.isEmpty())
         OeffneDatei(pfad);
 }

@@ -4,6 +4,7 @@
 
 #include "app/Menues.h"
 #include "app/Zuletzt.h"
+#include "doc/Igc.h"
 
 #include <QMainWindow>
 
@@ -61,6 +62,8 @@ private:
     void AktualisiereZuletzt();
     void ZeigeFehler(const QString& text);
     void ZeigeHinweis(const QString& text);
+    void BaueIgcMenue();
+    void IgcHoeheGewaehlt(HoehenQuelle quelle);
     bool Aktiv(int id) const;
     bool Markiert(int id) const;
 

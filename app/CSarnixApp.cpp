@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/Dateityp.h"
 #include "app/EinzelInstanz.h"
+#include "app/IgcHoehe.h"
 #include "app/Kommandozeile.h"
 #include "app/Programmsymbol.h"
 #include "print/Drucken.h"
@@ -37,7 +38,7 @@ std::optional<int> CSarnixApp::InitInstance(const QStringList& argumente)
     case Kommandozeile::Art::Drucken:
     case Kommandozeile::Art::DruckenAuf:
         // Printing never goes to a running viewer: it prints here and ends.
-        return DruckeDatei(QFileInfo(befehl.datei).absoluteFilePath(), befehl.drucker);
+        return DruckeDatei(QFileInfo(befehl.datei).absoluteFilePath(), befehl.drucker, IgcHoeheLesen());
     case Kommandozeile::Art::Leer:
     case Kommandozeile::Art::Oeffnen: break;
     }

@@ -33,6 +33,13 @@ int RegistriereWindows(const QString& programm)
     QSettings klassen(QStringLiteral("HKEY_CURRENT_USER\\Software\\Classes"), QSettings::NativeFormat);
     int geschrieben = 0;
     geschrieben += SetzeWert(klassen, QStringLiteral(".vrl/Default"), QStringLiteral("Sarnix.Document"));
+    // IGC logs: the default only where no other program has claimed them, else a choice in
+    // "Open with".
+    const QString igc = klassen.value(QStringLiteral(".igc/Default")).toString();
+    if (igc.isEmpty() || igc == QLatin1String("Sarnix.Document"))
+        geschrieben += SetzeWert(klassen, QStringLiteral(".igc/Default"), QStringLiteral("Sarnix.Document"));
+    else
+        geschrieben += SetzeWert(klassen, QStringLiteral(".igc/OpenWithProgids/Sarnix.Document"), QString());
     geschrieben += SetzeWert(klassen, QStringLiteral("Sarnix.Document/Default"), QStringLiteral("Sarnix Document"));
     geschrieben += SetzeWert(klassen, QStringLiteral("Sarnix.Document/DefaultIcon/Default"), exe + QStringLiteral(",1"));
     geschrieben += SetzeWert(klassen, QStringLiteral("Sarnix.Document/shell/open/command/Default"),

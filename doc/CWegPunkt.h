@@ -5,7 +5,7 @@
 #include <string>
 
 struct CWegPunkt {
-    std::string name;     // up to 11 characters, bytes as recorded (Latin-1)
+    std::string name;     // bytes as recorded (Latin-1): up to 11 from a .vrl, 40 from an IGC log
     uint8_t nummer = 0;   // running number of points of kind 6, otherwise 0
     int32_t laenge = 0;   // biased coordinate
     int32_t breite = 0;   // biased coordinate

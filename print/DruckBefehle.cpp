@@ -130,9 +130,10 @@ void DruckVorschau(const CSarnixDoc& doc, QWidget* eltern)
     vorschau.exec();
 }
 
-int DruckeDatei(const QString& datei, const QString& druckerName)
+int DruckeDatei(const QString& datei, const QString& druckerName, HoehenQuelle hoehe)
 {
     CSarnixDoc doc;
+    doc.hoehenQuelle = hoehe;
     const std::string pfad = datei.toStdString();
     OeffnenFehler fehler = OeffnenFehler::Keiner;
     if (!doc.OnOpenDocument(pfad, &fehler)) {

@@ -2,6 +2,7 @@
 // Printing the flight on a printer: page metrics from the printer, and the print, preview and
 // command-line print entry points. The map itself is drawn by KarteDrucken.
 
+#include "doc/Igc.h"
 #include "map/KarteDrucken.h"
 #include "map/SeitenMass.h"
 
@@ -25,5 +26,6 @@ void DruckenMitDialog(const CSarnixDoc& doc, QWidget* eltern);
 // The print preview of the window.
 void DruckVorschau(const CSarnixDoc& doc, QWidget* eltern);
 // Command line: prints FILE on the default printer (druckerName empty) or the named one.
-// Returns the process exit code.
-int DruckeDatei(const QString& datei, const QString& druckerName);
+// An IGC log takes the altitude hoehe. Returns the process exit code.
+int DruckeDatei(const QString& datei, const QString& druckerName,
+                HoehenQuelle hoehe = HoehenQuelle::Automatisch);

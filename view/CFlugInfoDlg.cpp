@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringDecoder>
 #include <QVBoxLayout>
 
 namespace {
@@ -75,6 +76,26 @@ CFlugInfoDlg::CFlugInfoDlg(QWidget* parent) : QDialog(parent)
     }
     gruppenLayout->addLayout(raster);
 
+    // What an IGC log's header says; shown only for a log.
+    igcGruppe = new QGroupBox(tr("IGC-Kopf"), this);
+    auto* igcRaster = new QGridLayout(igcGruppe);
+    igcRaster->setColumnStretch(1, 1);
+    const std::pair<QString, QString*> igcZeilen[] = {
+        {tr("Pilot:"), &pilot},
+        {tr("Flugzeug:"), &flugzeug},
+        {tr("Logger:"), &logger},
+        {tr("Signatur:"), &signatur},
+    };
+    reihe = 0;
+    for (const auto& [beschriftung, text] : igcZeilen) {
+        igcRaster->addWidget(new QLabel(beschriftung, igcGruppe), reihe, 0);
+        QLabel* wert = Wertfeld(QString(), Qt::AlignHCenter, igcGruppe);
+        wert->setMinimumWidth(feldBreite);
+        igcRaster->addWidget(wert, reihe++, 2);
+        felder.append({wert, text});
+    }
+    igcGruppe->hide();
+
     auto* symbol = new QLabel(this);
     symbol->setPixmap(QApplication::windowIcon().pixmap(symbolGroesse, symbolGroesse));
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -90,6 +111,7 @@ CFlugInfoDlg::CFlugInfoDlg(QWidget* parent) : QDialog(parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(gruppe);
+    layout->addWidget(igcGruppe);
     layout->addLayout(unten);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -124,6 +146,26 @@ void CFlugInfoDlg::Uebernehmen(const CSarnixDoc& doc)
     startzeit = latin1(doc.startzeit);
     flugdauer = latin1(doc.flugdauer);
     flugstrecke = latin1(doc.flugstrecke);
+
+    const IgcKopf& k = doc.igc;
+    igcGruppe->setVisible(k.istIgc);
+    if (!k.istIgc)
+        return;
+    // Phone apps write UTF-8, recorders plain ASCII or Latin-1.
+    const auto text = [&latin1](const std::string& s) {
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString gelesen = utf8(QByteArrayView(s.data(), static_cast<qsizetype>(s.size())));
+        return utf8.hasError() ? latin1(s) : gelesen;
+    };
+    if (k.datum.empty())
+        flugdatum = tr("unbekannt");
+    startplatz = text(doc.startplatz);
+    pilot = text(k.pilot);
+    flugzeug = text(k.muster);
+    if (!k.kennzeichen.empty())
+        flugzeug += (flugzeug.isEmpty() ? QString() : QStringLiteral(" ")) + text(k.kennzeichen);
+    logger = text(k.logger);
+    signatur = k.signatur == "keine" ? tr("keine") : tr("signiert, nicht geprüft");
 }
 
 void CFlugInfoDlg::Zeige(const CSarnixDoc& doc, QWidget* parent)

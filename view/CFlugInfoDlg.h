@@ -6,6 +6,7 @@
 #include <QString>
 
 class CSarnixDoc;
+class QGroupBox;
 class QLabel;
 
 class CFlugInfoDlg : public QDialog {
@@ -31,6 +32,11 @@ public:
     QString startzeit;        // SZ
     QString flugdauer;        // FL_D
     QString flugstrecke;      // STR
+    // From an IGC log's header; the group holding them is hidden for a .vrl recording.
+    QString pilot;
+    QString flugzeug;  // glider type and registration
+    QString logger;
+    QString signatur;
 
     // Puts the members into the fields; done again whenever the dialog is shown.
     void FelderFuellen();
@@ -44,4 +50,5 @@ private:
         const QString* text;
     };
     QList<Feld> felder;
+    QGroupBox* igcGruppe = nullptr;
 };

@@ -37,7 +37,7 @@ TEST(Dateityp, SchreibtEintragUndMimeTypEinmal)
     const QByteArray text = Lies(eintrag);
     EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
     EXPECT_TRUE(text.contains("\nExec=/opt/sarnix/bin/sarnix %f\n"));
-    EXPECT_TRUE(text.contains("\nMimeType=application/x-sarnix-vrl;\n"));
+    EXPECT_TRUE(text.contains("\nMimeType=application/x-sarnix-vrl;application/x-igc;\n"));
     EXPECT_TRUE(text.contains("\nName=Sarnix\n"));
     EXPECT_TRUE(text.contains("\nComment[de]=Zeigt Flugaufzeichnungen grafisch an\n"));
     const QByteArray xml = Lies(mime);
@@ -46,6 +46,8 @@ TEST(Dateityp, SchreibtEintragUndMimeTypEinmal)
     EXPECT_TRUE(xml.contains("value=\"@SX\""));
     EXPECT_TRUE(xml.contains("<comment>Sarnix flight recording</comment>"));
     EXPECT_TRUE(xml.contains("<comment xml:lang=\"de\">Sarnix Flugaufzeichnung</comment>"));
+    EXPECT_TRUE(xml.contains("type=\"application/x-igc\""));
+    EXPECT_TRUE(xml.contains("<glob pattern=\"*.igc\"/>"));
 
     // A second start finds everything in place and writes nothing.
     const QDateTime zeit = QFileInfo(eintrag).lastModified();

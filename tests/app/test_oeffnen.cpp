@@ -12,7 +12,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -241,6 +244,59 @@ TEST(OeffnenDialog, TitelUndFilter)
     });
     f.rahmen->Ausfuehren(Befehl::Oeffnen);
     EXPECT_EQ(titel, "Öffnen");
-    EXPECT_EQ(filter, QStringList({"Dateityp Sarnix (*.vrl)", "Alle Dateien (*.*)"}));
+    EXPECT_EQ(filter, QStringList({"Flugaufzeichnungen (*.vrl *.igc *.IGC)", "IGC-Dateien (*.igc *.IGC)",
+                                   "Dateityp Sarnix (*.vrl)", "Alle Dateien (*.*)"}));
     EXPECT_EQ(f.rahmen->windowTitle(), "Unbenannt - Sarnix");
+}
+
+TEST(IgcLog, OeffnetImFensterUndWechseltDieHoehe)
+{
+    test::Fenster f;
+    const QString log = QString::fromStdString(test::Testdaten("igc/sp-quebec-pik20-ausschnitt.igc"));
+    ASSERT_TRUE(f.rahmen->OeffneDatei(log));
+    EXPECT_EQ(f.rahmen->windowTitle(), "sp-quebec-pik20-ausschnitt.igc - Sarnix");
+    EXPECT_TRUE(f.doc.igc.istIgc);
+    EXPECT_EQ(f.doc.datenListe.front().hoehe, -103);
+
+    // Choosing GNSS altitude reads the log shown again and keeps the choice.
+    QMenu* hoehe = nullptr;
+    for (QAction* a : f.rahmen->menuBar()->actions().front()->menu()->actions())
+        if (a->menu() && a->text() == "&Höhe aus IGC-Dateien")
+            hoehe = a->menu();
+    ASSERT_NE(hoehe, nullptr);
+    ASSERT_EQ(hoehe->actions().size(), 3);
+    EXPECT_TRUE(hoehe->actions()[0]->isChecked());
+    hoehe->actions()[2]->trigger();
+    EXPECT_TRUE(hoehe->actions()[2]->isChecked());
+    EXPECT_EQ(f.doc.datenListe.front().hoehe, 39);
+    EXPECT_EQ(f.doc.igc.hoehe, "gnss");
+    EXPECT_EQ(f.rahmen->windowTitle(), "sp-quebec-pik20-ausschnitt.igc - Sarnix");
+    EXPECT_EQ(QSettings().value("Settings/IgcHoehe").toInt(), 2);
+
+    // A new window starts with the stored choice; back to automatic for the other tests.
+    test::Fenster zweites;
+    EXPECT_EQ(zweites.doc.hoehenQuelle, HoehenQuelle::Gnss);
+    hoehe->actions()[0]->trigger();
+    EXPECT_EQ(f.doc.datenListe.front().hoehe, -103);
+}
+
+TEST(IgcLog, KopfOhneFixBehaeltDenFlug)
+{
+    test::Fenster f;
+    ASSERT_TRUE(f.rahmen->OeffneDatei(test::FlugDatei(900)));
+    const auto meldung = test::FangeMeldung();
+    const QString leer = QString::fromStdString(test::TempDatei("AXXX001\r\nHFDTE150726\r\n", ".igc"));
+    EXPECT_FALSE(f.rahmen->OeffneDatei(leer));
+    QTRY_VERIFY(meldung->gesehen);
+    EXPECT_TRUE(meldung->text.endsWith("ist keine Flugaufzeichnung."));
+    EXPECT_EQ(f.doc.datenListe.size(), 20u);
+    EXPECT_FALSE(f.doc.igc.istIgc);
+}
+
+TEST(IgcLog, ZiehenOeffnetEinenLog)
+{
+    test::Fenster f;
+    SendeDrop(f.rahmen.get(), {QUrl::fromLocalFile(QString::fromStdString(test::Testdaten("igc/hg-wales-u2-1h.igc")))});
+    QTRY_COMPARE(f.doc.geladen, 1);
+    EXPECT_EQ(f.doc.datenListe.size(), 2001u);
 }

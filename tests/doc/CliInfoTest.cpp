@@ -285,3 +285,52 @@ TEST_F(CliInfo, JedesZeichenIstGueltigesJson)
         }
     }
 }
+
+TEST_F(CliInfo, IgcLogMitKopfUndHoehenwahl)
+{
+    const QString log = QString::fromStdString(test::Testdaten("igc/sp-quebec-pik20-ausschnitt.igc"));
+    const Lauf lauf = Starte({log, QStringLiteral("--fixes")});
+    ASSERT_EQ(lauf.code, 0) << lauf.fehler.constData();
+    const QJsonObject json = QJsonDocument::fromJson(lauf.aus).object();
+    EXPECT_EQ(json[QStringLiteral("geladen")].toInt(), 1);
+    EXPECT_EQ(json[QStringLiteral("flugdatum")].toString(), QStringLiteral("14-06-20"));
+    const QJsonObject igc = json[QStringLiteral("igc")].toObject();
+    EXPECT_EQ(igc[QStringLiteral("pilot")].toString(), QStringLiteral("Mathieu Cote"));
+    EXPECT_EQ(igc[QStringLiteral("muster")].toString(), QStringLiteral("PIK 20B"));
+    EXPECT_EQ(igc[QStringLiteral("kennzeichen")].toString(), QStringLiteral("C-FLPS"));
+    EXPECT_EQ(igc[QStringLiteral("logger")].toString(), QStringLiteral("PowerFLARM-IGC"));
+    EXPECT_EQ(igc[QStringLiteral("signatur")].toString(), QStringLiteral("signiert, nicht geprüft"));
+    EXPECT_EQ(igc[QStringLiteral("hoehe")].toString(), QStringLiteral("druck"));
+    EXPECT_EQ(igc[QStringLiteral("erweiterungen")].toArray(), (QJsonArray{QStringLiteral("FXA"), QStringLiteral("SIU")}));
+    EXPECT_FALSE(igc[QStringLiteral("temperatur")].toBool());
+    const QJsonObject erster = json[QStringLiteral("fixes")][0].toObject();
+    EXPECT_EQ(erster[QStringLiteral("zeit")].toInt(), 15 * 3600 + 8 * 60 + 24);
+    EXPECT_EQ(erster[QStringLiteral("hoehe")].toInt(), -103);
+
+    for (const QStringList& wahl : {QStringList{QStringLiteral("--hoehe"), QStringLiteral("gnss")},
+                                    QStringList{QStringLiteral("--hoehe=gnss")}}) {
+        const Lauf gnss = Starte(QStringList{log, QStringLiteral("--fixes")} + wahl);
+        ASSERT_EQ(gnss.code, 0) << gnss.fehler.constData();
+        const QJsonObject j = QJsonDocument::fromJson(gnss.aus).object();
+        EXPECT_EQ(j[QStringLiteral("igc")][QStringLiteral("hoehe")].toString(), QStringLiteral("gnss"));
+        EXPECT_EQ(j[QStringLiteral("fixes")][0][QStringLiteral("hoehe")].toInt(), 39);
+    }
+
+    const Lauf falsch = Starte({log, QStringLiteral("--hoehe"), QStringLiteral("barometer")});
+    EXPECT_EQ(falsch.code, 2);
+    EXPECT_TRUE(falsch.fehler.contains("gnss oder druck"));
+    EXPECT_TRUE(falsch.aus.isEmpty());
+}
+
+TEST_F(CliInfo, VrlOhneIgcObjektIgcKopfOhneFixIstFehler)
+{
+    const Lauf vrl = Starte({QString::fromStdString(test::Sample("lokalflug-1h.vrl"))});
+    ASSERT_EQ(vrl.code, 0);
+    EXPECT_FALSE(QJsonDocument::fromJson(vrl.aus).object().contains(QStringLiteral("igc")));
+
+    const std::string ohneFix = test::TempDatei("AXXX001\r\nHFDTE150726\r\nHFPLTPILOT:Otto\r\n", ".igc");
+    const Lauf leer = Starte({QString::fromStdString(ohneFix)});
+    EXPECT_EQ(leer.code, 1);
+    EXPECT_TRUE(leer.fehler.contains("ist keine Flugaufzeichnung."));
+    EXPECT_TRUE(leer.aus.isEmpty());
+}

@@ -1,0 +1,49 @@
+#include "app/IgcHoehe.h"
+
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QSettings>
+
+namespace {
+
+const QString schluessel = QStringLiteral("Settings/IgcHoehe");
+
+}  // namespace
+
+HoehenQuelle IgcHoeheLesen()
+{
+    bool ok = false;
+    const int wert = QSettings().value(schluessel).toString().toInt(&ok);
+    if (!ok || wert < static_cast<int>(HoehenQuelle::Automatisch) || wert > static_cast<int>(HoehenQuelle::Gnss))
+        return HoehenQuelle::Automatisch;
+    return static_cast<HoehenQuelle>(wert);
+}
+
+void IgcHoeheSchreiben(HoehenQuelle quelle)
+{
+    QSettings().setValue(schluessel, static_cast<int>(quelle));
+}
+
+QMenu* BaueIgcHoehenMenue(QMenu& menue, QAction* vor, HoehenQuelle aktuell,
+                          std::function<void(HoehenQuelle)> gewaehlt)
+{
+    auto* untermenue = new QMenu(QCoreApplication::translate("IgcHoehe", "&Höhe aus IGC-Dateien"), &menue);
+    menue.insertMenu(vor, untermenue);
+    auto* gruppe = new QActionGroup(untermenue);
+    const std::pair<HoehenQuelle, QString> wahl[] = {
+        {HoehenQuelle::Automatisch, QCoreApplication::translate("IgcHoehe", "&Automatisch (Luftdruck, ohne Barometer GNSS)")},
+        {HoehenQuelle::Druck, QCoreApplication::translate("IgcHoehe", "&Luftdruck")},
+        {HoehenQuelle::Gnss, QCoreApplication::translate("IgcHoehe", "&GNSS")},
+    };
+    for (const auto& [quelle, text] : wahl) {
+        QAction* eintrag = untermenue->addAction(text);
+        eintrag->setCheckable(true);
+        eintrag->setChecked(quelle == aktuell);
+        eintrag->setStatusTip(QCoreApplication::translate(
+            "IgcHoehe", "Wählt, welche Höhe der Flugpunkte einer IGC-Datei gezeigt wird."));
+        gruppe->addAction(eintrag);
+        QObject::connect(eintrag, &QAction::triggered, untermenue, [quelle, gewaehlt] { gewaehlt(quelle); });
+    }
+    return untermenue;
+}
