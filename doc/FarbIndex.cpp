@@ -87,7 +87,8 @@ int FarbIndex(int8_t farbe, const CDaten& fix, const CSarnixDoc& doc)
     case Wind:
         return WindIndex(fix);
     case Temperaturgradient:
-        return TemperaturIndex(fix, doc);
+        // Without recorded temperature there is no deviation to colour.
+        return doc.hatTemperatur ? TemperaturIndex(fix, doc) : gruen;
     default:
         return gruen;
     }

@@ -7,9 +7,11 @@
 
 void ZeitmarkenDrucken(const CSarnixDoc& doc, const KartenLage& lage, Zeichenflaeche& f)
 {
-    const int abstand = ZeitmarkenAbstand(static_cast<int64_t>(doc.datenListe.size())) * 60;
-    for (const CDaten& d : doc.datenListe) {
-        if (!d.hatPosition || d.zeit % abstand != 0)
+    const int abstand =
+        ZeitmarkenAbstand(AufgezeichneteSekunden(doc.datenListe, [](const CDaten&) { return true; })) * 60;
+    for (size_t i = 0; i < doc.datenListe.size(); ++i) {
+        const CDaten& d = doc.datenListe[i];
+        if (!d.hatPosition || !ZeitmarkeFaellig(doc.datenListe, i, abstand, doc.igc.istIgc))
             continue;
         const Punkt p = lage.Seitenpunkt(d.laenge, d.breite);
         const QString text = ZeitText(d.zeit);

@@ -26,7 +26,7 @@ enum Uhr : int { langsamStart = 1, langsam = 2, schnell = 3 };
 constexpr int periodeLangsam = 200;
 constexpr int periodeSchnell = 1;
 constexpr int schritteBisSchnell = 15;
-constexpr int wiederholSchritt = 9;  // an auto-repeat step passes ten visible fixes
+constexpr int wiederholSchritt = 9;  // an auto-repeat step passes ten seconds of visible fixes
 
 bool Bodenansicht(int8_t art)
 {
@@ -233,9 +233,13 @@ void CSpurCursor::CursorBewegen(int taste, Zeichenflaeche& f)
             p += richtung;
             if (p < 0 || p >= ende)
                 p = keinePosition;
-            // Fixes outside the shown window are passed without counting.
+            // Fixes outside the shown window are passed without counting; the others count the
+            // seconds to the next fix, so a step means the same time in every log.
             if (ImFenster(ansicht.anzeigeFenster, fix.laenge, fix.breite))
-                ++n;
+                n += p == keinePosition
+                         ? 1
+                         : static_cast<int32_t>(std::clamp<int64_t>(
+                               std::llabs(int64_t{doc.datenListe[static_cast<size_t>(p)].zeit} - fix.zeit), 1, 60));
         }
     }
     doc.cursorPos = p;
@@ -361,7 +365,9 @@ void CSpurCursor::ZeichneAnzeige(Zeichenflaeche& f)
 
     const CDaten& fix = doc.datenListe[static_cast<size_t>(pos)];
     const Zeichenflaeche::HintergrundWahl transparent(f, TRANSPARENT);
-    const QStringList zeilen = AnzeigeZeilen(fix);
+    QStringList zeilen = AnzeigeZeilen(fix);
+    if (!doc.hatTemperatur)
+        zeilen[5] = QCoreApplication::translate("SpurCursor", "Temp.: keine");
     for (int n = 0; n < zeilen.size(); ++n) {
         // A position carried over from the fix before is shown in red.
         std::optional<Zeichenflaeche::TextFarbWahl> rot;

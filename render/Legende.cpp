@@ -148,6 +148,9 @@ std::vector<Beschriftung> Beschriftungen(const CSarnixDoc& doc, const Leiste& l,
                              QT_TRANSLATE_NOOP("Legende", "17 km/h Gegenwind"),
                              QT_TRANSLATE_NOOP("Legende", "25 km/h Gegenwind")});
     case Temperaturgradient: {
+        // A log without air temperature: the track is drawn in the middle colour, and says why.
+        if (!doc.hatTemperatur)
+            return {{QCoreApplication::translate("Legende", "Keine Temperatur aufgezeichnet"), Platz(l, 102.0f)}};
         const char* const texte[] = {QT_TRANSLATE_NOOP("Legende", "+3°C Übertemp."),
                                      QT_TRANSLATE_NOOP("Legende", "+2.5°C Übertemp."),
                                      QT_TRANSLATE_NOOP("Legende", "+2°C Übertemp."),

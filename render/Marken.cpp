@@ -90,14 +90,12 @@ void ZeichneZeitmarken(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenfl
     const auto drin = [&](const CDaten& fix) {
         return fix.hatPosition && abbildung.Innen(fix.laenge, fix.breite);
     };
-    int64_t n = 0;
-    for (const CDaten& fix : doc.datenListe)
-        n += drin(fix) ? 1 : 0;
-    const int32_t sekunden = 60 * ZeitmarkenAbstand(n);
+    const int32_t sekunden = 60 * ZeitmarkenAbstand(AufgezeichneteSekunden(doc.datenListe, drin));
 
     const Zeichenflaeche::SchriftWahl schrift(f, stil::Schrift(f.AktuelleSchrift(), 10, 5));
-    for (const CDaten& fix : doc.datenListe) {
-        if (fix.zeit % sekunden != 0 || !drin(fix))
+    for (size_t i = 0; i < doc.datenListe.size(); ++i) {
+        const CDaten& fix = doc.datenListe[i];
+        if (!ZeitmarkeFaellig(doc.datenListe, i, sekunden, doc.igc.istIgc) || !drin(fix))
             continue;
         const QString text = ZeitText(fix.zeit);
         const Punkt p = abbildung.Pixel(fix.laenge, fix.breite, fix.hoehe);

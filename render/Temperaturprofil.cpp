@@ -8,6 +8,7 @@
 #include "render/Stil.h"
 #include "render/Strich.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -23,6 +24,15 @@ void ZeichneTemperaturverlauf(const CSarnixDoc& doc, const CAnsicht& ansicht, Ze
     // Without fixes there is no temperature range to show, as the other graphs draw nothing.
     if (doc.datenListe.empty() || !grafik)
         return;
+    if (!doc.hatTemperatur) {
+        // Dots at 0 K would be a profile of nothing: say so instead.
+        ZeichneHoehenachse(doc, ansicht, f, pane);
+        const QString text = QCoreApplication::translate("Temperaturverlauf", "Keine Temperatur aufgezeichnet");
+        const Rechteck& e = grafik->ecke;
+        const Groesse g = f.GetTextExtentPoint(text);
+        f.TextOut(e.left + (e.right - e.left - g.cx) / 2, e.top + (e.bottom - e.top - g.cy) / 2, text);
+        return;
+    }
 
     int64_t tMin = 50000;
     int64_t tMax = 0;

@@ -25,3 +25,14 @@ QString ZeitText(int32_t zeit)
     zeit = Tageszeit(zeit);
     return QString::asprintf("%02i:%02i", zeit / 3600, (zeit % 3600) / 60);
 }
+
+bool ZeitmarkeFaellig(const std::vector<CDaten>& fixe, size_t i, int32_t sekunden, bool ueberSchritte)
+{
+    const int32_t zeit = fixe[i].zeit;
+    if (zeit % sekunden == 0)
+        return true;
+    if (!ueberSchritte || i == 0 || fixe[i - 1].zeit >= zeit)
+        return false;
+    const auto abgerundet = [sekunden](int64_t t) { return (t >= 0 ? t : t - sekunden + 1) / sekunden; };
+    return abgerundet(fixe[i - 1].zeit) != abgerundet(zeit);
+}

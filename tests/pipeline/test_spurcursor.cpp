@@ -302,6 +302,28 @@ TEST_F(SpurCursorTest, WiederholschrittUeberspringtZehnSichtbareFixe)
     EXPECT_EQ(doc.cursorPos, keinePosition);
 }
 
+TEST_F(SpurCursorTest, SchritteZaehlenAufgezeichneteSekunden)
+{
+    // A log of one fix every four seconds: the repeat step passes ten seconds or just over,
+    // a single step one fix, and a long gap counts as one step too.
+    VieleFixe(30);
+    for (size_t i = 0; i < doc.datenListe.size(); ++i)
+        doc.datenListe[i].zeit = 36000 + 4 * static_cast<int32_t>(i) + (i >= 20 ? 59 : 0);
+    doc.cursorPos = 3;
+    doc.cursorSchritt = 9;
+    cursor.CursorBewegen(VK_RIGHT, F());
+    EXPECT_EQ(doc.cursorPos, 6);
+    cursor.CursorBewegen(VK_LEFT, F());
+    EXPECT_EQ(doc.cursorPos, 3);
+    doc.cursorSchritt = 0;
+    cursor.CursorBewegen(VK_RIGHT, F());
+    EXPECT_EQ(doc.cursorPos, 4);
+    doc.cursorPos = 19;
+    doc.cursorSchritt = 9;
+    cursor.CursorBewegen(VK_RIGHT, F());  // over the gap in one
+    EXPECT_EQ(doc.cursorPos, 20);
+}
+
 TEST_F(SpurCursorTest, ZeitgeberFolgeBeimHaltenEinerPfeiltaste)
 {
     VieleFixe(200);

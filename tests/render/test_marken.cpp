@@ -1,6 +1,7 @@
 // Titles, time marks and route points.
 
 #include "render/Graphen.h"
+#include "render/Zeitmarken.h"
 
 #include "GraphHilfen.h"
 
@@ -186,6 +187,24 @@ TEST_F(Zeitmarken, LueckeOhneMarke)
     Flug(29 * 60);
     doc.datenListe.erase(doc.datenListe.begin() + 240);  // no fix at 09:04:00
     EXPECT_FALSE(Marke(Bild(), X(240)));
+}
+
+TEST_F(Zeitmarken, IgcLogMitFuenfSekundenSchritten)
+{
+    // Every fifth fix of 29 minutes, starting at 09:00:02: no fix at a full minute, so each mark
+    // goes to the first fix after it, and the spacing follows the time, not the fix count.
+    Flug(29 * 60);
+    doc.igc.istIgc = true;
+    std::vector<CDaten> fuenf;
+    for (size_t i = 2; i < doc.datenListe.size(); i += 5)
+        fuenf.push_back(doc.datenListe[i]);
+    doc.datenListe = fuenf;
+    const QImage bild = Bild();
+    EXPECT_FALSE(Marke(bild, X(2)));   // 09:00:02, the first fix: no full minute passed
+    EXPECT_TRUE(Marke(bild, X(122)));  // 09:02:02
+    EXPECT_TRUE(Marke(bild, X(242)));
+    EXPECT_FALSE(Marke(bild, X(62)));
+    EXPECT_EQ(AufgezeichneteSekunden(doc.datenListe, [](const CDaten&) { return true; }), 29 * 60 - 4);
 }
 
 namespace {
