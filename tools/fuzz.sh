@@ -17,9 +17,16 @@ for harness in "$bau"/tests/fuzz/fuzz_*; do
     korpus=$bau/corpus-$name
     mkdir -p "$korpus"
     protokoll=$bau/$name.log
+    # The IGC harness starts from real logs and pieces of IGC records.
+    woerter=tests/fuzz/vrl.dict
+    saat=(samples tests/fuzz/seeds)
+    if [ "$name" = fuzz_igc ]; then
+        woerter=tests/fuzz/igc.dict
+        saat=(tests/data/igc)
+    fi
     "$harness" -max_total_time="$sekunden" -max_len=65536 -rss_limit_mb=4096 -timeout=20 \
-        -dict=tests/fuzz/vrl.dict -artifact_prefix="$bau/$name-" -print_final_stats=1 \
-        "$korpus" samples tests/fuzz/seeds >"$protokoll" 2>&1
+        -dict="$woerter" -artifact_prefix="$bau/$name-" -print_final_stats=1 \
+        "$korpus" "${saat[@]}" >"$protokoll" 2>&1
     status=$?
     ausfuehrungen=$(grep -m1 'stat::number_of_executed_units' "$protokoll" | awk '{print $2}')
     tempo=$(grep -m1 'stat::average_exec_per_sec' "$protokoll" | awk '{print $2}')

@@ -57,10 +57,14 @@ void Oeffnen(CSarnixDoc& doc, const uint8_t* daten, size_t groesse)
     const size_t dateiGroesse = groesse + (voranstellen ? 3 : 0);
 
     const size_t fixeVorher = doc.datenListe.size();
-    if (doc.OnOpenDocument(pfad) != mitMagie)
-        Abbruch(mitMagie ? "lesbare Aufzeichnung nicht geöffnet" : "Datei ohne Magie geöffnet");
+    const bool geoeffnet = doc.OnOpenDocument(pfad);
+    if (mitMagie && !geoeffnet)
+        Abbruch("lesbare Aufzeichnung nicht geöffnet");
+    // Without the magic only an IGC log opens.
+    if (!mitMagie && geoeffnet && !doc.igc.istIgc)
+        Abbruch("Datei ohne Magie geöffnet");
     // A refused file leaves the flight of the run before.
-    if (!mitMagie) {
+    if (!geoeffnet) {
         if (doc.datenListe.size() != fixeVorher)
             Abbruch("abgelehnte Datei hat den Flug verändert");
         return;

@@ -14,7 +14,10 @@
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
+#include <cstdio>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <random>
 #include <string>
@@ -89,6 +92,34 @@ std::string WegpunktBlock(size_t zeichen)
     return text + ZeitZeile(10, 0, 1) + ZeitZeile(10, 0, 2);
 }
 
+std::string DateiInhalt(const std::string& pfad)
+{
+    std::ifstream datei(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(datei), std::istreambuf_iterator<char>()};
+}
+
+// An IGC B record; latitude and longitude in thousandths of a minute, negative south and west.
+std::string IgcFix(int zeit, int64_t breite, int64_t laenge, int hoehe, char gueltig = 'A',
+                   const std::string& rest = "")
+{
+    char z[96];
+    const int64_t b = breite < 0 ? -breite : breite;
+    const int64_t l = laenge < 0 ? -laenge : laenge;
+    std::snprintf(z, sizeof z, "B%02d%02d%02d%02d%05d%c%03d%05d%c%c%05d%05d", zeit / 3600 % 24, zeit / 60 % 60,
+                  zeit % 60, static_cast<int>(b / 60000), static_cast<int>(b % 60000), breite < 0 ? 'S' : 'N',
+                  static_cast<int>(l / 60000), static_cast<int>(l % 60000), laenge < 0 ? 'W' : 'E', gueltig,
+                  hoehe, hoehe);
+    return z + rest + "\r\n";
+}
+
+std::string IgcFixe(size_t anzahl, const std::function<std::string(size_t)>& fix)
+{
+    std::string text = "AXXX001\r\nHFDTE150726\r\n";
+    for (size_t i = 0; i < anzahl; ++i)
+        text += fix(i);
+    return text;
+}
+
 std::vector<Eingabe> Eingaben()
 {
     std::vector<Eingabe> e;
@@ -107,10 +138,11 @@ std::vector<Eingabe> Eingaben()
     dazu("Magie, Müll und Nullbytes", [] { return "@SX" + Ersetzt(Zufall(4096, 2), "\n", std::string(1, '\0')); });
     dazu("Zufallsdaten", [] { return "#" + Zufall(65536, 3); }, 0, 0);
     dazu("nur Zeilenenden", [] { return "@SX" + std::string(5000, '\n'); }, 0, 0);
+    // Another recorder's IGC log is read as one.
     dazu("fremdes Gerät", [] {
         return std::string("AXXX001 FLIGHT RECORDER\nHFDTE150726\n"
                            "B1305124730000N01115500EA0090000900\nB1305134730010N01115510EA0090100901\n");
-    }, 0, 0);
+    }, 2, 0);
     dazu("fremdes Gerät hinter der Magie", [] {
         return std::string("@SX\nB1305124730000N01115500EA009000090\nB1305134730010N01115510EA009010090\n");
     });
@@ -267,6 +299,59 @@ std::vector<Eingabe> Eingaben()
                                  .hoehe = static_cast<int>(i % 3000), .vario = static_cast<int>(i % 50)});
         return text;
     }, 2000002, 0, Umfang::Knapp);
+
+    // IGC logs: the real ones of every logger, and what a broken logger or editor could write.
+    for (const char* log : {"pg-isere-7min-ladlod.igc", "sp-nz-duodiscus-6h-midnight.igc", "hg-wales-u2-1h.igc",
+                            "pg-valais-ausschnitt.igc", "pg-brazil-ausschnitt.igc", "pg-riederalp-ausschnitt.igc",
+                            "sp-quebec-asw27-ausschnitt.igc", "sp-quebec-pik20-ausschnitt.igc",
+                            "sp-germany-asw19-ausschnitt.igc"})
+        dazu(std::string("IGC ") + log, [log] { return DateiInhalt(test::Testdaten(std::string("igc/") + log)); });
+    dazu("IGC nur ungültige Fixe", [] {
+        return IgcFixe(50, [](size_t i) { return IgcFix(36000 + static_cast<int>(i), 2760000, 420000, 900, 'V'); });
+    }, 50);
+    dazu("IGC am Pol und an der Datumsgrenze", [] {
+        return IgcFixe(200, [](size_t i) {
+            const int64_t laenge = i % 2 ? 180 * 60000 - 1 : -(180 * 60000 - 1);
+            return IgcFix(36000 + static_cast<int>(i), i % 3 ? 90 * 60000 - 1 : -(90 * 60000 - 1), laenge, 100);
+        });
+    }, 200);
+    dazu("IGC Höhen an den Grenzen des Feldes", [] {
+        return IgcFixe(100, [](size_t i) {
+            return IgcFix(36000 + static_cast<int>(i), 2760000 + static_cast<int64_t>(i), 420000, i % 2 ? 99999 : -9999);
+        });
+    }, 100);
+    dazu("IGC alle Fixe zur selben Sekunde", [] {
+        return IgcFixe(100, [](size_t i) { return IgcFix(36000, 2760000 + static_cast<int64_t>(i), 420000, 900); });
+    }, 100);
+    dazu("IGC Zeit springt wild", [] {
+        return IgcFixe(300, [](size_t i) {
+            return IgcFix(static_cast<int>((i * 7919) % 86400), 2760000 + static_cast<int64_t>(i), 420000, 900);
+        });
+    }, 300);
+    dazu("IGC Temperatur und Fahrt an den Grenzen", [] {
+        return "AXXX001\r\nI033638TAS3942OAT4347VAT\r\n" + IgcFixe(100, [](size_t i) {
+            return IgcFix(36000 + static_cast<int>(i), 2760000 + static_cast<int64_t>(i), 420000, 900, 'A',
+                          i % 2 ? "999-999-9999" : "000999999999");
+        });
+    }, 100);
+    dazu("IGC Müll, BOM und gemischte Zeilenenden", [] {
+        std::string text = "\xEF\xBB\xBF" + IgcFixe(60, [](size_t i) {
+            std::string fix = IgcFix(36000 + static_cast<int>(i), 2760000 + static_cast<int64_t>(i), 420000, 900);
+            if (i % 3 == 0)
+                fix.erase(fix.size() - 2, 1);  // LF only
+            if (i % 5 == 0)
+                fix += Zufall(40, static_cast<unsigned>(i)) + "\n";
+            return fix;
+        });
+        return text;
+    });
+    dazu("IGC 24 Stunden jede Sekunde", [] {
+        std::string text = IgcFixe(0, nullptr);
+        text.reserve(86400 * 37 + 64);
+        for (int i = 0; i < 86400; ++i)
+            text += IgcFix(i, 2760000 + i % 500, 420000 + i / 100, 500 + i % 1500);
+        return text;
+    }, 86400, 0, Umfang::Knapp);
     return e;
 }
 
@@ -285,7 +370,9 @@ TEST(FeindlicheEingaben, JedeEingabeGibtEinPlausiblesDokumentDasSichZeichnenUndD
         const std::string pfad = test::TempDatei(inhalt);
         CSarnixDoc doc;
         const bool mitMagie = inhalt.starts_with("@SX");
-        ASSERT_EQ(doc.OnOpenDocument(pfad), mitMagie);
+        // Without the magic only an IGC log with a fix opens.
+        ASSERT_EQ(doc.OnOpenDocument(pfad), mitMagie || eingabe.name.find("IGC") != std::string::npos
+                                                || eingabe.name == "fremdes Gerät");
         EXPECT_EQ(robust::DokumentFehler(doc, mitMagie, inhalt.size()), "");
         if (eingabe.fixe) {
             EXPECT_EQ(doc.datenListe.size(), *eingabe.fixe);

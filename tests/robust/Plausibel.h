@@ -12,19 +12,27 @@
 
 namespace robust {
 
-// mitMagie: the file began with "@SX"; groesse: its length in bytes.
+// mitMagie: the file began with "@SX"; groesse: its length in bytes. An IGC log is a flight
+// without the magic.
 inline std::string DokumentFehler(const CSarnixDoc& doc, bool mitMagie, size_t groesse)
 {
     std::string fehler;
     const auto melde = [&fehler](const std::string& text) { fehler += text + "; "; };
+    const bool igc = doc.igc.istIgc;
+    const bool flug = mitMagie || igc;
 
-    if (doc.geladen != (mitMagie ? 1 : 0))
+    if (doc.geladen != (flug ? 1 : 0))
         melde("geladen " + std::to_string(doc.geladen));
-    if (!mitMagie && (!doc.datenListe.empty() || !doc.wegpunktListe.empty()))
+    if (!flug && (!doc.datenListe.empty() || !doc.wegpunktListe.empty()))
         melde("Inhalt ohne Magie");
-    // A fix record takes 31 bytes with its line feed.
-    if (doc.datenListe.size() > groesse / 31)
+    if (igc && mitMagie)
+        melde("IGC mit Magie");
+    // A fix record takes 31 bytes with its line feed, a B record 35 and one for the line end
+    // (the last may have none).
+    if (doc.datenListe.size() > (igc ? (groesse + 1) / 36 : groesse / 31))
         melde("mehr Fixe als Zeilen: " + std::to_string(doc.datenListe.size()));
+    if (igc && doc.datenListe.empty())
+        melde("IGC ohne Fix geladen");
     if (doc.cursorPos != keinePosition || doc.cursorAlt != keinePosition || doc.cursorLaeuft != 0)
         melde("Spurcursor nicht leer");
     if (doc.ausdehnungUebernommen != 0)
@@ -34,8 +42,17 @@ inline std::string DokumentFehler(const CSarnixDoc& doc, bool mitMagie, size_t g
     uint32_t erwarteteZeit = 0;
     for (size_t i = 0; i < doc.datenListe.size(); ++i) {
         const CDaten& fix = doc.datenListe[i];
+        // IGC: the time of day, a day later after each step back by more than an hour.
+        if (igc && (fix.zeit < 0 || fix.zeit >= 86400 * static_cast<int64_t>(doc.datenListe.size() + 1))) {
+            melde("IGC-Zeit " + std::to_string(fix.zeit) + " bei Fix " + std::to_string(i));
+            break;
+        }
+        if (igc && i > 0 && fix.zeit < doc.datenListe[i - 1].zeit - 3600) {
+            melde("IGC-Zeit springt zurück bei Fix " + std::to_string(i));
+            break;
+        }
         // One second per fix record, counted on from the first.
-        if (i > 0 && static_cast<uint32_t>(fix.zeit) != erwarteteZeit) {
+        if (!igc && i > 0 && static_cast<uint32_t>(fix.zeit) != erwarteteZeit) {
             melde("Zeit springt bei Fix " + std::to_string(i));
             break;
         }
@@ -70,7 +87,7 @@ inline std::string DokumentFehler(const CSarnixDoc& doc, bool mitMagie, size_t g
         melde("Ausdehnung ohne Positionen verändert");
     }
 
-    if (mitMagie) {
+    if (flug) {
         if (!std::isfinite(doc.meterProLaenge) || std::fabs(doc.meterProLaenge) > 0.19f)
             melde("meterProLaenge " + std::to_string(doc.meterProLaenge));
         if (doc.meterProBreite != 0.18518518f)
@@ -105,7 +122,7 @@ inline std::string DokumentFehler(const CSarnixDoc& doc, bool mitMagie, size_t g
 
     int nummer = 0;
     for (const CWegPunkt& punkt : doc.wegpunktListe) {
-        if (punkt.name.size() > 11)
+        if (punkt.name.size() > (igc ? 40u : 11u))
             melde("Wegpunktname zu lang");
         if (punkt.art == 6 && punkt.nummer != static_cast<uint8_t>(++nummer))
             melde("Wegpunktnummer " + std::to_string(punkt.nummer));
