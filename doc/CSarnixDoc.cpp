@@ -46,7 +46,8 @@ void CSarnixDoc::Leeren()
 
 bool CSarnixDoc::IstAufzeichnung(std::string_view inhalt)
 {
-    return inhalt.starts_with("@SX");
+    // Whether an IGC log holds a fix only its reader finds out.
+    return inhalt.starts_with("@SX") || IgcKopfsatz(inhalt);
 }
 
 bool CSarnixDoc::OnOpenDocument(const std::string& pfad, OeffnenFehler* fehler)
@@ -72,7 +73,7 @@ bool CSarnixDoc::OeffneInhalt(const std::string& name, std::string_view inhalt)
     if (!IstAufzeichnung(inhalt))
         return false;
 
-    if (IgcKopfsatz(inhalt)) {
+    if (!inhalt.starts_with("@SX")) {
         IgcFlug flug;
         if (!LiesIgc(inhalt, hoehenQuelle, flug)) {
             // A header without a single fix is no flight: the one shown before stays.
