@@ -75,14 +75,11 @@ bool CSarnixDoc::OeffneInhalt(const std::string& name, std::string_view inhalt)
 
     if (!inhalt.starts_with("@SX")) {
         IgcFlug flug;
-        if (!LiesIgc(inhalt, hoehenQuelle, flug)) {
-            // A header without a single fix is no flight: the one shown before stays.
-            if (fehler)
-                *fehler = OeffnenFehler::KeineAufzeichnung;
+        // A header without a single fix is no flight: the one shown before stays.
+        if (!LiesIgc(inhalt, hoehenQuelle, flug))
             return false;
-        }
         Leeren();
-        dateiname = pfad;
+        dateiname = name;
         UebernimmIgc(std::move(flug));
         return true;
     }
