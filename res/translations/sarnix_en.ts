@@ -253,6 +253,38 @@
         <source>Max. Sinken:</source>
         <translation>Max. sink:</translation>
     </message>
+    <message>
+        <source>IGC-Kopf</source>
+        <translation>IGC header</translation>
+    </message>
+    <message>
+        <source>Pilot:</source>
+        <translation>Pilot:</translation>
+    </message>
+    <message>
+        <source>Flugzeug:</source>
+        <translation>Aircraft:</translation>
+    </message>
+    <message>
+        <source>Logger:</source>
+        <translation>Recorder:</translation>
+    </message>
+    <message>
+        <source>Signatur:</source>
+        <translation>Signature:</translation>
+    </message>
+    <message>
+        <source>unbekannt</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>signiert, nicht geprüft</source>
+        <translation>signed, not verified</translation>
+    </message>
 </context>
 <context>
     <name>CInfoDlg</name>
@@ -357,6 +389,14 @@ Sarnix may be used and passed on unchanged, free of charge. All other rights are
     <message>
         <source>Unbenannt</source>
         <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Flugaufzeichnungen (*.vrl *.igc *.IGC)</source>
+        <translation>Flight recordings (*.vrl *.igc *.IGC)</translation>
+    </message>
+    <message>
+        <source>IGC-Dateien (*.igc *.IGC)</source>
+        <translation>IGC files (*.igc *.IGC)</translation>
     </message>
 </context>
 <context>
@@ -700,6 +740,14 @@ Commands:
 
 </translation>
     </message>
+    <message>
+        <source>--hoehe braucht gnss oder druck.</source>
+        <translation>--hoehe needs gnss or druck.</translation>
+    </message>
+    <message>
+        <source>--hoehe braucht gnss oder druck, nicht &quot;%1&quot;.</source>
+        <translation>--hoehe needs gnss or druck, not &quot;%1&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>DruckBefehle</name>
@@ -885,6 +933,29 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>IgcHoehe</name>
+    <message>
+        <source>&amp;Höhe aus IGC-Dateien</source>
+        <translation>IGC &amp;Altitude</translation>
+    </message>
+    <message>
+        <source>&amp;Automatisch (Luftdruck, ohne Barometer GNSS)</source>
+        <translation>&amp;Automatic (pressure, GNSS without barometer)</translation>
+    </message>
+    <message>
+        <source>&amp;Luftdruck</source>
+        <translation>&amp;Pressure</translation>
+    </message>
+    <message>
+        <source>&amp;GNSS</source>
+        <translation>&amp;GNSS</translation>
+    </message>
+    <message>
+        <source>Wählt, welche Höhe der Flugpunkte einer IGC-Datei gezeigt wird.</source>
+        <translation>Chooses which altitude of an IGC file&apos;s fixes is shown.</translation>
+    </message>
+</context>
+<context>
     <name>KarteDrucken</name>
     <message>
         <source>   Seite 1 von %1 (Übersicht)</source>
@@ -1019,6 +1090,10 @@ Do you want to replace it?</translation>
     <message>
         <source>-1°C Übertemp.</source>
         <translation>-1°C excess temp.</translation>
+    </message>
+    <message>
+        <source>Keine Temperatur aufgezeichnet</source>
+        <translation>No temperature recorded</translation>
     </message>
 </context>
 <context>
@@ -1224,6 +1299,10 @@ Do you want to replace it?</translation>
         <source>Höhe: %1 Meter</source>
         <translation>Altitude: %1 m</translation>
     </message>
+    <message>
+        <source>Temp.: keine</source>
+        <translation>Temp.: none</translation>
+    </message>
 </context>
 <context>
     <name>Symbolleiste</name>
@@ -1245,6 +1324,13 @@ Do you want to replace it?</translation>
     <message>
         <source>RF</source>
         <translation>SCRL</translation>
+    </message>
+</context>
+<context>
+    <name>Temperaturverlauf</name>
+    <message>
+        <source>Keine Temperatur aufgezeichnet</source>
+        <translation>No temperature recorded</translation>
     </message>
 </context>
 <context>
