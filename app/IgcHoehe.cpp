@@ -43,7 +43,7 @@ QMenu* BaueIgcHoehenMenue(QMenu& menue, QAction* vor, HoehenQuelle aktuell,
         eintrag->setStatusTip(QCoreApplication::translate(
             "IgcHoehe", "Wählt, welche Höhe der Flugpunkte einer IGC-Datei gezeigt wird."));
         gruppe->addAction(eintrag);
-        QObject::connect(eintrag, &QAction::triggered, untermenue, [quelle, gewaehlt] { gewaehlt(quelle); });
+        QObject::connect(eintrag, &QAction::triggered, untermenue, [q = quelle, gewaehlt] { gewaehlt(q); });
     }
     return untermenue;
 }

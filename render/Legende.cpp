@@ -150,7 +150,8 @@ std::vector<Beschriftung> Beschriftungen(const CSarnixDoc& doc, const Leiste& l,
     case Temperaturgradient: {
         // A log without air temperature: the track is drawn in the middle colour, and says why.
         if (!doc.hatTemperatur)
-            return {{QCoreApplication::translate("Legende", "Keine Temperatur aufgezeichnet"), Platz(l, 102.0f)}};
+            // Short enough for the legend strip: a colour change draws over the pane without erasing it.
+            return {{QCoreApplication::translate("Legende", "Ohne Temperatur"), Platz(l, 102.0f)}};
         const char* const texte[] = {QT_TRANSLATE_NOOP("Legende", "+3°C Übertemp."),
                                      QT_TRANSLATE_NOOP("Legende", "+2.5°C Übertemp."),
                                      QT_TRANSLATE_NOOP("Legende", "+2°C Übertemp."),

@@ -1092,8 +1092,8 @@ Do you want to replace it?</translation>
         <translation>-1°C excess temp.</translation>
     </message>
     <message>
-        <source>Keine Temperatur aufgezeichnet</source>
-        <translation>No temperature recorded</translation>
+        <source>Ohne Temperatur</source>
+        <translation>No temperature</translation>
     </message>
 </context>
 <context>
