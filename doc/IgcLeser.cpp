@@ -372,10 +372,12 @@ private:
                 p.art = 2;  // H: landing
             else
                 p.art = 6;
+            // Blank points are dropped, so only the points shown are counted.
+            if (p.laenge == nullpunkt && p.breite == nullpunkt)
+                continue;
             if (p.art == 6)
                 p.nummer = ++nummer;
-            if (p.laenge != nullpunkt || p.breite != nullpunkt)
-                flug.wegpunkte.push_back(std::move(p));
+            flug.wegpunkte.push_back(std::move(p));
         }
     }
 

@@ -363,3 +363,24 @@ TEST(IgcFehlerhaft, LangeZeileUndKaputterISatz)
     EXPECT_EQ(doc.datenListe[1].tas, 45);  // a field holding no number keeps the value before
     EXPECT_EQ(doc.datenListe[0].temperatur, 2732);
 }
+
+TEST(IgcAufgabe, LeererWendepunktVerbrauchtKeineNummer)
+{
+    // A turnpoint left blank in the middle of the task: the points shown are numbered 1, 2.
+    const std::string c = "C150726120000150726000000000002\r\n"
+                          "C0000000N00000000EStart-Platz\r\n"
+                          "C5100000N00700000EAbflug\r\n"
+                          "C5110000N00710000EWende A\r\n"
+                          "C0000000N00000000ELeer\r\n"
+                          "C5120000N00720000EWende B\r\n"
+                          "C5130000N00730000EZiel\r\n"
+                          "C0000000N00000000ELandung\r\n";
+    const CSarnixDoc doc = Text(kopf + c + B(elfUhr, 3060000, 420000, 500, 520));
+    ASSERT_EQ(doc.wegpunktListe.size(), 4u);
+    const auto& w = doc.wegpunktListe;
+    EXPECT_EQ(w[0].art, 4);
+    EXPECT_EQ(w[1].nummer, 1);
+    EXPECT_EQ(w[2].name, "Wende B");
+    EXPECT_EQ(w[2].nummer, 2);
+    EXPECT_EQ(w[3].art, 1);
+}
