@@ -287,7 +287,7 @@ TEST(IgcLog, KopfOhneFixBehaeltDenFlug)
     const auto meldung = test::FangeMeldung();
     const QString leer = QString::fromStdString(test::TempDatei("AXXX001\r\nHFDTE150726\r\n", ".igc"));
     EXPECT_FALSE(f.rahmen->OeffneDatei(leer));
-    QTRY_VERIFY(meldung->gesehen);
+    ASSERT_TRUE(test::WarteBis([&] { return meldung->gesehen; }, 5000, "the message"));
     EXPECT_TRUE(meldung->text.endsWith("ist keine Flugaufzeichnung."));
     EXPECT_EQ(f.doc.datenListe.size(), 20u);
     EXPECT_FALSE(f.doc.igc.istIgc);
@@ -297,6 +297,6 @@ TEST(IgcLog, ZiehenOeffnetEinenLog)
 {
     test::Fenster f;
     SendeDrop(f.rahmen.get(), {QUrl::fromLocalFile(QString::fromStdString(test::Testdaten("igc/hg-wales-u2-1h.igc")))});
-    QTRY_COMPARE(f.doc.geladen, 1);
+    ASSERT_TRUE(test::WarteBis([&] { return f.doc.geladen == 1; }, 5000, "the dropped log"));
     EXPECT_EQ(f.doc.datenListe.size(), 2001u);
 }

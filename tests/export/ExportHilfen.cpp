@@ -196,7 +196,7 @@ QString SchemaFehler(const QByteArray& gpx)
         return QStringLiteral("no temporary file");
     QProcess xmllint;
     xmllint.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), QStringLiteral("--schema"),
-                                              QStringLiteral(SARNIX_TESTDATA_DIR "/schema/gpx-1.1.xsd"),
+                                              QStringLiteral(SARNIX_GPX_SCHEMA),
                                               datei.fileName()});
     if (!xmllint.waitForFinished(60000))
         return QStringLiteral("xmllint did not run (package libxml2-utils)");
