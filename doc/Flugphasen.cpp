@@ -309,7 +309,12 @@ FlugAnalyse AnalysiereFlug(const std::vector<CDaten>& fixe)
     const auto [start, landung] = *flug;
 
     size_t weiter = start;  // where the next glide begins
-    for (const auto& [von, bis] : Kreisen(p, start, landung)) {
+    for (const auto& [kreisVon, kreisBis] : Kreisen(p, start, landung)) {
+        // Circling stretches may touch or overlap by a fix; phases never overlap.
+        const size_t von = std::max<size_t>(kreisVon, weiter);
+        const size_t bis = std::min<size_t>(kreisBis, landung);
+        if (bis <= von)
+            continue;
         if (von > weiter)
             analyse.phasen.push_back(Phase(fixe, p, weiter, von, PhasenArt::Gleiten));
         analyse.phasen.push_back(Phase(fixe, p, von, bis, PhasenArt::Thermik));
