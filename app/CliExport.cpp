@@ -6,6 +6,7 @@
 
 #include "doc/CSarnixDoc.h"
 #include "export/Exportieren.h"
+#include "export/Kml.h"
 
 #include <QCoreApplication>
 #include <QTimeZone>
@@ -40,6 +41,7 @@ struct Auftrag {
     QString datei;
     QString ziel;
     ExportWahl wahl;
+    bool zoneGenannt = false;
 };
 
 // The arguments, or the exit code of a usage error.
@@ -68,6 +70,7 @@ std::variant<Auftrag, int> Lesen(const QStringList& argumente)
             if (!zone.isValid())
                 return Nutzung(QCoreApplication::translate("Cli", "--zeitzone braucht eine Zeitzone wie Europe/Berlin oder UTC."));
             a.wahl.zeitzone = zone;
+            a.zoneGenannt = true;
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
             return Nutzung(QCoreApplication::translate("Cli", "Unbekannte Option: %1").arg(arg));
         } else if (a.datei.isEmpty()) {
@@ -101,6 +104,12 @@ int CliExport(const QStringList& argumente)
         Melde(QCoreApplication::translate("Cli", "Keine Flugaufzeichnung: nichts zu exportieren."));
         return dateiFehler;
     }
+
+    // Not refused: a script may export a folder of .vrl recordings and IGC logs with one zone.
+    if (doc.igc.istIgc && a.zoneGenannt)
+        Melde(QCoreApplication::translate("Cli", "Hinweis: Die Zeiten einer IGC-Datei sind UTC; --zeitzone gilt nur für .vrl-Aufzeichnungen."));
+    if (a.wahl.format == ExportFormat::Kml && KmlFaerbung(doc, a.wahl.farbe) != a.wahl.farbe)
+        Melde(QCoreApplication::translate("Cli", "Hinweis: Die Aufzeichnung enthält keine Temperatur; die Spur bleibt ungefärbt."));
 
     const ExportErgebnis ergebnis = Exportiere(doc, a.ziel, a.wahl);
     if (!ergebnis.geschrieben) {

@@ -1,6 +1,7 @@
 #include "export/FlugZeit.h"
 
-#include "doc/CDaten.h"
+#include "doc/CSarnixDoc.h"
+#include "export/ExportWahl.h"
 
 #include <QDateTime>
 
@@ -58,4 +59,14 @@ std::vector<int64_t> UtcZeiten(const std::vector<CDaten>& fixe, const FlugZeit& 
     for (const CDaten& f : fixe)
         zeiten.push_back(uhr.Utc(f.zeit));
     return zeiten;
+}
+
+QTimeZone ZoneDerAufzeichnung(const CSarnixDoc& doc, const ExportWahl& wahl)
+{
+    return doc.igc.istIgc ? QTimeZone::utc() : wahl.zeitzone;
+}
+
+std::vector<int64_t> UtcZeiten(const CSarnixDoc& doc, const ExportWahl& wahl)
+{
+    return UtcZeiten(doc.datenListe, FlugZeit(doc.flugdatum, ZoneDerAufzeichnung(doc, wahl)));
 }

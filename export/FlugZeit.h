@@ -11,6 +11,8 @@
 #include <vector>
 
 struct CDaten;
+struct ExportWahl;
+class CSarnixDoc;
 
 // The date of a flight date "DD-MM-YY"; years 80 to 99 are 1980 to 1999, the others 2000 to 2079.
 std::optional<QDate> DatumAus(const std::string& flugdatum);
@@ -38,3 +40,10 @@ private:
 
 // The moment of every fix, worked out once so that the writers can share it; empty without a date.
 std::vector<int64_t> UtcZeiten(const std::vector<CDaten>& fixe, const FlugZeit& uhr);
+
+// The zone the recording's times of day are kept in: UTC for an IGC log, whose times are UTC
+// already; for a .vrl the zone chosen in wahl.
+QTimeZone ZoneDerAufzeichnung(const CSarnixDoc& doc, const ExportWahl& wahl);
+
+// The moment of every fix of doc, by the zone of its recording.
+std::vector<int64_t> UtcZeiten(const CSarnixDoc& doc, const ExportWahl& wahl);

@@ -83,7 +83,8 @@ int64_t Wegpunkte(XmlTeil& w, const CSarnixDoc& doc)
     return anzahl;
 }
 
-void Punkt(XmlTeil& w, const CDaten& f, const ::Lage& lage, const std::vector<int64_t>& zeiten, size_t i)
+void Punkt(XmlTeil& w, const CDaten& f, const ::Lage& lage, const std::vector<int64_t>& zeiten, size_t i,
+           bool mitTemperatur)
 {
     QXmlStreamWriter& xml = w.xml;
     xml.writeStartElement(QStringLiteral("trkpt"));
@@ -92,7 +93,9 @@ void Punkt(XmlTeil& w, const CDaten& f, const ::Lage& lage, const std::vector<in
     if (!zeiten.empty())
         xml.writeTextElement(QStringLiteral("time"), w.Zeit(zeiten[i]));
     xml.writeStartElement(QStringLiteral("extensions"));
-    xml.writeTextElement(QStringLiteral("sx:temperatur"), w.Zehntel(int64_t{f.temperatur} - 2732));
+    // A log without air temperature holds zeros, which no one must read as 0 °C or -273.2 °C.
+    if (mitTemperatur)
+        xml.writeTextElement(QStringLiteral("sx:temperatur"), w.Zehntel(int64_t{f.temperatur} - 2732));
     xml.writeTextElement(QStringLiteral("sx:vario"), w.Zehntel(f.vario));
     // 0 means the instrument had no airspeed: left out rather than written as standing still.
     if (f.tas != 0)
@@ -106,7 +109,7 @@ void Punkt(XmlTeil& w, const CDaten& f, const ::Lage& lage, const std::vector<in
 bool SchreibeGpx(const CSarnixDoc& doc, const ExportWahl& wahl, QIODevice& ziel, ExportBericht* bericht)
 {
     const Spur spur = SpurAus(doc);
-    const std::vector<int64_t> zeiten = UtcZeiten(doc.datenListe, FlugZeit(doc.flugdatum, wahl.zeitzone));
+    const std::vector<int64_t> zeiten = UtcZeiten(doc, wahl);
     XmlAusgabe aus(ziel);
     QXmlStreamWriter& xml = aus.xml;
 
@@ -128,7 +131,7 @@ bool SchreibeGpx(const CSarnixDoc& doc, const ExportWahl& wahl, QIODevice& ziel,
     for (const Strecke& strecke : spur.strecken) {
         xml.writeStartElement(QStringLiteral("trkseg"));
         aus.Eintraege(strecke.anfang, strecke.ende, [&](XmlTeil& w, size_t i) {
-            Punkt(w, doc.datenListe[i], spur.lagen[i], zeiten, i);
+            Punkt(w, doc.datenListe[i], spur.lagen[i], zeiten, i, doc.hatTemperatur);
         });
         xml.writeEndElement();
     }

@@ -53,8 +53,8 @@ void Linie(XmlTeil& w, const Spur& spur, const std::vector<CDaten>& fixe, size_t
 class KmlSchreiber {
 public:
     KmlSchreiber(const CSarnixDoc& dokument, const ExportWahl& auswahl, QIODevice& ziel)
-        : doc(dokument), wahl(auswahl), spur(SpurAus(dokument)),
-          zeiten(UtcZeiten(dokument.datenListe, FlugZeit(dokument.flugdatum, auswahl.zeitzone))), aus(ziel)
+        : doc(dokument), farbArt(KmlFaerbung(dokument, auswahl.farbe)), spur(SpurAus(dokument)),
+          zeiten(UtcZeiten(dokument, auswahl)), aus(ziel)
     {
     }
 
@@ -96,11 +96,11 @@ private:
     {
         for (const Strecke& strecke : spur.strecken) {
             size_t anfang = strecke.anfang;
-            int farbe = FarbIndex(wahl.farbe, doc.datenListe[anfang], doc);
+            int farbe = FarbIndex(farbArt, doc.datenListe[anfang], doc);
             while (anfang < strecke.ende) {
                 size_t ende = anfang + 1;
                 int naechste = -1;
-                while (ende < strecke.ende && (naechste = FarbIndex(wahl.farbe, doc.datenListe[ende], doc)) == farbe)
+                while (ende < strecke.ende && (naechste = FarbIndex(farbArt, doc.datenListe[ende], doc)) == farbe)
                     ++ende;
                 const size_t bis = std::min(ende + 1, strecke.ende);
                 if (bis - anfang >= 2)
@@ -187,7 +187,7 @@ private:
     // One placemark per colour, holding every piece of that colour.
     void FarbigeSpur()
     {
-        Ordner(Text(FarbName(wahl.farbe)), true);
+        Ordner(Text(FarbName(farbArt)), true);
         for (int farbe = 0; farbe < CSarnixDoc::anzahlFarben; ++farbe) {
             const std::vector<Stueck>& stuecke = stueckeJeFarbe[static_cast<size_t>(farbe)];
             if (stuecke.empty())
@@ -275,7 +275,7 @@ private:
     }
 
     const CSarnixDoc& doc;
-    const ExportWahl& wahl;
+    const int8_t farbArt;
     const Spur spur;
     const std::vector<int64_t> zeiten;
     XmlAusgabe aus;
@@ -284,6 +284,11 @@ private:
 };
 
 }  // namespace
+
+int8_t KmlFaerbung(const CSarnixDoc& doc, int8_t farbe)
+{
+    return farbe == Temperaturgradient && !doc.hatTemperatur ? int8_t{KeineFaerbung} : farbe;
+}
 
 bool SchreibeKml(const CSarnixDoc& doc, const ExportWahl& wahl, QIODevice& ziel, ExportBericht* bericht)
 {

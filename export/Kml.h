@@ -5,8 +5,14 @@
 
 #include "export/ExportWahl.h"
 
+#include <cstdint>
+
 class CSarnixDoc;
 class QIODevice;
 
 // False when the device did not take everything.
 bool SchreibeKml(const CSarnixDoc& doc, const ExportWahl& wahl, QIODevice& ziel, ExportBericht* bericht = nullptr);
+
+// The colouring the coloured track takes: the temperature colouring of a flight without recorded
+// temperature has nothing to show, and the track is written uncoloured.
+int8_t KmlFaerbung(const CSarnixDoc& doc, int8_t farbe);

@@ -435,6 +435,14 @@ Sarnix may be used and passed on unchanged, free of charge. All other rights are
         <translation>Note: %1</translation>
     </message>
     <message>
+        <source>Hinweis: Die Zeiten einer IGC-Datei sind UTC; --zeitzone gilt nur für .vrl-Aufzeichnungen.</source>
+        <translation>Note: the times of an IGC file are UTC; --zeitzone applies to .vrl recordings only.</translation>
+    </message>
+    <message>
+        <source>Hinweis: Die Aufzeichnung enthält keine Temperatur; die Spur bleibt ungefärbt.</source>
+        <translation>Note: the recording holds no temperature; the track stays uncoloured.</translation>
+    </message>
+    <message>
         <source>-o braucht eine Zieldatei.</source>
         <translation>-o needs an output file.</translation>
     </message>

@@ -68,7 +68,8 @@ struct KmlInhalt {
 };
 KmlInhalt LiesKml(const QByteArray& xml);
 
-// Runs xmllint on the bytes against the GPX 1.1 schema; empty when valid, else its complaint.
+// Runs xmllint on the bytes against the GPX 1.1 schema (the file SARNIX_GPX_SCHEMA names, in the
+// environment or else at the build); empty when valid, else its complaint.
 QString SchemaFehler(const QByteArray& gpx);
 
 }  // namespace exporttest

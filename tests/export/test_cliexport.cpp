@@ -165,3 +165,22 @@ TEST_F(CliExport, GpsbabelLiestBeideFormate)
     ASSERT_GT(kml.size(), 1 + 3560);
     EXPECT_TRUE(kml.at(1).contains("47.660000,11.520000")) << kml.at(1).toStdString();
 }
+
+TEST_F(CliExport, IgcZeitenBleibenUtc)
+{
+    const QString log = QString::fromStdString(test::Testdaten("igc/sp-nz-duodiscus-6h-midnight.igc"));
+    // A zone named for a whole folder is no fault on an IGC log: it is passed over, and said so.
+    Lauf l = Export({log, "-o", Ziel("nz.gpx"), "--zeitzone", "Pacific/Auckland"});
+    ASSERT_EQ(l.code, 0) << l.fehler.toStdString();
+    EXPECT_TRUE(l.fehler.startsWith("Hinweis: Die Zeiten einer IGC-Datei sind UTC")) << l.fehler.toStdString();
+    const QByteArray gpx = Inhalt(Ziel("nz.gpx"));
+    EXPECT_TRUE(gpx.contains("<time>2016-11-08T22:43:17Z</time>"));
+    EXPECT_TRUE(gpx.contains("<time>2016-11-09T04:43:01Z</time>"));
+    EXPECT_FALSE(gpx.contains("sx:temperatur"));
+
+    // Without temperature the temperature colouring leaves the track uncoloured, and says so.
+    l = Export({log, "-o", Ziel("nz.kml"), "--farbe", "temperatur"});
+    ASSERT_EQ(l.code, 0) << l.fehler.toStdString();
+    EXPECT_TRUE(l.fehler.startsWith("Hinweis: Die Aufzeichnung enthält keine Temperatur")) << l.fehler.toStdString();
+    EXPECT_EQ(exporttest::LiesKml(Inhalt(Ziel("nz.kml"))).ordner.at(1), "Ohne Färbung");
+}
