@@ -5,20 +5,22 @@
 #include "export/Strecken.h"
 #include "export/Texte.h"
 #include "export/XmlAusgabe.h"
+#include "export/Zahlen.h"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
 const QString gpxNamensraum = QStringLiteral("http://www.topografix.com/GPX/1/1");
 
-void Lage(XmlTeil& w, const ::Lage& lage)
+void Lage(XmlAusgabe& w, const ::Lage& lage)
 {
     w.xml.writeAttribute(QStringLiteral("lat"), w.Grad(lage.breite));
     w.xml.writeAttribute(QStringLiteral("lon"), w.Grad(lage.laenge));
 }
 
-void Grenzen(XmlTeil& w, const Spur& spur, const CSarnixDoc& doc)
+void Grenzen(XmlAusgabe& w, const Spur& spur, const CSarnixDoc& doc)
 {
     ::Lage min{INT64_MAX, INT64_MAX};
     ::Lage max{INT64_MIN, INT64_MIN};
@@ -43,7 +45,7 @@ void Grenzen(XmlTeil& w, const Spur& spur, const CSarnixDoc& doc)
     w.xml.writeAttribute(QStringLiteral("maxlon"), w.Grad(max.laenge));
 }
 
-void Metadaten(XmlTeil& w, const CSarnixDoc& doc, const std::vector<int64_t>& zeiten, const Spur& spur)
+void Metadaten(XmlAusgabe& w, const CSarnixDoc& doc, const std::vector<int64_t>& zeiten, const Spur& spur)
 {
     QXmlStreamWriter& xml = w.xml;
     xml.writeStartElement(QStringLiteral("metadata"));
@@ -58,7 +60,7 @@ void Metadaten(XmlTeil& w, const CSarnixDoc& doc, const std::vector<int64_t>& ze
     xml.writeEndElement();
 }
 
-int64_t Wegpunkte(XmlTeil& w, const CSarnixDoc& doc)
+int64_t Wegpunkte(XmlAusgabe& w, const CSarnixDoc& doc)
 {
     QXmlStreamWriter& xml = w.xml;
     int64_t anzahl = 0;
@@ -83,25 +85,40 @@ int64_t Wegpunkte(XmlTeil& w, const CSarnixDoc& doc)
     return anzahl;
 }
 
-void Punkt(XmlTeil& w, const CDaten& f, const ::Lage& lage, const std::vector<int64_t>& zeiten, size_t i,
-           bool mitTemperatur)
+// One track point as the file holds it, on one line.
+void Punkt(std::string& t, const CDaten& f, const ::Lage& lage, const int64_t* zeit, bool mitTemperatur)
 {
-    QXmlStreamWriter& xml = w.xml;
-    xml.writeStartElement(QStringLiteral("trkpt"));
-    Lage(w, lage);
-    xml.writeTextElement(QStringLiteral("ele"), w.Ganz(f.hoehe));
-    if (!zeiten.empty())
-        xml.writeTextElement(QStringLiteral("time"), w.Zeit(zeiten[i]));
-    xml.writeStartElement(QStringLiteral("extensions"));
+    t += "<trkpt lat=\"";
+    HaengeGradAn(t, lage.breite);
+    t += "\" lon=\"";
+    HaengeGradAn(t, lage.laenge);
+    t += "\">";
+    HaengeAnfangAn(t, "ele");
+    HaengeGanzzahlAn(t, f.hoehe);
+    HaengeEndeAn(t, "ele");
+    if (zeit) {
+        HaengeAnfangAn(t, "time");
+        HaengeUtcZeitAn(t, *zeit);
+        HaengeEndeAn(t, "time");
+    }
+    HaengeAnfangAn(t, "extensions");
     // A log without air temperature holds zeros, which no one must read as 0 °C or -273.2 °C.
-    if (mitTemperatur)
-        xml.writeTextElement(QStringLiteral("sx:temperatur"), w.Zehntel(int64_t{f.temperatur} - 2732));
-    xml.writeTextElement(QStringLiteral("sx:vario"), w.Zehntel(f.vario));
+    if (mitTemperatur) {
+        HaengeAnfangAn(t, "sx:temperatur");
+        HaengeZehntelAn(t, int64_t{f.temperatur} - 2732);
+        HaengeEndeAn(t, "sx:temperatur");
+    }
+    HaengeAnfangAn(t, "sx:vario");
+    HaengeZehntelAn(t, f.vario);
+    HaengeEndeAn(t, "sx:vario");
     // 0 means the instrument had no airspeed: left out rather than written as standing still.
-    if (f.tas != 0)
-        xml.writeTextElement(QStringLiteral("sx:tas"), w.Zehntel(f.tas));
-    xml.writeEndElement();
-    xml.writeEndElement();
+    if (f.tas != 0) {
+        HaengeAnfangAn(t, "sx:tas");
+        HaengeZehntelAn(t, f.tas);
+        HaengeEndeAn(t, "sx:tas");
+    }
+    HaengeEndeAn(t, "extensions");
+    HaengeEndeAn(t, "trkpt");
 }
 
 }  // namespace
@@ -123,15 +140,15 @@ bool SchreibeGpx(const CSarnixDoc& doc, const ExportWahl& wahl, QIODevice& ziel,
     xml.writeAttribute(QStringLiteral("xsi:schemaLocation"),
                        gpxNamensraum + QStringLiteral(" http://www.topografix.com/GPX/1/1/gpx.xsd"));
 
-    Metadaten(aus.haupt, doc, zeiten, spur);
-    const int64_t wegpunkte = Wegpunkte(aus.haupt, doc);
+    Metadaten(aus, doc, zeiten, spur);
+    const int64_t wegpunkte = Wegpunkte(aus, doc);
 
     xml.writeStartElement(QStringLiteral("trk"));
     xml.writeTextElement(QStringLiteral("name"), FlugName(doc));
     for (const Strecke& strecke : spur.strecken) {
         xml.writeStartElement(QStringLiteral("trkseg"));
-        aus.Eintraege(strecke.anfang, strecke.ende, [&](XmlTeil& w, size_t i) {
-            Punkt(w, doc.datenListe[i], spur.lagen[i], zeiten, i, doc.hatTemperatur);
+        aus.Eintraege(strecke.anfang, strecke.ende, [&](std::string& zeile, size_t i) {
+            Punkt(zeile, doc.datenListe[i], spur.lagen[i], zeiten.empty() ? nullptr : &zeiten[i], doc.hatTemperatur);
         });
         xml.writeEndElement();
     }

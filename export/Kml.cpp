@@ -7,10 +7,12 @@
 #include "export/Strecken.h"
 #include "export/Texte.h"
 #include "export/XmlAusgabe.h"
+#include "export/Zahlen.h"
 
 #include <QCoreApplication>
 
 #include <array>
+#include <string>
 #include <vector>
 
 namespace {
@@ -42,12 +44,30 @@ struct Stueck {
     size_t ende = 0;
 };
 
-void Linie(XmlTeil& w, const Spur& spur, const std::vector<CDaten>& fixe, size_t anfang, size_t ende)
+// A line through fixes [anfang, ende), through the writer: the track of a flight without a date.
+void Linie(XmlAusgabe& w, const Spur& spur, const std::vector<CDaten>& fixe, size_t anfang, size_t ende)
 {
     w.xml.writeStartElement(QStringLiteral("LineString"));
     w.xml.writeTextElement(QStringLiteral("altitudeMode"), QStringLiteral("absolute"));
     w.xml.writeTextElement(QStringLiteral("coordinates"), w.Koordinaten(spur, fixe, anfang, ende));
     w.xml.writeEndElement();
+}
+
+// The same line as one line of the file: a coloured piece.
+void Linie(std::string& t, const Spur& spur, const std::vector<CDaten>& fixe, size_t anfang, size_t ende)
+{
+    HaengeAnfangAn(t, "LineString");
+    HaengeAnfangAn(t, "altitudeMode");
+    t += "absolute";
+    HaengeEndeAn(t, "altitudeMode");
+    HaengeAnfangAn(t, "coordinates");
+    for (size_t i = anfang; i < ende; ++i) {
+        if (i != anfang)
+            t += ' ';
+        HaengeKoordinateAn(t, spur.lagen[i], fixe[i].hoehe, ',');
+    }
+    HaengeEndeAn(t, "coordinates");
+    HaengeEndeAn(t, "LineString");
 }
 
 class KmlSchreiber {
@@ -163,7 +183,7 @@ private:
                 // Without a date there is no moment to play: plain lines.
                 xml.writeStartElement(QStringLiteral("MultiGeometry"));
                 for (const Strecke& strecke : spur.strecken)
-                    Linie(aus.haupt, spur, doc.datenListe, strecke.anfang, strecke.ende);
+                    Linie(aus, spur, doc.datenListe, strecke.anfang, strecke.ende);
             }
             xml.writeEndElement();
             xml.writeEndElement();
@@ -175,11 +195,15 @@ private:
     {
         xml.writeStartElement(QStringLiteral("gx:Track"));
         xml.writeTextElement(QStringLiteral("altitudeMode"), QStringLiteral("absolute"));
-        aus.Eintraege(strecke.anfang, strecke.ende, [this](XmlTeil& w, size_t i) {
-            w.xml.writeTextElement(QStringLiteral("when"), w.Zeit(zeiten[i]));
+        aus.Eintraege(strecke.anfang, strecke.ende, [this](std::string& t, size_t i) {
+            HaengeAnfangAn(t, "when");
+            HaengeUtcZeitAn(t, zeiten[i]);
+            HaengeEndeAn(t, "when");
         });
-        aus.Eintraege(strecke.anfang, strecke.ende, [this](XmlTeil& w, size_t i) {
-            w.xml.writeTextElement(QStringLiteral("gx:coord"), w.Koordinate(spur.lagen[i], doc.datenListe[i].hoehe, ' '));
+        aus.Eintraege(strecke.anfang, strecke.ende, [this](std::string& t, size_t i) {
+            HaengeAnfangAn(t, "gx:coord");
+            HaengeKoordinateAn(t, spur.lagen[i], doc.datenListe[i].hoehe, ' ');
+            HaengeEndeAn(t, "gx:coord");
         });
         xml.writeEndElement();
     }
@@ -195,8 +219,8 @@ private:
             xml.writeStartElement(QStringLiteral("Placemark"));
             xml.writeTextElement(QStringLiteral("styleUrl"), QLatin1Char('#') + FarbStil(farbe));
             xml.writeStartElement(QStringLiteral("MultiGeometry"));
-            aus.Eintraege(0, stuecke.size(), [this, &stuecke](XmlTeil& w, size_t i) {
-                Linie(w, spur, doc.datenListe, stuecke[i].anfang, stuecke[i].ende);
+            aus.Eintraege(0, stuecke.size(), [this, &stuecke](std::string& t, size_t i) {
+                Linie(t, spur, doc.datenListe, stuecke[i].anfang, stuecke[i].ende);
             });
             xml.writeEndElement();
             xml.writeEndElement();
@@ -224,7 +248,7 @@ private:
             xml.writeTextElement(QStringLiteral("description"), beschreibung);
             xml.writeStartElement(QStringLiteral("Point"));
             xml.writeTextElement(QStringLiteral("altitudeMode"), QStringLiteral("absolute"));
-            xml.writeTextElement(QStringLiteral("coordinates"), aus.haupt.Koordinate(lage, p.hoehe, ','));
+            xml.writeTextElement(QStringLiteral("coordinates"), aus.Koordinate(lage, p.hoehe, ','));
             xml.writeEndElement();
             xml.writeEndElement();
             ++anzahl;
@@ -265,7 +289,7 @@ private:
             xml.writeTextElement(QStringLiteral("description"), zeilen.join(u'\n'));
             xml.writeStartElement(QStringLiteral("Point"));
             xml.writeTextElement(QStringLiteral("altitudeMode"), QStringLiteral("absolute"));
-            xml.writeTextElement(QStringLiteral("coordinates"), aus.haupt.Koordinate(lage, p.hoeheBis, ','));
+            xml.writeTextElement(QStringLiteral("coordinates"), aus.Koordinate(lage, p.hoeheBis, ','));
             xml.writeEndElement();
             xml.writeEndElement();
         }

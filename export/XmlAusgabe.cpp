@@ -2,17 +2,6 @@
 
 #include "export/Zahlen.h"
 
-#include <algorithm>
-#include <memory>
-#include <thread>
-
-namespace {
-
-// Items per thread and round: few enough that a million fixes never sit in memory as text at
-// once; a thread is started only for a share worth its start.
-constexpr size_t teilGroesse = 8192;
-constexpr size_t kleinsterTeil = 256;
-
 void HaengeKoordinateAn(std::string& text, const Lage& lage, int hoehe, char trenner)
 {
     HaengeGradAn(text, lage.laenge);
@@ -22,11 +11,15 @@ void HaengeKoordinateAn(std::string& text, const Lage& lage, int hoehe, char tre
     HaengeGanzzahlAn(text, hoehe);
 }
 
-}  // namespace
+XmlAusgabe::XmlAusgabe(QIODevice& zielGeraet) : xml(&text), ziel(zielGeraet)
+{
+    // Written into text, the declaration names no encoding; XML without one is UTF-8, as written.
+    xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(1);
+    zeilen.reserve(blockGroesse + 4096);
+}
 
-XmlTeil::XmlTeil() : xml(&text) {}
-
-const QString& XmlTeil::Ascii()
+const QString& XmlAusgabe::Ascii()
 {
     ascii.resize(static_cast<qsizetype>(zahl.size()));
     QChar* zeichen = ascii.data();
@@ -35,42 +28,35 @@ const QString& XmlTeil::Ascii()
     return ascii;
 }
 
-const QString& XmlTeil::Grad(int64_t gradE7)
+const QString& XmlAusgabe::Grad(int64_t gradE7)
 {
     zahl.clear();
     HaengeGradAn(zahl, gradE7);
     return Ascii();
 }
 
-const QString& XmlTeil::Zehntel(int64_t zehntel)
-{
-    zahl.clear();
-    HaengeZehntelAn(zahl, zehntel);
-    return Ascii();
-}
-
-const QString& XmlTeil::Ganz(int64_t wert)
+const QString& XmlAusgabe::Ganz(int64_t wert)
 {
     zahl.clear();
     HaengeGanzzahlAn(zahl, wert);
     return Ascii();
 }
 
-const QString& XmlTeil::Zeit(int64_t utc)
+const QString& XmlAusgabe::Zeit(int64_t utc)
 {
     zahl.clear();
     HaengeUtcZeitAn(zahl, utc);
     return Ascii();
 }
 
-const QString& XmlTeil::Koordinate(const Lage& lage, int hoehe, char trenner)
+const QString& XmlAusgabe::Koordinate(const Lage& lage, int hoehe, char trenner)
 {
     zahl.clear();
     HaengeKoordinateAn(zahl, lage, hoehe, trenner);
     return Ascii();
 }
 
-const QString& XmlTeil::Koordinaten(const Spur& spur, const std::vector<CDaten>& fixe, size_t anfang, size_t ende)
+const QString& XmlAusgabe::Koordinaten(const Spur& spur, const std::vector<CDaten>& fixe, size_t anfang, size_t ende)
 {
     zahl.clear();
     for (size_t i = anfang; i < ende; ++i) {
@@ -81,66 +67,27 @@ const QString& XmlTeil::Koordinaten(const Spur& spur, const std::vector<CDaten>&
     return Ascii();
 }
 
-QByteArray XmlTeil::Nehmen()
+void XmlAusgabe::Weitergeben(const char* daten, qint64 groesse)
 {
-    QByteArray block = text.toUtf8();
+    if (groesse > 0 && !fehler)
+        fehler = ziel.write(daten, groesse) != groesse;
+}
+
+void XmlAusgabe::WeitergebenXml()
+{
+    const QByteArray block = text.toUtf8();
     text.resize(0);
-    return block;
+    Weitergeben(block.constData(), block.size());
 }
 
-XmlAusgabe::XmlAusgabe(QIODevice& zielGeraet) : ziel(zielGeraet)
+void XmlAusgabe::WeitergebenZeilen()
 {
-    // Written into text, the declaration names no encoding; XML without one is UTF-8, as written.
-    xml.setAutoFormatting(true);
-    xml.setAutoFormattingIndent(1);
-}
-
-void XmlAusgabe::Eintraege(size_t anfang, size_t ende, const Eintrag& schreibe)
-{
-    // Closes a start tag still open, so that the items follow it.
-    xml.writeCharacters(QString());
-    Weitergeben(haupt.Nehmen());
-
-    const size_t faeden = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 8);
-    std::vector<std::unique_ptr<XmlTeil>> teile;
-    std::vector<QByteArray> bloecke(faeden);
-    const QString zeilenEnde = QStringLiteral("\n");
-    for (size_t von = anfang; von < ende;) {
-        const size_t runde = std::min(ende - von, faeden * teilGroesse);
-        const size_t aktiv = std::clamp<size_t>(runde / kleinsterTeil, 1, faeden);
-        const size_t proTeil = (runde + aktiv - 1) / aktiv;
-        while (teile.size() < aktiv)
-            teile.push_back(std::make_unique<XmlTeil>());
-        const auto teil = [&](size_t t) {
-            const size_t a = std::min(von + runde, von + t * proTeil);
-            const size_t e = std::min(von + runde, a + proTeil);
-            XmlTeil& w = *teile[t];
-            for (size_t i = a; i < e; ++i) {
-                w.xml.writeCharacters(zeilenEnde);
-                schreibe(w, i);
-            }
-            bloecke[t] = w.Nehmen();
-        };
-        {
-            std::vector<std::jthread> helfer;
-            for (size_t t = 1; t < aktiv; ++t)
-                helfer.emplace_back(teil, t);
-            teil(0);
-        }
-        for (size_t t = 0; t < aktiv; ++t)
-            Weitergeben(bloecke[t]);
-        von += runde;
-    }
-}
-
-void XmlAusgabe::Weitergeben(const QByteArray& block)
-{
-    if (!block.isEmpty() && !fehler)
-        fehler = ziel.write(block) != block.size();
+    Weitergeben(zeilen.data(), static_cast<qint64>(zeilen.size()));
+    zeilen.clear();
 }
 
 bool XmlAusgabe::Abgeben()
 {
-    Weitergeben(haupt.Nehmen());
+    WeitergebenXml();
     return !fehler;
 }

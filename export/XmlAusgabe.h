@@ -1,7 +1,8 @@
 #pragma once
-// The XML writing of an export. The Qt writer spends microseconds on every element, and a day of
-// fixes is a million elements: the fixes are therefore written in pieces by several threads,
-// each with a writer of its own, and the pieces go to the file in order.
+// The XML writing of an export. The Qt writer writes the frame (names, descriptions, styles),
+// and escapes what the recording brings. The fixes, a million elements in a day and nothing in
+// them but numbers and fixed names, are written as bytes straight into a buffer: the Qt writer
+// spends a microsecond on every element.
 
 #include "doc/CDaten.h"
 #include "export/Strecken.h"
@@ -12,24 +13,22 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-// A writer into text of its own, with reused buffers for numbers. Each number's text is valid
-// until the next number is asked for.
-class XmlTeil {
+class XmlAusgabe {
     QString text;  // before xml, which writes into it
 
 public:
-    XmlTeil();
-    XmlTeil(const XmlTeil&) = delete;
-    XmlTeil& operator=(const XmlTeil&) = delete;
+    explicit XmlAusgabe(QIODevice& ziel);
+    XmlAusgabe(const XmlAusgabe&) = delete;
+    XmlAusgabe& operator=(const XmlAusgabe&) = delete;
 
     QXmlStreamWriter xml;
 
+    // Numbers as xml's texts. Each is valid until the next one is asked for.
     const QString& Grad(int64_t gradE7);
-    const QString& Zehntel(int64_t zehntel);
     const QString& Ganz(int64_t wert);
     const QString& Zeit(int64_t utc);
     // "lon,lat,alt" (trenner ',') or "lon lat alt" (trenner ' ').
@@ -37,34 +36,56 @@ public:
     // The fixes [anfang, ende) as "lon,lat,alt lon,lat,alt ...".
     const QString& Koordinaten(const Spur& spur, const std::vector<CDaten>& fixe, size_t anfang, size_t ende);
 
-    qsizetype Groesse() const { return text.size(); }
-    // The text written so far as UTF-8; the text starts again empty.
-    QByteArray Nehmen();
-
-private:
-    const QString& Ascii();
-    std::string zahl;
-    QString ascii;
-};
-
-class XmlAusgabe {
-public:
-    explicit XmlAusgabe(QIODevice& ziel);
-
-    XmlTeil haupt;
-    QXmlStreamWriter& xml = haupt.xml;
-
-    // Writes items [anfang, ende) in order at the writer's current place, each on a line of its
-    // own, by schreibe(writer, index). schreibe runs on several threads at once: it must write
-    // whole elements and change nothing shared.
-    using Eintrag = std::function<void(XmlTeil&, size_t)>;
-    void Eintraege(size_t anfang, size_t ende, const Eintrag& schreibe);
+    // Writes items [anfang, ende) in order at xml's current place, each on a line of its own, by
+    // schreibe(zeile, index), which appends one whole element to zeile as it stands in the file:
+    // only numbers and fixed names, nothing that needs escaping.
+    template <class Schreibe>
+    void Eintraege(size_t anfang, size_t ende, Schreibe&& schreibe)
+    {
+        // Closes a start tag still open, so that the items follow it.
+        xml.writeCharacters(QString());
+        WeitergebenXml();
+        for (size_t i = anfang; i < ende; ++i) {
+            zeilen += '\n';
+            schreibe(zeilen, i);
+            if (zeilen.size() >= blockGroesse)
+                WeitergebenZeilen();
+        }
+        WeitergebenZeilen();
+    }
 
     // Hands on everything written. False when the target did not take it all, now or before.
     bool Abgeben();
 
 private:
-    void Weitergeben(const QByteArray& block);
+    // Large enough that the device is asked seldom, small enough that a day never sits in memory.
+    static constexpr size_t blockGroesse = size_t{1} << 20;
+
+    const QString& Ascii();
+    void WeitergebenXml();
+    void WeitergebenZeilen();
+    void Weitergeben(const char* daten, qint64 groesse);
+
     QIODevice& ziel;
     bool fehler = false;
+    std::string zahl;
+    QString ascii;
+    std::string zeilen;
 };
+
+// Appends "<name>" or "</name>".
+inline void HaengeAnfangAn(std::string& text, std::string_view name)
+{
+    text += '<';
+    text += name;
+    text += '>';
+}
+inline void HaengeEndeAn(std::string& text, std::string_view name)
+{
+    text += "</";
+    text += name;
+    text += '>';
+}
+
+// Appends "lon,lat,alt" (trenner ',') or "lon lat alt" (trenner ' ').
+void HaengeKoordinateAn(std::string& text, const Lage& lage, int hoehe, char trenner);

@@ -159,3 +159,16 @@ TEST(Gpx, JedeProbeGueltigUndVollstaendig)
         EXPECT_EQ(inhalt.wegpunkte.size(), doc.wegpunktListe.size());
     }
 }
+
+TEST(Gpx, EinPunktJeZeileWieBisher)
+{
+    // The layout files written before hold, so that exports of one flight compare line by line.
+    const QByteArray gpx = Gpx(Flug({Fix(0), Fix(1)}));
+    EXPECT_TRUE(gpx.startsWith("<?xml version=\"1.0\"?>\n<gpx xmlns=\"http://www.topografix.com/GPX/1/1\""));
+    EXPECT_TRUE(gpx.contains(
+        "  <trkseg>\n<trkpt lat=\"47.5000000\" lon=\"11.2500000\"><ele>1000</ele><time>2026-07-14T10:00:00Z</time>"
+        "<extensions><sx:temperatur>16.8</sx:temperatur><sx:vario>1.5</sx:vario><sx:tas>30.0</sx:tas></extensions>"
+        "</trkpt>\n<trkpt lat=\"47.5010000\" lon=\"11.2520000\"><ele>1001</ele>"))
+        << gpx.toStdString();
+    EXPECT_TRUE(gpx.endsWith("</trkpt></trkseg>\n </trk>\n</gpx>\n")) << gpx.right(80).toStdString();
+}

@@ -190,3 +190,15 @@ TEST(Kml, ThermikenMitIhrenZahlen)
     const QString name = QStringLiteral("Thermik 1: %1 m/s").arg(thermiken.front().mittelSteigen, 0, 'f', 1);
     EXPECT_TRUE(k.placemarkNamen.contains(name)) << name.toStdString();
 }
+
+TEST(Kml, EinEintragJeZeileWieBisher)
+{
+    const QByteArray kml = Kml(Wechselnd());
+    EXPECT_TRUE(kml.contains("      <altitudeMode>absolute</altitudeMode>\n<when>2026-07-14T10:00:00Z</when>\n"
+                             "<when>2026-07-14T10:00:01Z</when>\n"));
+    EXPECT_TRUE(kml.contains("\n<gx:coord>11.2500000 47.5000000 1000</gx:coord>\n<gx:coord>11.2520000 47.5010000 1001</gx:coord>\n"));
+    EXPECT_TRUE(kml.contains("    <MultiGeometry>\n<LineString><altitudeMode>absolute</altitudeMode><coordinates>"
+                             "11.2560000,47.5030000,1003 11.2580000,47.5040000,1004 11.2600000,47.5050000,1005"
+                             "</coordinates></LineString></MultiGeometry>\n"))
+        << kml.toStdString();
+}
