@@ -127,7 +127,26 @@ CliBefehl PrintBefehl()
             QCoreApplication::translate("Cli", "DATEI - liest die Aufzeichnung von der Standardeingabe.")};
 }
 
-QList<CliBefehl> AlleBefehle() { return {InfoBefehl(), RenderBefehl(), PrintBefehl()}; }
+CliBefehl ExportBefehl()
+{
+    return {QStringLiteral("export"),
+            QCoreApplication::translate("Cli", "DATEI -o AUSGABE.gpx|AUSGABE.kml [OPTIONEN]"),
+            QCoreApplication::translate("Cli", "Schreibt den Flug als GPX oder als gefärbte KML-Spur und meldet eine Zeile JSON."),
+            {{{QStringLiteral("o")}, QCoreApplication::translate("Cli", "AUSGABE"),
+              QCoreApplication::translate("Cli", "Zieldatei auf .gpx oder .kml; eine vorhandene wird nur durch eine vollständige ersetzt.")},
+             {{QStringLiteral("farbe")}, QCoreApplication::translate("Cli", "FARBE"),
+              QCoreApplication::translate("Cli", "Färbung der KML-Spur (Standard vario).")},
+             {{QStringLiteral("zeitzone")}, QCoreApplication::translate("Cli", "ZONE"),
+              QCoreApplication::translate("Cli", "Zeitzone, in der die Uhr einer .vrl-Aufzeichnung lief, etwa Europe/Berlin "
+                                                 "(Standard: die des Rechners). Die Zeiten einer IGC-Datei sind UTC: für sie gilt "
+                                                 "die Option nicht.")},
+             Hilfeoption()},
+            QCoreApplication::translate("Cli", "FARBE: keine, vario, hoehe, wind, temperatur (ohne aufgezeichnete Temperatur "
+                                               "bleibt die Spur ungefärbt)\n"
+                                               "DATEI - liest die Aufzeichnung von der Standardeingabe.")};
+}
+
+QList<CliBefehl> AlleBefehle() { return {InfoBefehl(), RenderBefehl(), PrintBefehl(), ExportBefehl()}; }
 
 QString Hilfe(const CliBefehl& befehl)
 {
@@ -150,8 +169,6 @@ QString Uebersicht()
     QList<std::pair<QString, QString>> zeilen;
     for (const CliBefehl& befehl : AlleBefehle())
         zeilen.append({befehl.name, befehl.zweck});
-    zeilen.append({QStringLiteral("export"), QCoreApplication::translate("Cli", "Schreibt den Flug als GPX oder KML (export --help).")});
-    zeilen.append({QStringLiteral("export"), QCoreApplication::translate("Cli", "Schreibt den Flug als GPX oder KML (export --help).")});
     zeilen.append({QStringLiteral("help BEFEHL"), QCoreApplication::translate("Cli", "Zeigt die Hilfe zu BEFEHL.")});
     text += Spalten(zeilen) + QLatin1Char('\n') + QCoreApplication::translate("Cli", "Optionen:\n");
     text += Spalten({{QStringLiteral("-h, --help"), QCoreApplication::translate("Cli", "Zeigt diese Hilfe.")},

@@ -26,6 +26,7 @@ struct CliBefehl {
 CliBefehl InfoBefehl();
 CliBefehl RenderBefehl();
 CliBefehl PrintBefehl();
+CliBefehl ExportBefehl();
 QList<CliBefehl> AlleBefehle();
 
 // The usage of one command, and the overview of all, as --help prints them.

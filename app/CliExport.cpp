@@ -2,12 +2,14 @@
 // was written.
 
 #include "app/Cli.h"
+#include "app/CliBefehl.h"
 #include "app/CliGemeinsam.h"
 
 #include "doc/CSarnixDoc.h"
 #include "export/Exportieren.h"
 #include "export/Kml.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTimeZone>
 
@@ -18,14 +20,6 @@
 namespace {
 
 using namespace cli;
-
-int Nutzung(const QString& text)
-{
-    Melde(text);
-    Melde(QCoreApplication::translate("Cli", "Aufruf: sarnix-cli export FILE -o OUT.gpx|OUT.kml\n"
-                                             "                   [--farbe keine|vario|hoehe|wind|temperatur] [--zeitzone ZONE]"));
-    return nutzungsFehler;
-}
 
 std::optional<int8_t> FarbeAus(const QString& text)
 {
@@ -44,47 +38,39 @@ struct Auftrag {
     bool zoneGenannt = false;
 };
 
-// The arguments, or the exit code of a usage error.
+// The arguments, or the exit code of a usage error or of --help.
 std::variant<Auftrag, int> Lesen(const QStringList& argumente)
 {
+    const CliBefehl befehl = ExportBefehl();
+    QCommandLineParser parser;
+    if (const std::optional<int> ende = Lies(befehl, argumente, parser))
+        return *ende;
+    const QStringList dateien = parser.positionalArguments();
+    if (dateien.isEmpty())
+        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Keine Aufzeichnung angegeben."));
+    if (dateien.size() > 1)
+        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Nur eine Aufzeichnung: %1").arg(dateien.at(1)));
+
     Auftrag a;
-    for (qsizetype i = 0; i < argumente.size(); ++i) {
-        const QString& arg = argumente[i];
-        const auto wert = [&]() -> std::optional<QString> {
-            if (i + 1 >= argumente.size())
-                return std::nullopt;
-            return argumente[++i];
-        };
-        if (arg == QLatin1String("-o")) {
-            const auto w = wert();
-            if (!w) return Nutzung(QCoreApplication::translate("Cli", "-o braucht eine Zieldatei."));
-            a.ziel = *w;
-        } else if (arg == QLatin1String("--farbe")) {
-            const auto w = wert();
-            const auto farbe = w ? FarbeAus(*w) : std::nullopt;
-            if (!farbe) return Nutzung(QCoreApplication::translate("Cli", "--farbe kennt keine, vario, hoehe, wind und temperatur."));
-            a.wahl.farbe = *farbe;
-        } else if (arg == QLatin1String("--zeitzone")) {
-            const auto w = wert();
-            const QTimeZone zone = w ? QTimeZone(w->toUtf8()) : QTimeZone();
-            if (!zone.isValid())
-                return Nutzung(QCoreApplication::translate("Cli", "--zeitzone braucht eine Zeitzone wie Europe/Berlin oder UTC."));
-            a.wahl.zeitzone = zone;
-            a.zoneGenannt = true;
-        } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            return Nutzung(QCoreApplication::translate("Cli", "Unbekannte Option: %1").arg(arg));
-        } else if (a.datei.isEmpty()) {
-            a.datei = arg;
-        } else {
-            return Nutzung(QCoreApplication::translate("Cli", "Nur eine Aufzeichnung: %1").arg(arg));
-        }
-    }
-    if (a.datei.isEmpty())
-        return Nutzung(QCoreApplication::translate("Cli", "Keine Aufzeichnung angegeben."));
+    a.datei = dateien.first();
+    a.ziel = parser.value(QStringLiteral("o"));
     const std::optional<ExportFormat> format = FormatAusEndung(a.ziel);
     if (a.ziel.isEmpty() || !format)
-        return Nutzung(QCoreApplication::translate("Cli", "-o braucht eine Zieldatei auf .gpx oder .kml."));
+        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "-o braucht eine Zieldatei auf .gpx oder .kml."));
     a.wahl.format = *format;
+    if (parser.isSet(QStringLiteral("farbe"))) {
+        const std::optional<int8_t> farbe = FarbeAus(parser.value(QStringLiteral("farbe")));
+        if (!farbe)
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--farbe kennt keine, vario, hoehe, wind und temperatur."));
+        a.wahl.farbe = *farbe;
+    }
+    if (parser.isSet(QStringLiteral("zeitzone"))) {
+        const QTimeZone zone(parser.value(QStringLiteral("zeitzone")).toUtf8());
+        if (!zone.isValid())
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--zeitzone braucht eine Zeitzone wie Europe/Berlin oder UTC."));
+        a.wahl.zeitzone = zone;
+        a.zoneGenannt = true;
+    }
     return a;
 }
 

@@ -409,12 +409,6 @@ Sarnix may be used and passed on unchanged, free of charge. All other rights are
 <context>
     <name>Cli</name>
     <message>
-        <source>Aufruf: sarnix-cli export FILE -o OUT.gpx|OUT.kml
-                   [--farbe keine|vario|hoehe|wind|temperatur] [--zeitzone ZONE]</source>
-        <translation>Usage: sarnix-cli export FILE -o OUT.gpx|OUT.kml
-                  [--farbe keine|vario|hoehe|wind|temperatur] [--zeitzone ZONE]</translation>
-    </message>
-    <message>
         <source>--farbe kennt keine, vario, hoehe, wind und temperatur.</source>
         <translation>--farbe knows keine, vario, hoehe, wind and temperatur.</translation>
     </message>
@@ -443,8 +437,38 @@ Sarnix may be used and passed on unchanged, free of charge. All other rights are
         <translation>Note: the recording holds no temperature; the track stays uncoloured.</translation>
     </message>
     <message>
-        <source>-o braucht eine Zieldatei.</source>
-        <translation>-o needs an output file.</translation>
+        <source>DATEI -o AUSGABE.gpx|AUSGABE.kml [OPTIONEN]</source>
+        <translation>FILE -o OUTPUT.gpx|OUTPUT.kml [OPTIONS]</translation>
+    </message>
+    <message>
+        <source>Schreibt den Flug als GPX oder als gefärbte KML-Spur und meldet eine Zeile JSON.</source>
+        <translation>Writes the flight as GPX or as a coloured KML track and reports one line of JSON.</translation>
+    </message>
+    <message>
+        <source>Zieldatei auf .gpx oder .kml; eine vorhandene wird nur durch eine vollständige ersetzt.</source>
+        <translation>Output file ending in .gpx or .kml; an existing one is only replaced by a complete one.</translation>
+    </message>
+    <message>
+        <source>FARBE</source>
+        <translation>COLOUR</translation>
+    </message>
+    <message>
+        <source>Färbung der KML-Spur (Standard vario).</source>
+        <translation>Colouring of the KML track (default vario).</translation>
+    </message>
+    <message>
+        <source>ZONE</source>
+        <translation>ZONE</translation>
+    </message>
+    <message>
+        <source>Zeitzone, in der die Uhr einer .vrl-Aufzeichnung lief, etwa Europe/Berlin (Standard: die des Rechners). Die Zeiten einer IGC-Datei sind UTC: für sie gilt die Option nicht.</source>
+        <translation>Time zone the clock of a .vrl recording ran in, such as Europe/Berlin (default: the computer's). The times of an IGC file are UTC: the option does not apply to it.</translation>
+    </message>
+    <message>
+        <source>FARBE: keine, vario, hoehe, wind, temperatur (ohne aufgezeichnete Temperatur bleibt die Spur ungefärbt)
+DATEI - liest die Aufzeichnung von der Standardeingabe.</source>
+        <translation>COLOUR: keine, vario, hoehe, wind, temperatur (without recorded temperature the track stays uncoloured)
+FILE - reads the recording from standard input.</translation>
     </message>
     <message>
         <source>--dpi braucht eine Zahl von %1 bis %2.</source>
@@ -681,10 +705,6 @@ Shows flight recordings without a screen: as JSON, as the window&apos;s picture,
 
 Commands:
 </translation>
-    </message>
-    <message>
-        <source>Schreibt den Flug als GPX oder KML (export --help).</source>
-        <translation>Writes the flight as GPX or KML (export --help).</translation>
     </message>
     <message>
         <source>Zeigt die Hilfe zu BEFEHL.</source>

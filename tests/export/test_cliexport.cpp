@@ -90,8 +90,17 @@ TEST_F(CliExport, FalscheAufrufeUndZiele)
           QStringList{probe, "-o", Ziel("f.kml"), "--unbekannt"}}) {
         const Lauf l = Export(argumente);
         EXPECT_EQ(l.code, 2) << argumente.join(' ').toStdString();
-        EXPECT_TRUE(l.fehler.contains("Aufruf: sarnix-cli export FILE -o OUT.gpx|OUT.kml"));
+        EXPECT_TRUE(l.fehler.contains("Aufruf: sarnix-cli export DATEI -o AUSGABE.gpx|AUSGABE.kml")) << l.fehler.toStdString();
     }
+    // Help is no fault: on stdout, exit 0, in the overview once and in the manual page.
+    for (const QStringList& argumente : {QStringList{"export", "--help"}, QStringList{"help", "export"}}) {
+        const Lauf l = Starte(Programm(), argumente);
+        EXPECT_EQ(l.code, 0) << argumente.join(' ').toStdString() << l.fehler.toStdString();
+        EXPECT_TRUE(l.aus.contains("--zeitzone ZONE")) << l.aus.toStdString();
+        EXPECT_TRUE(l.aus.contains("IGC-Datei sind UTC")) << l.aus.toStdString();
+    }
+    EXPECT_EQ(Starte(Programm(), {"--help"}).aus.count("\n  export "), 1);
+    EXPECT_TRUE(Starte(Programm(), {"--man"}).aus.contains(".SH BEFEHL EXPORT"));
     // File errors: 1, with the reason.
     Lauf l = Export({Ziel("fehlt.vrl"), "-o", Ziel("f.gpx")});
     EXPECT_EQ(l.code, 1);
