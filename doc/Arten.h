@@ -9,6 +9,7 @@ enum AnsichtArt : int8_t {
     BarogrammWest = 2,
     BarogrammNord = 3,
     Temperaturverlauf = 4,
+    BarogrammZeit = 5,  // altitude over time
 };
 
 enum FarbArt : int8_t {

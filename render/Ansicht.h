@@ -20,10 +20,19 @@ struct Ansicht {
     std::array<Grafik, 4> grafik{};  // only 0 (single or left) and 1 (right) are used
 };
 
+// The span of recorded time a time barogram shows; unset (bis <= von) means the whole flight.
+struct ZeitFenster {
+    int32_t von = 0;
+    int32_t bis = 0;
+    bool Gesetzt() const { return bis > von; }
+    friend bool operator==(const ZeitFenster&, const ZeitFenster&) = default;
+};
+
 struct CAnsicht {
     int32_t einstellungenLaden = 1;  // settings not yet read
     Fenster zoomFenster;             // the part of the flight the user chose
     Fenster anzeigeFenster;          // zoomFenster fitted to the aspect of the pane drawn last
+    ZeitFenster zeitFenster;         // the time span the user chose in a time barogram
     Punkt bandAktuell;
     Punkt bandEnde;
     Punkt bandStart;

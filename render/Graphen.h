@@ -33,3 +33,10 @@ void ZeichneTemperaturverlauf(const CSarnixDoc& doc, const CAnsicht& ansicht, Ze
 void ZeichneTemperaturachse(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f,
                             int pane, int32_t tRechts, int32_t tLinks, float st);
 
+// Altitude over time, its time axis (with the altitude axis) and the time marks as lines.
+void ZeichneBarogrammZeit(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane);
+void ZeichneZeitachse(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane);
+void ZeichneZeitlinien(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane);
+// Seconds between the time axis's lines for a span of `sekunden`: whole minutes or hours.
+int64_t ZeitGitterSchritt(int64_t sekunden);
+

@@ -19,6 +19,8 @@ QString TitelText(int8_t art)
         return QCoreApplication::translate("Titel", "Barogramm mit Blickrichtung nach Norden");
     case Temperaturverlauf:
         return QCoreApplication::translate("Titel", "Temperaturverlauf");
+    case BarogrammZeit:
+        return QCoreApplication::translate("Titel", "Barogramm über der Zeit");
     default:
         return {};
     }
