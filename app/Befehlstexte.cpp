@@ -70,6 +70,12 @@ const char* StatusRoh(int id)
     case Anpassen: return QT_TRANSLATE_NOOP("Befehlstexte", "Paßt die Grafik optimal an den zur Verfügung stehenden Platz an.");
     case FlugInformationen: return QT_TRANSLATE_NOOP("Befehlstexte", "Zeigt eine Dialogbox mit Daten des aktuellen Fluges an.");
     case Einstellungen: return QT_TRANSLATE_NOOP("Befehlstexte", "Öffnet eine Dialogbox zur Konfiguration der Grafik");
+    case LinksZeit:
+    case RechtsZeit:
+    case AktivZeit: return QT_TRANSLATE_NOOP("Befehlstexte", "Zeigt die Flughöhe über der Uhrzeit an.");
+    case Thermiken: return QT_TRANSLATE_NOOP("Befehlstexte", "Markiert jede Thermik mit ihrem mittleren Steigen.");
+    case Befehl::Flugphasen:
+        return QT_TRANSLATE_NOOP("Befehlstexte", "Zeigt Thermiken, Gleitstrecken und die Statistik des Fluges an.");
     default: return "";
     }
 }
@@ -88,6 +94,8 @@ const char* TippRoh(int id)
     case AktivWest: return QT_TRANSLATE_NOOP("Befehlstexte", "Barogramm, Blick nach Westen");
     case AktivNord: return QT_TRANSLATE_NOOP("Befehlstexte", "Barogramm, Blick nach Norden");
     case AktivTemperatur: return QT_TRANSLATE_NOOP("Befehlstexte", "Temperaturverlauf");
+    case AktivZeit: return QT_TRANSLATE_NOOP("Befehlstexte", "Barogramm über der Zeit");
+    case Befehl::Flugphasen: return QT_TRANSLATE_NOOP("Befehlstexte", "Flugphasen");
     case FlugInformationen: return QT_TRANSLATE_NOOP("Befehlstexte", "Flug Informationen");
     case AktivKeine: return QT_TRANSLATE_NOOP("Befehlstexte", "Keine Färbung");
     case AktivTemperaturgradient: return QT_TRANSLATE_NOOP("Befehlstexte", "Färbung: Temperaturgradient");

@@ -93,6 +93,7 @@ CMainFrame::CMainFrame(CSarnixDoc& dokument, QWidget* parent) : QMainWindow(pare
     setCentralWidget(view);
     view->setFocus();
     connect(view, &CSarnixView::ansichtGeaendert, this, &CMainFrame::AktualisiereBefehle);
+    connect(view, &CSarnixView::meldung, this, [this](const QString& text) { statusBar()->showMessage(text); });
 
     for (QAction* aktion : findChildren<QAction*>())
         if (aktion->data().isValid())

@@ -97,6 +97,7 @@ CliBefehl RenderBefehl()
              {{QStringLiteral("right")}, QCoreApplication::translate("Cli", "ART[:FARBE]"), QCoreApplication::translate("Cli", "Art und Färbung der rechten Grafik.")},
              {{QStringLiteral("zeitmarken")}, {}, QCoreApplication::translate("Cli", "Zeichnet die Zeitmarken.")},
              {{QStringLiteral("wegpunkte")}, {}, QCoreApplication::translate("Cli", "Zeichnet die Wegpunkte.")},
+             {{QStringLiteral("thermiken")}, {}, QCoreApplication::translate("Cli", "Markiert die Thermiken mit ihrem mittleren Steigen.")},
              {{QStringLiteral("verkleinern")}, QStringLiteral("N"), QCoreApplication::translate("Cli", "Verkleinert N-mal nach dem Zoomfenster.")},
              {{QStringLiteral("zoom")}, QStringLiteral("LMIN,BMIN,LMAX,BMAX"),
               QCoreApplication::translate("Cli", "Zoomfenster des Grundrisses: Länge und Breite in Grad (11.25) oder in internen Einheiten.")},
@@ -104,7 +105,7 @@ CliBefehl RenderBefehl()
               QCoreApplication::translate("Cli", "Zeichnet mit F Bildpunkten je Pixel, wie ein Bildschirm mit Skalierung (1 bis 8).")},
              Auftragsoption(),
              Hilfeoption()},
-            QCoreApplication::translate("Cli", "ART: grundriss, west, nord, temperatur\n"
+            QCoreApplication::translate("Cli", "ART: grundriss, west, nord, temperatur, zeit\n"
               "FARBE: keine, vario, hoehe, wind, temperatur\n"
               "DATEI - liest die Aufzeichnung von der Standardeingabe.")};
 }

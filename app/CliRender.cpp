@@ -35,6 +35,7 @@ std::optional<int8_t> ArtAus(const QString& text)
     if (text == QLatin1String("west")) return BarogrammWest;
     if (text == QLatin1String("nord")) return BarogrammNord;
     if (text == QLatin1String("temperatur")) return Temperaturverlauf;
+    if (text == QLatin1String("zeit")) return BarogrammZeit;
     return std::nullopt;
 }
 
@@ -145,13 +146,14 @@ int CliRender(const QStringList& argumente)
             continue;
         const bool links = seite == std::string_view("left");
         if (!PaneAus(wert(seite), links ? wahl.linkeArt : wahl.rechteArt, links ? wahl.linkeFarbe : wahl.rechteFarbe))
-            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Ungültige Ansicht: %1 (erwartet grundriss, west, nord oder "
-                                                                      "temperatur, optional :keine, :vario, :hoehe, :wind oder "
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Ungültige Ansicht: %1 (erwartet grundriss, west, nord, "
+                                                                      "temperatur oder zeit, optional :keine, :vario, :hoehe, :wind oder "
                                                                       ":temperatur)")
                                               .arg(wert(seite)));
     }
     wahl.zeitmarken = gesetzt("zeitmarken") ? 1 : 0;
     wahl.wegpunkte = gesetzt("wegpunkte") ? 1 : 0;
+    wahl.thermiken = gesetzt("thermiken") ? 1 : 0;
     if (gesetzt("verkleinern")) {
         bool ok = false;
         wahl.verkleinern = wert("verkleinern").toInt(&ok);

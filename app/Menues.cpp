@@ -23,7 +23,7 @@ QAction* Eintrag(QMenu* menue, int id, const char* text, bool abhakbar = false)
 }
 
 struct Ids {
-    int oben, sueden, osten, temperatur, keine, gradient, wind, hoehe, vario;
+    int oben, sueden, osten, temperatur, zeit, keine, gradient, wind, hoehe, vario;
 };
 
 void PaneMenue(QMenu* grafik, const char* titel, const Ids& ids)
@@ -35,6 +35,7 @@ void PaneMenue(QMenu* grafik, const char* titel, const Ids& ids)
     arten->addAction(Eintrag(pane, ids.sueden, QT_TRANSLATE_NOOP("Menues", "Von &Süden"), true));
     arten->addAction(Eintrag(pane, ids.osten, QT_TRANSLATE_NOOP("Menues", "Von O&sten"), true));
     arten->addAction(Eintrag(pane, ids.temperatur, QT_TRANSLATE_NOOP("Menues", "&Temperaturverlauf"), true));
+    arten->addAction(Eintrag(pane, ids.zeit, QT_TRANSLATE_NOOP("Menues", "Über der &Zeit"), true));
     QMenu* farbe = pane->addMenu(QCoreApplication::translate("Menues", "&Farbe"));
     auto* farben = new QActionGroup(farbe);
     farben->addAction(Eintrag(farbe, ids.keine, QT_TRANSLATE_NOOP("Menues", "&Keine"), true));
@@ -70,6 +71,7 @@ Menues BaueMenues(QMenuBar& leiste)
     m.ansicht->addSeparator();
     Eintrag(m.ansicht, Zeitmarken, QT_TRANSLATE_NOOP("Menues", "&Zeitmarken"), true);
     Eintrag(m.ansicht, Routenpunkte, QT_TRANSLATE_NOOP("Menues", "&Routenpunkte"), true);
+    Eintrag(m.ansicht, Thermiken, QT_TRANSLATE_NOOP("Menues", "&Thermiken"), true);
 
     m.grafik = leiste.addMenu(QCoreApplication::translate("Menues", "&Grafik"));
     QMenu* anzahl = m.grafik->addMenu(QCoreApplication::translate("Menues", "&Anzahl"));
@@ -77,16 +79,17 @@ Menues BaueMenues(QMenuBar& leiste)
     radio->addAction(Eintrag(anzahl, Einzelgrafik, QT_TRANSLATE_NOOP("Menues", "&Einzelgrafik"), true));
     radio->addAction(Eintrag(anzahl, GeteilteGrafik, QT_TRANSLATE_NOOP("Menues", "ge&teilte Grafik"), true));
     PaneMenue(m.grafik, QT_TRANSLATE_NOOP("Menues", "&Linke Grafik"),
-              {LinksOben, LinksSueden, LinksOsten, LinksTemperatur, LinksKeine, LinksTemperaturgradient,
+              {LinksOben, LinksSueden, LinksOsten, LinksTemperatur, LinksZeit, LinksKeine, LinksTemperaturgradient,
                LinksWind, LinksFlughoehe, LinksVario});
     PaneMenue(m.grafik, QT_TRANSLATE_NOOP("Menues", "&Rechte Grafik"),
-              {RechtsOben, RechtsSueden, RechtsOsten, RechtsTemperatur, RechtsKeine,
+              {RechtsOben, RechtsSueden, RechtsOsten, RechtsTemperatur, RechtsZeit, RechtsKeine,
                RechtsTemperaturgradient, RechtsWind, RechtsFlughoehe, RechtsVario});
     QMenu* zoom = m.grafik->addMenu(QCoreApplication::translate("Menues", "&Zoom"));
     Eintrag(zoom, Vergroessern, QT_TRANSLATE_NOOP("Menues", "&Vergrößern"));
     Eintrag(zoom, Verkleinern, QT_TRANSLATE_NOOP("Menues", "Ver&kleinern"));
     Eintrag(zoom, Anpassen, QT_TRANSLATE_NOOP("Menues", "&Anpassen"));
     Eintrag(m.grafik, FlugInformationen, QT_TRANSLATE_NOOP("Menues", "Flug Informationen"));
+    Eintrag(m.grafik, Befehl::Flugphasen, QT_TRANSLATE_NOOP("Menues", "Flug&phasen..."));
     Eintrag(m.grafik, Einstellungen, QT_TRANSLATE_NOOP("Menues", "Einstellungen..."));
 
     m.hilfe = leiste.addMenu(QCoreApplication::translate("Menues", "&?"));

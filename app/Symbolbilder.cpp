@@ -138,6 +138,31 @@ void Temperatur(QPainter& p)
     p.drawPolyline(Linienzug({{8, 14}, {9, 10}, {11, 8}, {10, 5}, {13, 2}, {15, 0}}));
 }
 
+// Altitude over time: the curve over a clock face.
+void Zeit(QPainter& p)
+{
+    p.setPen(Stift(umriss));
+    p.drawPolyline(Linienzug({{1, 0}, {1, 13}, {15, 13}}));
+    p.setPen(Stift(rot));
+    p.drawPolyline(Linienzug({{2, 12}, {4, 9}, {6, 10}, {8, 6}, {10, 7}, {12, 4}, {14, 6}}));
+    p.setPen(Stift(blau, 1.0));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(11.5, 10.5), 3.2, 3.2);
+    p.drawPolyline(Linienzug({{11.5, 8.5}, {11.5, 10.5}, {13, 10.5}}));
+}
+
+// Flight phases: a thermal's circles beside a glide's straight line.
+void Phasen(QPainter& p)
+{
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Stift(rot, 1.3));
+    p.drawEllipse(QPointF(5, 4.5), 3.5, 2);
+    p.drawEllipse(QPointF(5, 8), 3.5, 2);
+    p.drawEllipse(QPointF(5, 11.5), 3.5, 2);
+    p.setPen(Stift(blau, 1.5));
+    p.drawLine(QPointF(9, 3), QPointF(15, 13));
+}
+
 void Information(QPainter& p)
 {
     p.setPen(Qt::NoPen);
@@ -203,7 +228,9 @@ void Zeichne(QPainter& p, int id)
                   {{9, 4}, {9, 0}, {12, 4}, {12, 0}});
         break;
     case AktivTemperatur: Temperatur(p); break;
+    case AktivZeit: Zeit(p); break;
     case FlugInformationen: Information(p); break;
+    case Befehl::Flugphasen: Phasen(p); break;
     case AktivKeine: Farbfeld(p, QColor(215, 215, 215), Qt::black); break;
     case AktivTemperaturgradient:
         Farbfeld(p, Verlauf({0, 0}, {16, 0}, {QColor(60, 110, 255), Qt::white, QColor(255, 70, 50)}),

@@ -31,8 +31,8 @@ QToolBar* BaueSymbolleiste(QMainWindow& fenster)
     const std::initializer_list<std::initializer_list<int>> gruppen = {
         {Oeffnen, Drucken, InfoUeber},
         {Anpassen, Vergroessern, Verkleinern},
-        {AktivOben, AktivWest, AktivNord, AktivTemperatur},
-        {FlugInformationen},
+        {AktivOben, AktivWest, AktivNord, AktivTemperatur, AktivZeit},
+        {FlugInformationen, Befehl::Flugphasen},
         {AktivKeine, AktivTemperaturgradient, AktivWind, AktivFlughoehe, AktivVario},
     };
     bool erste = true;

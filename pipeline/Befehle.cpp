@@ -29,6 +29,9 @@ std::optional<PaneWert> ArtBefehl(int id)
     case AktivWest: return PaneWert{-1, BarogrammWest};
     case AktivNord: return PaneWert{-1, BarogrammNord};
     case AktivTemperatur: return PaneWert{-1, Temperaturverlauf};
+    case LinksZeit: return PaneWert{0, BarogrammZeit};
+    case RechtsZeit: return PaneWert{1, BarogrammZeit};
+    case AktivZeit: return PaneWert{-1, BarogrammZeit};
     default: return std::nullopt;
     }
 }
@@ -74,8 +77,9 @@ const Grafik& PaneVon(const CAnsicht& a, int pane)
 
 bool IstMenuePaneBefehl(int id)
 {
-    return id >= Befehl::LinksOben && id <= Befehl::RechtsVario && id != Befehl::Zeitmarken
-           && id != Befehl::Routenpunkte;
+    return (id >= Befehl::LinksOben && id <= Befehl::RechtsVario && id != Befehl::Zeitmarken
+            && id != Befehl::Routenpunkte)
+           || id == Befehl::LinksZeit || id == Befehl::RechtsZeit;
 }
 
 }  // namespace
@@ -103,6 +107,11 @@ BefehlFolge BefehlAnwenden(CAnsicht& a, CSarnixDoc& doc, int id)
     case Befehl::Routenpunkte:
         a.wegpunkte = a.wegpunkte ? 0 : 1;
         return BefehlFolge::NeuZeichnen;
+    case Befehl::Thermiken:
+        a.thermiken = a.thermiken ? 0 : 1;
+        return BefehlFolge::NeuZeichnen;
+    case Befehl::Flugphasen:
+        return BefehlFolge::Flugphasen;
     case Befehl::Vergroessern:
         return doc.geladen ? BefehlFolge::ZoomScharf : BefehlFolge::Nichts;
     case Befehl::Verkleinern:
@@ -143,6 +152,7 @@ bool BefehlMarkiert(const CAnsicht& a, int id)
     case Befehl::GeteilteGrafik: return a.grafikanzahl == 2;
     case Befehl::Zeitmarken: return a.zeitmarken == 1;
     case Befehl::Routenpunkte: return a.wegpunkte == 1;
+    case Befehl::Thermiken: return a.thermiken == 1;
     default:
         // Kind and colour of the pane the entry or button acts on.
         if (const auto art = ArtBefehl(id))

@@ -51,6 +51,13 @@ inline constexpr int AktivTemperaturgradient = 32820;
 inline constexpr int AktivWind = 32821;
 inline constexpr int AktivFlughoehe = 32822;
 inline constexpr int AktivVario = 32823;
+
+// Altitude over time and the flight phases
+inline constexpr int LinksZeit = 32830;
+inline constexpr int RechtsZeit = 32831;
+inline constexpr int AktivZeit = 32832;
+inline constexpr int Flugphasen = 32833;
+inline constexpr int Thermiken = 32834;
 }  // namespace Befehl
 
 class CSarnixDoc;
@@ -65,6 +72,7 @@ enum class BefehlFolge {
     ZoomScharf,     // arm the rubber band
     FlugInfo,       // open the flight information dialog
     Konfiguration,  // open the view configuration dialog
+    Flugphasen,     // open the flight phases dialog
 };
 
 // Applies a view command to the state and says what follows.

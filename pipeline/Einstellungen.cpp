@@ -25,13 +25,14 @@ void EinstellungenLesen(CAnsicht& a)
     s.beginGroup(gruppe);
     a.zeitmarken = Wert(s, QStringLiteral("Zeitmarken"), 0, 0, 1);
     a.wegpunkte = Wert(s, QStringLiteral("Wegpunkte"), 0, 0, 1);
+    a.thermiken = Wert(s, QStringLiteral("Thermiken"), 0, 0, 1);
     a.grafikanzahl = static_cast<int8_t>(Wert(s, QStringLiteral("Grafikanzahl"), 1, 1, 2));
     a.ansicht.grafik[0].art = static_cast<int8_t>(
-        Wert(s, QStringLiteral("LinkeAnsicht"), Grundriss, Grundriss, Temperaturverlauf));
+        Wert(s, QStringLiteral("LinkeAnsicht"), Grundriss, Grundriss, BarogrammZeit));
     a.ansicht.grafik[0].farbe = static_cast<int8_t>(
         Wert(s, QStringLiteral("LinkeFarbe"), KeineFaerbung, KeineFaerbung, Temperaturgradient));
     a.ansicht.grafik[1].art = static_cast<int8_t>(
-        Wert(s, QStringLiteral("RechteAnsicht"), Grundriss, Grundriss, Temperaturverlauf));
+        Wert(s, QStringLiteral("RechteAnsicht"), Grundriss, Grundriss, BarogrammZeit));
     a.ansicht.grafik[1].farbe = static_cast<int8_t>(
         Wert(s, QStringLiteral("RechteFarbe"), Variowerte, KeineFaerbung, Temperaturgradient));
 }
@@ -42,6 +43,7 @@ void EinstellungenSchreiben(const CAnsicht& a)
     s.beginGroup(gruppe);
     s.setValue(QStringLiteral("Zeitmarken"), static_cast<int>(a.zeitmarken));
     s.setValue(QStringLiteral("Wegpunkte"), static_cast<int>(a.wegpunkte));
+    s.setValue(QStringLiteral("Thermiken"), static_cast<int>(a.thermiken));
     // Byte members go out sign-extended, as 32-bit integers.
     s.setValue(QStringLiteral("Grafikanzahl"), static_cast<int>(a.grafikanzahl));
     s.setValue(QStringLiteral("LinkeAnsicht"), static_cast<int>(a.ansicht.grafik[0].art));

@@ -6,6 +6,7 @@
 #include "render/KoordinatenText.h"
 #include "render/Stil.h"
 #include "render/Zeitmarken.h"
+#include "render/ZeitAbbildung.h"
 
 #include <QCoreApplication>
 
@@ -37,6 +38,26 @@ bool Bodenansicht(int8_t art)
 int GezeigteGrafiken(const CAnsicht& ansicht)
 {
     return std::clamp<int>(ansicht.grafikanzahl, 0, 2);
+}
+
+bool Innen(const Rechteck& e, Punkt p) { return e.left < p.x && p.x < e.right && e.top < p.y && p.y < e.bottom; }
+
+// The fix nearest in time to zeit among those the time barogram shows; the earlier one on a tie.
+ListenPos NaechsterZeit(const CSarnixDoc& doc, const ZeitAbbildung& abbildung, int32_t zeit)
+{
+    ListenPos beste = keinePosition;
+    int64_t abstand = 0;
+    for (ListenPos i = 0; i < std::ssize(doc.datenListe); ++i) {
+        const int32_t t = doc.datenListe[static_cast<size_t>(i)].zeit;
+        if (!abbildung.Innen(t))
+            continue;
+        const int64_t d = std::llabs(int64_t{t} - zeit);
+        if (beste == keinePosition || d < abstand) {
+            beste = i;
+            abstand = d;
+        }
+    }
+    return beste;
 }
 
 // A distance in metres truncated toward zero; far enough from the int64 limits that two of them
@@ -186,13 +207,20 @@ void CSpurCursor::Doppelklick(Punkt p, Zeichenflaeche& f)
     for (int i = 0; i < GezeigteGrafiken(ansicht) && pane < 0; ++i) {
         const Grafik& g = ansicht.ansicht.grafik[static_cast<size_t>(i)];
         const Rechteck& e = g.ecke;
-        if (g.art == Grundriss && e.left < p.x && p.x < e.right && e.top < p.y && p.y < e.bottom)
+        if ((g.art == Grundriss || g.art == BarogrammZeit) && Innen(e, p))
             pane = i;
     }
     if (pane < 0)
         return;
     if (!doc.geladen) {
         doc.cursorPos = keinePosition;
+        return;
+    }
+    if (ansicht.ansicht.grafik[static_cast<size_t>(pane)].art == BarogrammZeit) {
+        const ZeitAbbildung abbildung(ansicht, doc, pane);
+        if (const ListenPos fix = NaechsterZeit(doc, abbildung, abbildung.ZeitBei(p.x)); fix != keinePosition)
+            doc.cursorPos = fix;
+        ZeichneCursor(pane, f);
         return;
     }
 
@@ -228,6 +256,11 @@ void CSpurCursor::CursorBewegen(int taste, Zeichenflaeche& f)
     // Without a direction (another key came between) the cursor stays where it is.
     if (richtung != 0) {
         const ListenPos ende = std::ssize(doc.datenListe);
+        // A time barogram shows every fix of its span, with or without a position.
+        std::optional<ZeitAbbildung> zeit;
+        for (int i = 0; i < GezeigteGrafiken(ansicht) && !zeit; ++i)
+            if (ansicht.ansicht.grafik[static_cast<size_t>(i)].art == BarogrammZeit)
+                zeit.emplace(ansicht, doc, i);
         for (int32_t n = 0; n <= doc.cursorSchritt && p != keinePosition;) {
             const CDaten& fix = doc.datenListe[static_cast<size_t>(p)];
             p += richtung;
@@ -235,7 +268,7 @@ void CSpurCursor::CursorBewegen(int taste, Zeichenflaeche& f)
                 p = keinePosition;
             // Fixes outside the shown window are passed without counting; the others count the
             // seconds to the next fix, so a step means the same time in every log.
-            if (ImFenster(ansicht.anzeigeFenster, fix.laenge, fix.breite))
+            if (ImFenster(ansicht.anzeigeFenster, fix.laenge, fix.breite) || (zeit && zeit->Innen(fix.zeit)))
                 n += p == keinePosition
                          ? 1
                          : static_cast<int32_t>(std::clamp<int64_t>(
@@ -258,6 +291,12 @@ void CSpurCursor::Springe(Sprung sprung, Zeichenflaeche& f)
     if (ziel == keinePosition)
         return;
     doc.cursorPos = ziel;
+    ZeichneCursor(0, f);
+}
+
+void CSpurCursor::Setze(ListenPos pos, Zeichenflaeche& f)
+{
+    doc.cursorPos = Geprueft(pos);
     ZeichneCursor(0, f);
 }
 
@@ -334,6 +373,10 @@ void CSpurCursor::ZeichneCursor(int modus, Zeichenflaeche& f)
         const Zeichenflaeche::RasterWahl invertieren(f, R2_NOT);
         for (int i = 0; i < GezeigteGrafiken(ansicht); ++i) {
             const int8_t art = ansicht.ansicht.grafik[static_cast<size_t>(i)].art;
+            if (art == BarogrammZeit) {
+                ZeitMarker(i, alt, pos, f);
+                continue;
+            }
             if (!Bodenansicht(art))
                 continue;
             const Abbildung abbildung(FensterDerGrafik(ansicht, doc, i), doc, i, art);
@@ -351,6 +394,20 @@ void CSpurCursor::ZeichneCursor(int modus, Zeichenflaeche& f)
     }
     doc.cursorAlt = pos;
     ZeichneAnzeige(f);
+}
+
+void CSpurCursor::ZeitMarker(int pane, ListenPos alt, ListenPos pos, Zeichenflaeche& f) const
+{
+    const ZeitAbbildung abbildung(ansicht, doc, pane);
+    for (const ListenPos q : {alt, pos}) {
+        if (q == keinePosition)
+            continue;
+        const CDaten& fix = doc.datenListe[static_cast<size_t>(q)];
+        if (!abbildung.Innen(fix.zeit))
+            continue;
+        const Punkt m = abbildung.Pixel(fix.zeit, fix.hoehe);
+        f.Ellipse(m.x - markerRadius, m.y - markerRadius, m.x + markerRadius, m.y + markerRadius);
+    }
 }
 
 void CSpurCursor::ZeichneAnzeige(Zeichenflaeche& f)

@@ -1,5 +1,6 @@
 #pragma once
-// The track cursor: placed on the fix nearest to a double-click in a plan view, stepped along
+// The track cursor: placed on the fix nearest to a double-click in a plan view (nearest in time
+// in a time barogram), stepped along
 // the track with the arrow keys and their auto-repeat timers, drawn as inverting markers in
 // every plan view and barogram pane, with the readout panel of the fix's values.
 // Its state lives in the document (cursorPos, cursorAlt, cursorTaste ...). The window gives it
@@ -57,6 +58,8 @@ public:
     void CursorBewegen(int taste, Zeichenflaeche& f);
     // First and last fix also place a cursor that is not yet there.
     void Springe(Sprung sprung, Zeichenflaeche& f);
+    // Places the cursor on fix `pos` (from the flight phases), or removes it.
+    void Setze(ListenPos pos, Zeichenflaeche& f);
     // modus 5: after a full repaint (the old marker is already gone); otherwise the marker at
     // cursorAlt is removed first.
     void ZeichneCursor(int modus, Zeichenflaeche& f);
@@ -66,6 +69,8 @@ private:
     // A list position that names a fix, else keinePosition: positions left over from an
     // earlier flight must never be used.
     ListenPos Geprueft(ListenPos p) const;
+    // The markers of the old and new position in a time barogram.
+    void ZeitMarker(int pane, ListenPos alt, ListenPos pos, Zeichenflaeche& f) const;
 
     CSarnixDoc& doc;
     CAnsicht& ansicht;

@@ -4,11 +4,13 @@
 #include "render/Legende.h"
 #include "render/Ansicht.h"
 #include "render/Graphen.h"
+#include "render/Thermiken.h"
 #include "pipeline/Einstellungen.h"
 #include "pipeline/Layout.h"
 #include "pipeline/SpurCursor.h"
 
 #include <QImage>
+#include <optional>
 #include <QPainter>
 
 #include <cmath>
@@ -37,6 +39,9 @@ void ZeichneGraph(CSarnixDoc& doc, CAnsicht& a, Zeichenflaeche& f, int pane)
     case Temperaturverlauf:
         ZeichneTemperaturverlauf(doc, a, f, pane);
         break;
+    case BarogrammZeit:
+        ZeichneBarogrammZeit(doc, a, f, pane);
+        break;
     default:
         break;
     }
@@ -57,12 +62,14 @@ bool Zeichnen(CSarnixDoc& doc, CAnsicht& a, Zeichenflaeche& f)
 
     if (!doc.ausdehnungUebernommen) {
         a.zoomFenster = doc.ausdehnung;
+        a.zeitFenster = {};
         doc.ausdehnungUebernommen = 1;
         a.ansicht.grafik[0].art = Grundriss;
     }
 
     // Only pane counts of 1 and 2 have a layout.
     const int anzahl = a.grafikanzahl == 1 || a.grafikanzahl == 2 ? a.grafikanzahl : 0;
+    std::optional<std::vector<Flugphase>> phasen;  // found once per draw, only when shown
     for (int i = 0; i < anzahl; ++i) {
         ZeichneTitel(doc, a, f, i);
         if (anzahl == 1)
@@ -70,6 +77,11 @@ bool Zeichnen(CSarnixDoc& doc, CAnsicht& a, Zeichenflaeche& f)
         else
             LegendeOben(doc, a, f, i);
         ZeichneGraph(doc, a, f, i);
+        if (a.thermiken) {
+            if (!phasen)
+                phasen = BerechneFlugphasen(doc);
+            ZeichneThermiken(doc, *phasen, a, f, i);
+        }
     }
 
     ZeichneAuswahlStreifen(a, f);

@@ -21,6 +21,27 @@ void ZeichneBand(Zeichenflaeche& f, Punkt a, Punkt b)
     f.Rectangle(a.x, a.y, b.x, b.y);
 }
 
+// The band's columns in a time barogram become the new time span, at least a minute long.
+bool BandZuZeitFenster(CAnsicht& a, const Rechteck& ecke)
+{
+    const ZeitFenster& an = a.zeitAnzeige;
+    if (!an.Gesetzt())
+        return false;
+    const int64_t w = int64_t{ecke.right} - ecke.left;
+    const int64_t spanne = int64_t{an.bis} - an.von;
+    const auto zeit = [&](int32_t x) { return an.von + (int64_t{x} - ecke.left) * spanne / w; };
+    int64_t von = zeit(std::min(a.bandStart.x, a.bandEnde.x));
+    int64_t bis = zeit(std::max(a.bandStart.x, a.bandEnde.x));
+    constexpr int64_t mindestens = 60;
+    if (bis - von < mindestens) {
+        const int64_t mitte = (von + bis) / 2;
+        von = mitte - mindestens / 2;
+        bis = von + mindestens;
+    }
+    a.zeitFenster = {Saettigen(von), Saettigen(bis)};
+    return true;
+}
+
 }  // namespace
 
 void Anpassen(CSarnixDoc& doc)
@@ -33,13 +54,20 @@ void Verkleinern(CAnsicht& a)
     const int64_t d = int64_t{a.anzeigeFenster.breiteMax} - a.anzeigeFenster.breiteMin;
     a.zoomFenster.breiteMax = Saettigen(int64_t{a.zoomFenster.breiteMax} + d);
     a.zoomFenster.breiteMin = Saettigen(int64_t{a.zoomFenster.breiteMin} - d);
+    // A chosen time span grows alike; the time barogram holds it to the flight.
+    if (a.zeitFenster.Gesetzt()) {
+        const int64_t spanne = int64_t{a.zeitFenster.bis} - a.zeitFenster.von;
+        a.zeitFenster.von = Saettigen(int64_t{a.zeitFenster.von} - spanne);
+        a.zeitFenster.bis = Saettigen(int64_t{a.zeitFenster.bis} + spanne);
+    }
 }
 
 int BandGrafik(const CAnsicht& a)
 {
-    if (a.ansicht.grafik[0].art == Grundriss)
+    const auto zoombar = [](int8_t art) { return art == Grundriss || art == BarogrammZeit; };
+    if (zoombar(a.ansicht.grafik[0].art))
         return 0;
-    if (a.ansicht.grafik[1].art == Grundriss)
+    if (zoombar(a.ansicht.grafik[1].art))
         return 1;
     return -1;
 }
@@ -109,6 +137,8 @@ bool BandZuFenster(CAnsicht& a, int pane)
     const int32_t h = ecke.bottom - ecke.top;
     if (w <= 0 || h <= 0)
         return false;
+    if (a.ansicht.grafik[static_cast<size_t>(pane)].art == BarogrammZeit)
+        return BandZuZeitFenster(a, ecke);
     const double seiten = static_cast<double>(w) / h;
 
     double x1 = std::min(a.bandStart.x, a.bandEnde.x);

@@ -1,6 +1,7 @@
 #pragma once
 // The three zoom operations on the view state: fit to the flight, three times out, and the rubber
-// band with which the user drags a new window in a plan-view pane.
+// band with which the user drags a new window in a plan-view pane or a new time span in a time
+// barogram.
 
 #include "render/Zeichenflaeche.h"
 
@@ -20,10 +21,12 @@ int32_t Saettigen(int64_t wert);
 void Anpassen(CSarnixDoc& doc);
 
 // "Ver&kleinern": the latitude range grows by the shown height on both sides (the aspect fit
-// widens the longitude to match). Saturates far beyond the earth instead of wrapping around.
+// widens the longitude to match), a chosen time span by its length on both sides. Saturates far
+// beyond the earth instead of wrapping around.
 void Verkleinern(CAnsicht& ansicht);
 
-// The pane the rubber band works in: 0 or 1, the first showing a plan view; -1 when none does.
+// The pane the rubber band works in: 0 or 1, the first showing a plan view or a time barogram;
+// -1 when none does.
 int BandGrafik(const CAnsicht& ansicht);
 
 // Nearest point of r, separately in x and y.

@@ -41,6 +41,8 @@ struct CAnsicht {
     Ansicht ansicht;
     int32_t zeitmarken = 0;
     int32_t wegpunkte = 0;
+    int32_t thermiken = 0;           // thermals marked with their mean climb
+    ZeitFenster zeitAnzeige;         // the time span the time barogram drawn last showed
     int8_t aktiveGrafik = 0;
     int8_t grafikanzahl = 1;
     int16_t abstand = 60;

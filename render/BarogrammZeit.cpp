@@ -68,18 +68,17 @@ void ZeichneZeitlinien(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenfl
     const int64_t sekunden = 60 * int64_t{ZeitmarkenAbstand(int64_t{z.bis} - z.von)};
     const Rechteck& ecke = grafik->ecke;
     const Zeichenflaeche::StiftWahl stift(f, Stift{1, doc.farbTabelle[stil::symbolFarbe]});
-    const Zeichenflaeche::SchriftWahl schrift(f, stil::Schrift(f.AktuelleSchrift(), 10, 5));
+    // The time axis above already names them.
     for (int64_t t = AbgerundetAuf(z.von, sekunden); t <= z.bis; t += sekunden) {
         if (t < z.von)
             continue;
         const int32_t x = abbildung.Spalte(t);
         f.MoveToEx(x, ecke.top);
         f.LineTo(x, ecke.bottom);
-        f.TextOut(x + 3, ecke.top + 2, UhrText(t));
     }
 }
 
-void ZeichneBarogrammZeit(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane)
+void ZeichneBarogrammZeit(const CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& f, int pane)
 {
     const Grafik* grafik = GrafikVon(ansicht, pane);
     if (doc.datenListe.empty() || !grafik)
@@ -91,6 +90,7 @@ void ZeichneBarogrammZeit(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeiche
     // Every fix carries its altitude, with or without a position. A clock that runs back breaks
     // the track rather than drawing a line back across the pane.
     const ZeitAbbildung abbildung(ansicht, doc, pane);
+    ansicht.zeitAnzeige = abbildung.Fenster();
     Strich strich(f);
     int32_t vorher = INT32_MIN;
     for (const CDaten& fix : doc.datenListe) {

@@ -34,7 +34,8 @@ void ZeichneTemperaturachse(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeic
                             int pane, int32_t tRechts, int32_t tLinks, float st);
 
 // Altitude over time, its time axis (with the altitude axis) and the time marks as lines.
-void ZeichneBarogrammZeit(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane);
+// The span shown is left in zeitAnzeige for the rubber band.
+void ZeichneBarogrammZeit(const CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& f, int pane);
 void ZeichneZeitachse(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane);
 void ZeichneZeitlinien(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane);
 // Seconds between the time axis's lines for a span of `sekunden`: whole minutes or hours.

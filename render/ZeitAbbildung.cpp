@@ -22,7 +22,14 @@ ZeitAbbildung::ZeitAbbildung(const CAnsicht& ansicht, const CSarnixDoc& doc, int
 {
     if (const Grafik* grafik = GrafikVon(ansicht, pane))
         ecke = grafik->ecke;
-    fenster = ansicht.zeitFenster.Gesetzt() ? ansicht.zeitFenster : FlugZeiten(doc);
+    // A chosen span never reaches beyond the flight: zooming out ends at the whole flight.
+    const ZeitFenster flug = FlugZeiten(doc);
+    fenster = flug;
+    if (ansicht.zeitFenster.Gesetzt()) {
+        const ZeitFenster gewaehlt{std::max(flug.von, ansicht.zeitFenster.von), std::min(flug.bis, ansicht.zeitFenster.bis)};
+        if (gewaehlt.Gesetzt())
+            fenster = gewaehlt;
+    }
     // A single fix still gets a minute around it, so nothing divides by zero.
     if (!fenster.Gesetzt()) {
         fenster.von = AufInt32(int64_t{fenster.von} - 30);

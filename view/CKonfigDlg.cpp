@@ -25,11 +25,12 @@ struct Wahl {
 
 // Kinds and colour modes in the order the buttons appear; the right side's ids follow the left
 // side's by `rechtsVersatz` (1032 + 9 = 1041 ...).
-constexpr std::array<Wahl, 4> arten{{
+constexpr std::array<Wahl, 5> arten{{
     {1032, Grundriss},
     {1033, BarogrammNord},
     {1034, BarogrammWest},
     {1035, Temperaturverlauf},
+    {1052, BarogrammZeit},  // came later: 1052 and 1061
 }};
 constexpr std::array<Wahl, 5> farben{{
     {1036, KeineFaerbung},
@@ -46,7 +47,8 @@ constexpr int symbolGroesse = 32;
 const char* const artTexte[] = {QT_TRANSLATE_NOOP("CKonfigDlg", "Grundriß"),
                                 QT_TRANSLATE_NOOP("CKonfigDlg", "Barogramm mit Blickrichtung Norden"),
                                 QT_TRANSLATE_NOOP("CKonfigDlg", "Barogramm mit Blickrichtung Westen"),
-                                QT_TRANSLATE_NOOP("CKonfigDlg", "Temperaturverlauf")};
+                                QT_TRANSLATE_NOOP("CKonfigDlg", "Temperaturverlauf"),
+                                QT_TRANSLATE_NOOP("CKonfigDlg", "Barogramm über der Zeit")};
 const char* const farbTexte[] = {QT_TRANSLATE_NOOP("CKonfigDlg", "Keine Färbung"),
                                  QT_TRANSLATE_NOOP("CKonfigDlg", "Temperaturgradient"),
                                  QT_TRANSLATE_NOOP("CKonfigDlg", "Wind Geschwindigkeit"),

@@ -11,6 +11,8 @@
 #include "pipeline/Zeichnen.h"
 #include "pipeline/Zoom.h"
 #include "view/ZoomCursor.h"
+#include "view/CFlugphasenDlg.h"
+#include "pipeline/ZeitSpanne.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -193,6 +195,9 @@ bool CSarnixView::Befehl(int id)
     case BefehlFolge::Konfiguration:
         KonfigurationZeigen();
         break;
+    case BefehlFolge::Flugphasen:
+        FlugphasenZeigen();
+        break;
     }
     emit ansichtGeaendert();
     return true;
@@ -249,6 +254,15 @@ void CSarnixView::KonfigurationZeigen()
     neu[1].farbe = dialog.rechteFarbe;
     zustand.grafikanzahl = dialog.anzahl;
     NeuZeichnen();
+}
+
+void CSarnixView::FlugphasenZeigen()
+{
+    CFlugphasenDlg dialog(doc, this);
+    connect(&dialog, &CFlugphasenDlg::fixGewaehlt, this, [this](ListenPos pos) {
+        AufLeinwand([&](Zeichenflaeche& f) { spurCursor->Setze(pos, f); });
+    });
+    dialog.exec();
 }
 
 void CSarnixView::paintEvent(QPaintEvent*)
@@ -346,8 +360,12 @@ void CSarnixView::mouseReleaseEvent(QMouseEvent* event)
     }
     if (mausGefangen) {
         ZoomBeenden();
-        if (BandLoslassen(zustand, p))
+        if (BandLoslassen(zustand, p)) {
             NeuZeichnen();
+            const int pane = BandGrafik(zustand);
+            if (pane >= 0 && zustand.ansicht.grafik[static_cast<size_t>(pane)].art == BarogrammZeit)
+                emit meldung(ZeitSpannenText(doc, zustand.zeitAnzeige));
+        }
         geaendert = true;
     }
     if (geaendert)

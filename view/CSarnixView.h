@@ -36,6 +36,7 @@ public:
 
 signals:
     void ansichtGeaendert();  // state changed: menus and toolbar update their marks
+    void meldung(const QString& text);  // for the status bar
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -63,6 +64,7 @@ private:
     void SchwenkBeenden();
     void FlugInfoZeigen();
     void KonfigurationZeigen();
+    void FlugphasenZeigen();
 
     CSarnixDoc& doc;
     CAnsicht zustand;

@@ -1,5 +1,6 @@
-// Any bytes as a recording, drawn by the whole view pipeline in both pane layouts, zoomed out and
-// zoomed into a rubber band, with the track cursor placed: nothing may crash or hang.
+// Any bytes as a recording, drawn by the whole view pipeline in both pane layouts (the time
+// barogram and the thermal marks among them), zoomed out and zoomed into a rubber band, with the
+// track cursor placed: nothing may crash or hang.
 
 #include "FuzzHilfen.h"
 
@@ -22,15 +23,16 @@ public:
     void Stoppe(int) override {}
 };
 
-// Kinds 0..5 and colour modes -1..5: one beyond each end, as a damaged setting could give.
+// Kinds 0..6 and colour modes -1..5: one beyond each end, as a damaged setting could give.
 void Waehlen(CAnsicht& a, fuzz::Wahl& wahl)
 {
     for (size_t i = 0; i < 2; ++i) {
-        a.ansicht.grafik[i].art = static_cast<int8_t>(wahl.Zahl(6));
+        a.ansicht.grafik[i].art = static_cast<int8_t>(wahl.Zahl(7));
         a.ansicht.grafik[i].farbe = static_cast<int8_t>(wahl.Zahl(7) - 1);
     }
     a.zeitmarken = wahl.Zahl(2);
     a.wegpunkte = wahl.Zahl(2);
+    a.thermiken = wahl.Zahl(2);  // runs the phase detection on every input
     a.aktiveGrafik = static_cast<int8_t>(wahl.Zahl(2));
 }
 
@@ -53,7 +55,7 @@ void Durchlauf(CSarnixDoc& doc, fuzz::Wahl& wahl, int breite, int hoehe, int8_t 
     doc.ausdehnungUebernommen = 0;
     Zeichne(doc, a, bild);
     // The first draw of a flight shows the plan view on the left; choose the kind again.
-    a.ansicht.grafik[0].art = static_cast<int8_t>(wahl.Zahl(6));
+    a.ansicht.grafik[0].art = static_cast<int8_t>(wahl.Zahl(7));
     Zeichne(doc, a, bild);
 
     Verkleinern(a);

@@ -52,15 +52,16 @@ int Durchgang(CSarnixDoc& doc, int breite, int hoehe, int8_t anzahl, Umfang umfa
     }
 
     int zuege = 1;
-    for (int8_t art = Grundriss; art <= Temperaturverlauf; ++art)
+    for (int8_t art = Grundriss; art <= BarogrammZeit; ++art)
         for (int8_t farbe = KeineFaerbung; farbe <= Temperaturgradient; ++farbe) {
             if (umfang == Umfang::Knapp && farbe != (art + anzahl) % 5)
                 continue;
             a.ansicht.grafik[0].art = art;
             a.ansicht.grafik[0].farbe = farbe;
-            a.ansicht.grafik[1].art = static_cast<int8_t>(Temperaturverlauf + Grundriss - art);
+            a.ansicht.grafik[1].art = static_cast<int8_t>(BarogrammZeit + Grundriss - art);
             a.ansicht.grafik[1].farbe = static_cast<int8_t>(Temperaturgradient - farbe);
             a.zeitmarken = farbe % 2;
+            a.thermiken = (art + farbe) % 2;
             Zeichne(doc, a, leinwand);
             ++zuege;
         }
