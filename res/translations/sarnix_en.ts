@@ -175,6 +175,26 @@
         <source>Färbung: Vario - Werte</source>
         <translation>Colouring: Vario Values</translation>
     </message>
+    <message>
+        <source>Zeigt die Flughöhe über der Uhrzeit an.</source>
+        <translation>Shows the altitude over the time of day.</translation>
+    </message>
+    <message>
+        <source>Markiert jede Thermik mit ihrem mittleren Steigen.</source>
+        <translation>Marks every thermal with its mean climb.</translation>
+    </message>
+    <message>
+        <source>Zeigt Thermiken, Gleitstrecken und die Statistik des Fluges an.</source>
+        <translation>Shows the thermals, glides and statistics of the flight.</translation>
+    </message>
+    <message>
+        <source>Barogramm über der Zeit</source>
+        <translation>Barogram over time</translation>
+    </message>
+    <message>
+        <source>Flugphasen</source>
+        <translation>Flight phases</translation>
+    </message>
 </context>
 <context>
     <name>CDruckDlg</name>
@@ -371,6 +391,10 @@ Sarnix may be used and passed on unchanged, free of charge. All other rights are
         <source>Farbe</source>
         <translation>Colour</translation>
     </message>
+    <message>
+        <source>Barogramm über der Zeit</source>
+        <translation>Barogram over time</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -519,8 +543,8 @@ FILE - reads the recording from standard input.</translation>
         <translation>Invalid number of panes: %1 (expected 1 or 2)</translation>
     </message>
     <message>
-        <source>Ungültige Ansicht: %1 (erwartet grundriss, west, nord oder temperatur, optional :keine, :vario, :hoehe, :wind oder :temperatur)</source>
-        <translation>Invalid view: %1 (expected grundriss, west, nord or temperatur, optionally :keine, :vario, :hoehe, :wind or :temperatur)</translation>
+        <source>Ungültige Ansicht: %1 (erwartet grundriss, west, nord, temperatur oder zeit, optional :keine, :vario, :hoehe, :wind oder :temperatur)</source>
+        <translation>Invalid view: %1 (expected grundriss, west, nord, temperatur or zeit, optionally :keine, :vario, :hoehe, :wind or :temperatur)</translation>
     </message>
     <message>
         <source>Ungültige Anzahl für --verkleinern: %1 (erwartet 0 bis %2)</source>
@@ -1270,6 +1294,18 @@ Do you want to replace it?</translation>
         <source>Letzte Datei</source>
         <translation>Recent File</translation>
     </message>
+    <message>
+        <source>Über der &amp;Zeit</source>
+        <translation>Over &amp;time</translation>
+    </message>
+    <message>
+        <source>&amp;Thermiken</source>
+        <translation>&amp;Thermals</translation>
+    </message>
+    <message>
+        <source>Flug&amp;phasen...</source>
+        <translation>Flight &amp;phases...</translation>
+    </message>
 </context>
 <context>
     <name>OeffnenFehler</name>
@@ -1378,6 +1414,128 @@ Do you want to replace it?</translation>
     <message>
         <source>Temperaturverlauf</source>
         <translation>Temperature profile</translation>
+    </message>
+    <message>
+        <source>Barogramm über der Zeit</source>
+        <translation>Barogram over time</translation>
+    </message>
+</context>
+<context>
+    <name>ZeitSpanne</name>
+    <message>
+        <source>%1 bis %2: Dauer %3, Höhenunterschied %4 m, mittleres Steigen %5 m/s</source>
+        <translation>%1 to %2: duration %3, altitude difference %4 m, mean climb %5 m/s</translation>
+    </message>
+</context>
+<context>
+    <name>CFlugphasenDlg</name>
+    <message>
+        <source>Flugphasen</source>
+        <translation>Flight phases</translation>
+    </message>
+    <message>
+        <source>Nichts zu analysieren: Die Aufzeichnung enthält keinen Flug (keine oder zu wenige Positionen, oder nur Zeit am Boden).</source>
+        <translation>Nothing to analyse: the recording holds no flight (no or too few positions, or only time on the ground).</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Take-off:</translation>
+    </message>
+    <message>
+        <source>Landung:</source>
+        <translation>Landing:</translation>
+    </message>
+    <message>
+        <source>Flugzeit:</source>
+        <translation>Flight time:</translation>
+    </message>
+    <message>
+        <source>Anteil Kreisen:</source>
+        <translation>Share circling:</translation>
+    </message>
+    <message>
+        <source>Mittleres Steigen:</source>
+        <translation>Mean climb:</translation>
+    </message>
+    <message>
+        <source>Mittlere Gleitzahl:</source>
+        <translation>Mean glide ratio:</translation>
+    </message>
+    <message>
+        <source>Schnittgeschwindigkeit:</source>
+        <translation>Average speed:</translation>
+    </message>
+    <message>
+        <source>Thermiken:</source>
+        <translation>Thermals:</translation>
+    </message>
+    <message>
+        <source>Beste Thermik:</source>
+        <translation>Best thermal:</translation>
+    </message>
+    <message>
+        <source>%1 m/s um %2</source>
+        <translation>%1 m/s at %2</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Art</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Beginn</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Dauer</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Höhe Beginn</source>
+        <translation>Altitude at start</translation>
+    </message>
+    <message>
+        <source>Höhe Ende</source>
+        <translation>Altitude at end</translation>
+    </message>
+    <message>
+        <source>Steigen</source>
+        <translation>Climb</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Gleitzahl</source>
+        <translation>Glide ratio</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Wind</translation>
+    </message>
+    <message>
+        <source>Thermik</source>
+        <translation>Thermal</translation>
+    </message>
+    <message>
+        <source>Gleiten</source>
+        <translation>Glide</translation>
     </message>
 </context>
 </TS>

@@ -101,6 +101,7 @@ TEST(Menueleiste, JederEintragMitMnemonikUndTrenner)
         "  ---",
         "  &Zeitmarken",
         "  &Routenpunkte",
+        "  &Thermiken",
         "  ---",
         "  S&prache >",
         "    &Deutsch",
@@ -114,6 +115,7 @@ TEST(Menueleiste, JederEintragMitMnemonikUndTrenner)
         "    Von &Süden",
         "    Von O&sten",
         "    &Temperaturverlauf",
+        "    Über der &Zeit",
         "    &Farbe >",
         "      &Keine",
         "      &Temperaturgradient",
@@ -125,6 +127,7 @@ TEST(Menueleiste, JederEintragMitMnemonikUndTrenner)
         "    Von &Süden",
         "    Von O&sten",
         "    &Temperaturverlauf",
+        "    Über der &Zeit",
         "    &Farbe >",
         "      &Keine",
         "      &Temperaturgradient",
@@ -136,6 +139,7 @@ TEST(Menueleiste, JederEintragMitMnemonikUndTrenner)
         "    Ver&kleinern",
         "    &Anpassen",
         "  Flug Informationen",
+        "  Flug&phasen...",
         "  Einstellungen...",
         "&? >",
         "  Inf&o über sarnix...",
@@ -160,8 +164,8 @@ TEST(Menueleiste, PaneEintraegeSendenIhreIds)
             liste << a->data().toInt();
         return liste;
     };
-    EXPECT_EQ(ids(links), QList<int>({32775, 32776, 32778, 32779, -1, 32786, 32788, 32790, 32792, 32794}));
-    EXPECT_EQ(ids(rechts), QList<int>({32780, 32781, 32782, 32783, -1, 32787, 32789, 32791, 32793, 32795}));
+    EXPECT_EQ(ids(links), QList<int>({32775, 32776, 32778, 32779, 32830, -1, 32786, 32788, 32790, 32792, 32794}));
+    EXPECT_EQ(ids(rechts), QList<int>({32780, 32781, 32782, 32783, 32831, -1, 32787, 32789, 32791, 32793, 32795}));
 }
 
 TEST(Menueleiste, TastenkuerzelOeffnenUndDrucken)

@@ -76,13 +76,14 @@ TEST(KonfigDlg, TexteUndGruppen)
         {1041, "Grundriß"}, {1042, "Barogramm mit Blickrichtung Norden"},
         {1043, "Barogramm mit Blickrichtung Westen"}, {1044, "Temperaturverlauf"},
         {1045, "Keine Färbung"}, {1046, "Temperaturgradient"}, {1047, "Wind Geschwindigkeit"},
-        {1048, "Flughöhe"}, {1049, "Vario Werte"}};
+        {1048, "Flughöhe"}, {1049, "Vario Werte"},
+        {1052, "Barogramm über der Zeit"}, {1061, "Barogramm über der Zeit"}};
     for (const auto& [id, text] : texte) {
         ASSERT_NE(dlg.Knopf(id), nullptr) << id;
         EXPECT_EQ(dlg.Knopf(id)->text(), text) << id;
         EXPECT_FALSE(dlg.Knopf(id)->autoExclusive()) << id;
     }
-    EXPECT_EQ(dlg.findChildren<QRadioButton*>().size(), 20);
+    EXPECT_EQ(dlg.findChildren<QRadioButton*>().size(), 22);
     EXPECT_EQ(dlg.Knopf(1000), nullptr);
 
     QStringList titel;
