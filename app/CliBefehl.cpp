@@ -19,6 +19,12 @@ CliOption Auftragsoption()
             QCoreApplication::translate("Cli", "Zeichnet N Dateien zugleich (Standard: so viele, wie der Rechner Kerne hat).")};
 }
 
+CliOption Referenzoption()
+{
+    return {{QStringLiteral("temperaturreferenz")}, QStringLiteral("exakt|physikalisch"),
+            QCoreApplication::translate("Cli", "Referenz, mit der der Temperaturgradient vergleicht (Standard exakt).")};
+}
+
 QString Schreibweise(const CliOption& option)
 {
     QStringList namen;
@@ -79,6 +85,7 @@ CliBefehl InfoBefehl()
             {{{QStringLiteral("fixes")}, {}, QCoreApplication::translate("Cli", "Gibt auch jeden Fix aus.")},
              {{QStringLiteral("profile")}, {}, QCoreApplication::translate("Cli", "Gibt auch das Temperaturprofil aus.")},
              {{QStringLiteral("phasen")}, {}, QCoreApplication::translate("Cli", "Gibt auch Flugphasen und Flugstatistik aus.")},
+             Referenzoption(),
              {{QStringLiteral("jsonl")}, {}, QCoreApplication::translate("Cli", "Ein Objekt je Zeile statt eines Feldes.")},
              Hilfeoption()},
             QCoreApplication::translate("Cli", "DATEI - liest die Aufzeichnung von der Standardeingabe.")};
@@ -103,6 +110,7 @@ CliBefehl RenderBefehl()
               QCoreApplication::translate("Cli", "Zoomfenster des Grundrisses: Länge und Breite in Grad (11.25) oder in internen Einheiten.")},
              {{QStringLiteral("skalierung")}, QStringLiteral("F"),
               QCoreApplication::translate("Cli", "Zeichnet mit F Bildpunkten je Pixel, wie ein Bildschirm mit Skalierung (1 bis 8).")},
+             Referenzoption(),
              Auftragsoption(),
              Hilfeoption()},
             QCoreApplication::translate("Cli", "ART: grundriss, west, nord, temperatur, zeit\n"
@@ -251,7 +259,14 @@ std::optional<int> Lies(const CliBefehl& befehl, const QStringList& argumente, Q
         if (!zahl || n < 1)
             return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "-j braucht eine Zahl ab 1."));
     }
+    if (parser.isSet(QStringLiteral("temperaturreferenz")) && !cli::TemperaturReferenzAus(parser.value(QStringLiteral("temperaturreferenz"))))
+        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--temperaturreferenz kennt exakt und physikalisch."));
     return std::nullopt;
+}
+
+int TemperaturReferenz(const QCommandLineParser& parser)
+{
+    return cli::TemperaturReferenzAus(parser.value(QStringLiteral("temperaturreferenz"))).value_or(0);
 }
 
 int Auftraege(const QCommandLineParser& parser)

@@ -44,5 +44,9 @@ std::optional<int> Lies(const CliBefehl& befehl, const QStringList& argumente, Q
 // Reports a fault in the arguments with the command's usage on stderr; the exit code for it.
 int Nutzungsfehler(const CliBefehl& befehl, const QString& text);
 
+// --temperaturreferenz, checked by Lies: 0 for the instrument's reference (also without the
+// option), 1 for the physical one.
+int TemperaturReferenz(const QCommandLineParser& parser);
+
 // -j N, checked by Lies; without it as many as the machine has cores.
 int Auftraege(const QCommandLineParser& parser);

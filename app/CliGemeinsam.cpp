@@ -87,4 +87,13 @@ bool HoehenOption(QStringList& argumente)
     return true;
 }
 
+std::optional<int> TemperaturReferenzAus(const QString& text)
+{
+    if (text == QLatin1String("exakt"))
+        return 0;
+    if (text == QLatin1String("physikalisch"))
+        return 1;
+    return std::nullopt;
+}
+
 }  // namespace cli

@@ -30,5 +30,7 @@ std::optional<int> SpracheWaehlen(QStringList& argumente, std::unique_ptr<Uebers
 // Takes "--hoehe gnss|druck" (or "--hoehe=...") out of the arguments of any sub-command: the
 // altitude an IGC log's fixes take. False, with a message, for another value.
 bool HoehenOption(QStringList& argumente);
+// --temperaturreferenz exakt|physikalisch: 0 or 1, nothing for another word.
+std::optional<int> TemperaturReferenzAus(const QString& text);
 
 }  // namespace cli

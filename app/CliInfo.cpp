@@ -7,6 +7,7 @@
 #include "doc/CSarnixDoc.h"
 #include "doc/FarbIndex.h"
 #include "doc/Flugphasen.h"
+#include "doc/TemperaturReferenz.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -135,7 +136,7 @@ QJsonObject IgcObjekt(const CSarnixDoc& doc)
 QJsonArray Profil(const CSarnixDoc& doc)
 {
     QJsonArray liste;
-    for (const TemperaturSlot& slot : doc.temperaturProfil)
+    for (const TemperaturSlot& slot : ReferenzProfil(doc))
         liste.append(QJsonArray{AlsZahl(slot.steigung), AlsZahl(slot.basis)});
     return liste;
 }
@@ -275,6 +276,7 @@ int CliInfo(const QStringList& argumente)
                 code = cli::dateiFehler;
                 continue;
             }
+            doc.temperaturReferenz = TemperaturReferenz(parser);
             if (feld && !erster)
                 aus.Text(",\n");
             erster = false;

@@ -154,6 +154,7 @@ int CliRender(const QStringList& argumente)
     wahl.zeitmarken = gesetzt("zeitmarken") ? 1 : 0;
     wahl.wegpunkte = gesetzt("wegpunkte") ? 1 : 0;
     wahl.thermiken = gesetzt("thermiken") ? 1 : 0;
+    wahl.temperaturReferenz = TemperaturReferenz(parser);
     if (gesetzt("verkleinern")) {
         bool ok = false;
         wahl.verkleinern = wert("verkleinern").toInt(&ok);

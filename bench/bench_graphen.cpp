@@ -1,5 +1,5 @@
 // Drawing speed of the graphs on a long flight: the plan view and a barogram, each alone and the
-// two side by side on a full-HD canvas.
+// two side by side on a full-HD canvas; the time barogram against the barogram looking west.
 
 #include "doc/CSarnixDoc.h"
 #include "render/Ansicht.h"
@@ -149,6 +149,46 @@ void BM_StreckenflugZweiScheiben(benchmark::State& state)
 
 }  // namespace
 
+// The day-long flight with a clock that runs on past midnight instead of starting again, as the
+// time barogram needs it, drawn alone on a 1920 x 1080 canvas.
+template <class Zeichnen>
+void EineScheibe(benchmark::State& state, Zeichnen&& zeichnen)
+{
+    CSarnixDoc doc = Flug();
+    for (size_t t = 0; t < doc.datenListe.size(); ++t)
+        doc.datenListe[t].zeit = 8 * 3600 + static_cast<int32_t>(t);
+    CAnsicht ansicht;
+    ansicht.zoomFenster = doc.ausdehnung;
+    ansicht.zeitmarken = 1;
+    ansicht.ansicht.grafik[0] = {Rechteck{60, 60, 1760, 1020}, BarogrammWest, Variowerte};
+    QImage bild(1920, 1080, QImage::Format_RGB32);
+    for (auto _ : state) {
+        bild.fill(Qt::white);
+        QPainter maler(&bild);
+        Zeichenflaeche f(maler);
+        zeichnen(doc, ansicht, f);
+    }
+    state.counters["Fixes"] = static_cast<double>(doc.datenListe.size());
+}
+
+void BM_TagBarogrammWest(benchmark::State& state)
+{
+    EineScheibe(state, [](CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& f) {
+        ansicht.ansicht.grafik[0].art = BarogrammWest;
+        ZeichneBarogrammWest(doc, ansicht, f, 0);
+    });
+}
+
+void BM_TagBarogrammZeit(benchmark::State& state)
+{
+    EineScheibe(state, [](CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& f) {
+        ansicht.ansicht.grafik[0].art = BarogrammZeit;
+        ZeichneBarogrammZeit(doc, ansicht, f, 0);
+    });
+}
+
+BENCHMARK(BM_TagBarogrammWest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TagBarogrammZeit)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StreckenflugZweiScheiben)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Grundriss)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BarogrammNord)->Unit(benchmark::kMillisecond);

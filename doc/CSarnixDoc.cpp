@@ -42,6 +42,7 @@ void CSarnixDoc::Leeren()
     temperaturProfil.fill(TemperaturSlot{});
     igc = IgcKopf{};
     hatTemperatur = true;
+    temperaturProfilPhysikalisch.fill(TemperaturSlot{});
 }
 
 bool CSarnixDoc::IstAufzeichnung(std::string_view inhalt)

@@ -102,6 +102,10 @@ public:
     std::array<int32_t, 23> hexWert{};
     std::array<int32_t, 51> rampe{};
     std::array<TemperaturSlot, anzahlSlots> temperaturProfil{};
+    // The physical reference (TemperaturReferenz.h), and which of the two the colouring uses:
+    // 0 the instrument's (temperaturProfil), 1 the physical one. Set by the view's setting.
+    std::array<TemperaturSlot, anzahlSlots> temperaturProfilPhysikalisch{};
+    int32_t temperaturReferenz = 0;
 
     // The header of an IGC log; istIgc false for a .vrl recording.
     IgcKopf igc;

@@ -2,6 +2,7 @@
 
 #include "doc/Arten.h"
 #include "doc/CSarnixDoc.h"
+#include "doc/TemperaturReferenz.h"
 
 #include <algorithm>
 #include <cmath>
@@ -50,7 +51,7 @@ int TemperaturIndex(const CDaten& fix, const CSarnixDoc& doc)
     const int32_t eigene = 10 * fix.temperatur;
     double erwartet = 0.0;
     if (band >= 0 && band < CSarnixDoc::anzahlSlots) {
-        const TemperaturSlot& slot = doc.temperaturProfil[static_cast<size_t>(band)];
+        const TemperaturSlot& slot = ReferenzProfil(doc)[static_cast<size_t>(band)];
         erwartet = std::trunc(100.0 * (double{slot.basis} - double{slot.steigung} * fix.hoehe));
     }
     // A band outside the table counts like a band without profile.

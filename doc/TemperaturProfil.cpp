@@ -2,6 +2,7 @@
 // fitted through the fixes recorded while sinking, then the gaps between bands closed.
 
 #include "doc/TemperaturProfil.h"
+#include "doc/TemperaturReferenz.h"
 
 #include <algorithm>
 #include <cmath>
@@ -118,4 +119,5 @@ void CSarnixDoc::BerechneTemperaturProfil()
         }
     }
     FuelleProfilLuecken(temperaturProfil);
+    temperaturProfilPhysikalisch = PhysikalischesProfil(datenListe);
 }

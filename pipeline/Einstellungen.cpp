@@ -26,6 +26,7 @@ void EinstellungenLesen(CAnsicht& a)
     a.zeitmarken = Wert(s, QStringLiteral("Zeitmarken"), 0, 0, 1);
     a.wegpunkte = Wert(s, QStringLiteral("Wegpunkte"), 0, 0, 1);
     a.thermiken = Wert(s, QStringLiteral("Thermiken"), 0, 0, 1);
+    a.temperaturReferenz = Wert(s, QStringLiteral("Temperaturreferenz"), 0, 0, 1);
     a.grafikanzahl = static_cast<int8_t>(Wert(s, QStringLiteral("Grafikanzahl"), 1, 1, 2));
     a.ansicht.grafik[0].art = static_cast<int8_t>(
         Wert(s, QStringLiteral("LinkeAnsicht"), Grundriss, Grundriss, BarogrammZeit));
@@ -44,6 +45,7 @@ void EinstellungenSchreiben(const CAnsicht& a)
     s.setValue(QStringLiteral("Zeitmarken"), static_cast<int>(a.zeitmarken));
     s.setValue(QStringLiteral("Wegpunkte"), static_cast<int>(a.wegpunkte));
     s.setValue(QStringLiteral("Thermiken"), static_cast<int>(a.thermiken));
+    s.setValue(QStringLiteral("Temperaturreferenz"), static_cast<int>(a.temperaturReferenz));
     // Byte members go out sign-extended, as 32-bit integers.
     s.setValue(QStringLiteral("Grafikanzahl"), static_cast<int>(a.grafikanzahl));
     s.setValue(QStringLiteral("LinkeAnsicht"), static_cast<int>(a.ansicht.grafik[0].art));

@@ -17,6 +17,7 @@ QImage FensterBild(CSarnixDoc& doc, const BildWahl& wahl)
     a.zeitmarken = wahl.zeitmarken;
     a.wegpunkte = wahl.wegpunkte;
     a.thermiken = wahl.thermiken;
+    a.temperaturReferenz = wahl.temperaturReferenz;
     a.ansicht.grafik[0].farbe = wahl.linkeFarbe;
     a.ansicht.grafik[1].art = wahl.rechteArt;
     a.ansicht.grafik[1].farbe = wahl.rechteFarbe;

@@ -23,6 +23,7 @@ struct BildWahl {
     int32_t zeitmarken = 0;
     int32_t wegpunkte = 0;
     int32_t thermiken = 0;
+    int32_t temperaturReferenz = 0;
     std::optional<Fenster> zoom;  // only the ground limits are taken
     int verkleinern = 0;          // zoom-outs after the zoom window
     double skalierung = 1.0;      // device pixels per logical pixel, as on a high-density screen

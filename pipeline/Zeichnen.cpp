@@ -59,6 +59,7 @@ bool Zeichnen(CSarnixDoc& doc, CAnsicht& a, Zeichenflaeche& f)
     }
     if (!doc.geladen)
         return neuZeichnen;
+    doc.temperaturReferenz = a.temperaturReferenz;
 
     if (!doc.ausdehnungUebernommen) {
         a.zoomFenster = doc.ausdehnung;

@@ -2,6 +2,7 @@
 // section last shown in a plan view.
 
 #include "doc/CSarnixDoc.h"
+#include "doc/TemperaturReferenz.h"
 #include "render/Abbildung.h"
 #include "render/Gitter.h"
 #include "render/Graphen.h"
@@ -63,6 +64,31 @@ void ZeichneTemperaturverlauf(const CSarnixDoc& doc, const CAnsicht& ansicht, Ze
     const float st = static_cast<float>(W) / static_cast<float>(int64_t{rechts} - links);
 
     ZeichneTemperaturachse(doc, ansicht, f, pane, rechts, links, st);
+
+    // The physical reference is a line the pilot can read; the instrument's is left undrawn as
+    // it always was.
+    if (doc.temperaturReferenz == ReferenzPhysikalisch) {
+        const Zeichenflaeche::StiftWahl stift(f, Stift{1, RGB(0, 0, 0)});
+        bool neu = true;
+        for (int64_t h = std::max<int64_t>(hUnten, 0) / 5 * 5; h <= hMax; h += 5) {
+            const auto k = static_cast<size_t>(h / 5);
+            if (k >= doc.temperaturProfilPhysikalisch.size())
+                break;
+            const TemperaturSlot& slot = doc.temperaturProfilPhysikalisch[k];
+            if (slot.steigung == 0.0f && slot.basis == 0.0f) {
+                neu = true;
+                continue;
+            }
+            const double t = (static_cast<double>(slot.basis) - static_cast<double>(slot.steigung) * static_cast<double>(h)) * 10.0;
+            const int32_t px = PixelAus(static_cast<float>(ecke.left + W) + static_cast<float>(t - rechts) * st);
+            const int32_t py = PixelAus(static_cast<float>(ecke.top + H) - static_cast<float>(h - hUnten) * sv);
+            if (neu)
+                f.MoveToEx(px, py);
+            else
+                f.LineTo(px, py);
+            neu = false;
+        }
+    }
 
     for (const CDaten& fix : doc.datenListe) {
         if (!fix.imAusschnitt)

@@ -39,6 +39,8 @@ constexpr std::array<Wahl, 5> farben{{
     {1039, Flughoehe},
     {1040, Variowerte},
 }};
+// The reference the colouring "Temperaturgradient" compares against.
+constexpr std::array<Wahl, 2> referenzen{{{1070, 0}, {1071, 1}}};
 constexpr int rechtsVersatz = 9;
 constexpr int einzelId = 1050;
 constexpr int geteiltId = 1051;
@@ -77,6 +79,14 @@ CKonfigDlg::CKonfigDlg(QWidget* parent) : QDialog(parent)
     seiten->addWidget(Seite(tr("Linke Grafik"), 0, linkeAnsicht, linkeFarbe));
     seiten->addWidget(Seite(tr("Recht Grafik"), rechtsVersatz, rechteAnsicht, rechteFarbe));
     layout->addLayout(seiten);
+
+    auto* referenz = new QGroupBox(tr("Temperaturreferenz"), this);
+    auto* referenzLayout = new QVBoxLayout(referenz);
+    referenzLayout->addWidget(NeuerKnopf(referenzen[0].id, tr("Wie das Gerät rechnet (exakt)"), referenz,
+                                         temperaturReferenz, referenzen[0].wert));
+    referenzLayout->addWidget(NeuerKnopf(referenzen[1].id, tr("Physikalisch (Ausgleichsgerade der sinkenden Luft)"),
+                                         referenz, temperaturReferenz, referenzen[1].wert));
+    layout->addWidget(referenz);
 
     auto* symbol = new QLabel(this);
     symbol->setPixmap(QApplication::windowIcon().pixmap(symbolGroesse, symbolGroesse));
@@ -160,6 +170,7 @@ void CKonfigDlg::AktualisiereKnoepfe()
     Knopf(geteiltId)->setChecked(anzahl != 1);
     markieren(arten, 0, linkeAnsicht);
     markieren(farben, 0, linkeFarbe);
+    markieren(referenzen, 0, temperaturReferenz);
 
     const bool geteilt = anzahl == 2;
     for (const auto& satz : {std::span<const Wahl>(arten), std::span<const Wahl>(farben)})
@@ -184,6 +195,7 @@ void CKonfigDlg::reject()
     rechteAnsicht = rechteAnsichtAlt;
     rechteFarbe = rechteFarbeAlt;
     anzahl = anzahlAlt;
+    temperaturReferenz = temperaturReferenzAlt;
     QDialog::reject();
 }
 

@@ -19,6 +19,7 @@ public:
     int8_t rechteAnsicht = 1, rechteAnsichtAlt = 1;
     int8_t rechteFarbe = 0, rechteFarbeAlt = 0;
     int8_t anzahl = 1, anzahlAlt = 1;
+    int8_t temperaturReferenz = 0, temperaturReferenzAlt = 0;  // 0 exakt, 1 physikalisch
     int32_t modusGewechselt = 0;
 
     // Brings the radio buttons in line with the members.

@@ -245,6 +245,7 @@ void CSarnixView::KonfigurationZeigen()
     dialog.rechteAnsicht = dialog.rechteAnsichtAlt = g[1].art;
     dialog.rechteFarbe = dialog.rechteFarbeAlt = g[1].farbe;
     dialog.anzahl = dialog.anzahlAlt = zustand.grafikanzahl;
+    dialog.temperaturReferenz = dialog.temperaturReferenzAlt = static_cast<int8_t>(zustand.temperaturReferenz);
     dialog.exec();
     // Cancel has put the values at opening back, so both ways end the same.
     auto& neu = zustand.ansicht.grafik;
@@ -253,6 +254,7 @@ void CSarnixView::KonfigurationZeigen()
     neu[1].art = dialog.rechteAnsicht;
     neu[1].farbe = dialog.rechteFarbe;
     zustand.grafikanzahl = dialog.anzahl;
+    zustand.temperaturReferenz = dialog.temperaturReferenz;
     NeuZeichnen();
 }
 

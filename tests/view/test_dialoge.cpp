@@ -83,7 +83,7 @@ TEST(KonfigDlg, TexteUndGruppen)
         EXPECT_EQ(dlg.Knopf(id)->text(), text) << id;
         EXPECT_FALSE(dlg.Knopf(id)->autoExclusive()) << id;
     }
-    EXPECT_EQ(dlg.findChildren<QRadioButton*>().size(), 22);
+    EXPECT_EQ(dlg.findChildren<QRadioButton*>().size(), 24);
     EXPECT_EQ(dlg.Knopf(1000), nullptr);
 
     QStringList titel;
@@ -94,7 +94,7 @@ TEST(KonfigDlg, TexteUndGruppen)
         }
     }
     titel.sort();
-    EXPECT_EQ(titel, (QStringList{"Ansicht", "Ansicht", "Farbe", "Farbe", "Linke Grafik", "Recht Grafik"}));
+    EXPECT_EQ(titel, (QStringList{"Ansicht", "Ansicht", "Farbe", "Farbe", "Linke Grafik", "Recht Grafik", "Temperaturreferenz"}));
     // The left side's buttons sit in "Linke Grafik", the right side's in "Recht Grafik".
     const auto seite = [&](int id) {
         for (QWidget* w = dlg.Knopf(id); w; w = w->parentWidget())
