@@ -2,6 +2,7 @@
 
 #include "doc/CSarnixDoc.h"
 #include "render/Abbildung.h"
+#include "render/Gitter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,8 +38,11 @@ ZeitAbbildung::ZeitAbbildung(const CAnsicht& ansicht, const CSarnixDoc& doc, int
     }
     skalaZeit = static_cast<float>(ecke.right - ecke.left)
                 / static_cast<float>(int64_t{fenster.bis} - fenster.von);
-    const int32_t hoeheMax = doc.ausdehnung.hoeheMax;
-    skalaHoehe = hoeheMax > 0 ? static_cast<float>(ecke.bottom - ecke.top) / static_cast<float>(hoeheMax) : 0.0f;
+    // The altitude axis of the other barograms, below sea level included.
+    const HoehenSkala hoehen = HoehenSkalaVon(doc.ausdehnung.hoeheMin, doc.ausdehnung.hoeheMax);
+    hoeheUnten = hoehen.unten;
+    const int64_t spanne = hoehen.oben - hoehen.unten;
+    skalaHoehe = spanne > 0 ? static_cast<float>(ecke.bottom - ecke.top) / static_cast<float>(spanne) : 0.0f;
 }
 
 int32_t ZeitAbbildung::Spalte(int64_t zeit) const
@@ -49,7 +53,7 @@ int32_t ZeitAbbildung::Spalte(int64_t zeit) const
 int32_t ZeitAbbildung::HoehenZeile(int32_t hoehe) const
 {
     // As in the other barograms: 0 m on the bottom edge, the highest altitude on the top edge.
-    return PixelAus(static_cast<float>(ecke.top) - static_cast<float>(hoehe) * skalaHoehe
+    return PixelAus(static_cast<float>(ecke.top) - static_cast<float>(int64_t{hoehe} - hoeheUnten) * skalaHoehe
                     + static_cast<float>(ecke.bottom - ecke.top));
 }
 

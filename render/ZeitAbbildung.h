@@ -31,4 +31,5 @@ private:
     ZeitFenster fenster;
     float skalaZeit = 0.0f;   // pixels per second
     float skalaHoehe = 0.0f;  // pixels per metre
+    int64_t hoeheUnten = 0;   // the altitude on the bottom edge
 };

@@ -2,6 +2,7 @@
 // colours the cores warm and the sinking air neutral; its gaps take the neighbours' lines; the
 // instrument's reference stays the default.
 
+#include "doc/Arten.h"
 #include "doc/CSarnixDoc.h"
 #include "doc/FarbIndex.h"
 #include "doc/TemperaturReferenz.h"
