@@ -20,4 +20,5 @@ bild west streckenflug-6h.vrl 800x520 --left west:vario
 bild nord streckenflug-6h.vrl 800x520 --left nord:wind
 bild temperatur streckenflug-6h.vrl 800x520 --left temperatur:temperatur --zeitmarken --wegpunkte
 bild geteilt lokalflug-1h.vrl 1000x600 --panes 2 --left grundriss:vario --right west:hoehe --wegpunkte
+bild zeit lokalflug-1h.vrl 1000x600 --panes 2 --left grundriss:hoehe --right zeit:vario --thermiken
 echo "Bilder in $ziel geschrieben."
