@@ -259,7 +259,8 @@ std::optional<int> Lies(const CliBefehl& befehl, const QStringList& argumente, Q
         if (!zahl || n < 1)
             return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "-j braucht eine Zahl ab 1."));
     }
-    if (parser.isSet(QStringLiteral("temperaturreferenz")) && !cli::TemperaturReferenzAus(parser.value(QStringLiteral("temperaturreferenz"))))
+    if (OptionMitNamen(befehl, QStringLiteral("temperaturreferenz")) && parser.isSet(QStringLiteral("temperaturreferenz"))
+        && !cli::TemperaturReferenzAus(parser.value(QStringLiteral("temperaturreferenz"))))
         return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--temperaturreferenz kennt exakt und physikalisch."));
     return std::nullopt;
 }

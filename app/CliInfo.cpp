@@ -226,7 +226,6 @@ void SchreibeFlug(const CSarnixDoc& doc, const InfoWahl& wahl, Ausgabe& aus)
         json.insert(QStringLiteral("statistik"), Statistik(analyse.statistik));
     }
 
-
     QByteArray text = QJsonDocument(json).toJson(wahl.eineZeile ? QJsonDocument::Compact : QJsonDocument::Indented);
     if (!wahl.fixes) {
         aus.Text(std::string_view(text.constData(), static_cast<size_t>(text.size())));

@@ -307,6 +307,45 @@
     </message>
 </context>
 <context>
+    <name>CFlugphasenDlg</name>
+    <message>
+        <source>Start:</source>
+        <translation>Take-off:</translation>
+    </message>
+    <message>
+        <source>Landung:</source>
+        <translation>Landing:</translation>
+    </message>
+    <message>
+        <source>Flugzeit:</source>
+        <translation>Flight time:</translation>
+    </message>
+    <message>
+        <source>Anteil Kreisen:</source>
+        <translation>Share circling:</translation>
+    </message>
+    <message>
+        <source>Mittleres Steigen:</source>
+        <translation>Mean climb:</translation>
+    </message>
+    <message>
+        <source>Mittlere Gleitzahl:</source>
+        <translation>Mean glide ratio:</translation>
+    </message>
+    <message>
+        <source>Schnittgeschwindigkeit:</source>
+        <translation>Average speed:</translation>
+    </message>
+    <message>
+        <source>Thermiken:</source>
+        <translation>Thermals:</translation>
+    </message>
+    <message>
+        <source>Beste Thermik:</source>
+        <translation>Best thermal:</translation>
+    </message>
+</context>
+<context>
     <name>CInfoDlg</name>
     <message>
         <source>Info über Sarnix</source>
@@ -394,6 +433,18 @@ Sarnix may be used and passed on unchanged, free of charge. All other rights are
     <message>
         <source>Barogramm über der Zeit</source>
         <translation>Barogram over time</translation>
+    </message>
+    <message>
+        <source>Temperaturreferenz</source>
+        <translation>Temperature reference</translation>
+    </message>
+    <message>
+        <source>Wie das Gerät rechnet (exakt)</source>
+        <translation>As the instrument computes it (exact)</translation>
+    </message>
+    <message>
+        <source>Physikalisch (Ausgleichsgerade der sinkenden Luft)</source>
+        <translation>Physical (least-squares line of the sinking air)</translation>
     </message>
 </context>
 <context>
@@ -663,14 +714,6 @@ FILE - reads the recording from standard input.</translation>
         <translation>Draws with F device pixels per pixel, like a screen with scaling (1 to 8).</translation>
     </message>
     <message>
-        <source>ART: grundriss, west, nord, temperatur
-FARBE: keine, vario, hoehe, wind, temperatur
-DATEI - liest die Aufzeichnung von der Standardeingabe.</source>
-        <translation>KIND: grundriss, west, nord, temperatur
-COLOUR: keine, vario, hoehe, wind, temperatur
-FILE - reads the recording from standard input.</translation>
-    </message>
-    <message>
         <source>DATEI... -o AUSGABE.pdf|AUSGABE.png|ORDNER/ [OPTIONEN]</source>
         <translation>FILE... -o OUTPUT.pdf|OUTPUT.png|FOLDER/ [OPTIONS]</translation>
     </message>
@@ -799,6 +842,26 @@ Commands:
     <message>
         <source>--hoehe braucht gnss oder druck, nicht &quot;%1&quot;.</source>
         <translation>--hoehe needs gnss or druck, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Referenz, mit der der Temperaturgradient vergleicht (Standard exakt).</source>
+        <translation>Reference the temperature gradient compares against (default exakt).</translation>
+    </message>
+    <message>
+        <source>Markiert die Thermiken mit ihrem mittleren Steigen.</source>
+        <translation>Marks the thermals with their mean climb.</translation>
+    </message>
+    <message>
+        <source>ART: grundriss, west, nord, temperatur, zeit
+FARBE: keine, vario, hoehe, wind, temperatur
+DATEI - liest die Aufzeichnung von der Standardeingabe.</source>
+        <translation>KIND: grundriss, west, nord, temperatur, zeit
+COLOUR: keine, vario, hoehe, wind, temperatur
+FILE - reads the recording from standard input.</translation>
+    </message>
+    <message>
+        <source>--temperaturreferenz kennt exakt und physikalisch.</source>
+        <translation>--temperaturreferenz takes exakt or physikalisch.</translation>
     </message>
 </context>
 <context>
@@ -1425,117 +1488,6 @@ Do you want to replace it?</translation>
     <message>
         <source>%1 bis %2: Dauer %3, Höhenunterschied %4 m, mittleres Steigen %5 m/s</source>
         <translation>%1 to %2: duration %3, altitude difference %4 m, mean climb %5 m/s</translation>
-    </message>
-</context>
-<context>
-    <name>CFlugphasenDlg</name>
-    <message>
-        <source>Flugphasen</source>
-        <translation>Flight phases</translation>
-    </message>
-    <message>
-        <source>Nichts zu analysieren: Die Aufzeichnung enthält keinen Flug (keine oder zu wenige Positionen, oder nur Zeit am Boden).</source>
-        <translation>Nothing to analyse: the recording holds no flight (no or too few positions, or only time on the ground).</translation>
-    </message>
-    <message>
-        <source>Statistik</source>
-        <translation>Statistics</translation>
-    </message>
-    <message>
-        <source>Start:</source>
-        <translation>Take-off:</translation>
-    </message>
-    <message>
-        <source>Landung:</source>
-        <translation>Landing:</translation>
-    </message>
-    <message>
-        <source>Flugzeit:</source>
-        <translation>Flight time:</translation>
-    </message>
-    <message>
-        <source>Anteil Kreisen:</source>
-        <translation>Share circling:</translation>
-    </message>
-    <message>
-        <source>Mittleres Steigen:</source>
-        <translation>Mean climb:</translation>
-    </message>
-    <message>
-        <source>Mittlere Gleitzahl:</source>
-        <translation>Mean glide ratio:</translation>
-    </message>
-    <message>
-        <source>Schnittgeschwindigkeit:</source>
-        <translation>Average speed:</translation>
-    </message>
-    <message>
-        <source>Thermiken:</source>
-        <translation>Thermals:</translation>
-    </message>
-    <message>
-        <source>Beste Thermik:</source>
-        <translation>Best thermal:</translation>
-    </message>
-    <message>
-        <source>%1 m/s um %2</source>
-        <translation>%1 m/s at %2</translation>
-    </message>
-    <message>
-        <source>Nr.</source>
-        <translation>No.</translation>
-    </message>
-    <message>
-        <source>Art</source>
-        <translation>Kind</translation>
-    </message>
-    <message>
-        <source>Beginn</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>Ende</source>
-        <translation>End</translation>
-    </message>
-    <message>
-        <source>Dauer</source>
-        <translation>Duration</translation>
-    </message>
-    <message>
-        <source>Höhe Beginn</source>
-        <translation>Altitude at start</translation>
-    </message>
-    <message>
-        <source>Höhe Ende</source>
-        <translation>Altitude at end</translation>
-    </message>
-    <message>
-        <source>Steigen</source>
-        <translation>Climb</translation>
-    </message>
-    <message>
-        <source>Strecke</source>
-        <translation>Distance</translation>
-    </message>
-    <message>
-        <source>Gleitzahl</source>
-        <translation>Glide ratio</translation>
-    </message>
-    <message>
-        <source>Geschwindigkeit</source>
-        <translation>Speed</translation>
-    </message>
-    <message>
-        <source>Wind</source>
-        <translation>Wind</translation>
-    </message>
-    <message>
-        <source>Thermik</source>
-        <translation>Thermal</translation>
-    </message>
-    <message>
-        <source>Gleiten</source>
-        <translation>Glide</translation>
     </message>
 </context>
 </TS>

@@ -213,6 +213,36 @@ TEST_F(CliInfo, RenderZoomInGradWieInEinheiten)
     EXPECT_TRUE(falsch.fehler.contains("Grad"));
 }
 
+TEST_F(CliInfo, ZeitbarogrammThermikenUndTemperaturreferenz)
+{
+    QTemporaryDir ordner;
+    const QString probe = QString::fromStdString(test::Sample("streckenflug-6h.vrl"));
+    const QString ohne = ordner.filePath(QStringLiteral("ohne.png"));
+    const QString mit = ordner.filePath(QStringLiteral("mit.png"));
+    const QString render = QStringLiteral("render");
+    ASSERT_EQ(Starte({probe, "-o", ohne, "--left", "zeit:vario"}, render).code, 0);
+    ASSERT_EQ(Starte({probe, "-o", mit, "--left", "zeit:vario", "--thermiken"}, render).code, 0);
+    const QImage zeit(ohne);
+    ASSERT_FALSE(zeit.isNull());
+    EXPECT_NE(zeit, QImage(mit));
+
+    // The reference changes the profile the gradient compares against, and nothing else.
+    const auto profil = [&](const char* referenz) {
+        const Lauf lauf = Starte({probe, QStringLiteral("--profile"), QStringLiteral("--temperaturreferenz"), QLatin1String(referenz)});
+        EXPECT_EQ(lauf.code, 0) << lauf.fehler.toStdString();
+        return QJsonDocument::fromJson(lauf.aus).object();
+    };
+    const QJsonObject exakt = profil("exakt");
+    const QJsonObject physikalisch = profil("physikalisch");
+    EXPECT_EQ(exakt, QJsonDocument::fromJson(Starte({probe, QStringLiteral("--profile")}).aus).object());
+    EXPECT_NE(exakt[QStringLiteral("temperaturProfil")], physikalisch[QStringLiteral("temperaturProfil")]);
+    EXPECT_EQ(exakt[QStringLiteral("maxHoehe")], physikalisch[QStringLiteral("maxHoehe")]);
+
+    const Lauf falsch = Starte({probe, "-o", ohne, "--temperaturreferenz", "warm"}, render);
+    EXPECT_EQ(falsch.code, 2);
+    EXPECT_TRUE(falsch.fehler.contains("exakt und physikalisch"));
+}
+
 TEST_F(CliInfo, MehrereDateienAlsFeldOderZeilen)
 {
     const QString lokal = QString::fromStdString(test::Sample("lokalflug-1h.vrl"));
