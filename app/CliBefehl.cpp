@@ -150,8 +150,9 @@ CliBefehl ExportBefehl()
                                                  "(Standard: die des Rechners). Die Zeiten einer IGC-Datei sind UTC: für sie gilt "
                                                  "die Option nicht.")},
              Hilfeoption()},
-            QCoreApplication::translate("Cli", "FARBE: keine, vario, hoehe, wind, temperatur (ohne aufgezeichnete Temperatur "
-                                               "bleibt die Spur ungefärbt)\n"
+            QCoreApplication::translate("Cli", "FARBE: keine, vario, hoehe, wind, temperatur; wind braucht eine aufgezeichnete "
+                                               "Fluggeschwindigkeit, temperatur eine aufgezeichnete Temperatur, sonst bleibt "
+                                               "die Spur ungefärbt.\n"
                                                "DATEI - liest die Aufzeichnung von der Standardeingabe.")};
 }
 

@@ -95,7 +95,9 @@ int CliExport(const QStringList& argumente)
     if (doc.igc.istIgc && a.zoneGenannt)
         Melde(QCoreApplication::translate("Cli", "Hinweis: Die Zeiten einer IGC-Datei sind UTC; --zeitzone gilt nur für .vrl-Aufzeichnungen."));
     if (a.wahl.format == ExportFormat::Kml && KmlFaerbung(doc, a.wahl.farbe) != a.wahl.farbe)
-        Melde(QCoreApplication::translate("Cli", "Hinweis: Die Aufzeichnung enthält keine Temperatur; die Spur bleibt ungefärbt."));
+        Melde(a.wahl.farbe == Wind
+                  ? QCoreApplication::translate("Cli", "Hinweis: Die Aufzeichnung enthält keine Fluggeschwindigkeit; die Spur bleibt ungefärbt.")
+                  : QCoreApplication::translate("Cli", "Hinweis: Die Aufzeichnung enthält keine Temperatur; die Spur bleibt ungefärbt."));
 
     const ExportErgebnis ergebnis = Exportiere(doc, a.ziel, a.wahl);
     if (!ergebnis.geschrieben) {

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -311,7 +312,12 @@ private:
 
 int8_t KmlFaerbung(const CSarnixDoc& doc, int8_t farbe)
 {
-    return farbe == Temperaturgradient && !doc.hatTemperatur ? int8_t{KeineFaerbung} : farbe;
+    if (farbe == Temperaturgradient && !doc.hatTemperatur)
+        return KeineFaerbung;
+    // The wind is airspeed against ground speed; a fix without airspeed has no colour of its own.
+    if (farbe == Wind && std::none_of(doc.datenListe.begin(), doc.datenListe.end(), [](const CDaten& f) { return f.tas != 0; }))
+        return KeineFaerbung;
+    return farbe;
 }
 
 bool SchreibeKml(const CSarnixDoc& doc, const ExportWahl& wahl, QIODevice& ziel, ExportBericht* bericht)

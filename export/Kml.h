@@ -14,5 +14,6 @@ class QIODevice;
 bool SchreibeKml(const CSarnixDoc& doc, const ExportWahl& wahl, QIODevice& ziel, ExportBericht* bericht = nullptr);
 
 // The colouring the coloured track takes: the temperature colouring of a flight without recorded
-// temperature has nothing to show, and the track is written uncoloured.
+// temperature, and the wind colouring of one without airspeed, have nothing to show, and the
+// track is written uncoloured.
 int8_t KmlFaerbung(const CSarnixDoc& doc, int8_t farbe);

@@ -512,6 +512,10 @@ Sarnix may be used and passed on unchanged, free of charge. All other rights are
         <translation>Note: the recording holds no temperature; the track stays uncoloured.</translation>
     </message>
     <message>
+        <source>Hinweis: Die Aufzeichnung enthält keine Fluggeschwindigkeit; die Spur bleibt ungefärbt.</source>
+        <translation>Note: the recording holds no airspeed; the track stays uncoloured.</translation>
+    </message>
+    <message>
         <source>DATEI -o AUSGABE.gpx|AUSGABE.kml [OPTIONEN]</source>
         <translation>FILE -o OUTPUT.gpx|OUTPUT.kml [OPTIONS]</translation>
     </message>
@@ -540,9 +544,9 @@ Sarnix may be used and passed on unchanged, free of charge. All other rights are
         <translation>Time zone the clock of a .vrl recording ran in, such as Europe/Berlin (default: the computer's). The times of an IGC file are UTC: the option does not apply to it.</translation>
     </message>
     <message>
-        <source>FARBE: keine, vario, hoehe, wind, temperatur (ohne aufgezeichnete Temperatur bleibt die Spur ungefärbt)
+        <source>FARBE: keine, vario, hoehe, wind, temperatur; wind braucht eine aufgezeichnete Fluggeschwindigkeit, temperatur eine aufgezeichnete Temperatur, sonst bleibt die Spur ungefärbt.
 DATEI - liest die Aufzeichnung von der Standardeingabe.</source>
-        <translation>COLOUR: keine, vario, hoehe, wind, temperatur (without recorded temperature the track stays uncoloured)
+        <translation>COLOUR: keine, vario, hoehe, wind, temperatur; wind needs a recorded airspeed, temperatur a recorded temperature, else the track stays uncoloured.
 FILE - reads the recording from standard input.</translation>
     </message>
     <message>

@@ -84,6 +84,14 @@ TEST(IgcExport, OhneTemperaturNichtsUeberTemperatur)
     EXPECT_FALSE(kml.contains("emperatur"));
     EXPECT_EQ(LiesKml(kml).ordner.at(1), "Ohne Färbung");
 
+    // Without a single airspeed the wind colouring has nothing to colour either.
+    for (CDaten& f : doc.datenListe)
+        f.tas = 0;
+    EXPECT_EQ(KmlFaerbung(doc, Wind), KeineFaerbung);
+    EXPECT_EQ(Kml(doc, Wind), Kml(doc, KeineFaerbung));
+    doc.datenListe[2].tas = 300;
+    EXPECT_EQ(KmlFaerbung(doc, Wind), Wind);
+
     // With temperature the colouring stays.
     doc.hatTemperatur = true;
     EXPECT_EQ(KmlFaerbung(doc, Temperaturgradient), Temperaturgradient);
