@@ -4,6 +4,7 @@
 #include "pipeline/Zoom.h"
 #include "render/Abbildung.h"
 #include "render/Ansicht.h"
+#include "render/ZeitAbbildung.h"
 
 #include <algorithm>
 #include <cmath>
@@ -86,6 +87,42 @@ bool Brauchbar(const CSarnixDoc& doc, double faktor)
     return doc.geladen && doc.ausdehnungUebernommen && std::isfinite(faktor) && faktor > 0.0;
 }
 
+constexpr int64_t kuerzesteZeit = 60;  // as the rubber band: a minute at least
+
+// The time span becomes [von, bis], moved inside the flight where it reaches beyond an end;
+// as long as the flight or longer it is no choice at all, so the pane follows the flight again
+// as after "Anpassen".
+bool ZeitSetzen(CAnsicht& a, const ZeitFenster& flug, int64_t von, int64_t bis)
+{
+    ZeitFenster neu;
+    if (bis - von < int64_t{flug.bis} - flug.von) {
+        const int64_t vor = std::max<int64_t>(0, int64_t{flug.von} - von);
+        const int64_t nach = std::max<int64_t>(0, bis - flug.bis);
+        neu = {Saettigen(von + vor - nach), Saettigen(bis + vor - nach)};
+    }
+    if (neu == a.zeitFenster)
+        return false;
+    a.zeitFenster = neu;
+    return true;
+}
+
+// Scales the shown time span about the time `mitte`, which stays in its column.
+bool ZeitZoomUm(CAnsicht& a, const CSarnixDoc& doc, const ZeitFenster& an, double mitte, double faktor)
+{
+    const double spanne = double(an.bis) - an.von;
+    if (faktor < 1.0)
+        faktor = std::max(faktor, std::min(1.0, kuerzesteZeit / spanne));
+    if (faktor == 1.0 || spanne <= 0.0)
+        return false;
+    return ZeitSetzen(a, FlugZeiten(doc), std::llround(mitte + (an.von - mitte) * faktor), std::llround(mitte + (an.bis - mitte) * faktor));
+}
+
+bool ZeigtZeit(const CAnsicht& a, int pane)
+{
+    const Grafik* g = GrafikVon(a, pane);
+    return g && pane < GezeigteGrafiken(a) && g->art == BarogrammZeit;
+}
+
 }  // namespace
 
 double RadFaktor(int winkel)
@@ -99,7 +136,7 @@ int ZoomGrafikBei(const CAnsicht& a, Punkt p)
     for (int i = 0; i < GezeigteGrafiken(a); ++i) {
         const Grafik& g = a.ansicht.grafik[static_cast<size_t>(i)];
         const Rechteck& e = g.ecke;
-        if (FolgtDemZoom(g.art) && e.left <= p.x && p.x <= e.right && e.top <= p.y && p.y <= e.bottom)
+        if ((FolgtDemZoom(g.art) || g.art == BarogrammZeit) && e.left <= p.x && p.x <= e.right && e.top <= p.y && p.y <= e.bottom)
             return i;
     }
     return -1;
@@ -107,6 +144,16 @@ int ZoomGrafikBei(const CAnsicht& a, Punkt p)
 
 bool ZoomUmPunkt(CAnsicht& a, const CSarnixDoc& doc, int pane, Punkt p, double faktor)
 {
+    if (Brauchbar(doc, faktor) && ZeigtZeit(a, pane)) {
+        const ZeitAbbildung zeit(a, doc, pane);
+        const Rechteck& e = zeit.Ecke();
+        const double w = Spanne(e.left, e.right);
+        if (w <= 0.0)
+            return false;
+        const ZeitFenster& an = zeit.Fenster();
+        const double quer = (std::clamp(p.x, e.left, e.right) - double(e.left)) / w;
+        return ZeitZoomUm(a, doc, an, an.von + quer * (double(an.bis) - an.von), faktor);
+    }
     const Grafik* g = GrafikVon(a, pane);
     if (!Brauchbar(doc, faktor) || !g || pane >= GezeigteGrafiken(a) || !FolgtDemZoom(g->art))
         return false;
@@ -142,6 +189,10 @@ bool ZoomUmMitte(CAnsicht& a, const CSarnixDoc& doc, double faktor)
 {
     if (!Brauchbar(doc, faktor))
         return false;
+    if (ZeigtZeit(a, a.aktiveGrafik)) {
+        const ZeitFenster an = ZeitAbbildung(a, doc, a.aktiveGrafik).Fenster();
+        return ZeitZoomUm(a, doc, an, (double(an.von) + an.bis) / 2.0, faktor);
+    }
     int pane = -1;
     const auto folgt = [&](int i) { return FolgtDemZoom(a.ansicht.grafik[static_cast<size_t>(i)].art); };
     if (a.aktiveGrafik >= 0 && a.aktiveGrafik < GezeigteGrafiken(a) && folgt(a.aktiveGrafik))
@@ -169,6 +220,10 @@ bool Schwenk::Beginnen(const CAnsicht& a, const CSarnixDoc& doc, Punkt p)
         return false;
     pane = bei;
     art = g.art;
+    if (art == BarogrammZeit) {
+        zeitAmStart = ZeitAbbildung(a, doc, bei).Fenster();
+        flug = FlugZeiten(doc);
+    }
     ecke = g.ecke;
     start = p;
     zoomAmStart = a.zoomFenster;
@@ -185,6 +240,14 @@ bool Schwenk::Ziehen(CAnsicht& a, Punkt p) const
     const double w = Spanne(ecke.left, ecke.right);
     const double h = Spanne(ecke.top, ecke.bottom);
     // The window moves against the pointer: dragging to the right brings the west into view.
+    if (art == BarogrammZeit) {
+        // Moved whole within the flight, like the ground window within its range.
+        const double spanne = double(zeitAmStart.bis) - zeitAmStart.von;
+        const double weg = double(flug.von) - zeitAmStart.von;
+        const double hin = double(flug.bis) - zeitAmStart.bis;
+        const auto d = static_cast<int64_t>(std::clamp(std::round(-dx * spanne / w), std::min(0.0, weg), std::max(0.0, hin)));
+        return ZeitSetzen(a, flug, int64_t{zeitAmStart.von} + d, int64_t{zeitAmStart.bis} + d);
+    }
     double dL = 0.0;
     double dB = 0.0;
     switch (art) {

@@ -2,9 +2,11 @@
 // Zooming with the wheel and the + and - keys, and moving the view by dragging: each changes the
 // zoom window, the same one the rubber band sets, so "Verkleinern" and "Anpassen" keep their
 // meaning. A pane follows its own axes: the plan view zooms and moves in both directions, a
-// barogram along its ground axis only, its altitude axis staying from 0 to the highest altitude.
+// barogram along its ground axis only, its altitude axis staying from 0 to the highest altitude;
+// the barogram over time changes its own time span instead, within the flight.
 
 #include "doc/Fenster.h"
+#include "render/Ansicht.h"
 #include "render/Zeichenflaeche.h"
 
 class CSarnixDoc;
@@ -17,7 +19,7 @@ inline constexpr double radStufe = 1.4142135623730951;
 // Fine-grained wheels and touchpads count in proportion; absurd turns are held to 20 notches.
 double RadFaktor(int winkel);
 
-// The shown pane under p whose kind follows the zoom window: 0 or 1, or -1.
+// The shown pane under p that zooms (the plan view, the barograms, also over time): 0 or 1, or -1.
 int ZoomGrafikBei(const CAnsicht& ansicht, Punkt p);
 
 // Scales the zoom window by `faktor` about the flight position under pixel p of pane `pane`,
@@ -26,7 +28,8 @@ int ZoomGrafikBei(const CAnsicht& ansicht, Punkt p);
 bool ZoomUmPunkt(CAnsicht& ansicht, const CSarnixDoc& doc, int pane, Punkt p, double faktor);
 
 // The same about the centre of the zoom window, which is the centre of every pane; the limits
-// are those of the selected pane, or of the first one that zooms. False when no pane zooms.
+// are those of the selected pane, or of the first one that zooms. A selected time barogram
+// zooms its time span about its middle. False when no pane zooms.
 bool ZoomUmMitte(CAnsicht& ansicht, const CSarnixDoc& doc, double faktor);
 
 // A drag that moves the view: it remembers where it started, so every step is measured from
@@ -50,4 +53,6 @@ private:
     Fenster zoomAmStart;  // the zoom window when the drag began
     Fenster anzeige;      // its fit to the pane: the units per pixel
     Rechteck ecke;
+    ZeitFenster zeitAmStart;  // a time barogram's shown span when the drag began
+    ZeitFenster flug;
 };

@@ -11,6 +11,7 @@
 #include "pipeline/ZeitSpanne.h"
 #include "pipeline/Zeichnen.h"
 #include "pipeline/Zoom.h"
+#include "pipeline/ZoomSchwenk.h"
 #include "render/Ansicht.h"
 #include "render/Graphen.h"
 
@@ -129,6 +130,47 @@ TEST_F(Zeitbarogramm, BandZoomtInDerZeitVerkleinernUndAnpassen)
     NeuZeichnen(doc, a, bild);
     EXPECT_EQ(a.zeitAnzeige, (ZeitFenster{mittag, mittag + 600}));
     EXPECT_FALSE(a.zeitFenster.Gesetzt());
+}
+
+TEST_F(Zeitbarogramm, RadUndZiehenWirkenInDerZeit)
+{
+    // The time under the pointer keeps its column; the ground window stays as it was.
+    const Punkt zeiger{X(mittag + 150), Ecke().top + 20};
+    ASSERT_EQ(ZoomGrafikBei(a, zeiger), 0);
+    ASSERT_TRUE(ZoomUmPunkt(a, doc, 0, zeiger, 0.5));
+    NeuZeichnen(doc, a, bild);
+    EXPECT_NEAR(a.zeitAnzeige.bis - a.zeitAnzeige.von, 300, 1);
+    EXPECT_NEAR(X(mittag + 150), zeiger.x, 1);
+    EXPECT_EQ(a.zoomFenster, doc.ausdehnung);
+
+    // Dragging right brings earlier time into view, and stops at the flight's start.
+    Schwenk schwenk;
+    ASSERT_TRUE(schwenk.Beginnen(a, doc, zeiger));
+    const int32_t vorher = a.zeitAnzeige.von;
+    ASSERT_TRUE(schwenk.Ziehen(a, {zeiger.x + (Ecke().right - Ecke().left) / 10, zeiger.y}));
+    NeuZeichnen(doc, a, bild);
+    EXPECT_NEAR(a.zeitAnzeige.von, vorher - 30, 1);
+    schwenk.Ziehen(a, {zeiger.x + 5000, zeiger.y});
+    NeuZeichnen(doc, a, bild);
+    EXPECT_EQ(a.zeitAnzeige.von, mittag);
+    EXPECT_NEAR(a.zeitAnzeige.bis - a.zeitAnzeige.von, 300, 1);
+    schwenk.Beenden();
+
+    // No closer than a minute; the + key zooms the selected time pane about its middle.
+    for (int i = 0; i < 10; ++i)
+        ZoomUmPunkt(a, doc, 0, zeiger, 0.5);
+    NeuZeichnen(doc, a, bild);
+    EXPECT_NEAR(a.zeitAnzeige.bis - a.zeitAnzeige.von, 60, 1);
+    a.aktiveGrafik = 0;
+    EXPECT_FALSE(ZoomUmMitte(a, doc, 0.5));
+    ASSERT_TRUE(ZoomUmMitte(a, doc, 4.0));
+    NeuZeichnen(doc, a, bild);
+    EXPECT_NEAR(a.zeitAnzeige.bis - a.zeitAnzeige.von, 240, 1);
+    // Out beyond the flight is the whole flight, no longer a choice.
+    ASSERT_TRUE(ZoomUmPunkt(a, doc, 0, zeiger, 100.0));
+    EXPECT_FALSE(a.zeitFenster.Gesetzt());
+    NeuZeichnen(doc, a, bild);
+    EXPECT_EQ(a.zeitAnzeige, (ZeitFenster{mittag, mittag + 600}));
 }
 
 TEST_F(Zeitbarogramm, StatuszeileNenntDauerHoehenunterschiedUndSteigen)
