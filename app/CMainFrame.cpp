@@ -308,6 +308,8 @@ void CMainFrame::Exportieren()
     }
     if (ergebnis.bericht.punkte == 0)
         ZeigeHinweis(HinweisOhnePositionen());
+    else if (const std::optional<QString> hinweis = HinweisUngefaerbt(doc, ziel->wahl))
+        ZeigeHinweis(*hinweis);
 }
 
 void CMainFrame::NeuesDokument()

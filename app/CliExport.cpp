@@ -7,7 +7,6 @@
 
 #include "doc/CSarnixDoc.h"
 #include "export/Exportieren.h"
-#include "export/Kml.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -94,10 +93,8 @@ int CliExport(const QStringList& argumente)
     // Not refused: a script may export a folder of .vrl recordings and IGC logs with one zone.
     if (doc.igc.istIgc && a.zoneGenannt)
         Melde(QCoreApplication::translate("Cli", "Hinweis: Die Zeiten einer IGC-Datei sind UTC; --zeitzone gilt nur für .vrl-Aufzeichnungen."));
-    if (a.wahl.format == ExportFormat::Kml && KmlFaerbung(doc, a.wahl.farbe) != a.wahl.farbe)
-        Melde(a.wahl.farbe == Wind
-                  ? QCoreApplication::translate("Cli", "Hinweis: Die Aufzeichnung enthält keine Fluggeschwindigkeit; die Spur bleibt ungefärbt.")
-                  : QCoreApplication::translate("Cli", "Hinweis: Die Aufzeichnung enthält keine Temperatur; die Spur bleibt ungefärbt."));
+    if (const std::optional<QString> hinweis = HinweisUngefaerbt(doc, a.wahl))
+        Melde(QCoreApplication::translate("Cli", "Hinweis: %1").arg(*hinweis));
 
     const ExportErgebnis ergebnis = Exportiere(doc, a.ziel, a.wahl);
     if (!ergebnis.geschrieben) {

@@ -88,3 +88,12 @@ QString HinweisOhnePositionen()
 {
     return Text(QT_TRANSLATE_NOOP("Export", "Der Flug enthält keine Positionen: die Datei enthält eine leere Spur."));
 }
+
+std::optional<QString> HinweisUngefaerbt(const CSarnixDoc& doc, const ExportWahl& wahl)
+{
+    if (wahl.format != ExportFormat::Kml || KmlFaerbung(doc, wahl.farbe) == wahl.farbe)
+        return std::nullopt;
+    return wahl.farbe == Wind
+               ? Text(QT_TRANSLATE_NOOP("Export", "Die Aufzeichnung enthält keine Fluggeschwindigkeit; die Spur bleibt ungefärbt."))
+               : Text(QT_TRANSLATE_NOOP("Export", "Die Aufzeichnung enthält keine Temperatur; die Spur bleibt ungefärbt."));
+}

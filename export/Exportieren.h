@@ -34,3 +34,7 @@ bool SchreibeAtomar(const QString& ziel, const std::function<bool(QIODevice&)>& 
 
 // The note for a flight without a single position: the file holds an empty track.
 QString HinweisOhnePositionen();
+
+// The note when the KML's track is left uncoloured because the flight lacks what the chosen
+// colouring shows; nothing otherwise.
+std::optional<QString> HinweisUngefaerbt(const CSarnixDoc& doc, const ExportWahl& wahl);

@@ -508,14 +508,6 @@ Sarnix may be used and passed on unchanged, free of charge. All other rights are
         <translation>Note: the times of an IGC file are UTC; --zeitzone applies to .vrl recordings only.</translation>
     </message>
     <message>
-        <source>Hinweis: Die Aufzeichnung enthält keine Temperatur; die Spur bleibt ungefärbt.</source>
-        <translation>Note: the recording holds no temperature; the track stays uncoloured.</translation>
-    </message>
-    <message>
-        <source>Hinweis: Die Aufzeichnung enthält keine Fluggeschwindigkeit; die Spur bleibt ungefärbt.</source>
-        <translation>Note: the recording holds no airspeed; the track stays uncoloured.</translation>
-    </message>
-    <message>
         <source>DATEI -o AUSGABE.gpx|AUSGABE.kml [OPTIONEN]</source>
         <translation>FILE -o OUTPUT.gpx|OUTPUT.kml [OPTIONS]</translation>
     </message>
@@ -889,6 +881,14 @@ FILE - reads the recording from standard input.</translation>
 </context>
 <context>
     <name>Export</name>
+    <message>
+        <source>Die Aufzeichnung enthält keine Temperatur; die Spur bleibt ungefärbt.</source>
+        <translation>The recording holds no temperature; the track stays uncoloured.</translation>
+    </message>
+    <message>
+        <source>Die Aufzeichnung enthält keine Fluggeschwindigkeit; die Spur bleibt ungefärbt.</source>
+        <translation>The recording holds no airspeed; the track stays uncoloured.</translation>
+    </message>
     <message>
         <source>Thermiken</source>
         <translation>Thermals</translation>

@@ -224,3 +224,22 @@ TEST_F(Exportieren, AufzeichnungUndUnerreichbaresZielWerdenGemeldet)
     ASSERT_EQ(fehlt.schritt, 2u);
     EXPECT_TRUE(fehlt.gesehen.at(1).endsWith("konnte nicht geschrieben werden.")) << fehlt.gesehen.at(1).toStdString();
 }
+
+TEST_F(Exportieren, IgcOhneTemperaturInUtcUndUngefaerbt)
+{
+    const QString log = Ziel("nz.igc");
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(test::Testdaten("igc/sp-nz-duodiscus-6h-midnight.igc")), log));
+    ASSERT_TRUE(f.rahmen->OeffneDatei(log));
+    // The temperature colouring of a log without temperature: written uncoloured, and said so.
+    Ablauf kml;
+    kml.schritte = {Speichern(Ziel("nz.kml"), "KML-Datei, gefärbt nach Temperaturgradient (*.kml)"), Antwort("OK")};
+    kml.Starten();
+    f.rahmen->Ausfuehren(Befehl::Exportieren);
+    ASSERT_EQ(kml.schritt, 2u);
+    EXPECT_EQ(kml.gesehen.at(1), "Die Aufzeichnung enthält keine Temperatur; die Spur bleibt ungefärbt.");
+    const QByteArray text = Inhalt(Ziel("nz.kml"));
+    EXPECT_TRUE(text.contains("<name>Ohne Färbung</name>"));
+    // The log's times are UTC, past midnight into the next day, whatever the computer's zone.
+    EXPECT_TRUE(text.contains("<when>2016-11-08T22:43:17Z</when>"));
+    EXPECT_TRUE(text.contains("<when>2016-11-09T04:43:01Z</when>"));
+}
