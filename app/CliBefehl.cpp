@@ -13,6 +13,15 @@ namespace {
 
 CliOption Hilfeoption() { return {{QStringLiteral("h"), QStringLiteral("help")}, {}, QCoreApplication::translate("Cli", "Zeigt diese Hilfe.")}; }
 
+// Taken out of the arguments before any command parses them (cli::HoehenOption), listed here so
+// the usage and the manual page name it.
+CliOption Hoehenoption()
+{
+    return {{QStringLiteral("hoehe")}, QStringLiteral("gnss|druck"),
+            QCoreApplication::translate("Cli", "Höhe der Fixe einer IGC-Datei: GNSS- oder Druckhöhe (Standard: Druckhöhe, "
+                                               "wenn die Datei eine aufzeichnet).")};
+}
+
 CliOption Auftragsoption()
 {
     return {{QStringLiteral("j"), QStringLiteral("jobs")}, QStringLiteral("N"),
@@ -87,6 +96,7 @@ CliBefehl InfoBefehl()
              {{QStringLiteral("phasen")}, {}, QCoreApplication::translate("Cli", "Gibt auch Flugphasen und Flugstatistik aus.")},
              Referenzoption(),
              {{QStringLiteral("jsonl")}, {}, QCoreApplication::translate("Cli", "Ein Objekt je Zeile statt eines Feldes.")},
+             Hoehenoption(),
              Hilfeoption()},
             QCoreApplication::translate("Cli", "DATEI - liest die Aufzeichnung von der Standardeingabe.")};
 }
@@ -112,6 +122,7 @@ CliBefehl RenderBefehl()
               QCoreApplication::translate("Cli", "Zeichnet mit F Bildpunkten je Pixel, wie ein Bildschirm mit Skalierung (1 bis 8).")},
              Referenzoption(),
              Auftragsoption(),
+             Hoehenoption(),
              Hilfeoption()},
             QCoreApplication::translate("Cli", "ART: grundriss, west, nord, temperatur, zeit\n"
               "FARBE: keine, vario, hoehe, wind, temperatur\n"
@@ -132,6 +143,7 @@ CliBefehl PrintBefehl()
              {{QStringLiteral("massstab")}, QStringLiteral("N"), QCoreApplication::translate("Cli", "Maßstab 1:N statt des Vorschlags.")},
              {{QStringLiteral("ohne-zeitmarken")}, {}, QCoreApplication::translate("Cli", "Druckt ohne Zeitmarken.")},
              Auftragsoption(),
+             Hoehenoption(),
              Hilfeoption()},
             QCoreApplication::translate("Cli", "DATEI - liest die Aufzeichnung von der Standardeingabe.")};
 }
@@ -149,6 +161,7 @@ CliBefehl ExportBefehl()
               QCoreApplication::translate("Cli", "Zeitzone, in der die Uhr einer .vrl-Aufzeichnung lief, etwa Europe/Berlin "
                                                  "(Standard: die des Rechners). Die Zeiten einer IGC-Datei sind UTC: für sie gilt "
                                                  "die Option nicht.")},
+             Hoehenoption(),
              Hilfeoption()},
             QCoreApplication::translate("Cli", "FARBE: keine, vario, hoehe, wind, temperatur; wind braucht eine aufgezeichnete "
                                                "Fluggeschwindigkeit, temperatur eine aufgezeichnete Temperatur, sonst bleibt "
