@@ -1,6 +1,7 @@
 // What an IGC log leaves to the reader: altitude glitches, climb rate and ground speed.
 
 #include "doc/Igc.h"
+#include "doc/Strecke.h"
 
 #include <algorithm>
 #include <array>
@@ -19,9 +20,6 @@ constexpr size_t nachbarn = 2;  // either side: a glitch of two fixes is still o
 // Climb rate and ground speed are taken over at least this many seconds either side, so 1 m
 // altitude steps and position jitter do not read as metres per second.
 constexpr int32_t halbesFenster = 5;
-constexpr double meterProEinheit = 1852.0 / 10000.0;  // a ten-thousandth of an arc minute
-constexpr double nullpunkt = 500000000.0;
-constexpr double radProEinheit = 3.14159265358979323846 / 180.0 / 600000.0;
 
 int16_t AufInt16(double wert)
 {
@@ -40,35 +38,40 @@ void Glaetten(std::vector<CDaten>& fixe)
     const size_t n = fixe.size();
     if (n < 3)
         return;
-    std::vector<int16_t> roh(n);
-    for (size_t i = 0; i < n; ++i)
-        roh[i] = fixe[i].hoehe;
+    // The altitudes as recorded: the fixes after i still hold theirs, the ones before i may be
+    // replaced already, so those are kept here.
+    std::array<int16_t, nachbarn> roh{};
     std::array<int16_t, 2 * nachbarn + 1> fenster{};
     for (size_t i = 0; i < n; ++i) {
         const size_t von = i >= nachbarn ? i - nachbarn : 0;
         const size_t bis = std::min(n - 1, i + nachbarn);
         const size_t anzahl = bis - von + 1;
-        std::copy(roh.begin() + static_cast<std::ptrdiff_t>(von),
-                  roh.begin() + static_cast<std::ptrdiff_t>(bis + 1), fenster.begin());
-        const auto mitte = fenster.begin() + static_cast<std::ptrdiff_t>(anzahl / 2);
-        std::nth_element(fenster.begin(), mitte, fenster.begin() + static_cast<std::ptrdiff_t>(anzahl));
+        const size_t davor = i - von;
+        std::copy_n(roh.begin() + static_cast<std::ptrdiff_t>(nachbarn - davor), davor, fenster.begin());
+        for (size_t j = i; j <= bis; ++j)
+            fenster[j - von] = fixe[j].hoehe;
+        const int16_t hier = fenster[davor];
+        std::copy(roh.begin() + 1, roh.end(), roh.begin());
+        roh.back() = hier;
+
         int64_t naechster = std::numeric_limits<int64_t>::max();
         if (i > 0)
             naechster = std::min<int64_t>(naechster, std::llabs(int64_t{fixe[i].zeit} - fixe[i - 1].zeit));
         if (i + 1 < n)
             naechster = std::min<int64_t>(naechster, std::llabs(int64_t{fixe[i + 1].zeit} - fixe[i].zeit));
         naechster = std::clamp<int64_t>(naechster, 1, 3600);
-        if (std::llabs(int64_t{roh[i]} - *mitte) > steilsteMeterProSekunde * naechster + hoehenSpielraum)
+        const int64_t grenze = steilsteMeterProSekunde * naechster + hoehenSpielraum;
+
+        // The median lies between the window's lowest and highest: when both are near enough,
+        // so is the median, and it need not be found.
+        const auto [tiefste, hoechste] = std::minmax_element(fenster.begin(), fenster.begin() + static_cast<std::ptrdiff_t>(anzahl));
+        if (int64_t{hier} - *tiefste <= grenze && int64_t{*hoechste} - hier <= grenze)
+            continue;
+        const auto mitte = fenster.begin() + static_cast<std::ptrdiff_t>(anzahl / 2);
+        std::nth_element(fenster.begin(), mitte, fenster.begin() + static_cast<std::ptrdiff_t>(anzahl));
+        if (std::llabs(int64_t{hier} - *mitte) > grenze)
             fixe[i].hoehe = *mitte;
     }
-}
-
-double Abstand(const CDaten& a, const CDaten& b)
-{
-    const double mitte = ((a.breite + static_cast<double>(b.breite)) * 0.5 - nullpunkt) * radProEinheit;
-    const double dy = (static_cast<double>(b.breite) - a.breite) * meterProEinheit;
-    const double dx = (static_cast<double>(b.laenge) - a.laenge) * meterProEinheit * std::cos(mitte);
-    return std::sqrt(dx * dx + dy * dy);
 }
 
 }  // namespace
@@ -86,13 +89,14 @@ void LeiteIgcWerteAb(IgcFlug& flug)
     std::vector<double> weg;
     if (!flug.hatGeschwindigkeit) {
         weg.resize(fixe.size());
+        Kosinus kosinus;
         size_t letzte = 0;  // the last fix with a position
         for (size_t i = 1; i < fixe.size(); ++i) {
             weg[i] = weg[i - 1];
             if (!fixe[i].hatPosition)
                 continue;
             if (fixe[letzte].hatPosition)
-                weg[i] += Abstand(fixe[letzte], fixe[i]);
+                weg[i] += Meter(fixe[letzte], fixe[i], kosinus);
             letzte = i;
         }
     }

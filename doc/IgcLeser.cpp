@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -36,6 +37,23 @@ int32_t Zahl(std::string_view z, size_t von, size_t anzahl)
     return wert;
 }
 
+// The number the digits z[von, von + anzahl) spell, read in one pass; false when the record is
+// too short or a character is no digit.
+bool Ziffernwert(std::string_view z, size_t von, size_t anzahl, int32_t& wert)
+{
+    if (von + anzahl > z.size())
+        return false;
+    int32_t w = 0;
+    for (size_t i = von; i < von + anzahl; ++i) {
+        const unsigned ziffer = static_cast<unsigned char>(z[i]) - unsigned{'0'};
+        if (ziffer > 9)
+            return false;
+        w = w * 10 + static_cast<int32_t>(ziffer);
+    }
+    wert = w;
+    return true;
+}
+
 // A field that may start with a minus sign ("-0042", "-12"); false when it is not a number.
 bool VorzeichenZahl(std::string_view z, size_t von, size_t anzahl, int32_t& wert)
 {
@@ -45,9 +63,8 @@ bool VorzeichenZahl(std::string_view z, size_t von, size_t anzahl, int32_t& wert
     const size_t erste = negativ ? von + 1 : von;
     const size_t ziffern = von + anzahl - erste;
     // More than nine digits are no value any logger writes.
-    if (ziffern == 0 || ziffern > 9 || !Ziffern(z, erste, ziffern))
+    if (ziffern == 0 || ziffern > 9 || !Ziffernwert(z, erste, ziffern, wert))
         return false;
-    wert = Zahl(z, erste, ziffern);
     if (negativ)
         wert = -wert;
     return true;
@@ -124,7 +141,11 @@ bool Routenpunkt(std::string_view z, CWegPunkt& punkt)
 
 class Leser {
 public:
-    Leser(HoehenQuelle q, IgcFlug& f) : quelle(q), flug(f) {}
+    // erwartet: a bound on the fixes, so no list grows while reading.
+    Leser(HoehenQuelle q, IgcFlug& f, size_t erwartet) : quelle(q), flug(f), erwartet_(erwartet)
+    {
+        flug.fixe.reserve(erwartet_);
+    }
 
     void Zeile(std::string_view z)
     {
@@ -173,27 +194,20 @@ public:
         // chose GNSS.
         const bool druck = quelle == HoehenQuelle::Druck || (quelle == HoehenQuelle::Automatisch && druckGesehen);
         k.hoehe = druck ? "druck" : "gnss";
-        for (size_t i = 0; i < flug.fixe.size(); ++i) {
-            CDaten& fix = flug.fixe[i];
-            if (druck) {
-                fix.hoehe = hoehen[i].druck;
-            } else if (fix.hatPosition || i == 0) {
-                fix.hoehe = hoehen[i].gnss;
-            } else {
-                // A fix without a valid position has no valid GNSS altitude either.
-                fix.hoehe = flug.fixe[i - 1].hoehe;
-            }
+        if (quelle == HoehenQuelle::Automatisch && !druck) {
+            for (size_t i = 0; i < flug.fixe.size(); ++i)
+                flug.fixe[i].hoehe = GnssHoehe(flug.fixe[i], i == 0 ? nullptr : &flug.fixe[i - 1], gnssHoehen[i]);
         }
-        hoehen.clear();
-        hoehen.shrink_to_fit();
+        gnssHoehen = {};
         Routenarten();
     }
 
 private:
-    struct Hoehen {
-        int16_t druck = 0;
-        int16_t gnss = 0;
-    };
+    // A fix without a valid position has no valid GNSS altitude either.
+    static int16_t GnssHoehe(const CDaten& fix, const CDaten* vorher, int16_t gnss)
+    {
+        return fix.hatPosition || !vorher ? gnss : vorher->hoehe;
+    }
 
     void Kopf(std::string_view z)
     {
@@ -277,20 +291,24 @@ private:
 
     void Fix(std::string_view z)
     {
-        if (z.size() < bLaenge || !Ziffern(z, 1, 13) || !Ziffern(z, 15, 8))
+        if (z.size() < bLaenge)
             return;
         const char ns = z[14];
         const char ew = z[23];
         const char gueltig = z[24];
         if ((ns != 'N' && ns != 'S') || (ew != 'E' && ew != 'W') || (gueltig != 'A' && gueltig != 'V'))
             return;
-        const int32_t h = Zahl(z, 1, 2);
-        const int32_t m = Zahl(z, 3, 2);
-        const int32_t s = Zahl(z, 5, 2);
-        const int32_t bGrad = Zahl(z, 7, 2);
-        const int32_t bMin = Zahl(z, 9, 5);
-        const int32_t lGrad = Zahl(z, 15, 3);
-        const int32_t lMin = Zahl(z, 18, 5);
+        int32_t h = 0;
+        int32_t m = 0;
+        int32_t s = 0;
+        int32_t bGrad = 0;
+        int32_t bMin = 0;
+        int32_t lGrad = 0;
+        int32_t lMin = 0;
+        if (!Ziffernwert(z, 1, 2, h) || !Ziffernwert(z, 3, 2, m) || !Ziffernwert(z, 5, 2, s)
+            || !Ziffernwert(z, 7, 2, bGrad) || !Ziffernwert(z, 9, 5, bMin) || !Ziffernwert(z, 15, 3, lGrad)
+            || !Ziffernwert(z, 18, 5, lMin))
+            return;
         if (h > 23 || m > 59 || s > 59 || bMin >= 60000 || lMin >= 60000)
             return;
         int32_t druck = 0;
@@ -326,12 +344,25 @@ private:
             fix.breite = flug.fixe.back().breite;
             fix.laenge = flug.fixe.back().laenge;
         }
-        if (druck != 0)
-            druckGesehen = true;
-        hoehen.push_back({AufInt16(druck), AufInt16(gnss)});
-
         // Fields a record leaves out keep the value of the fix before.
         const CDaten* vorher = flug.fixe.empty() ? nullptr : &flug.fixe.back();
+        if (quelle == HoehenQuelle::Gnss) {
+            fix.hoehe = GnssHoehe(fix, vorher, AufInt16(gnss));
+        } else {
+            fix.hoehe = AufInt16(druck);
+            // Without a barometer the GNSS altitudes are needed at the end; once a pressure
+            // altitude shows there is one, and they are not.
+            if (quelle == HoehenQuelle::Automatisch && !druckGesehen) {
+                if (druck != 0) {
+                    druckGesehen = true;
+                    gnssHoehen = {};
+                } else {
+                    if (gnssHoehen.capacity() == 0)
+                        gnssHoehen.reserve(erwartet_);
+                    gnssHoehen.push_back(AufInt16(gnss));
+                }
+            }
+        }
         if (Feld(z, spalten.tas, extra))
             fix.tas = AufInt16(std::max<int64_t>(0, InZehnteln(extra, spalten.tas->Breite())));
         else if (vorher)
@@ -383,7 +414,8 @@ private:
 
     HoehenQuelle quelle;
     IgcFlug& flug;
-    std::vector<Hoehen> hoehen;
+    size_t erwartet_;
+    std::vector<int16_t> gnssHoehen;
     std::vector<Erweiterung> erweiterungen;
     std::vector<CWegPunkt> route;
     Spalten spalten;
@@ -401,6 +433,33 @@ std::string_view OhneBom(std::string_view inhalt)
     return inhalt;
 }
 
+// How many times the byte ende is followed by a B; gefunden tells whether ende occurs at all.
+size_t BNach(std::string_view inhalt, char ende, bool& gefunden)
+{
+    size_t anzahl = 0;
+    for (size_t p = 0; p < inhalt.size();) {
+        const void* n = std::memchr(inhalt.data() + p, ende, inhalt.size() - p);
+        if (!n)
+            break;
+        gefunden = true;
+        p = static_cast<size_t>(static_cast<const char*>(n) - inhalt.data()) + 1;
+        if (p < inhalt.size() && inhalt[p] == 'B')
+            ++anzahl;
+    }
+    return anzahl;
+}
+
+// The lines that start with a B: a bound on the fixes. Lines ending at a lone CR count only in
+// a log without line feeds.
+size_t BSaetze(std::string_view inhalt)
+{
+    const size_t erste = inhalt.starts_with('B') ? 1 : 0;
+    bool lf = false;
+    const size_t nachLf = BNach(inhalt, '\n', lf);
+    bool cr = false;
+    return erste + (lf ? nachLf : BNach(inhalt, '\r', cr));
+}
+
 }  // namespace
 
 bool IgcKopfsatz(std::string_view inhalt)
@@ -414,18 +473,27 @@ bool LiesIgc(std::string_view inhalt, HoehenQuelle quelle, IgcFlug& flug)
 {
     flug = IgcFlug{};
     inhalt = OhneBom(inhalt);
-    // A B record takes at least 36 bytes with its line end: a bound that never over-reserves
-    // by much for a real log.
-    flug.fixe.reserve(inhalt.size() / (bLaenge + 1) + 1);
 
-    Leser leser(quelle, flug);
+    Leser leser(quelle, flug, BSaetze(inhalt));
+    const char* const text = inhalt.data();
+    const size_t groesse = inhalt.size();
+    const auto naechstesLf = [&](size_t ab) {
+        if (ab >= groesse)
+            return groesse;
+        const void* n = std::memchr(text + ab, '\n', groesse - ab);
+        return n ? static_cast<size_t>(static_cast<const char*>(n) - text) : groesse;
+    };
     size_t anfang = 0;
-    while (anfang < inhalt.size()) {
-        // Lines end at LF, CR LF or a lone CR; trailing blanks belong to no field.
-        size_t ende = inhalt.find_first_of("\r\n", anfang);
-        if (ende == std::string_view::npos)
-            ende = inhalt.size();
-        std::string_view zeile = inhalt.substr(anfang, ende - anfang);
+    size_t lf = naechstesLf(0);  // the next line feed at or after anfang, or the end
+    while (anfang < groesse) {
+        // Lines end at LF, CR LF or a lone CR; trailing blanks belong to no field. The next
+        // line feed is searched for once, a carriage return only up to it, so every byte is
+        // looked at about once whatever the line ends.
+        if (lf < anfang)
+            lf = naechstesLf(anfang);
+        const void* cr = std::memchr(text + anfang, '\r', lf - anfang);
+        const size_t ende = cr ? static_cast<size_t>(static_cast<const char*>(cr) - text) : lf;
+        std::string_view zeile(text + anfang, ende - anfang);
         while (!zeile.empty() && (zeile.back() == ' ' || zeile.back() == '\t'))
             zeile.remove_suffix(1);
         leser.Zeile(zeile);

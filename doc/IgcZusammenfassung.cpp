@@ -1,6 +1,7 @@
 // The summary texts of an IGC flight, which a log does not carry: computed from its fixes.
 
 #include "doc/CSarnixDoc.h"
+#include "doc/Strecke.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,16 +31,6 @@ std::string Uhrzeit(int32_t zeit)
     char text[16];
     std::snprintf(text, sizeof text, "%.2i:%.2i", t / 3600, t % 3600 / 60);
     return text;
-}
-
-double Meter(const CDaten& a, const CDaten& b)
-{
-    constexpr double meterProEinheit = 1852.0 / 10000.0;
-    constexpr double radProEinheit = 3.14159265358979323846 / 180.0 / 600000.0;
-    const double mitte = ((a.breite + static_cast<double>(b.breite)) * 0.5 - 500000000.0) * radProEinheit;
-    const double dy = (static_cast<double>(b.breite) - a.breite) * meterProEinheit;
-    const double dx = (static_cast<double>(b.laenge) - a.laenge) * meterProEinheit * std::cos(mitte);
-    return std::sqrt(dx * dx + dy * dy);
 }
 
 }  // namespace
@@ -77,6 +68,7 @@ void CSarnixDoc::BerechneIgcZusammenfassung()
     int16_t sinken = 0;
     double strecke = 0.0;
     const CDaten* letzter = nullptr;
+    Kosinus kosinus;
     for (size_t i = start; i <= landung; ++i) {
         const CDaten& fix = f[i];
         hoechste = std::max<int32_t>(hoechste, fix.hoehe);
@@ -87,7 +79,7 @@ void CSarnixDoc::BerechneIgcZusammenfassung()
         if (!letzter) {
             letzter = &fix;
         } else if (fix.zeit - letzter->zeit >= streckenSchritt || i == landung) {
-            strecke += Meter(*letzter, fix);
+            strecke += Meter(*letzter, fix, kosinus);
             letzter = &fix;
         }
     }
