@@ -21,13 +21,18 @@ constexpr size_t nachbarn = 2;  // either side: a glitch of two fixes is still o
 // altitude steps and position jitter do not read as metres per second.
 constexpr int32_t halbesFenster = 5;
 
+// Rounded half away from zero like std::lround, without its library call: the conversion
+// truncates, and the part cut off is exact in a double.
 int16_t AufInt16(double wert)
 {
     if (std::isnan(wert))
         return 0;
-    return static_cast<int16_t>(std::clamp(std::lround(std::clamp(wert, -1e6, 1e6)),
-                                           long{std::numeric_limits<int16_t>::min()},
-                                           long{std::numeric_limits<int16_t>::max()}));
+    const double begrenzt = std::clamp(wert, -1e6, 1e6);
+    const double rest = begrenzt - static_cast<int32_t>(begrenzt);
+    // Without branches: which way a value rounds is as good as random to the processor.
+    const int32_t ganz = static_cast<int32_t>(begrenzt) + int32_t{rest >= 0.5} - int32_t{rest <= -0.5};
+    return static_cast<int16_t>(std::clamp<int32_t>(ganz, std::numeric_limits<int16_t>::min(),
+                                                    std::numeric_limits<int16_t>::max()));
 }
 
 // An altitude that stands off the median of its neighbourhood by more than any glider could
@@ -38,21 +43,18 @@ void Glaetten(std::vector<CDaten>& fixe)
     const size_t n = fixe.size();
     if (n < 3)
         return;
-    // The altitudes as recorded: the fixes after i still hold theirs, the ones before i may be
-    // replaced already, so those are kept here.
-    std::array<int16_t, nachbarn> roh{};
-    std::array<int16_t, 2 * nachbarn + 1> fenster{};
+    // The recorded altitudes of fixes i - nachbarn to i + nachbarn, moved along with i: the ones
+    // before i may be replaced already.
+    constexpr size_t breite = 2 * nachbarn + 1;
+    std::array<int16_t, breite> roh{};
+    for (size_t k = 0; k <= nachbarn && k < n; ++k)
+        roh[nachbarn + k] = fixe[k].hoehe;
+
     for (size_t i = 0; i < n; ++i) {
-        const size_t von = i >= nachbarn ? i - nachbarn : 0;
-        const size_t bis = std::min(n - 1, i + nachbarn);
-        const size_t anzahl = bis - von + 1;
-        const size_t davor = i - von;
-        std::copy_n(roh.begin() + static_cast<std::ptrdiff_t>(nachbarn - davor), davor, fenster.begin());
-        for (size_t j = i; j <= bis; ++j)
-            fenster[j - von] = fixe[j].hoehe;
-        const int16_t hier = fenster[davor];
-        std::copy(roh.begin() + 1, roh.end(), roh.begin());
-        roh.back() = hier;
+        // The window's part inside the log.
+        const size_t erstes = i >= nachbarn ? 0 : nachbarn - i;
+        const size_t letztes = std::min(breite - 1, n - 1 - i + nachbarn);
+        const int16_t hier = roh[nachbarn];
 
         int64_t naechster = std::numeric_limits<int64_t>::max();
         if (i > 0)
@@ -64,13 +66,25 @@ void Glaetten(std::vector<CDaten>& fixe)
 
         // The median lies between the window's lowest and highest: when both are near enough,
         // so is the median, and it need not be found.
-        const auto [tiefste, hoechste] = std::minmax_element(fenster.begin(), fenster.begin() + static_cast<std::ptrdiff_t>(anzahl));
-        if (int64_t{hier} - *tiefste <= grenze && int64_t{*hoechste} - hier <= grenze)
-            continue;
-        const auto mitte = fenster.begin() + static_cast<std::ptrdiff_t>(anzahl / 2);
-        std::nth_element(fenster.begin(), mitte, fenster.begin() + static_cast<std::ptrdiff_t>(anzahl));
-        if (std::llabs(int64_t{hier} - *mitte) > grenze)
-            fixe[i].hoehe = *mitte;
+        int16_t tiefste = hier;
+        int16_t hoechste = hier;
+        for (size_t k = erstes; k <= letztes; ++k) {
+            tiefste = std::min(tiefste, roh[k]);
+            hoechste = std::max(hoechste, roh[k]);
+        }
+        if (int64_t{hier} - tiefste > grenze || int64_t{hoechste} - hier > grenze) {
+            std::array<int16_t, breite> fenster = roh;
+            const auto anfang = fenster.begin() + static_cast<std::ptrdiff_t>(erstes);
+            const auto ende = fenster.begin() + static_cast<std::ptrdiff_t>(letztes + 1);
+            const auto mitte = anfang + (ende - anfang) / 2;
+            std::nth_element(anfang, mitte, ende);
+            if (std::llabs(int64_t{hier} - *mitte) > grenze)
+                fixe[i].hoehe = *mitte;
+        }
+
+        for (size_t k = 0; k + 1 < breite; ++k)
+            roh[k] = roh[k + 1];
+        roh[breite - 1] = i + nachbarn + 1 < n ? fixe[i + nachbarn + 1].hoehe : int16_t{0};
     }
 }
 

@@ -37,6 +37,17 @@ int32_t Zahl(std::string_view z, size_t von, size_t anzahl)
     return wert;
 }
 
+// Whether the eight characters at p are all digits, tested at once: a digit's byte is 0x30 to
+// 0x39, so its high half is 3 and adding 6 to it leaves the high half 3.
+bool AchtZiffern(const char* p)
+{
+    uint64_t x = 0;
+    std::memcpy(&x, p, sizeof x);
+    constexpr uint64_t hoch = 0xF0F0F0F0F0F0F0F0;
+    constexpr uint64_t drei = 0x3030303030303030;
+    return (x & hoch) == drei && ((x + 0x0606060606060606) & hoch) == drei;
+}
+
 // The number the digits z[von, von + anzahl) spell, read in one pass; false when the record is
 // too short or a character is no digit.
 bool Ziffernwert(std::string_view z, size_t von, size_t anzahl, int32_t& wert)
@@ -196,7 +207,7 @@ public:
         k.hoehe = druck ? "druck" : "gnss";
         if (quelle == HoehenQuelle::Automatisch && !druck) {
             for (size_t i = 0; i < flug.fixe.size(); ++i)
-                flug.fixe[i].hoehe = GnssHoehe(flug.fixe[i], i == 0 ? nullptr : &flug.fixe[i - 1], gnssHoehen[i]);
+                flug.fixe[i].hoehe = GnssHoehe(flug.fixe[i].hatPosition != 0, i == 0 ? nullptr : &flug.fixe[i - 1], gnssHoehen[i]);
         }
         gnssHoehen = {};
         Routenarten();
@@ -204,9 +215,9 @@ public:
 
 private:
     // A fix without a valid position has no valid GNSS altitude either.
-    static int16_t GnssHoehe(const CDaten& fix, const CDaten* vorher, int16_t gnss)
+    static int16_t GnssHoehe(bool hatPosition, const CDaten* vorher, int16_t gnss)
     {
-        return fix.hatPosition || !vorher ? gnss : vorher->hoehe;
+        return hatPosition || !vorher ? gnss : vorher->hoehe;
     }
 
     void Kopf(std::string_view z)
@@ -284,9 +295,14 @@ private:
 
     // The value of an extension in this record, false when the record is too short for it or
     // the field holds no number.
-    static bool Feld(std::string_view z, const Erweiterung* e, int32_t& wert)
+    static bool Feld(std::string_view z, const Erweiterung& e, int32_t& wert)
     {
-        return e && VorzeichenZahl(z, e->von - 1, e->Breite(), wert);
+        const size_t von = e.von - 1;
+        const size_t breite = e.Breite();
+        // Mostly digits only, read in one go.
+        if (breite <= 9 && von + breite <= z.size() && z[von] != '-')
+            return Ziffernwert(z, von, breite, wert);
+        return VorzeichenZahl(z, von, breite, wert);
     }
 
     void Fix(std::string_view z)
@@ -298,23 +314,27 @@ private:
         const char gueltig = z[24];
         if ((ns != 'N' && ns != 'S') || (ew != 'E' && ew != 'W') || (gueltig != 'A' && gueltig != 'V'))
             return;
-        int32_t h = 0;
-        int32_t m = 0;
-        int32_t s = 0;
-        int32_t bGrad = 0;
-        int32_t bMin = 0;
-        int32_t lGrad = 0;
-        int32_t lMin = 0;
-        if (!Ziffernwert(z, 1, 2, h) || !Ziffernwert(z, 3, 2, m) || !Ziffernwert(z, 5, 2, s)
-            || !Ziffernwert(z, 7, 2, bGrad) || !Ziffernwert(z, 9, 5, bMin) || !Ziffernwert(z, 15, 3, lGrad)
-            || !Ziffernwert(z, 18, 5, lMin))
+        // Time and latitude in columns 1 to 13, longitude in 15 to 22.
+        if (!AchtZiffern(z.data() + 1) || !AchtZiffern(z.data() + 6) || !AchtZiffern(z.data() + 15))
             return;
+        const int32_t h = Zahl(z, 1, 2);
+        const int32_t m = Zahl(z, 3, 2);
+        const int32_t s = Zahl(z, 5, 2);
+        const int32_t bGrad = Zahl(z, 7, 2);
+        const int32_t bMin = Zahl(z, 9, 5);
+        const int32_t lGrad = Zahl(z, 15, 3);
+        const int32_t lMin = Zahl(z, 18, 5);
         if (h > 23 || m > 59 || s > 59 || bMin >= 60000 || lMin >= 60000)
             return;
+        // Both altitudes, columns 25 to 34, are mostly digits only; a minus sign takes the long way.
         int32_t druck = 0;
         int32_t gnss = 0;
-        if (!VorzeichenZahl(z, 25, 5, druck) || !VorzeichenZahl(z, 30, 5, gnss))
+        if (AchtZiffern(z.data() + 25) && AchtZiffern(z.data() + 27)) {
+            druck = Zahl(z, 25, 5);
+            gnss = Zahl(z, 30, 5);
+        } else if (!VorzeichenZahl(z, 25, 5, druck) || !VorzeichenZahl(z, 30, 5, gnss)) {
             return;
+        }
 
         // Ten-thousandths of a minute: the B record's thousandths, then the extra digit of
         // LAD/LOD where the logger writes one.
@@ -328,28 +348,28 @@ private:
         if (b > 90 * 60 * einheitenProMinute || l > 180 * 60 * einheitenProMinute)
             return;
 
-        CDaten fix;
+        // What a record leaves out, the position when it has none and the fields of the I
+        // record it lacks, keep the values of the fix before.
+        const CDaten* vorher = flug.fixe.empty() ? nullptr : &flug.fixe.back();
         int32_t zeit = h * 3600 + m * 60 + s + tage * tag;
-        if (!flug.fixe.empty() && zeit < flug.fixe.back().zeit - naechsterTagAb) {
+        if (vorher && zeit < vorher->zeit - naechsterTagAb) {
             ++tage;
             zeit += tag;
         }
-        fix.zeit = zeit;
         // 0°/0° is what some loggers write before their receiver has a position.
-        fix.hatPosition = gueltig == 'A' && (b != 0 || l != 0) ? 1 : 0;
-        if (fix.hatPosition) {
-            fix.breite = ns == 'N' ? nullpunkt + b : nullpunkt - b;
-            fix.laenge = ew == 'E' ? nullpunkt + l : nullpunkt - l;
-        } else if (!flug.fixe.empty()) {
-            fix.breite = flug.fixe.back().breite;
-            fix.laenge = flug.fixe.back().laenge;
+        const bool hatPosition = gueltig == 'A' && (b != 0 || l != 0);
+        int32_t breite = vorher ? vorher->breite : 0;
+        int32_t laenge = vorher ? vorher->laenge : 0;
+        if (hatPosition) {
+            breite = ns == 'N' ? nullpunkt + b : nullpunkt - b;
+            laenge = ew == 'E' ? nullpunkt + l : nullpunkt - l;
         }
-        // Fields a record leaves out keep the value of the fix before.
-        const CDaten* vorher = flug.fixe.empty() ? nullptr : &flug.fixe.back();
+
+        int16_t hoehe = 0;
         if (quelle == HoehenQuelle::Gnss) {
-            fix.hoehe = GnssHoehe(fix, vorher, AufInt16(gnss));
+            hoehe = GnssHoehe(hatPosition, vorher, AufInt16(gnss));
         } else {
-            fix.hoehe = AufInt16(druck);
+            hoehe = AufInt16(druck);
             // Without a barometer the GNSS altitudes are needed at the end; once a pressure
             // altitude shows there is one, and they are not.
             if (quelle == HoehenQuelle::Automatisch && !druckGesehen) {
@@ -363,26 +383,31 @@ private:
                 }
             }
         }
-        if (Feld(z, spalten.tas, extra))
-            fix.tas = AufInt16(std::max<int64_t>(0, InZehnteln(extra, spalten.tas->Breite())));
-        else if (vorher)
-            fix.tas = vorher->tas;
-        if (Feld(z, spalten.gsp, extra))
-            fix.sog = AufInt16(std::max<int64_t>(0, InZehnteln(extra, spalten.gsp->Breite())));
-        else if (vorher)
-            fix.sog = vorher->sog;
-        if (Feld(z, spalten.vario, extra))
-            fix.vario = AufInt16(InZehnteln(extra, spalten.vario->Breite()));
-        else if (vorher)
-            fix.vario = vorher->vario;
-        if (Feld(z, spalten.oat, extra))
-            fix.temperatur = static_cast<int32_t>(
-                std::clamp<int64_t>(InZehnteln(extra, spalten.oat->Breite()) + 2732, 0, 100000));
-        else if (vorher)
-            fix.temperatur = vorher->temperatur;
-        else if (spalten.oat)
-            fix.temperatur = 2732;
-        flug.fixe.push_back(fix);
+
+        int16_t tas = vorher ? vorher->tas : int16_t{0};
+        int16_t sog = vorher ? vorher->sog : int16_t{0};
+        int16_t vario = vorher ? vorher->vario : int16_t{0};
+        int32_t temperatur = vorher ? vorher->temperatur : spalten.oat ? 2732 : 0;
+        if (spalten.tas && Feld(z, *spalten.tas, extra))
+            tas = AufInt16(std::max<int64_t>(0, InZehnteln(extra, spalten.tas->Breite())));
+        if (spalten.gsp && Feld(z, *spalten.gsp, extra))
+            sog = AufInt16(std::max<int64_t>(0, InZehnteln(extra, spalten.gsp->Breite())));
+        if (spalten.vario && Feld(z, *spalten.vario, extra))
+            vario = AufInt16(InZehnteln(extra, spalten.vario->Breite()));
+        if (spalten.oat && Feld(z, *spalten.oat, extra))
+            temperatur = static_cast<int32_t>(std::clamp<int64_t>(InZehnteln(extra, spalten.oat->Breite()) + 2732, 0, 100000));
+
+        // Every field named, so no block of memory is cleared or copied first.
+        flug.fixe.push_back({.zeit = zeit,
+                             .vario = vario,
+                             .laenge = laenge,
+                             .breite = breite,
+                             .temperatur = temperatur,
+                             .sog = sog,
+                             .tas = tas,
+                             .hatPosition = hatPosition ? 1 : 0,
+                             .imAusschnitt = 0,
+                             .hoehe = hoehe});
     }
 
     // Takeoff, start, turnpoints, finish and landing in the order of the declaration; points
@@ -433,15 +458,14 @@ std::string_view OhneBom(std::string_view inhalt)
     return inhalt;
 }
 
-// How many times the byte ende is followed by a B; gefunden tells whether ende occurs at all.
-size_t BNach(std::string_view inhalt, char ende, bool& gefunden)
+// How many times the byte ende is followed by a B.
+size_t BNach(std::string_view inhalt, char ende)
 {
     size_t anzahl = 0;
     for (size_t p = 0; p < inhalt.size();) {
         const void* n = std::memchr(inhalt.data() + p, ende, inhalt.size() - p);
         if (!n)
             break;
-        gefunden = true;
         p = static_cast<size_t>(static_cast<const char*>(n) - inhalt.data()) + 1;
         if (p < inhalt.size() && inhalt[p] == 'B')
             ++anzahl;
@@ -454,10 +478,8 @@ size_t BNach(std::string_view inhalt, char ende, bool& gefunden)
 size_t BSaetze(std::string_view inhalt)
 {
     const size_t erste = inhalt.starts_with('B') ? 1 : 0;
-    bool lf = false;
-    const size_t nachLf = BNach(inhalt, '\n', lf);
-    bool cr = false;
-    return erste + (lf ? nachLf : BNach(inhalt, '\r', cr));
+    const bool lf = inhalt.find('\n') != std::string_view::npos;
+    return erste + BNach(inhalt, lf ? '\n' : '\r');
 }
 
 }  // namespace
@@ -477,27 +499,29 @@ bool LiesIgc(std::string_view inhalt, HoehenQuelle quelle, IgcFlug& flug)
     Leser leser(quelle, flug, BSaetze(inhalt));
     const char* const text = inhalt.data();
     const size_t groesse = inhalt.size();
-    const auto naechstesLf = [&](size_t ab) {
+    const auto naechstes = [&](char zeichen, size_t ab) {
         if (ab >= groesse)
             return groesse;
-        const void* n = std::memchr(text + ab, '\n', groesse - ab);
+        const void* n = std::memchr(text + ab, zeichen, groesse - ab);
         return n ? static_cast<size_t>(static_cast<const char*>(n) - text) : groesse;
     };
+    // Lines end at LF, CR LF or a lone CR; trailing blanks belong to no field. The next line
+    // feed and the next carriage return are each searched for once, so every byte is looked at
+    // about twice whatever the line ends.
+    size_t lf = naechstes('\n', 0);
+    size_t cr = naechstes('\r', 0);
     size_t anfang = 0;
-    size_t lf = naechstesLf(0);  // the next line feed at or after anfang, or the end
     while (anfang < groesse) {
-        // Lines end at LF, CR LF or a lone CR; trailing blanks belong to no field. The next
-        // line feed is searched for once, a carriage return only up to it, so every byte is
-        // looked at about once whatever the line ends.
         if (lf < anfang)
-            lf = naechstesLf(anfang);
-        const void* cr = std::memchr(text + anfang, '\r', lf - anfang);
-        const size_t ende = cr ? static_cast<size_t>(static_cast<const char*>(cr) - text) : lf;
+            lf = naechstes('\n', anfang);
+        if (cr < anfang)
+            cr = naechstes('\r', anfang);
+        const size_t ende = std::min(lf, cr);
         std::string_view zeile(text + anfang, ende - anfang);
         while (!zeile.empty() && (zeile.back() == ' ' || zeile.back() == '\t'))
             zeile.remove_suffix(1);
         leser.Zeile(zeile);
-        anfang = ende + 1;
+        anfang = ende == cr && ende + 1 == lf ? lf + 1 : ende + 1;
     }
     leser.Ende();
     if (flug.fixe.capacity() > 2 * flug.fixe.size() + 1024)
