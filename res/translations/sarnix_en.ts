@@ -618,6 +618,10 @@ FILE - reads the recording from standard input.</translation>
         <translation>Shows this help.</translation>
     </message>
     <message>
+        <source>Höhe der Fixe einer IGC-Datei: GNSS- oder Druckhöhe (Standard: Druckhöhe, wenn die Datei eine aufzeichnet).</source>
+        <translation>Altitude of an IGC file&apos;s fixes: GNSS or pressure altitude (default: pressure altitude when the file records one).</translation>
+    </message>
+    <message>
         <source>Zeichnet N Dateien zugleich (Standard: so viele, wie der Rechner Kerne hat).</source>
         <translation>Draws N files at once (default: as many as the machine has cores).</translation>
     </message>
