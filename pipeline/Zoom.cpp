@@ -72,6 +72,36 @@ int BandGrafik(const CAnsicht& a)
     return -1;
 }
 
+int BandGrafikBei(const CAnsicht& a, Punkt p)
+{
+    const int erste = BandGrafik(a);
+    if (erste < 0)
+        return erste;
+    const int andere = 1 - erste;
+    const Grafik& g = a.ansicht.grafik[static_cast<size_t>(andere)];
+    const bool gezeigt = a.grafikanzahl == 2;
+    const bool innen = g.ecke.left <= p.x && p.x <= g.ecke.right && g.ecke.top <= p.y && p.y <= g.ecke.bottom;
+    const int8_t art = a.ansicht.grafik[static_cast<size_t>(erste)].art;
+    const bool zoombar = g.art == Grundriss || g.art == BarogrammZeit;
+    return gezeigt && innen && zoombar && g.art != art ? andere : erste;
+}
+
+namespace {
+
+// The pane of the band being drawn: where it was pressed, while that pane still takes a band.
+int LaufendeBandGrafik(const CAnsicht& a)
+{
+    const int8_t gewaehlt = a.bandGrafik;
+    if (gewaehlt == 0 || gewaehlt == 1) {
+        const int8_t art = a.ansicht.grafik[static_cast<size_t>(gewaehlt)].art;
+        if (art == Grundriss || art == BarogrammZeit)
+            return gewaehlt;
+    }
+    return BandGrafik(a);
+}
+
+}  // namespace
+
 Punkt InsRechteck(Punkt p, const Rechteck& r)
 {
     // std::clamp needs min <= max; a reversed pane (window lower than its margins) keeps its top.
@@ -82,7 +112,9 @@ Punkt InsRechteck(Punkt p, const Rechteck& r)
 
 bool BandDruecken(CAnsicht& a, const CSarnixDoc& doc, Punkt p)
 {
-    const int pane = BandGrafik(a);
+    if (!a.zoomZiehen)
+        a.bandGrafik = static_cast<int8_t>(BandGrafikBei(a, p));
+    const int pane = LaufendeBandGrafik(a);
     if (!doc.geladen || pane < 0)
         return false;
     p = InsRechteck(p, a.ansicht.grafik[static_cast<size_t>(pane)].ecke);
@@ -95,7 +127,7 @@ bool BandDruecken(CAnsicht& a, const CSarnixDoc& doc, Punkt p)
 
 bool BandBewegen(CAnsicht& a, Zeichenflaeche& f, Punkt p)
 {
-    const int pane = BandGrafik(a);
+    const int pane = LaufendeBandGrafik(a);
     if (pane < 0)
         return false;
     p = InsRechteck(p, a.ansicht.grafik[static_cast<size_t>(pane)].ecke);
@@ -123,7 +155,7 @@ bool BandLoslassen(CAnsicht& a, Punkt p)
     const bool zog = a.zoomZiehen != 0;
     a.zoomBereit = 0;
     a.zoomZiehen = 0;
-    const int pane = BandGrafik(a);
+    const int pane = LaufendeBandGrafik(a);
     if (!zog || pane < 0)
         return false;
     a.bandEnde = InsRechteck(p, a.ansicht.grafik[static_cast<size_t>(pane)].ecke);

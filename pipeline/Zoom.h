@@ -29,6 +29,10 @@ void Verkleinern(CAnsicht& ansicht);
 // -1 when none does.
 int BandGrafik(const CAnsicht& ansicht);
 
+// The pane a band pressed at p works in: as BandGrafik, but a plan view and a time barogram side
+// by side each take the band pressed in them.
+int BandGrafikBei(const CAnsicht& ansicht, Punkt p);
+
 // Nearest point of r, separately in x and y.
 Punkt InsRechteck(Punkt p, const Rechteck& r);
 

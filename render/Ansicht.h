@@ -44,6 +44,7 @@ struct CAnsicht {
     int32_t thermiken = 0;           // thermals marked with their mean climb
     int32_t temperaturReferenz = 0;  // 0 the instrument's reference, 1 the physical one
     ZeitFenster zeitAnzeige;         // the time span the time barogram drawn last showed
+    int8_t bandGrafik = -1;          // the pane the rubber band was pressed in
     int8_t aktiveGrafik = 0;
     int8_t grafikanzahl = 1;
     int16_t abstand = 60;

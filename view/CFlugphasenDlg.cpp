@@ -6,9 +6,12 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -96,7 +99,14 @@ CFlugphasenDlg::CFlugphasenDlg(const CSarnixDoc& doc, QWidget* parent) : QDialog
             if (index < analyse.phasen.size())
                 emit fixGewaehlt(static_cast<ListenPos>(analyse.phasen[index].von));
         });
-        resize(900, 560);
+        // Wide enough for every column, as far as the screen allows.
+        const int tabellenBreite = tabelle->horizontalHeader()->length() + 2 * tabelle->frameWidth()
+                                   + tabelle->verticalScrollBar()->sizeHint().width();
+        const QMargins rand = layout->contentsMargins();
+        int breite = std::max(900, tabellenBreite + rand.left() + rand.right());
+        if (const QScreen* bildschirm = screen())
+            breite = std::min(breite, bildschirm->availableGeometry().width() * 9 / 10);
+        resize(breite, 560);
     }
 
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Close, this);

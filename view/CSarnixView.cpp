@@ -364,8 +364,8 @@ void CSarnixView::mouseReleaseEvent(QMouseEvent* event)
         ZoomBeenden();
         if (BandLoslassen(zustand, p)) {
             NeuZeichnen();
-            const int pane = BandGrafik(zustand);
-            if (pane >= 0 && zustand.ansicht.grafik[static_cast<size_t>(pane)].art == BarogrammZeit)
+            const int pane = zustand.bandGrafik;
+            if ((pane == 0 || pane == 1) && zustand.ansicht.grafik[static_cast<size_t>(pane)].art == BarogrammZeit)
                 emit meldung(ZeitSpannenText(doc, zustand.zeitAnzeige));
         }
         geaendert = true;

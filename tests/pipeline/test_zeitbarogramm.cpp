@@ -132,6 +132,32 @@ TEST_F(Zeitbarogramm, BandZoomtInDerZeitVerkleinernUndAnpassen)
     EXPECT_FALSE(a.zeitFenster.Gesetzt());
 }
 
+TEST_F(Zeitbarogramm, NebenDemGrundrissNimmtJedeGrafikIhrBand)
+{
+    a.grafikanzahl = 2;
+    a.ansicht.grafik[0].art = Grundriss;
+    a.ansicht.grafik[1].art = BarogrammZeit;
+    NeuZeichnen(doc, a, bild);
+    const Fenster grund = a.zoomFenster;
+    const auto ziehe = [&](Punkt von, Punkt bis) {
+        a.zoomBereit = 1;
+        ASSERT_TRUE(BandDruecken(a, doc, von));
+        ASSERT_TRUE(BandLoslassen(a, bis));
+        NeuZeichnen(doc, a, bild);
+    };
+    ziehe({X(mittag + 300, 1), Ecke(1).top + 10}, {X(mittag + 420, 1), Ecke(1).bottom - 10});
+    EXPECT_EQ(a.bandGrafik, 1);
+    EXPECT_NEAR(a.zeitAnzeige.von, mittag + 300, 1);
+    EXPECT_NEAR(a.zeitAnzeige.bis, mittag + 420, 1);
+    EXPECT_EQ(a.zoomFenster, grund);
+
+    const ZeitFenster zeit = a.zeitAnzeige;
+    ziehe({Ecke(0).left + 10, Ecke(0).top + 10}, {Ecke(0).left + 100, Ecke(0).top + 100});
+    EXPECT_EQ(a.bandGrafik, 0);
+    EXPECT_NE(a.zoomFenster, grund);
+    EXPECT_EQ(a.zeitAnzeige, zeit);
+}
+
 TEST_F(Zeitbarogramm, RadUndZiehenWirkenInDerZeit)
 {
     // The time under the pointer keeps its column; the ground window stays as it was.
