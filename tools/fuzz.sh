@@ -24,6 +24,8 @@ for harness in "$bau"/tests/fuzz/fuzz_*; do
         woerter=tests/fuzz/igc.dict
         saat=(tests/data/igc)
     fi
+    # The export harness takes both kinds of recording.
+    [ "$name" = fuzz_export ] && saat+=(tests/data/igc)
     "$harness" -max_total_time="$sekunden" -max_len=65536 -rss_limit_mb=4096 -timeout=20 \
         -dict="$woerter" -artifact_prefix="$bau/$name-" -print_final_stats=1 \
         "$korpus" "${saat[@]}" >"$protokoll" 2>&1
