@@ -14,6 +14,7 @@
 #include "pipeline/ZoomSchwenk.h"
 #include "render/Ansicht.h"
 #include "render/Graphen.h"
+#include "render/Thermiken.h"
 
 #include <QPainter>
 #include <QSettings>
@@ -197,6 +198,33 @@ TEST_F(Zeitbarogramm, RadUndZiehenWirkenInDerZeit)
     EXPECT_FALSE(a.zeitFenster.Gesetzt());
     NeuZeichnen(doc, a, bild);
     EXPECT_EQ(a.zeitAnzeige, (ZeitFenster{mittag, mittag + 600}));
+}
+
+TEST_F(Zeitbarogramm, ThermikenAmSelbenOrtVerdeckenEinanderNicht)
+{
+    // Thermals flown at one spot: each gets its mark, but only two labels find room beside it.
+    const auto rot = [&](size_t anzahl) {
+        Flugphase thermik;
+        thermik.art = PhasenArt::Thermik;
+        thermik.zeitVon = mittag + 200;
+        thermik.zeitBis = mittag + 300;
+        thermik.hoeheVon = thermik.hoeheBis = 1250;
+        thermik.mittelSteigen = 1.5;
+        QImage leer = test::LeeresBild(1000, 700);
+        QPainter maler(&leer);
+        Zeichenflaeche f(maler);
+        ZeichneThermiken(doc, std::vector<Flugphase>(anzahl, thermik), a, f, 0);
+        maler.end();
+        int n = 0;
+        for (int y = 0; y < leer.height(); ++y)
+            for (int x = 0; x < leer.width(); ++x)
+                n += leer.pixel(x, y) == qRgb(200, 0, 0);
+        return n;
+    };
+    const int eine = rot(1);
+    EXPECT_GT(eine, 100);
+    EXPECT_GT(rot(2), eine + 50);
+    EXPECT_EQ(rot(3), rot(2));
 }
 
 TEST_F(Zeitbarogramm, StatuszeileNenntDauerHoehenunterschiedUndSteigen)
