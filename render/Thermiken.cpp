@@ -70,9 +70,11 @@ void ZeichneThermiken(const CSarnixDoc& doc, const std::vector<Flugphase>& phase
 
     // A long flight circles many times in one place: the strongest climbs are labelled first,
     // right of their mark or else left of it, inside the pane, and a label that would cover
-    // another is left out.
+    // another or a mark is left out.
     std::stable_sort(marken.begin(), marken.end(), [](const Marke& a, const Marke& b) { return a.steigen > b.steigen; });
     std::vector<Rechteck> belegt;
+    for (const Marke& marke : marken)
+        belegt.push_back({marke.mitte.x - radius, marke.mitte.y - radius, marke.mitte.x + radius + 1, marke.mitte.y + radius + 1});
     for (const Marke& marke : marken) {
         const QString text = QString::asprintf("%+0.1f m/s", marke.steigen);
         const Groesse g = f.GetTextExtentPoint(text);
