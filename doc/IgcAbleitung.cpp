@@ -99,23 +99,31 @@ void LeiteIgcWerteAb(IgcFlug& flug)
     if (flug.hatVario && flug.hatGeschwindigkeit)
         return;
 
-    // The path walked so far, for the ground speed over a window.
-    std::vector<double> weg;
-    if (!flug.hatGeschwindigkeit) {
-        weg.resize(fixe.size());
-        Kosinus kosinus;
-        size_t letzte = 0;  // the last fix with a position
-        for (size_t i = 1; i < fixe.size(); ++i) {
-            weg[i] = weg[i - 1];
-            if (!fixe[i].hatPosition)
-                continue;
-            if (fixe[letzte].hatPosition)
-                weg[i] += Meter(fixe[letzte], fixe[i], kosinus);
-            letzte = i;
+    const size_t n = fixe.size();
+    // The path walked so far, for the ground speed over a window; the altitude climbed so far
+    // without jumps no glider makes, for the climb rate: a receiver that finds its altitude
+    // again after a glitch steps by a hundred metres, which is no climb.
+    std::vector<double> weg(flug.hatGeschwindigkeit ? 0 : n);
+    std::vector<int64_t> gestiegen(flug.hatVario ? 0 : n);
+    Kosinus kosinus;
+    size_t letzte = 0;  // the last fix with a position
+    for (size_t i = 1; i < n; ++i) {
+        if (!flug.hatVario) {
+            const int64_t dh = int64_t{fixe[i].hoehe} - fixe[i - 1].hoehe;
+            const int64_t schritt = std::clamp<int64_t>(std::llabs(int64_t{fixe[i].zeit} - fixe[i - 1].zeit), 1, 3600);
+            const bool sprung = std::llabs(dh) > steilsteMeterProSekunde * schritt + hoehenSpielraum;
+            gestiegen[i] = gestiegen[i - 1] + (sprung ? 0 : dh);
         }
+        if (flug.hatGeschwindigkeit)
+            continue;
+        weg[i] = weg[i - 1];
+        if (!fixe[i].hatPosition)
+            continue;
+        if (fixe[letzte].hatPosition)
+            weg[i] += Meter(fixe[letzte], fixe[i], kosinus);
+        letzte = i;
     }
 
-    const size_t n = fixe.size();
     size_t von = 0;
     size_t bis = 0;
     for (size_t i = 0; i < n; ++i) {
@@ -129,7 +137,7 @@ void LeiteIgcWerteAb(IgcFlug& flug)
         if (dt <= 0.0)
             continue;
         if (!flug.hatVario)
-            fixe[i].vario = AufInt16((int64_t{fixe[bis].hoehe} - fixe[von].hoehe) * 10.0 / dt);
+            fixe[i].vario = AufInt16(static_cast<double>(gestiegen[bis] - gestiegen[von]) * 10.0 / dt);
         if (!flug.hatGeschwindigkeit)
             fixe[i].sog = AufInt16((weg[bis] - weg[von]) / dt * 36.0);
     }

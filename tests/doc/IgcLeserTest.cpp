@@ -253,6 +253,25 @@ TEST(IgcAufbereitung, SteigenUndFahrtAusDenFixen)
     EXPECT_NEAR(steigen.sog, 667, 3);
 }
 
+TEST(IgcAufbereitung, HoehensprungIstKeinSteigen)
+{
+    // Sinking 2 m/s, and the receiver's altitude steps up by 120 m from one second to the next,
+    // as a phone's does when it finds its altitude again: no glider climbs like that.
+    std::string log = kopf;
+    for (int i = 0; i < 120; ++i)
+        log += B(elfUhr + i, 46 * 60000 + 10 * i, 7 * 60000, 0, 2000 - 2 * i + (i >= 60 ? 120 : 0));
+    const CSarnixDoc doc = Text(log);
+    ASSERT_EQ(doc.datenListe.size(), 120u);
+    for (const CDaten& fix : doc.datenListe)
+        EXPECT_NEAR(fix.vario, -20, 2) << fix.zeit - elfUhr;
+    EXPECT_EQ(doc.maxSteigen, "0.0 m/s");
+    EXPECT_EQ(doc.maxSinken, "2.0 m/s");
+
+    // The real log: the altitude comes back from a two-fix glitch 104 m higher than it left.
+    const CSarnixDoc brasil = Log("pg-brazil-ausschnitt.igc");
+    EXPECT_LT(Um(brasil, 19, 45, 23)->vario, 30);
+}
+
 TEST(IgcAufbereitung, ZusammenfassungAusDenFixen)
 {
     // A minute on the ground, ten minutes at 66.7 km/h climbing 1 m/s, a minute on the ground.
