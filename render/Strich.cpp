@@ -8,20 +8,11 @@
 #include <algorithm>
 #include <cstdlib>
 
-void Tupfen(Zeichenflaeche& f, int32_t px, int32_t py, COLORREF farbe)
-{
-    f.SetPixel(px, py, farbe);
-    f.SetPixel(px + 1, py, farbe);
-    f.SetPixel(px - 1, py, farbe);
-    f.SetPixel(px, py + 1, farbe);
-    f.SetPixel(px, py - 1, farbe);
-}
-
 void Strich::Zeichne(int32_t px, int32_t py, COLORREF farbe)
 {
     const bool nah = std::abs(int64_t{px} - x) <= 1 && std::abs(int64_t{py} - y) <= 1;
     if (!verbunden || nah) {
-        Tupfen(f, px, py, farbe);
+        f.Tupfen(px, py, farbe);
         f.MoveToEx(px, py);
         verbunden = true;
     } else {

@@ -33,9 +33,6 @@ private:
     bool verbunden = false;
 };
 
-// The five pixels of a track or temperature dot: the point and its four neighbours.
-void Tupfen(Zeichenflaeche& f, int32_t px, int32_t py, COLORREF farbe);
-
 // The whole track in file order through `abbildung`, coloured by the pane's colour mode `farbe`.
 // Fixes without a position or outside the ground window are not drawn and break the track.
 void ZeichneSpur(const CSarnixDoc& doc, const Abbildung& abbildung, int8_t farbe, Zeichenflaeche& f);

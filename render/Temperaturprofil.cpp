@@ -97,7 +97,7 @@ void ZeichneTemperaturverlauf(const CSarnixDoc& doc, const CAnsicht& ansicht, Ze
                                     + static_cast<float>(int64_t{fix.temperatur} - rechts) * st);
         const int32_t py = PixelAus(static_cast<float>(ecke.top + H)
                                     - static_cast<float>(fix.hoehe - hUnten) * sv);
-        Tupfen(f, px, py, FixFarbe(doc, grafik->farbe, fix));
+        f.Tupfen(px, py, FixFarbe(doc, grafik->farbe, fix));
     }
 }
 

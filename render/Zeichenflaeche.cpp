@@ -18,11 +18,6 @@ namespace {
 // overflows and a far-off end point never makes the loop run for billions of steps.
 constexpr int64_t Weit = int64_t{1} << 22;
 
-QRgb AlsRgb(COLORREF c)
-{
-    return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
-}
-
 QColor AlsFarbe(COLORREF c)
 {
     return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
@@ -236,13 +231,10 @@ Zeichenflaeche::~Zeichenflaeche()
         maler.setRenderHints(QPainter::RenderHints(vorherigeHinweise));
 }
 
-bool Zeichenflaeche::Direkt() const
+void Zeichenflaeche::DirektPruefen() const
 {
-    if (!direktGeprueft) {
-        direktMoeglich = pixel && maler.transform().isIdentity() && !maler.viewTransformEnabled() && !maler.hasClipping();
-        direktGeprueft = true;
-    }
-    return direktMoeglich;
+    direktMoeglich = pixel && maler.transform().isIdentity() && !maler.viewTransformEnabled() && !maler.hasClipping();
+    direktGeprueft = true;
 }
 
 int Zeichenflaeche::StiftBreite() const
@@ -266,19 +258,12 @@ void Zeichenflaeche::Block(int64_t x, int64_t y, COLORREF farbe)
     const int64_t x1 = std::min<int64_t>(std::max(Geraet(x + 1), gx + 1), bildBreite);
     const int64_t y0 = std::max<int64_t>(gy, 0);
     const int64_t y1 = std::min<int64_t>(std::max(Geraet(y + 1), gy + 1), bildHoehe);
-    const QRgb rgb = AlsRgb(farbe);
+    const uint32_t rgb = AlsPixel(farbe);
     for (int64_t py = y0; py < y1; ++py) {
         auto* zeile = reinterpret_cast<QRgb*>(pixel + py * zeilenLaenge);
         for (int64_t px = x0; px < x1; ++px)
             zeile[px] = rgb;
     }
-}
-
-void Zeichenflaeche::Setzen(int x, int y, COLORREF farbe)
-{
-    if (static_cast<unsigned>(x) < static_cast<unsigned>(bildBreite) &&
-        static_cast<unsigned>(y) < static_cast<unsigned>(bildHoehe))
-        reinterpret_cast<QRgb*>(pixel + y * zeilenLaenge)[x] = AlsRgb(farbe);
 }
 
 void Zeichenflaeche::Invertieren(int x, int y)
@@ -288,14 +273,32 @@ void Zeichenflaeche::Invertieren(int x, int y)
         reinterpret_cast<QRgb*>(pixel + y * zeilenLaenge)[x] ^= 0x00FFFFFFu;
 }
 
-void Zeichenflaeche::SetPixel(int x, int y, COLORREF farbe)
+void Zeichenflaeche::SetPixelUmweg(int x, int y, COLORREF farbe)
 {
-    if (Direkt() && skala == 1.0)
-        Setzen(x, y, farbe);
-    else if (Direkt())
+    if (Direkt())
         Block(x, y, farbe);
     else
         maler.fillRect(QRect(x, y, 1, 1), AlsFarbe(farbe));
+}
+
+void Zeichenflaeche::Tupfen(int x, int y, COLORREF farbe)
+{
+    if (Direkt() && skala == 1.0 && x > 0 && y > 0 && x < bildBreite - 1 && y < bildHoehe - 1) {
+        const uint32_t p = AlsPixel(farbe);
+        uchar* const zeile = pixel + y * zeilenLaenge;
+        auto* const mitte = reinterpret_cast<uint32_t*>(zeile) + x;
+        mitte[-1] = p;
+        mitte[0] = p;
+        mitte[1] = p;
+        reinterpret_cast<uint32_t*>(zeile - zeilenLaenge)[x] = p;
+        reinterpret_cast<uint32_t*>(zeile + zeilenLaenge)[x] = p;
+        return;
+    }
+    SetPixel(x, y, farbe);
+    SetPixel(x + 1, y, farbe);
+    SetPixel(x - 1, y, farbe);
+    SetPixel(x, y + 1, farbe);
+    SetPixel(x, y - 1, farbe);
 }
 
 void Zeichenflaeche::MoveToEx(int x, int y)
@@ -513,7 +516,7 @@ void Zeichenflaeche::FillRect(const Rechteck& r, COLORREF farbe)
         const int b = int(std::clamp<int64_t>(Geraet(r.bottom), 0, bildHoehe));
         if (l >= rr)
             return;
-        const QRgb rgb = AlsRgb(farbe);
+        const uint32_t rgb = AlsPixel(farbe);
         for (int y = t; y < b; ++y) {
             auto* zeile = reinterpret_cast<QRgb*>(pixel + y * zeilenLaenge);
             std::fill(zeile + l, zeile + rr, rgb);

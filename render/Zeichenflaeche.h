@@ -81,7 +81,16 @@ public:
         return maler;
     }
 
-    void SetPixel(int x, int y, COLORREF farbe);
+    // Inline: a track is drawn as hundreds of thousands of single pixels.
+    void SetPixel(int x, int y, COLORREF farbe)
+    {
+        if (Direkt() && skala == 1.0)
+            Setzen(x, y, farbe);
+        else
+            SetPixelUmweg(x, y, farbe);
+    }
+    // The point and its four neighbours, the dot of a track.
+    void Tupfen(int x, int y, COLORREF farbe);
     void MoveToEx(int x, int y);
     Punkt AktuellePosition() const { return position; }
     // Line from the current position to (x, y) with the selected pen, end point excluded;
@@ -178,7 +187,13 @@ private:
     struct SchriftDaten;
     const SchriftDaten& Schrift() const;
     // True when pixels may go straight into the image: no transform, no clipping.
-    bool Direkt() const;
+    bool Direkt() const
+    {
+        if (!direktGeprueft)
+            DirektPruefen();
+        return direktMoeglich;
+    }
+    void DirektPruefen() const;
     int StiftBreite() const;
     // Logical to device pixels on a canvas drawn at a device pixel ratio: the first device
     // pixel of logical pixel v, and a pen width in device pixels.
@@ -191,7 +206,18 @@ private:
     }
     int GeraeteBreite(int breite) const;
     void Invertieren(int x, int y);
-    void Setzen(int x, int y, COLORREF farbe);
+    void Setzen(int x, int y, COLORREF farbe)
+    {
+        if (static_cast<unsigned>(x) < static_cast<unsigned>(bildBreite) &&
+            static_cast<unsigned>(y) < static_cast<unsigned>(bildHoehe))
+            reinterpret_cast<uint32_t*>(pixel + y * zeilenLaenge)[x] = AlsPixel(farbe);
+    }
+    // A COLORREF as the image stores it (0xAARRGGBB, opaque).
+    static constexpr uint32_t AlsPixel(COLORREF c)
+    {
+        return 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+    }
+    void SetPixelUmweg(int x, int y, COLORREF farbe);
     void Block(int64_t x, int64_t y, COLORREF farbe);
     void Figur(int left, int top, int right, int bottom, bool ellipse);
     // Device pixels; round ends only for pens wider than one logical pixel.
