@@ -1,18 +1,22 @@
 #include "app/CliPng.h"
 
+#include "app/CliPngIndiziert.h"
+
 #include <QImageWriter>
 #include <QSaveFile>
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace cli {
 
 namespace {
 
-// Qt maps 0..100 onto zlib's levels 0..9: 60 is level 5, one below the default. With the palette
-// that is a third of the default's time, and sparse small pictures stay as small as before.
+// For Qt's writer: Qt maps 0..100 onto zlib's levels 0..9, 60 is level 5, one below the default.
+// With the palette that is a third of the default's time, and sparse small pictures stay as
+// small as before.
 constexpr int schnelleKompression = 60;
 
 // A small open-addressing table from colour to palette index; far quicker than a map for the
@@ -47,6 +51,22 @@ private:
     QList<QRgb> tabelle;
 };
 
+// Where the run of farbe that reaches von ends; two pixels compared at a time.
+int LaufEnde(const QRgb* zeile, int von, int bis, QRgb farbe)
+{
+    const uint64_t paar = uint64_t{farbe} << 32 | farbe;
+    int i = von;
+    for (; i + 1 < bis; i += 2) {
+        uint64_t zwei;
+        std::memcpy(&zwei, zeile + i, sizeof zwei);
+        if (zwei != paar)
+            break;
+    }
+    while (i < bis && zeile[i] == farbe)
+        ++i;
+    return i;
+}
+
 }  // namespace
 
 QImage MitPalette(const QImage& bild)
@@ -60,23 +80,32 @@ QImage MitPalette(const QImage& bild)
     if (ergebnis.isNull())
         return {};
     Farbtafel tafel;
-    const bool deckend = quelle.format() == QImage::Format_RGB32;
+    // RGB32 leaves the top byte undefined; it always reads as opaque.
+    const QRgb deckend = quelle.format() == QImage::Format_RGB32 ? 0xff000000u : 0u;
+    const int breite = quelle.width();
+    const size_t zeilenBytes = static_cast<size_t>(breite) * sizeof(QRgb);
+    const QRgb* vorige = nullptr;
+    const uchar* vorigesZiel = nullptr;
     for (int y = 0; y < quelle.height(); ++y) {
         const auto* zeile = reinterpret_cast<const QRgb*>(quelle.constScanLine(y));
         uchar* ziel = ergebnis.scanLine(y);
-        QRgb letzte = 0;
-        int letzterIndex = -1;
-        for (int x = 0; x < quelle.width(); ++x) {
-            // RGB32 leaves the top byte undefined; it always reads as opaque.
-            const QRgb farbe = deckend ? (zeile[x] | 0xff000000u) : zeile[x];
-            if (farbe != letzte || letzterIndex < 0) {
-                letzterIndex = tafel.Index(farbe);
-                if (letzterIndex < 0)
+        // Much of a picture is background: a row like the one above takes its indices.
+        if (vorige && std::memcmp(zeile, vorige, zeilenBytes) == 0) {
+            std::memcpy(ziel, vorigesZiel, static_cast<size_t>(breite));
+        } else {
+            // Runs of one colour are looked up once.
+            for (int x = 0; x < breite;) {
+                const QRgb roh = zeile[x];
+                const int index = tafel.Index(roh | deckend);
+                if (index < 0)
                     return {};
-                letzte = farbe;
+                const int ende = LaufEnde(zeile, x + 1, breite, roh);
+                std::memset(ziel + x, index, static_cast<size_t>(ende - x));
+                x = ende;
             }
-            ziel[x] = static_cast<uchar>(letzterIndex);
         }
+        vorige = zeile;
+        vorigesZiel = ziel;
     }
     ergebnis.setColorTable(tafel.Tabelle());
     ergebnis.setDotsPerMeterX(bild.dotsPerMeterX());
@@ -87,6 +116,8 @@ QImage MitPalette(const QImage& bild)
 bool SchreibePng(const QImage& bild, QIODevice& ziel)
 {
     const QImage indiziert = MitPalette(bild);
+    if (!indiziert.isNull() && IndiziertMoeglich())
+        return SchreibeIndiziert(indiziert, ziel);
     QImageWriter schreiber(&ziel, "png");
     schreiber.setCompression(schnelleKompression);
     return schreiber.write(indiziert.isNull() ? bild : indiziert);

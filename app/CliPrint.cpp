@@ -5,6 +5,7 @@
 #include "app/CliBefehl.h"
 #include "app/CliGemeinsam.h"
 #include "app/CliPng.h"
+#include "app/CliSchriften.h"
 #include "app/CliStapel.h"
 
 #include "doc/CSarnixDoc.h"
@@ -246,6 +247,7 @@ int CliPrint(const QStringList& argumente)
             return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "-o braucht eine Zieldatei auf .pdf oder .png."));
     }
 
+    const std::jthread schriften = SchriftenVorladen();
     // The lines come in the order of the files, whichever map was finished first.
     std::vector<std::optional<QByteArray>> zeilen(static_cast<size_t>(dateien.size()));
     const int code = Parallel(dateien.size(), Auftraege(parser), [&](qsizetype i) {

@@ -4,6 +4,7 @@
 #include "app/CliBefehl.h"
 #include "app/CliGemeinsam.h"
 #include "app/CliPng.h"
+#include "app/CliSchriften.h"
 #include "app/CliStapel.h"
 
 #include "doc/CSarnixDoc.h"
@@ -196,6 +197,7 @@ int CliRender(const QStringList& argumente)
         return dateiFehler;
     }
 
+    const std::jthread schriften = SchriftenVorladen();
     return Parallel(dateien.size(), Auftraege(parser), [&](qsizetype i) {
         CSarnixDoc doc;
         if (!Oeffne(doc, dateien[i]))

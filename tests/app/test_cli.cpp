@@ -105,6 +105,26 @@ TEST(Png, MehrFarbenAlsPlatzBleibenRgb)
     EXPECT_TRUE(GleichePixel(QImage::fromData(puffer.data(), "PNG"), verlauf));
 }
 
+TEST(Png, DurchsichtigeFarbenUndSchreibfehler)
+{
+    QImage bild(40, 3, QImage::Format_ARGB32);
+    bild.fill(Qt::transparent);
+    for (int x = 0; x < 40; x += 3)
+        bild.setPixel(x, 1, qRgba(200, 10, 10, 128));
+    bild.setPixel(39, 2, qRgb(0, 0, 255));
+    QBuffer puffer;
+    ASSERT_TRUE(puffer.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(cli::SchreibePng(bild, puffer));
+    const QImage gelesen = QImage::fromData(puffer.data(), "PNG");
+    EXPECT_EQ(gelesen.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(gelesen.convertToFormat(QImage::Format_ARGB32), bild);
+
+    // A device that takes nothing: the failure is reported, not a picture.
+    QBuffer zu;
+    ASSERT_TRUE(zu.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(cli::SchreibePng(bild, zu));
+}
+
 TEST_F(Cli, HilfeZuJedemBefehl)
 {
     const Lauf uebersicht = Starte({QStringLiteral("--help")});
