@@ -11,6 +11,7 @@
 #include "pipeline/SpurCursor.h"
 #include "pipeline/Zeichnen.h"
 #include "pipeline/Zoom.h"
+#include "pipeline/ZoomSchwenk.h"
 
 #include <QImage>
 #include <QPainter>
@@ -72,6 +73,16 @@ void Durchlauf(CSarnixDoc& doc, fuzz::Wahl& wahl, int breite, int hoehe, int8_t 
         BandZuFenster(a, pane);
         Zeichne(doc, a, bild);
     }
+
+    // A wheel turn and a drag at points of the input's choosing, in whatever pane is there.
+    const Punkt rad{wahl.Zahl(breite), wahl.Zahl(hoehe)};
+    const int radPane = ZoomGrafikBei(a, rad);
+    if (radPane >= 0 && ZoomUmPunkt(a, doc, radPane, rad, RadFaktor(wahl.Zahl(4801) - 2400)))
+        Zeichne(doc, a, bild);
+    Schwenk schwenk;
+    if (schwenk.Beginnen(a, doc, Punkt{wahl.Zahl(breite), wahl.Zahl(hoehe)})
+        && schwenk.Ziehen(a, Punkt{wahl.Zahl(3 * breite) - breite, wahl.Zahl(3 * hoehe) - hoehe}))
+        Zeichne(doc, a, bild);
 
     // The cursor on the fix nearest a point, then stepped both ways.
     KeineUhr uhr;
