@@ -100,11 +100,22 @@ void LeiteIgcWerteAb(IgcFlug& flug)
         return;
 
     const size_t n = fixe.size();
-    // The path walked so far, for the ground speed over a window.
+    // The path walked so far, for the ground speed over a window; the altitude climbed so far
+    // without jumps no glider makes, for the climb rate: a receiver that finds its altitude
+    // again after a glitch steps by a hundred metres, which is no climb.
     std::vector<double> weg(flug.hatGeschwindigkeit ? 0 : n);
+    std::vector<int64_t> gestiegen(flug.hatVario ? 0 : n);
     Kosinus kosinus;
     size_t letzte = 0;  // the last fix with a position
-    for (size_t i = 1; i < n && !flug.hatGeschwindigkeit; ++i) {
+    for (size_t i = 1; i < n; ++i) {
+        if (!flug.hatVario) {
+            const int64_t dh = int64_t{fixe[i].hoehe} - fixe[i - 1].hoehe;
+            const int64_t schritt = std::clamp<int64_t>(std::llabs(int64_t{fixe[i].zeit} - fixe[i - 1].zeit), 1, 3600);
+            const bool sprung = std::llabs(dh) > steilsteMeterProSekunde * schritt + hoehenSpielraum;
+            gestiegen[i] = gestiegen[i - 1] + (sprung ? 0 : dh);
+        }
+        if (flug.hatGeschwindigkeit)
+            continue;
         weg[i] = weg[i - 1];
         if (!fixe[i].hatPosition)
             continue;
@@ -113,29 +124,20 @@ void LeiteIgcWerteAb(IgcFlug& flug)
         letzte = i;
     }
 
-    // The altitude climbed from von to bis, without jumps no glider makes: a receiver that
-    // finds its altitude again after a glitch steps by a hundred metres, which is no climb.
-    const auto steigen = [&fixe](size_t i) {
-        const int64_t dh = int64_t{fixe[i].hoehe} - fixe[i - 1].hoehe;
-        const int64_t schritt = std::clamp<int64_t>(std::llabs(int64_t{fixe[i].zeit} - fixe[i - 1].zeit), 1, 3600);
-        return std::llabs(dh) > steilsteMeterProSekunde * schritt + hoehenSpielraum ? 0 : dh;
-    };
-    int64_t gestiegen = 0;
     size_t von = 0;
     size_t bis = 0;
     for (size_t i = 0; i < n; ++i) {
         const int64_t t = fixe[i].zeit;
         while (von + 1 < i && t - fixe[von + 1].zeit >= halbesFenster)
-            gestiegen -= steigen(++von);
-        for (const size_t neu = std::max(bis, std::min(i + 1, n - 1)); bis < neu;)
-            gestiegen += steigen(++bis);
+            ++von;
+        bis = std::max(bis, std::min(i + 1, n - 1));
         while (bis + 1 < n && fixe[bis].zeit - t < halbesFenster)
-            gestiegen += steigen(++bis);
+            ++bis;
         const double dt = static_cast<double>(int64_t{fixe[bis].zeit} - fixe[von].zeit);
         if (dt <= 0.0)
             continue;
         if (!flug.hatVario)
-            fixe[i].vario = AufInt16(static_cast<double>(gestiegen) * 10.0 / dt);
+            fixe[i].vario = AufInt16(static_cast<double>(gestiegen[bis] - gestiegen[von]) * 10.0 / dt);
         if (!flug.hatGeschwindigkeit)
             fixe[i].sog = AufInt16((weg[bis] - weg[von]) / dt * 36.0);
     }
