@@ -1,9 +1,8 @@
 // The printed map of a day-long flight: onto an A4 image at 300 dpi and as a 600 dpi PDF.
 
-#include "doc/CSarnixDoc.h"
+#include "bench/Tagesflug.h"
 #include "map/KarteDrucken.h"
 #include "map/SeitenMass.h"
-#include "tools/VrlGenerator.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -12,19 +11,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-const CSarnixDoc& Tagesflug()
-{
-    static const CSarnixDoc doc = [] {
-        CSarnixDoc d;
-        d.geladen = 1;
-        d.LiesAufzeichnung(vrlgen::Erzeuge({vrlgen::FlugArt::Lang, 86400, 1}));
-        d.BerechneAusdehnung();
-        d.BerechneMassstab();
-        return d;
-    }();
-    return doc;
-}
 
 DruckWahl Vorschlag(int v)
 {

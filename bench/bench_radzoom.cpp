@@ -2,30 +2,15 @@
 // drawn anew. A day-long flight (86 400 fixes) in one pane at 1920 x 1080 has 16 ms for it; the
 // same at ratio 2 (3840 x 2160 device pixels) for comparison.
 
-#include "doc/CSarnixDoc.h"
+#include "bench/Tagesflug.h"
 #include "pipeline/ZoomSchwenk.h"
 #include "pipeline/Zeichnen.h"
 #include "render/Ansicht.h"
-#include "tools/VrlGenerator.h"
 
 #include <QImage>
 #include <benchmark/benchmark.h>
 
 namespace {
-
-CSarnixDoc& Tagesflug()
-{
-    static CSarnixDoc doc = [] {
-        CSarnixDoc d;
-        d.geladen = 1;
-        d.LiesAufzeichnung(vrlgen::Erzeuge({vrlgen::FlugArt::Lang, 86400, 1}));
-        d.BerechneAusdehnung();
-        d.BerechneMassstab();
-        d.BerechneTemperaturProfil();
-        return d;
-    }();
-    return doc;
-}
 
 // One pane coloured by climb with time marks, after the first draw.
 CAnsicht ErstesBild(QImage& bild)
@@ -38,13 +23,6 @@ CAnsicht ErstesBild(QImage& bild)
     doc.ausdehnungUebernommen = 0;
     NeuZeichnen(doc, a, bild);
     return a;
-}
-
-void Fixe(benchmark::State& state)
-{
-    const auto n = static_cast<int64_t>(Tagesflug().datenListe.size());
-    state.counters["fixe"] = static_cast<double>(n);
-    state.SetItemsProcessed(state.iterations() * n);
 }
 
 // Notches in and out in turn about a point left of the middle, so every step shows most of the
@@ -60,7 +38,7 @@ void RadStufe(benchmark::State& state, double verhaeltnis)
         ZoomUmPunkt(a, Tagesflug(), 0, zeiger, RadFaktor(winkel));
         NeuZeichnen(Tagesflug(), a, bild);
     }
-    Fixe(state);
+    FixeZaehlen(state);
 }
 
 // A drag to and fro by up to 200 pixels.
@@ -77,7 +55,7 @@ void ZiehSchritt(benchmark::State& state, double verhaeltnis)
         schwenk.Ziehen(a, Punkt{x, 500 + x / 8});
         NeuZeichnen(Tagesflug(), a, bild);
     }
-    Fixe(state);
+    FixeZaehlen(state);
 }
 
 void RadStufeEineGrafik(benchmark::State& s) { RadStufe(s, 1.0); }

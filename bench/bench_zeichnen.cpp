@@ -1,10 +1,9 @@
 // The window's whole draw for a day-long flight (86 400 fixes) at 1920 x 1080: erase and draw
 // everything, and a colour change drawn over the picture; one pane and two.
 
-#include "doc/CSarnixDoc.h"
+#include "bench/Tagesflug.h"
 #include "render/Ansicht.h"
 #include "render/Zeichenflaeche.h"
-#include "tools/VrlGenerator.h"
 #include "pipeline/Zeichnen.h"
 
 #include <QImage>
@@ -12,20 +11,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-CSarnixDoc& Tagesflug()
-{
-    static CSarnixDoc doc = [] {
-        CSarnixDoc d;
-        d.geladen = 1;
-        d.LiesAufzeichnung(vrlgen::Erzeuge({vrlgen::FlugArt::Lang, 86400, 1}));
-        d.BerechneAusdehnung();
-        d.BerechneMassstab();
-        d.BerechneTemperaturProfil();
-        return d;
-    }();
-    return doc;
-}
 
 // The view after the first draw of the flight, with the given panes.
 CAnsicht Ansicht(int8_t anzahl, int8_t rechteArt, QImage& bild)
@@ -43,20 +28,13 @@ CAnsicht Ansicht(int8_t anzahl, int8_t rechteArt, QImage& bild)
     return a;
 }
 
-void Fixe(benchmark::State& state)
-{
-    const auto n = static_cast<int64_t>(Tagesflug().datenListe.size());
-    state.counters["fixe"] = static_cast<double>(n);
-    state.SetItemsProcessed(state.iterations() * n);
-}
-
 void NeuZeichnenBench(benchmark::State& state, int8_t anzahl, int8_t rechteArt)
 {
     QImage bild(1920, 1080, QImage::Format_RGB32);
     CAnsicht a = Ansicht(anzahl, rechteArt, bild);
     for (auto _ : state)
         NeuZeichnen(Tagesflug(), a, bild);
-    Fixe(state);
+    FixeZaehlen(state);
 }
 
 void FarbwechselBench(benchmark::State& state, int8_t anzahl, int8_t rechteArt)
@@ -71,7 +49,7 @@ void FarbwechselBench(benchmark::State& state, int8_t anzahl, int8_t rechteArt)
         Zeichenflaeche f(maler);
         Zeichnen(Tagesflug(), a, f);
     }
-    Fixe(state);
+    FixeZaehlen(state);
 }
 
 void NeuZeichnenEineGrafik(benchmark::State& s) { NeuZeichnenBench(s, 1, Grundriss); }
