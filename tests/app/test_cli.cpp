@@ -12,27 +12,19 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Lauf {
-    int code = -1;
-    QString aus;
-    QString fehler;
-};
+using test::Lauf;
 
 QString Programm() { return QCoreApplication::applicationDirPath() + QStringLiteral("/../app/sarnix-cli"); }
 
 Lauf Starte(const QStringList& argumente)
 {
-    QProcess p;
-    p.start(Programm(), QStringList{QStringLiteral("--sprache"), QStringLiteral("de")} + argumente);
-    p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return test::Starte(Programm(), QStringList{QStringLiteral("--sprache"), QStringLiteral("de")} + argumente);
 }
 
 QString Probe(const char* name) { return QString::fromStdString(test::Sample(name)); }

@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -63,6 +64,19 @@ int NichtWeiss(const QImage& bild)
 QString SarnixCli()
 {
     return QStringLiteral(SARNIX_CLI);
+}
+
+Lauf Starte(const QString& programm, const QStringList& argumente)
+{
+    QProcess p;
+    p.start(programm, argumente);
+    Lauf l;
+    if (!p.waitForFinished(120000))
+        return l;
+    l.code = p.exitCode();
+    l.aus = QString::fromUtf8(p.readAllStandardOutput());
+    l.fehler = QString::fromUtf8(p.readAllStandardError());
+    return l;
 }
 
 }  // namespace test

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -27,5 +28,15 @@ int NichtWeiss(const QImage& bild);
 
 // The sarnix-cli of this build.
 QString SarnixCli();
+
+// One run of a program as a script sees it.
+struct Lauf {
+    int code = -1;  // also when it did not end within two minutes
+    QString aus;
+    QString fehler;
+};
+
+// Runs programm with argumente until it ends; its output and error output read as UTF-8.
+Lauf Starte(const QString& programm, const QStringList& argumente);
 
 }  // namespace test

@@ -6,33 +6,16 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Lauf {
-    int code = -1;
-    QString aus;
-    QString fehler;
-};
+using test::Lauf;
+using test::Starte;
 
 QString Programm() { return test::SarnixCli(); }
-
-Lauf Starte(const QString& programm, const QStringList& argumente)
-{
-    QProcess p;
-    p.start(programm, argumente);
-    Lauf l;
-    if (!p.waitForFinished(120000))
-        return l;
-    l.code = p.exitCode();
-    l.aus = QString::fromUtf8(p.readAllStandardOutput());
-    l.fehler = QString::fromUtf8(p.readAllStandardError());
-    return l;
-}
 
 Lauf Export(const QStringList& argumente) { return Starte(Programm(), QStringList{QStringLiteral("export")} + argumente); }
 

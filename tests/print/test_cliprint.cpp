@@ -5,18 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Lauf {
-    int code = -1;
-    QString aus;
-    QString fehler;
-};
+using test::Lauf;
 
 QString Programm()
 {
@@ -25,15 +20,7 @@ QString Programm()
 
 Lauf Starte(const QStringList& argumente)
 {
-    QProcess p;
-    p.start(Programm(), QStringList{QStringLiteral("print")} + argumente);
-    Lauf l;
-    if (!p.waitForFinished(120000))
-        return l;
-    l.code = p.exitCode();
-    l.aus = QString::fromUtf8(p.readAllStandardOutput());
-    l.fehler = QString::fromUtf8(p.readAllStandardError());
-    return l;
+    return test::Starte(Programm(), QStringList{QStringLiteral("print")} + argumente);
 }
 
 QString Probe(const char* name)
