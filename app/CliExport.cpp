@@ -20,16 +20,6 @@ namespace {
 
 using namespace cli;
 
-std::optional<int8_t> FarbeAus(const QString& text)
-{
-    if (text == QLatin1String("keine")) return KeineFaerbung;
-    if (text == QLatin1String("vario")) return Variowerte;
-    if (text == QLatin1String("hoehe")) return Flughoehe;
-    if (text == QLatin1String("wind")) return Wind;
-    if (text == QLatin1String("temperatur")) return Temperaturgradient;
-    return std::nullopt;
-}
-
 struct Auftrag {
     QString datei;
     QString ziel;

@@ -1,5 +1,6 @@
 #include "app/CliGemeinsam.h"
 
+#include "doc/Arten.h"
 #include "doc/CSarnixDoc.h"
 #include "doc/DateiLesen.h"
 #include "sprache/Fehlertexte.h"
@@ -47,6 +48,28 @@ bool Oeffne(CSarnixDoc& doc, const QString& pfad)
     }
     Melde(OeffnenFehlerText(fehler, pfad));
     return false;
+}
+
+std::variant<QStringList, int> Anfangen(std::unique_ptr<Uebersetzung>& texte)
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvexa"));
+    QCoreApplication::setApplicationName(QStringLiteral("sarnix"));
+    QStringList argumente = QCoreApplication::arguments().mid(1);
+    if (const auto ende = SpracheWaehlen(argumente, texte))
+        return *ende;
+    if (!HoehenOption(argumente))
+        return nutzungsFehler;
+    return argumente;
+}
+
+std::optional<int8_t> FarbeAus(const QString& text)
+{
+    if (text == QLatin1String("keine")) return KeineFaerbung;
+    if (text == QLatin1String("vario")) return Variowerte;
+    if (text == QLatin1String("hoehe")) return Flughoehe;
+    if (text == QLatin1String("wind")) return Wind;
+    if (text == QLatin1String("temperatur")) return Temperaturgradient;
+    return std::nullopt;
 }
 
 std::optional<int> SpracheWaehlen(QStringList& argumente, std::unique_ptr<Uebersetzung>& texte)

@@ -5,8 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
+#include <variant>
 
 class CSarnixDoc;
 class Uebersetzung;
@@ -22,6 +24,14 @@ void Melde(const QString& text);
 // Opens the recording at pfad into doc, "-" from standard input; on failure the German message
 // goes to stderr. An IGC log takes the altitude chosen by HoehenOption.
 bool Oeffne(CSarnixDoc& doc, const QString& pfad);
+
+// The first steps of every command once its application object stands: the names the settings
+// live under, then --sprache and --hoehe taken out of the program's arguments. The arguments
+// left after the program's name, or the exit code of a wrong choice; texte keeps the language.
+std::variant<QStringList, int> Anfangen(std::unique_ptr<Uebersetzung>& texte);
+
+// A colouring named on the command line: keine, vario, hoehe, wind or temperatur.
+std::optional<int8_t> FarbeAus(const QString& text);
 
 // Takes --sprache out of argumente and puts the chosen language in place for as long as texte
 // lives. The exit code when the choice is unknown.

@@ -29,15 +29,11 @@ extern "C" Q_DECL_EXPORT int SarnixGrafikBefehl(int argc, char** argv)
     }
 #endif
     QGuiApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvexa"));
-    QCoreApplication::setApplicationName(QStringLiteral("sarnix"));
-
-    QStringList argumente = QCoreApplication::arguments().mid(1);
     std::unique_ptr<Uebersetzung> texte;
-    if (const auto ende = cli::SpracheWaehlen(argumente, texte))
-        return *ende;
-    if (!cli::HoehenOption(argumente))
-        return cli::nutzungsFehler;
+    std::variant<QStringList, int> anfang = cli::Anfangen(texte);
+    if (const int* code = std::get_if<int>(&anfang))
+        return *code;
+    QStringList& argumente = std::get<QStringList>(anfang);
     const QString befehl = argumente.takeFirst();
     return befehl == QLatin1String("render") ? CliRender(argumente) : CliPrint(argumente);
 }

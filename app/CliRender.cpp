@@ -40,16 +40,6 @@ std::optional<int8_t> ArtAus(const QString& text)
     return std::nullopt;
 }
 
-std::optional<int8_t> FarbeAus(const QString& text)
-{
-    if (text == QLatin1String("keine")) return KeineFaerbung;
-    if (text == QLatin1String("vario")) return Variowerte;
-    if (text == QLatin1String("hoehe")) return Flughoehe;
-    if (text == QLatin1String("wind")) return Wind;
-    if (text == QLatin1String("temperatur")) return Temperaturgradient;
-    return std::nullopt;
-}
-
 // KIND[:COLOUR]; without a colour the pane keeps the one it has.
 bool PaneAus(const QString& text, int8_t& art, int8_t& farbe)
 {

@@ -90,14 +90,11 @@ int main(int argc, char* argv[])
     }
 
     QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvexa"));
-    QCoreApplication::setApplicationName(QStringLiteral("sarnix"));
-    QStringList argumente = QCoreApplication::arguments().mid(1);
     std::unique_ptr<Uebersetzung> texte;
-    if (const auto ende = cli::SpracheWaehlen(argumente, texte))
-        return *ende;
-    if (!cli::HoehenOption(argumente))
-        return cli::nutzungsFehler;
+    std::variant<QStringList, int> anfang = cli::Anfangen(texte);
+    if (const int* code = std::get_if<int>(&anfang))
+        return *code;
+    QStringList& argumente = std::get<QStringList>(anfang);
 
     const auto schreibe = [](std::FILE* ziel, const QString& text) { std::fputs(text.toUtf8().constData(), ziel); };
     if (argumente.isEmpty()) {
