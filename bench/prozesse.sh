@@ -38,7 +38,9 @@ print(f"{sys.argv[2]:<34} median {r['median']*1000:9.1f} ms   (min {r['min']*100
 PY
 }
 
-echo "sarnix-cli als ganzer Prozess, $(nproc) Kerne, Median aus $laeufe Läufen"
+# Other work on the machine shows in every figure: the load goes with them.
+last() { cut -d' ' -f1-3 /proc/loadavg; }
+echo "sarnix-cli als ganzer Prozess, $(nproc) Kerne, Median aus $laeufe Läufen, Last vorher $(last)"
 messe start "$laeufe" "$cli" info "$arbeit/leer.vrl"
 messe info-24h "$laeufe" "$cli" info "$arbeit/lang24.vrl"
 messe render-24h-2x1920x1080 "$laeufe" "$cli" render "$arbeit/lang24.vrl" -o "$arbeit/bild.png" --panes 2 --size 1920x1080
@@ -49,3 +51,4 @@ import json, sys
 m = lambda n: json.load(open(f"{sys.argv[1]}/{n}.json"))["results"][0]["median"]
 print(f"-j 2 gegen -j 1: {m('render-100x6h-j1') / m('render-100x6h-j2'):.2f}x schneller")
 PY
+echo "Last nachher $(last)"
