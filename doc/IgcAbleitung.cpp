@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -50,35 +51,39 @@ void Glaetten(std::vector<CDaten>& fixe)
     for (size_t k = 0; k <= nachbarn && k < n; ++k)
         roh[nachbarn + k] = fixe[k].hoehe;
 
+    // Seconds to the fix before, carried from one fix to the next.
+    int64_t schrittVorher = std::numeric_limits<int64_t>::max();
     for (size_t i = 0; i < n; ++i) {
-        // The window's part inside the log.
-        const size_t erstes = i >= nachbarn ? 0 : nachbarn - i;
-        const size_t letztes = std::min(breite - 1, n - 1 - i + nachbarn);
+        const int64_t schrittDanach = i + 1 < n ? std::llabs(int64_t{fixe[i + 1].zeit} - fixe[i].zeit)
+                                                : std::numeric_limits<int64_t>::max();
+        const int64_t naechster = std::clamp<int64_t>(std::min(schrittVorher, schrittDanach), 1, 3600);
+        schrittVorher = schrittDanach;
+        const int32_t grenze = static_cast<int32_t>(steilsteMeterProSekunde * naechster + hoehenSpielraum);
         const int16_t hier = roh[nachbarn];
 
-        int64_t naechster = std::numeric_limits<int64_t>::max();
-        if (i > 0)
-            naechster = std::min<int64_t>(naechster, std::llabs(int64_t{fixe[i].zeit} - fixe[i - 1].zeit));
-        if (i + 1 < n)
-            naechster = std::min<int64_t>(naechster, std::llabs(int64_t{fixe[i + 1].zeit} - fixe[i].zeit));
-        naechster = std::clamp<int64_t>(naechster, 1, 3600);
-        const int64_t grenze = steilsteMeterProSekunde * naechster + hoehenSpielraum;
-
-        // The median lies between the window's lowest and highest: when both are near enough,
-        // so is the median, and it need not be found.
-        int16_t tiefste = hier;
-        int16_t hoechste = hier;
-        for (size_t k = erstes; k <= letztes; ++k) {
-            tiefste = std::min(tiefste, roh[k]);
-            hoechste = std::max(hoechste, roh[k]);
+        // The median lies between the window's lowest and highest: when all are near enough,
+        // so is the median, and it need not be found. Inside the log the window is whole and
+        // the test needs no bounds.
+        const auto weitAb = [&](size_t k) { return std::abs(int32_t{roh[k]} - hier) > grenze; };
+        bool ausreisser = false;
+        size_t erstes = 0;
+        size_t letztes = breite - 1;
+        if (i >= nachbarn && i + nachbarn < n) {
+            for (size_t k = 0; k < breite; ++k)
+                ausreisser |= weitAb(k);
+        } else {
+            erstes = i >= nachbarn ? 0 : nachbarn - i;
+            letztes = std::min(breite - 1, n - 1 - i + nachbarn);
+            for (size_t k = erstes; k <= letztes; ++k)
+                ausreisser |= weitAb(k);
         }
-        if (int64_t{hier} - tiefste > grenze || int64_t{hoechste} - hier > grenze) {
+        if (ausreisser) {
             std::array<int16_t, breite> fenster = roh;
             const auto anfang = fenster.begin() + static_cast<std::ptrdiff_t>(erstes);
             const auto ende = fenster.begin() + static_cast<std::ptrdiff_t>(letztes + 1);
             const auto mitte = anfang + (ende - anfang) / 2;
             std::nth_element(anfang, mitte, ende);
-            if (std::llabs(int64_t{hier} - *mitte) > grenze)
+            if (std::abs(int32_t{hier} - *mitte) > grenze)
                 fixe[i].hoehe = *mitte;
         }
 
@@ -102,9 +107,16 @@ void LeiteIgcWerteAb(IgcFlug& flug)
     const size_t n = fixe.size();
     // The path walked so far, for the ground speed over a window; the altitude climbed so far
     // without jumps no glider makes, for the climb rate: a receiver that finds its altitude
-    // again after a glitch steps by a hundred metres, which is no climb.
-    std::vector<double> weg(flug.hatGeschwindigkeit ? 0 : n);
-    std::vector<int64_t> gestiegen(flug.hatVario ? 0 : n);
+    // again after a glitch steps by a hundred metres, which is no climb. Every element is
+    // written before it is read, so none is cleared first.
+    const auto weg = std::make_unique_for_overwrite<double[]>(flug.hatGeschwindigkeit ? 0 : n);
+    const auto gestiegen = std::make_unique_for_overwrite<int64_t[]>(flug.hatVario ? 0 : n);
+    int64_t hoehe = 0;
+    double strecke = 0.0;
+    if (!flug.hatVario)
+        gestiegen[0] = hoehe;
+    if (!flug.hatGeschwindigkeit)
+        weg[0] = strecke;
     Kosinus kosinus;
     size_t letzte = 0;  // the last fix with a position
     for (size_t i = 1; i < n; ++i) {
@@ -112,16 +124,17 @@ void LeiteIgcWerteAb(IgcFlug& flug)
             const int64_t dh = int64_t{fixe[i].hoehe} - fixe[i - 1].hoehe;
             const int64_t schritt = std::clamp<int64_t>(std::llabs(int64_t{fixe[i].zeit} - fixe[i - 1].zeit), 1, 3600);
             const bool sprung = std::llabs(dh) > steilsteMeterProSekunde * schritt + hoehenSpielraum;
-            gestiegen[i] = gestiegen[i - 1] + (sprung ? 0 : dh);
+            hoehe += sprung ? 0 : dh;
+            gestiegen[i] = hoehe;
         }
         if (flug.hatGeschwindigkeit)
             continue;
-        weg[i] = weg[i - 1];
-        if (!fixe[i].hatPosition)
-            continue;
-        if (fixe[letzte].hatPosition)
-            weg[i] += Meter(fixe[letzte], fixe[i], kosinus);
-        letzte = i;
+        if (fixe[i].hatPosition) {
+            if (fixe[letzte].hatPosition)
+                strecke += Meter(fixe[letzte], fixe[i], kosinus);
+            letzte = i;
+        }
+        weg[i] = strecke;
     }
 
     size_t von = 0;

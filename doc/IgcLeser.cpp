@@ -37,15 +37,39 @@ int32_t Zahl(std::string_view z, size_t von, size_t anzahl)
     return wert;
 }
 
-// Whether the eight characters at p are all digits, tested at once: a digit's byte is 0x30 to
-// 0x39, so its high half is 3 and adding 6 to it leaves the high half 3.
-bool AchtZiffern(const char* p)
+// The eight characters at p as a number, little end first in the bytes.
+uint64_t AchtZeichen(const char* p)
 {
     uint64_t x = 0;
     std::memcpy(&x, p, sizeof x);
+    return x;
+}
+
+// Whether eight characters are all digits, tested at once: a digit's byte is 0x30 to 0x39, so
+// its high half is 3 and adding 6 to it leaves the high half 3.
+// Nonzero unless all eight are digits, so that several tests take one branch.
+uint64_t KeineAchtZiffern(uint64_t x)
+{
     constexpr uint64_t hoch = 0xF0F0F0F0F0F0F0F0;
     constexpr uint64_t drei = 0x3030303030303030;
-    return (x & hoch) == drei && ((x + 0x0606060606060606) & hoch) == drei;
+    return ((x & hoch) ^ drei) | (((x + 0x0606060606060606) & hoch) ^ drei);
+}
+
+bool AchtZiffern(uint64_t x) { return KeineAchtZiffern(x) == 0; }
+
+// Eight digits read as four two-digit numbers, one in the low byte of each 16 bits: the first
+// two digits in the lowest.
+uint64_t Paare(uint64_t ziffern)
+{
+    const uint64_t x = ziffern - 0x3030303030303030;
+    return (x * 10 + (x >> 8)) & 0x00FF00FF00FF00FF;
+}
+
+// The number eight digits spell, from their pairs: without a loop or a multiplication per digit.
+uint32_t AchtZiffernWert(uint64_t paare)
+{
+    const uint64_t vierer = ((paare * (1 + (uint64_t{100} << 16))) >> 16) & 0x0000FFFF0000FFFF;
+    return static_cast<uint32_t>((vierer * (1 + (uint64_t{10000} << 32))) >> 32);
 }
 
 // The number the digits z[von, von + anzahl) spell, read in one pass; false when the record is
@@ -115,6 +139,9 @@ struct Erweiterung {
     size_t von = 0;
     size_t bis = 0;
     std::array<char, 3> code{};
+    // The bytes before the field in the eight characters that end with it, for fields of up
+    // to eight characters.
+    uint64_t davor = 0;
 
     bool Ist(std::string_view c) const { return std::string_view(code.data(), 3) == c; }
     size_t Breite() const { return bis - von + 1; }
@@ -274,6 +301,8 @@ private:
             // Columns inside the basic record or the wrong way round are a damaged I record.
             if (e.von <= bLaenge || e.bis < e.von)
                 continue;
+            if (e.Breite() < 8)
+                e.davor = (uint64_t{1} << (8 * (8 - e.Breite()))) - 1;
             erweiterungen.push_back(e);
             flug.kopf.erweiterungen.emplace_back(e.code.data(), 3);
         }
@@ -299,9 +328,15 @@ private:
     {
         const size_t von = e.von - 1;
         const size_t breite = e.Breite();
-        // Mostly digits only, read in one go.
-        if (breite <= 9 && von + breite <= z.size() && z[von] != '-')
-            return Ziffernwert(z, von, breite, wert);
+        // Mostly digits only, read in one go: the eight characters ending with the field, those
+        // before it taken as zeros. An extension starts behind the basic record, so they exist.
+        if (breite <= 8 && von + breite <= z.size()) {
+            const uint64_t x = (AchtZeichen(z.data() + von + breite - 8) & ~e.davor) | (0x3030303030303030 & e.davor);
+            if (AchtZiffern(x)) {
+                wert = static_cast<int32_t>(AchtZiffernWert(Paare(x)));
+                return true;
+            }
+        }
         return VorzeichenZahl(z, von, breite, wert);
     }
 
@@ -314,24 +349,32 @@ private:
         const char gueltig = z[24];
         if ((ns != 'N' && ns != 'S') || (ew != 'E' && ew != 'W') || (gueltig != 'A' && gueltig != 'V'))
             return;
-        // Time and latitude in columns 1 to 13, longitude in 15 to 22.
-        if (!AchtZiffern(z.data() + 1) || !AchtZiffern(z.data() + 6) || !AchtZiffern(z.data() + 15))
+        // Time and latitude in columns 1 to 13, longitude in 15 to 22: read eight digits at a
+        // time, each a whole number or four pairs.
+        const uint64_t zeitBreite = AchtZeichen(z.data() + 1);   // HHMMSSDD
+        const uint64_t breiteMin = AchtZeichen(z.data() + 6);    // S DD MMmmm
+        const uint64_t laengeZahl = AchtZeichen(z.data() + 15);  // DDD MMmmm
+        if (KeineAchtZiffern(zeitBreite) | KeineAchtZiffern(breiteMin) | KeineAchtZiffern(laengeZahl))
             return;
-        const int32_t h = Zahl(z, 1, 2);
-        const int32_t m = Zahl(z, 3, 2);
-        const int32_t s = Zahl(z, 5, 2);
-        const int32_t bGrad = Zahl(z, 7, 2);
-        const int32_t bMin = Zahl(z, 9, 5);
-        const int32_t lGrad = Zahl(z, 15, 3);
-        const int32_t lMin = Zahl(z, 18, 5);
+        const uint64_t paare = Paare(zeitBreite);
+        const int32_t h = static_cast<int32_t>(paare & 0xFF);
+        const int32_t m = static_cast<int32_t>((paare >> 16) & 0xFF);
+        const int32_t s = static_cast<int32_t>((paare >> 32) & 0xFF);
+        const int32_t bGrad = static_cast<int32_t>(paare >> 48);
+        const int32_t bMin = static_cast<int32_t>(AchtZiffernWert(Paare(breiteMin)) % 100000);
+        const uint32_t laengeWert = AchtZiffernWert(Paare(laengeZahl));
+        const int32_t lGrad = static_cast<int32_t>(laengeWert / 100000);
+        const int32_t lMin = static_cast<int32_t>(laengeWert % 100000);
         if (h > 23 || m > 59 || s > 59 || bMin >= 60000 || lMin >= 60000)
             return;
         // Both altitudes, columns 25 to 34, are mostly digits only; a minus sign takes the long way.
         int32_t druck = 0;
         int32_t gnss = 0;
-        if (AchtZiffern(z.data() + 25) && AchtZiffern(z.data() + 27)) {
-            druck = Zahl(z, 25, 5);
-            gnss = Zahl(z, 30, 5);
+        const uint64_t hoehen1 = AchtZeichen(z.data() + 25);  // ddddd ggg
+        const uint64_t hoehen2 = AchtZeichen(z.data() + 27);  // ddd ggggg
+        if ((KeineAchtZiffern(hoehen1) | KeineAchtZiffern(hoehen2)) == 0) {
+            druck = static_cast<int32_t>(AchtZiffernWert(Paare(hoehen1)) / 1000);
+            gnss = static_cast<int32_t>(AchtZiffernWert(Paare(hoehen2)) % 100000);
         } else if (!VorzeichenZahl(z, 25, 5, druck) || !VorzeichenZahl(z, 30, 5, gnss)) {
             return;
         }
