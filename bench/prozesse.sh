@@ -51,4 +51,18 @@ import json, sys
 m = lambda n: json.load(open(f"{sys.argv[1]}/{n}.json"))["results"][0]["median"]
 print(f"-j 2 gegen -j 1: {m('render-100x6h-j1') / m('render-100x6h-j2'):.2f}x schneller")
 PY
+# The same in alternation, one -j 1 then one -j 2: a load that comes and goes meets both alike.
+python3 - "$cli" "$arbeit" <<'PY'
+import glob, statistics, subprocess, sys, time
+cli, arbeit = sys.argv[1], sys.argv[2]
+dateien = sorted(glob.glob(f"{arbeit}/hundert/*.vrl"))
+def dauer(j):
+    beginn = time.perf_counter()
+    subprocess.run([cli, "render", *dateien, "-o", f"{arbeit}/bilder/", "--panes", "2", "--size", "1920x1080",
+                    "-j", str(j)], stdout=subprocess.DEVNULL, check=True)
+    return time.perf_counter() - beginn
+paare = [dauer(1) / dauer(2) for _ in range(7)]
+print(f"-j 2 gegen -j 1 abwechselnd: Median {statistics.median(paare):.2f}x schneller "
+      f"(Paare: {' '.join(f'{v:.2f}' for v in paare)})")
+PY
 echo "Last nachher $(last)"
