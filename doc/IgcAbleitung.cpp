@@ -44,13 +44,11 @@ void Glaetten(std::vector<CDaten>& fixe)
     const size_t n = fixe.size();
     if (n < 3)
         return;
-    // The recorded altitudes of fixes i - nachbarn to i + nachbarn, moved along with i: the ones
-    // before i may be replaced already.
+    static_assert(nachbarn == 2, "the window is written out for two neighbours either side");
     constexpr size_t breite = 2 * nachbarn + 1;
-    std::array<int16_t, breite> roh{};
-    for (size_t k = 0; k <= nachbarn && k < n; ++k)
-        roh[nachbarn + k] = fixe[k].hoehe;
-
+    // The recorded altitudes of the two fixes before i: they may be replaced already.
+    int16_t vorVorher = 0;
+    int16_t vorher = 0;
     // Seconds to the fix before, carried from one fix to the next.
     int64_t schrittVorher = std::numeric_limits<int64_t>::max();
     for (size_t i = 0; i < n; ++i) {
@@ -59,7 +57,11 @@ void Glaetten(std::vector<CDaten>& fixe)
         const int64_t naechster = std::clamp<int64_t>(std::min(schrittVorher, schrittDanach), 1, 3600);
         schrittVorher = schrittDanach;
         const int32_t grenze = static_cast<int32_t>(steilsteMeterProSekunde * naechster + hoehenSpielraum);
-        const int16_t hier = roh[nachbarn];
+        const int16_t hier = fixe[i].hoehe;
+        const std::array<int16_t, breite> roh{vorVorher, vorher, hier, i + 1 < n ? fixe[i + 1].hoehe : int16_t{0},
+                                              i + 2 < n ? fixe[i + 2].hoehe : int16_t{0}};
+        vorVorher = vorher;
+        vorher = hier;
 
         // The median lies between the window's lowest and highest: when all are near enough,
         // so is the median, and it need not be found. Inside the log the window is whole and
@@ -86,10 +88,6 @@ void Glaetten(std::vector<CDaten>& fixe)
             if (std::abs(int32_t{hier} - *mitte) > grenze)
                 fixe[i].hoehe = *mitte;
         }
-
-        for (size_t k = 0; k + 1 < breite; ++k)
-            roh[k] = roh[k + 1];
-        roh[breite - 1] = i + nachbarn + 1 < n ? fixe[i + nachbarn + 1].hoehe : int16_t{0};
     }
 }
 
