@@ -195,6 +195,21 @@ TEST(IgcEchteLogs, ErweiterungenInTheirUnits)
         ASSERT_LT(std::abs(fix.vario), 120);
 }
 
+TEST(IgcAufbereitung, ErweiterungenJederBreite)
+{
+    // One to nine characters wide, with a sign; a damaged or cut-off field keeps the value before.
+    const std::string i = "I043636TAS3740OAT4148VAT4957GSP\r\n";
+    const CSarnixDoc doc = Text(kopf + i + B(elfUhr, 3000000, 400000, 500, 510, 'A', "7-01200123456004512000")
+                                + B(elfUhr + 1, 3000001, 400000, 501, 511, 'A', "x12 40001234x0045"));
+    ASSERT_EQ(doc.datenListe.size(), 2u);
+    for (const CDaten& fix : doc.datenListe) {
+        EXPECT_EQ(fix.tas, 70);                // "7", whole km/h
+        EXPECT_EQ(fix.temperatur, 2732 - 12);  // "-012", 0.1 °C
+        EXPECT_EQ(fix.vario, 12);              // "00123456", four decimals of m/s
+        EXPECT_EQ(fix.sog, 45);                // "004512000", five decimals of km/h
+    }
+}
+
 TEST(IgcEchteLogs, DeklarierteAufgabeWirdZuRoutenpunkten)
 {
     const CSarnixDoc doc = Log("sp-germany-asw19-ausschnitt.igc");
