@@ -17,6 +17,8 @@
 
 namespace {
 
+// For the labels marked with QT_TRANSLATE_NOOP below; literal texts call translate themselves so
+// that the translation tools find them.
 QString Tr(const char* text) { return QCoreApplication::translate("CFlugphasenDlg", text); }
 
 QString Uhrzeit(int64_t s)
@@ -59,17 +61,17 @@ Zelle* Wahlweise(const std::optional<double>& wert, const char* format)
 
 CFlugphasenDlg::CFlugphasenDlg(const CSarnixDoc& doc, QWidget* parent) : QDialog(parent), analyse(AnalysiereFlug(doc))
 {
-    setWindowTitle(Tr("Flugphasen"));
+    setWindowTitle(QCoreApplication::translate("CFlugphasenDlg", "Flugphasen"));
     auto* layout = new QVBoxLayout(this);
 
     if (!analyse.statistik.geflogen) {
-        hinweis = new QLabel(Tr("Nichts zu analysieren: Die Aufzeichnung enthält keinen Flug "
+        hinweis = new QLabel(QCoreApplication::translate("CFlugphasenDlg", "Nichts zu analysieren: Die Aufzeichnung enthält keinen Flug "
                                 "(keine oder zu wenige Positionen, oder nur Zeit am Boden)."), this);
         hinweis->setObjectName(QStringLiteral("hinweis"));
         hinweis->setWordWrap(true);
         layout->addWidget(hinweis);
     } else {
-        auto* gruppe = new QGroupBox(Tr("Statistik"), this);
+        auto* gruppe = new QGroupBox(QCoreApplication::translate("CFlugphasenDlg", "Statistik"), this);
         auto* formular = new QFormLayout(gruppe);
         const auto zeile = [&](const QString& beschriftung) {
             auto* feld = new QLabel(gruppe);
@@ -132,7 +134,7 @@ void CFlugphasenDlg::FuelleStatistik(const FlugStatistik& s)
                       QStringLiteral("–")};
     if (s.besteThermik) {
         const Flugphase& beste = analyse.phasen[*s.besteThermik];
-        texte[8] = Tr("%1 m/s um %2").arg(QString::asprintf("%0.1f", beste.mittelSteigen), Uhrzeit(beste.zeitVon));
+        texte[8] = QCoreApplication::translate("CFlugphasenDlg", "%1 m/s um %2").arg(QString::asprintf("%0.1f", beste.mittelSteigen), Uhrzeit(beste.zeitVon));
     }
     for (qsizetype i = 0; i < werte.size() && i < texte.size(); ++i)
         werte[i].second->setText(texte[i]);
@@ -140,9 +142,9 @@ void CFlugphasenDlg::FuelleStatistik(const FlugStatistik& s)
 
 void CFlugphasenDlg::FuelleTabelle()
 {
-    const QStringList spalten{Tr("Nr."),          Tr("Art"),           Tr("Beginn"),     Tr("Ende"),
-                              Tr("Dauer"),        Tr("Höhe Beginn"),   Tr("Höhe Ende"),  Tr("Steigen"),
-                              Tr("Strecke"),      Tr("Gleitzahl"),     Tr("Geschwindigkeit"), Tr("Wind")};
+    const QStringList spalten{QCoreApplication::translate("CFlugphasenDlg", "Nr."),          QCoreApplication::translate("CFlugphasenDlg", "Art"),           QCoreApplication::translate("CFlugphasenDlg", "Beginn"),     QCoreApplication::translate("CFlugphasenDlg", "Ende"),
+                              QCoreApplication::translate("CFlugphasenDlg", "Dauer"),        QCoreApplication::translate("CFlugphasenDlg", "Höhe Beginn"),   QCoreApplication::translate("CFlugphasenDlg", "Höhe Ende"),  QCoreApplication::translate("CFlugphasenDlg", "Steigen"),
+                              QCoreApplication::translate("CFlugphasenDlg", "Strecke"),      QCoreApplication::translate("CFlugphasenDlg", "Gleitzahl"),     QCoreApplication::translate("CFlugphasenDlg", "Geschwindigkeit"), QCoreApplication::translate("CFlugphasenDlg", "Wind")};
     tabelle->setColumnCount(static_cast<int>(spalten.size()));
     tabelle->setHorizontalHeaderLabels(spalten);
     tabelle->setRowCount(static_cast<int>(analyse.phasen.size()));
@@ -151,7 +153,7 @@ void CFlugphasenDlg::FuelleTabelle()
         const int z = static_cast<int>(i);
         const bool thermik = p.art == PhasenArt::Thermik;
         tabelle->setItem(z, 0, new Zelle(QString::number(i + 1), static_cast<double>(i + 1)));
-        tabelle->setItem(z, 1, new Zelle(thermik ? Tr("Thermik") : Tr("Gleiten"), thermik ? 1.0 : 0.0));
+        tabelle->setItem(z, 1, new Zelle(thermik ? QCoreApplication::translate("CFlugphasenDlg", "Thermik") : QCoreApplication::translate("CFlugphasenDlg", "Gleiten"), thermik ? 1.0 : 0.0));
         tabelle->setItem(z, 2, new Zelle(Uhrzeit(p.zeitVon), p.zeitVon));
         tabelle->setItem(z, 3, new Zelle(Uhrzeit(p.zeitBis), p.zeitBis));
         tabelle->setItem(z, 4, new Zelle(Dauer(p.dauer), p.dauer));

@@ -344,6 +344,78 @@
         <source>Beste Thermik:</source>
         <translation>Best thermal:</translation>
     </message>
+    <message>
+        <source>Flugphasen</source>
+        <translation>Flight phases</translation>
+    </message>
+    <message>
+        <source>Nichts zu analysieren: Die Aufzeichnung enthält keinen Flug (keine oder zu wenige Positionen, oder nur Zeit am Boden).</source>
+        <translation>Nothing to analyse: the recording holds no flight (no or too few positions, or only time on the ground).</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>%1 m/s um %2</source>
+        <translation>%1 m/s at %2</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Art</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Beginn</source>
+        <translation>Begin</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Dauer</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Höhe Beginn</source>
+        <translation>Altitude begin</translation>
+    </message>
+    <message>
+        <source>Höhe Ende</source>
+        <translation>Altitude end</translation>
+    </message>
+    <message>
+        <source>Steigen</source>
+        <translation>Climb</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Gleitzahl</source>
+        <translation>Glide ratio</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Wind</translation>
+    </message>
+    <message>
+        <source>Thermik</source>
+        <translation>Thermal</translation>
+    </message>
+    <message>
+        <source>Gleiten</source>
+        <translation>Glide</translation>
+    </message>
 </context>
 <context>
     <name>CInfoDlg</name>
@@ -533,7 +605,7 @@ Sarnix may be used and passed on unchanged, free of charge. All other rights are
     </message>
     <message>
         <source>Zeitzone, in der die Uhr einer .vrl-Aufzeichnung lief, etwa Europe/Berlin (Standard: die des Rechners). Die Zeiten einer IGC-Datei sind UTC: für sie gilt die Option nicht.</source>
-        <translation>Time zone the clock of a .vrl recording ran in, such as Europe/Berlin (default: the computer's). The times of an IGC file are UTC: the option does not apply to it.</translation>
+        <translation>Time zone the clock of a .vrl recording ran in, such as Europe/Berlin (default: the computer&apos;s). The times of an IGC file are UTC: the option does not apply to it.</translation>
     </message>
     <message>
         <source>FARBE: keine, vario, hoehe, wind, temperatur; wind braucht eine aufgezeichnete Fluggeschwindigkeit, temperatur eine aufgezeichnete Temperatur, sonst bleibt die Spur ungefärbt.

@@ -6,6 +6,7 @@
 #include "app/CInfoDlg.h"
 #include "app/Tastenanzeige.h"
 #include "doc/CDaten.h"
+#include "doc/CSarnixDoc.h"
 #include "map/KartenTexte.h"
 #include "pipeline/Befehle.h"
 #include "pipeline/SpurCursor.h"
@@ -14,6 +15,7 @@
 #include "sprache/Sprache.h"
 #include "view/CSarnixView.h"
 #include "view/CFlugInfoDlg.h"
+#include "view/CFlugphasenDlg.h"
 #include "view/CKonfigDlg.h"
 
 #include <QAbstractButton>
@@ -29,6 +31,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryFile>
 #include <QToolBar>
 #include <QXmlStreamReader>
@@ -291,6 +294,23 @@ TEST(Sprache, EnglischesFensterOhneDeutsch)
     KeinDeutsch(Texte(konfig), "Konfiguration");
     CDruckDlg druck(f.rahmen.get());
     KeinDeutsch(Texte(druck), "Druckmaßstab");
+
+    CSarnixDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(test::Sample("lokalflug-1h.vrl")));
+    CFlugphasenDlg phasen(doc, f.rahmen.get());
+    QStringList tabelle = Texte(phasen);
+    const QTableWidget* t = phasen.Tabelle();
+    ASSERT_NE(t, nullptr);
+    for (int s = 0; s < t->columnCount(); ++s)
+        tabelle << t->horizontalHeaderItem(s)->text();
+    for (int z = 0; z < t->rowCount(); ++z)
+        tabelle << t->item(z, 1)->text();
+    KeinDeutsch(tabelle, "Flugphasen");
+    EXPECT_TRUE(tabelle.contains("Flight phases"));
+    EXPECT_TRUE(tabelle.contains("Thermal"));
+    CSarnixDoc leer;
+    leer.geladen = 1;
+    KeinDeutsch(Texte(CFlugphasenDlg(leer, f.rahmen.get())), "Flugphasen ohne Flug");
 }
 
 TEST(Sprache, MenueWechseltSofortUndMerktSich)
