@@ -1,43 +1,19 @@
 // Opening recordings: read, extent, scale factors and temperature profile; memory per fix; flight
 // phases.
 
+#include "bench/Aufzeichnungen.h"
 #include "doc/CSarnixDoc.h"
 #include "doc/Flugphasen.h"
-#include "tools/VrlGenerator.h"
 
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include <map>
 
 namespace {
 
-// One generated recording per size, written once into a temporary folder.
-const std::string& Aufzeichnung(int64_t fixe)
-{
-    static QTemporaryDir ordner;
-    static std::map<int64_t, std::string> pfade;
-    auto& pfad = pfade[fixe];
-    if (pfad.empty()) {
-        pfad = ordner.path().toStdString() + "/lang-" + std::to_string(fixe) + ".vrl";
-        vrlgen::Schreibe({vrlgen::FlugArt::Lang, fixe, 1}, pfad);
-    }
-    return pfad;
-}
-
 void Oeffnen(benchmark::State& state)
 {
-    const std::string& pfad = Aufzeichnung(state.range(0));
-    CSarnixDoc doc;
-    for (auto _ : state) {
-        doc.OnOpenDocument(pfad);
-        benchmark::DoNotOptimize(doc.temperaturProfil.data());
-    }
-    const double fixe = static_cast<double>(doc.datenListe.size());
-    state.counters["fixe"] = fixe;
+    OeffnenMessen(state, Aufzeichnung(state.range(0)));
     state.counters["sizeofCDaten"] = sizeof(CDaten);
-    state.counters["bytesProFix"] = static_cast<double>(doc.datenListe.capacity() * sizeof(CDaten)) / fixe;
-    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(fixe));
 }
 BENCHMARK(Oeffnen)->Arg(86400)->Arg(1000000)->Unit(benchmark::kMillisecond);
 

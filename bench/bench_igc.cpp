@@ -1,10 +1,9 @@
 // Opening IGC logs with everything derived, against the .vrl of the same flight (Oeffnen in
 // bench_doc.cpp): the 24-hour log at one fix a second and a log of a million fixes.
 
+#include "bench/Aufzeichnungen.h"
 #include "doc/CSarnixDoc.h"
-#include "tools/VrlGenerator.h"
 
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -18,17 +17,15 @@ namespace {
 // rate and ground speed are left for the reader to derive.
 const std::string& IgcLog(int64_t fixe)
 {
-    static QTemporaryDir ordner;
     static std::map<int64_t, std::string> pfade;
     auto& pfad = pfade[fixe];
     if (!pfad.empty())
         return pfad;
-    const std::string vrl = ordner.path().toStdString() + "/lang-" + std::to_string(fixe) + ".vrl";
-    vrlgen::Schreibe({vrlgen::FlugArt::Lang, fixe, 1}, vrl);
+    const std::string& vrl = Aufzeichnung(fixe);
     CSarnixDoc doc;
     doc.OnOpenDocument(vrl);
 
-    pfad = ordner.path().toStdString() + "/lang-" + std::to_string(fixe) + ".igc";
+    pfad = vrl.substr(0, vrl.size() - 4) + ".igc";
     std::ofstream log(pfad, std::ios::binary);
     log << "AXXX001\r\nHFDTE150726\r\nHFPLTPILOTINCHARGE:Bench\r\nI023638TAS3942OAT\r\n";
     char zeile[64];
@@ -48,16 +45,7 @@ const std::string& IgcLog(int64_t fixe)
 
 void IgcOeffnen(benchmark::State& state)
 {
-    const std::string& pfad = IgcLog(state.range(0));
-    CSarnixDoc doc;
-    for (auto _ : state) {
-        doc.OnOpenDocument(pfad);
-        benchmark::DoNotOptimize(doc.temperaturProfil.data());
-    }
-    const double fixe = static_cast<double>(doc.datenListe.size());
-    state.counters["fixe"] = fixe;
-    state.counters["bytesProFix"] = static_cast<double>(doc.datenListe.capacity() * sizeof(CDaten)) / fixe;
-    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(fixe));
+    OeffnenMessen(state, IgcLog(state.range(0)));
 }
 BENCHMARK(IgcOeffnen)->Arg(86400)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
