@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,6 +78,17 @@ Lauf Starte(const QString& programm, const QStringList& argumente)
     l.aus = QString::fromUtf8(p.readAllStandardOutput());
     l.fehler = QString::fromUtf8(p.readAllStandardError());
     return l;
+}
+
+QString Probe(const char* name)
+{
+    return QString::fromStdString(Sample(name));
+}
+
+void CliTest::SetUp()
+{
+    ASSERT_TRUE(QFileInfo(SarnixCli()).isExecutable()) << "no sarnix-cli at " << SarnixCli().toStdString();
+    ASSERT_TRUE(ordner.isValid());
 }
 
 }  // namespace test

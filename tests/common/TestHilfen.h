@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -38,5 +39,17 @@ struct Lauf {
 
 // Runs programm with argumente until it ends; its output and error output read as UTF-8.
 Lauf Starte(const QString& programm, const QStringList& argumente);
+
+// A bundled sample's path as a QString, for command lines.
+QString Probe(const char* name);
+
+// The fixture of the sarnix-cli tests that write files: the program must be built, and what it
+// writes goes into a temporary folder.
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    QString Ziel(const char* name) const { return ordner.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir ordner;
+};
 
 }  // namespace test

@@ -13,13 +13,12 @@
 namespace {
 
 using test::Lauf;
+using test::Probe;
 using test::Starte;
 
 QString Programm() { return test::SarnixCli(); }
 
 Lauf Export(const QStringList& argumente) { return Starte(Programm(), QStringList{QStringLiteral("export")} + argumente); }
-
-QString Probe(const char* name) { return QString::fromStdString(test::Sample(name)); }
 
 QByteArray Inhalt(const QString& pfad)
 {
@@ -27,16 +26,7 @@ QByteArray Inhalt(const QString& pfad)
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
 }
 
-class CliExport : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(QFileInfo(Programm()).isExecutable()) << "no sarnix-cli at " << Programm().toStdString();
-        ASSERT_TRUE(ordner.isValid());
-    }
-    QString Ziel(const char* name) const { return ordner.filePath(QString::fromLatin1(name)); }
-    QTemporaryDir ordner;
-};
+class CliExport : public test::CliTest {};
 
 }  // namespace
 

@@ -12,6 +12,7 @@
 namespace {
 
 using test::Lauf;
+using test::Probe;
 
 QString Programm()
 {
@@ -23,21 +24,7 @@ Lauf Starte(const QStringList& argumente)
     return test::Starte(Programm(), QStringList{QStringLiteral("print")} + argumente);
 }
 
-QString Probe(const char* name)
-{
-    return QString::fromStdString(test::Sample(name));
-}
-
-class CliDruck : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(QFileInfo(Programm()).isExecutable()) << "no sarnix-cli at " << Programm().toStdString();
-        ASSERT_TRUE(ordner.isValid());
-    }
-    QString Ziel(const char* name) const { return ordner.filePath(QString::fromLatin1(name)); }
-    QTemporaryDir ordner;
-};
+class CliDruck : public test::CliTest {};
 
 }  // namespace
 
