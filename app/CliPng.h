@@ -12,11 +12,11 @@ namespace cli {
 // The picture as 8-bit indexed image with the same pixels, or null when it has more colours.
 QImage MitPalette(const QImage& bild);
 
-// Writes bild as PNG to ziel; false when that failed.
-bool SchreibePng(const QImage& bild, QIODevice& ziel);
+// Writes bild as PNG to ziel, a large picture on up to faeden threads; false when that failed.
+bool SchreibePng(const QImage& bild, QIODevice& ziel, int faeden = 1);
 
 // Writes bild as PNG to pfad through a temporary file renamed at the end, so a reader never sees
 // half a picture and a failure leaves what was there.
-bool SpeicherePng(const QImage& bild, const QString& pfad);
+bool SpeicherePng(const QImage& bild, const QString& pfad, int faeden = 1);
 
 }  // namespace cli

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -188,12 +189,15 @@ int CliRender(const QStringList& argumente)
     }
 
     const std::jthread schriften = SchriftenVorladen();
-    return Parallel(dateien.size(), Auftraege(parser), [&](qsizetype i) {
+    // Threads that no file keeps busy help to compress the pictures.
+    const int auftraege = Auftraege(parser);
+    const int packFaeden = static_cast<int>(std::max<qsizetype>(1, auftraege / dateien.size()));
+    return Parallel(dateien.size(), auftraege, [&](qsizetype i) {
         CSarnixDoc doc;
         if (!Oeffne(doc, dateien[i]))
             return dateiFehler;
         const QImage bild = FensterBild(doc, wahl);
-        if (!SpeicherePng(bild, ausgaben[i])) {
+        if (!SpeicherePng(bild, ausgaben[i], packFaeden)) {
             Melde(QCoreApplication::translate("Cli", "Die Datei %1 konnte nicht geschrieben werden.")
                       .arg(QFileInfo(ausgaben[i]).absoluteFilePath()));
             return dateiFehler;

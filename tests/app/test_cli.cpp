@@ -53,6 +53,8 @@ TEST(Png, PaletteGibtDieselbenPixel)
     CSarnixDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(test::Sample("streckenflug-6h.vrl")));
     BildWahl wahl;
+    wahl.breite = 1920;  // large enough to be compressed in bands
+    wahl.hoehe = 1080;
     wahl.grafikanzahl = 2;
     wahl.zeitmarken = 1;
     wahl.wegpunkte = 1;
@@ -60,21 +62,68 @@ TEST(Png, PaletteGibtDieselbenPixel)
     wahl.rechteFarbe = Temperaturgradient;
     const QImage bild = FensterBild(doc, wahl);
 
-    QBuffer puffer;
-    ASSERT_TRUE(puffer.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(cli::SchreibePng(bild, puffer));
-    puffer.close();
-    ASSERT_TRUE(puffer.open(QIODevice::ReadOnly));
-    QImageReader leser(&puffer, "png");
-    const QImage gelesen = leser.read();
-    EXPECT_EQ(gelesen.format(), QImage::Format_Indexed8);
-    EXPECT_TRUE(GleichePixel(gelesen, bild));
-
     // The size the default writer gives, as the yardstick for "not larger".
     QBuffer ueblich;
     ASSERT_TRUE(ueblich.open(QIODevice::WriteOnly));
     ASSERT_TRUE(bild.save(&ueblich, "PNG"));
-    EXPECT_LE(puffer.size(), ueblich.size() * 11 / 10);
+
+    for (const int faeden : {1, 2, 4}) {
+        QBuffer puffer;
+        ASSERT_TRUE(puffer.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(cli::SchreibePng(bild, puffer, faeden));
+        puffer.close();
+        ASSERT_TRUE(puffer.open(QIODevice::ReadOnly));
+        QImageReader leser(&puffer, "png");
+        const QImage gelesen = leser.read();
+        EXPECT_EQ(gelesen.format(), QImage::Format_Indexed8) << faeden;
+        EXPECT_TRUE(GleichePixel(gelesen, bild)) << faeden;
+        EXPECT_LE(puffer.size(), ueblich.size() * 11 / 10) << faeden;
+    }
+}
+
+// Bands whose colours come in other orders and partly only in one band, a transparent colour
+// first met far down, and a stripe pattern that changes at every band border: every thread
+// count gives the same pixels and the same palette.
+TEST(Png, BaenderGebenDieselbenPixelUndFarben)
+{
+    QImage bild(1600, 1000, QImage::Format_ARGB32);
+    for (int y = 0; y < bild.height(); ++y) {
+        auto* zeile = reinterpret_cast<QRgb*>(bild.scanLine(y));
+        const int streifen = y / 7;
+        for (int x = 0; x < bild.width(); ++x) {
+            const int farbe = y < 500 ? (x / 16 + streifen) % 120 : 119 - (x / 9 + streifen) % 150;
+            zeile[x] = farbe >= 0 ? qRgb(farbe, 255 - farbe, farbe * 7 % 256) : qRgba(0, 0, -farbe, 100);
+        }
+    }
+    bild.setPixel(1599, 999, qRgba(9, 9, 9, 0));
+    QList<QRgb> palette;
+    for (const int faeden : {1, 2, 3, 8}) {
+        QBuffer puffer;
+        ASSERT_TRUE(puffer.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(cli::SchreibePng(bild, puffer, faeden));
+        const QImage gelesen = QImage::fromData(puffer.data(), "PNG");
+        ASSERT_EQ(gelesen.format(), QImage::Format_Indexed8) << faeden;
+        EXPECT_EQ(gelesen.convertToFormat(QImage::Format_ARGB32), bild) << faeden;
+        if (palette.isEmpty())
+            palette = gelesen.colorTable();
+        EXPECT_EQ(gelesen.colorTable(), palette) << faeden;
+    }
+    EXPECT_EQ(palette.size(), 151);
+}
+
+// Each band alone fits a palette, together they do not: the picture keeps all its colours.
+TEST(Png, BaenderMitZusammenZuVielenFarben)
+{
+    QImage bild(1200, 1000, QImage::Format_RGB32);
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            bild.setPixel(x, y, y < 500 ? qRgb(x % 200, 0, 0) : qRgb(0, x % 200, 1));
+    QBuffer puffer;
+    ASSERT_TRUE(puffer.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(cli::SchreibePng(bild, puffer, 2));
+    const QImage gelesen = QImage::fromData(puffer.data(), "PNG");
+    EXPECT_NE(gelesen.format(), QImage::Format_Indexed8);
+    EXPECT_TRUE(GleichePixel(gelesen, bild));
 }
 
 TEST(Png, MehrFarbenAlsPlatzBleibenRgb)
