@@ -25,6 +25,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <variant>
@@ -130,7 +131,8 @@ std::optional<KartenInfo> AlsPdf(const CSarnixDoc& doc, const Auftrag& a, const 
     return plan->info;
 }
 
-std::optional<KartenInfo> AlsPng(const CSarnixDoc& doc, const Auftrag& a, const QString& ziel, const MassstabFrage& frage)
+std::optional<KartenInfo> AlsPng(const CSarnixDoc& doc, const Auftrag& a, const QString& ziel, const MassstabFrage& frage,
+                                 int packFaeden)
 {
     const QPageLayout seite = Seite(a);
     const int dpi = BildDpi(seite, a.dpi, kleinsteDpi);
@@ -160,14 +162,14 @@ std::optional<KartenInfo> AlsPng(const CSarnixDoc& doc, const Auftrag& a, const 
             Zeichenflaeche f(maler);
             KartenSeiteDrucken(doc, f, *mass, *plan, nummer);
         }
-        if (!SpeicherePng(bild, PngName(ziel, nummer, plan->info.seiten)))
+        if (!SpeicherePng(bild, PngName(ziel, nummer, plan->info.seiten), packFaeden))
             return std::nullopt;
     }
     return plan->info;
 }
 
 // One map: its JSON line, or nothing after the fault went to stderr.
-std::optional<QByteArray> Drucke(const Auftrag& a, const QString& datei, const QString& ziel, bool mitName)
+std::optional<QByteArray> Drucke(const Auftrag& a, const QString& datei, const QString& ziel, bool mitName, int packFaeden)
 {
     CSarnixDoc doc;
     if (!Oeffne(doc, datei))
@@ -190,7 +192,7 @@ std::optional<QByteArray> Drucke(const Auftrag& a, const QString& datei, const Q
         if (info && !ausgabe.commit())
             info.reset();
     } else {
-        info = AlsPng(doc, a, ziel, frage);
+        info = AlsPng(doc, a, ziel, frage, packFaeden);
     }
     if (!info) {
         Melde(QCoreApplication::translate("Cli", "Kann %1 nicht schreiben.").arg(ziel));
@@ -250,8 +252,11 @@ int CliPrint(const QStringList& argumente)
     const std::jthread schriften = SchriftenVorladen();
     // The lines come in the order of the files, whichever map was finished first.
     std::vector<std::optional<QByteArray>> zeilen(static_cast<size_t>(dateien.size()));
-    const int code = Parallel(dateien.size(), Auftraege(parser), [&](qsizetype i) {
-        zeilen[static_cast<size_t>(i)] = Drucke(a, dateien[i], ausgaben[i], dateien.size() > 1);
+    // Threads that no file keeps busy help to compress the pictures.
+    const int auftraege = Auftraege(parser);
+    const int packFaeden = static_cast<int>(std::max<qsizetype>(1, auftraege / dateien.size()));
+    const int code = Parallel(dateien.size(), auftraege, [&](qsizetype i) {
+        zeilen[static_cast<size_t>(i)] = Drucke(a, dateien[i], ausgaben[i], dateien.size() > 1, packFaeden);
         return zeilen[static_cast<size_t>(i)] ? 0 : dateiFehler;
     });
     for (const auto& zeile : zeilen)
