@@ -111,6 +111,28 @@ TEST(Png, BaenderGebenDieselbenPixelUndFarben)
     EXPECT_EQ(palette.size(), 151);
 }
 
+// Noise of 256 colours hardly compresses: the output outgrows the room first set aside for it.
+TEST(Png, RauschenPasstNichtInDenErstenPuffer)
+{
+    QImage bild(1100, 1000, QImage::Format_RGB32);
+    uint32_t zufall = 12345;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x) {
+            zufall = zufall * 1664525u + 1013904223u;
+            const int farbe = static_cast<int>(zufall >> 24);
+            bild.setPixel(x, y, qRgb(farbe, farbe ^ 0x5a, 255 - farbe));
+        }
+    for (const int faeden : {1, 2}) {
+        QBuffer puffer;
+        ASSERT_TRUE(puffer.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(cli::SchreibePng(bild, puffer, faeden));
+        EXPECT_GT(puffer.size(), bild.width() * bild.height() / 2) << faeden;
+        const QImage gelesen = QImage::fromData(puffer.data(), "PNG");
+        EXPECT_EQ(gelesen.format(), QImage::Format_Indexed8) << faeden;
+        EXPECT_TRUE(GleichePixel(gelesen, bild)) << faeden;
+    }
+}
+
 // Each band alone fits a palette, together they do not: the picture keeps all its colours.
 TEST(Png, BaenderMitZusammenZuVielenFarben)
 {
