@@ -6,7 +6,6 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
-
 namespace cli {
 
 namespace {

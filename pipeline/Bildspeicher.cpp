@@ -1,5 +1,7 @@
 #include "pipeline/Bildspeicher.h"
 
+#include <cstdint>
+
 #if defined(Q_OS_LINUX)
 #include <sys/mman.h>
 
