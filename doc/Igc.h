@@ -5,6 +5,7 @@
 #include "doc/CDaten.h"
 #include "doc/CWegPunkt.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,15 +40,21 @@ struct IgcFlug {
     bool hatTemperatur = false;
     bool hatVario = false;       // vario recorded (VAR/VAT), else derived from the altitudes
     bool hatGeschwindigkeit = false;  // ground speed recorded (GSP), else derived
+    bool inZweiHaelften = false;      // a long log, read in two halves at once
 };
 
 // Whether the bytes look like an IGC log: an A record as the first line (after a byte-order
 // mark and blank lines). Whether it holds a fix is for LiesIgc to find out.
 bool IgcKopfsatz(std::string_view inhalt);
 
+// Logs with at least this many bytes of fixes are read in two halves at once.
+constexpr size_t igcZweiFaedenAb = size_t{256} * 1024;
+
 // Reads a whole log. False when no well-formed B record was found; flug is then incomplete.
-bool LiesIgc(std::string_view inhalt, HoehenQuelle quelle, IgcFlug& flug);
+// Reading in two halves gives exactly what reading in one does.
+bool LiesIgc(std::string_view inhalt, HoehenQuelle quelle, IgcFlug& flug, size_t zweiFaedenAb = igcZweiFaedenAb);
 
 // The values a log does not record, from its fixes: climb rate and ground speed over a few
-// seconds, altitude glitches replaced. Called by LiesIgc.
-void LeiteIgcWerteAb(IgcFlug& flug);
+// seconds, altitude glitches replaced. Called by LiesIgc; the ground speed on a thread of its
+// own when zweiFaeden.
+void LeiteIgcWerteAb(IgcFlug& flug, bool zweiFaeden = false);

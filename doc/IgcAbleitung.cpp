@@ -8,8 +8,12 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
+#include <future>
 #include <limits>
 #include <memory>
+#include <system_error>
+#include <vector>
 
 namespace {
 
@@ -91,42 +95,70 @@ void Glaetten(std::vector<CDaten>& fixe)
     }
 }
 
-}  // namespace
+// The fixes within halbesFenster seconds either side of fix i, at least one either side where
+// the log has one; moved forward fix by fix.
+class Fenster {
+public:
+    explicit Fenster(const std::vector<CDaten>& fixe) : f(fixe) {}
 
-void LeiteIgcWerteAb(IgcFlug& flug)
+    // The seconds the window of fix i spans, 0 when none.
+    double Um(size_t i)
+    {
+        const size_t n = f.size();
+        const int64_t t = f[i].zeit;
+        while (von + 1 < i && t - f[von + 1].zeit >= halbesFenster)
+            ++von;
+        bis = std::max(bis, std::min(i + 1, n - 1));
+        while (bis + 1 < n && f[bis].zeit - t < halbesFenster)
+            ++bis;
+        return static_cast<double>(int64_t{f[bis].zeit} - f[von].zeit);
+    }
+
+    size_t Von() const { return von; }
+    size_t Bis() const { return bis; }
+
+private:
+    const std::vector<CDaten>& f;
+    size_t von = 0;
+    size_t bis = 0;
+};
+
+// The climb rate over the window from the altitude climbed so far, without jumps no glider
+// makes: a receiver that finds its altitude again after a glitch steps by a hundred metres,
+// which is no climb.
+void LeiteSteigenAb(std::vector<CDaten>& fixe)
 {
-    std::vector<CDaten>& fixe = flug.fixe;
-    if (fixe.empty())
-        return;
-    Glaetten(fixe);
-    if (flug.hatVario && flug.hatGeschwindigkeit)
-        return;
-
     const size_t n = fixe.size();
-    // The path walked so far, for the ground speed over a window; the altitude climbed so far
-    // without jumps no glider makes, for the climb rate: a receiver that finds its altitude
-    // again after a glitch steps by a hundred metres, which is no climb. Every element is
-    // written before it is read, so none is cleared first.
-    const auto weg = std::make_unique_for_overwrite<double[]>(flug.hatGeschwindigkeit ? 0 : n);
-    const auto gestiegen = std::make_unique_for_overwrite<int64_t[]>(flug.hatVario ? 0 : n);
+    // Every element is written before it is read, so none is cleared first.
+    const auto gestiegen = std::make_unique_for_overwrite<int64_t[]>(n);
     int64_t hoehe = 0;
+    gestiegen[0] = hoehe;
+    for (size_t i = 1; i < n; ++i) {
+        const int64_t dh = int64_t{fixe[i].hoehe} - fixe[i - 1].hoehe;
+        const int64_t schritt = std::clamp<int64_t>(std::llabs(int64_t{fixe[i].zeit} - fixe[i - 1].zeit), 1, 3600);
+        const bool sprung = std::llabs(dh) > steilsteMeterProSekunde * schritt + hoehenSpielraum;
+        hoehe += sprung ? 0 : dh;
+        gestiegen[i] = hoehe;
+    }
+    Fenster fenster(fixe);
+    for (size_t i = 0; i < n; ++i) {
+        const double dt = fenster.Um(i);
+        if (dt > 0.0)
+            fixe[i].vario = AufInt16(static_cast<double>(gestiegen[fenster.Bis()] - gestiegen[fenster.Von()]) * 10.0 / dt);
+    }
+}
+
+// The ground speed of each fix over the window, from the path walked so far; the fixes are only
+// read, so this may run beside work on their other fields.
+std::vector<int16_t> Fahrt(const std::vector<CDaten>& fixe)
+{
+    const size_t n = fixe.size();
+    const auto weg = std::make_unique_for_overwrite<double[]>(n);
     double strecke = 0.0;
-    if (!flug.hatVario)
-        gestiegen[0] = hoehe;
-    if (!flug.hatGeschwindigkeit)
-        weg[0] = strecke;
+    weg[0] = strecke;
     Kosinus kosinus;
     size_t letzte = 0;  // the last fix with a position
     for (size_t i = 1; i < n; ++i) {
-        if (!flug.hatVario) {
-            const int64_t dh = int64_t{fixe[i].hoehe} - fixe[i - 1].hoehe;
-            const int64_t schritt = std::clamp<int64_t>(std::llabs(int64_t{fixe[i].zeit} - fixe[i - 1].zeit), 1, 3600);
-            const bool sprung = std::llabs(dh) > steilsteMeterProSekunde * schritt + hoehenSpielraum;
-            hoehe += sprung ? 0 : dh;
-            gestiegen[i] = hoehe;
-        }
-        if (flug.hatGeschwindigkeit)
-            continue;
         if (fixe[i].hatPosition) {
             if (fixe[letzte].hatPosition)
                 strecke += Meter(fixe[letzte], fixe[i], kosinus);
@@ -134,22 +166,37 @@ void LeiteIgcWerteAb(IgcFlug& flug)
         }
         weg[i] = strecke;
     }
-
-    size_t von = 0;
-    size_t bis = 0;
+    std::vector<int16_t> sog(n);
+    Fenster fenster(fixe);
     for (size_t i = 0; i < n; ++i) {
-        const int64_t t = fixe[i].zeit;
-        while (von + 1 < i && t - fixe[von + 1].zeit >= halbesFenster)
-            ++von;
-        bis = std::max(bis, std::min(i + 1, n - 1));
-        while (bis + 1 < n && fixe[bis].zeit - t < halbesFenster)
-            ++bis;
-        const double dt = static_cast<double>(int64_t{fixe[bis].zeit} - fixe[von].zeit);
-        if (dt <= 0.0)
-            continue;
-        if (!flug.hatVario)
-            fixe[i].vario = AufInt16(static_cast<double>(gestiegen[bis] - gestiegen[von]) * 10.0 / dt);
-        if (!flug.hatGeschwindigkeit)
-            fixe[i].sog = AufInt16((weg[bis] - weg[von]) / dt * 36.0);
+        const double dt = fenster.Um(i);
+        sog[i] = dt > 0.0 ? AufInt16((weg[fenster.Bis()] - weg[fenster.Von()]) / dt * 36.0) : fixe[i].sog;
+    }
+    return sog;
+}
+
+}  // namespace
+
+void LeiteIgcWerteAb(IgcFlug& flug, bool zweiFaeden)
+{
+    std::vector<CDaten>& fixe = flug.fixe;
+    if (fixe.empty())
+        return;
+    // The ground speed needs only the positions: it is found beside the altitudes' work.
+    std::future<std::vector<int16_t>> sog;
+    if (!flug.hatGeschwindigkeit) {
+        try {
+            sog = std::async(zweiFaeden ? std::launch::async : std::launch::deferred, Fahrt, std::cref(fixe));
+        } catch (const std::system_error&) {
+            sog = std::async(std::launch::deferred, Fahrt, std::cref(fixe));
+        }
+    }
+    Glaetten(fixe);
+    if (!flug.hatVario)
+        LeiteSteigenAb(fixe);
+    if (sog.valid()) {
+        const std::vector<int16_t> werte = sog.get();
+        for (size_t i = 0; i < fixe.size(); ++i)
+            fixe[i].sog = werte[i];
     }
 }

@@ -7,7 +7,10 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <exception>
+#include <future>
 #include <limits>
+#include <thread>
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -183,18 +186,72 @@ bool Routenpunkt(std::string_view z, CWegPunkt& punkt)
     return true;
 }
 
+constexpr size_t keiner = std::numeric_limits<size_t>::max();
+
+// The first fix of a continuation that found each carried value in its own record. The fixes
+// before it carry the value of the last fix before the continuation, which it does not know.
+struct ErsteEigene {
+    size_t position = keiner;  // also the GNSS altitude of fixes without a position
+    size_t tas = keiner;
+    size_t sog = keiner;
+    size_t vario = keiner;
+    size_t temperatur = keiner;
+
+    bool Offen() const
+    {
+        return position == keiner || tas == keiner || sog == keiner || vario == keiner || temperatur == keiner;
+    }
+};
+
 class Leser {
 public:
-    // erwartet: a bound on the fixes, so no list grows while reading.
-    Leser(HoehenQuelle q, IgcFlug& f, size_t erwartet) : quelle(q), flug(f), erwartet_(erwartet)
+    Leser(HoehenQuelle q, IgcFlug& f) : quelle(q), flug(f) {}
+
+    // The reader of the second part of a log, read on another thread: it knows the header read
+    // before and keeps what it cannot decide alone for Anschliessen.
+    Leser(const Leser& kopf, IgcFlug& f)
+        : quelle(kopf.quelle), flug(f), erweiterungen(kopf.erweiterungen), iGelesen(kopf.iGelesen),
+          fortsetzung(true)
     {
-        flug.fixe.reserve(erwartet_);
+        flug.hatTemperatur = kopf.flug.hatTemperatur;
+        flug.hatVario = kopf.flug.hatVario;
+        flug.hatGeschwindigkeit = kopf.flug.hatGeschwindigkeit;
+        Zuordnen();
+        // A field the log does not record is the same in every fix.
+        const auto ohne = [](size_t& erste, const Erweiterung* spalte) {
+            if (!spalte)
+                erste = 0;
+        };
+        ohne(ersteEigene.tas, spalten.tas);
+        ohne(ersteEigene.sog, spalten.gsp);
+        ohne(ersteEigene.vario, spalten.vario);
+        ohne(ersteEigene.temperatur, spalten.oat);
     }
+
+    Leser(const Leser&) = delete;
+    Leser& operator=(const Leser&) = delete;
+
+    // A bound on the fixes, so no list grows while reading.
+    void Erwarte(size_t anzahl)
+    {
+        erwartet_ = anzahl;
+        flug.fixe.reserve(anzahl);
+    }
+
+    bool IGelesen() const { return iGelesen; }
+
+    // Whether a continuation met a record whose meaning depends on the records before it (a
+    // header, an I or A record, a declaration): then its part is read again in order.
+    bool Abgebrochen() const { return abgebrochen; }
 
     void Zeile(std::string_view z)
     {
-        if (z.empty())
+        if (z.empty() || abgebrochen)
             return;
+        if (fortsetzung && z[0] != 'B' && z[0] != 'G') {
+            abgebrochen = z[0] == 'H' || z[0] == 'I' || z[0] == 'A' || z[0] == 'C';
+            return;
+        }
         switch (z[0]) {
         case 'B':
             Fix(z);
@@ -224,6 +281,52 @@ public:
         default:
             break;  // E, F, J, K, L and unknown records
         }
+    }
+
+    // Appends the fixes of a continuation that read the rest of the log: what they carry
+    // from the fixes before and the days they count start where this part ended.
+    void Anschliessen(Leser& rest)
+    {
+        std::vector<CDaten>& neu = rest.flug.fixe;
+        flug.inZweiHaelften = true;
+        signiert = signiert || rest.signiert;
+        if (quelle == HoehenQuelle::Automatisch && !druckGesehen) {
+            if (rest.druckGesehen) {
+                druckGesehen = true;
+                gnssHoehen = {};
+            } else {
+                gnssHoehen.insert(gnssHoehen.end(), rest.gnssHoehen.begin(), rest.gnssHoehen.end());
+            }
+        }
+        if (neu.empty())
+            return;
+        if (!flug.fixe.empty()) {
+            const CDaten& letzter = flug.fixe.back();
+            int32_t versatz = tage * tag;
+            if (neu.front().zeit + versatz < letzter.zeit - naechsterTagAb)
+                versatz += tag;
+            const ErsteEigene& e = rest.ersteEigene;
+            const bool gnssGetragen = quelle == HoehenQuelle::Gnss;
+            for (size_t i = 0; i < neu.size(); ++i) {
+                CDaten& d = neu[i];
+                d.zeit += versatz;
+                if (i < e.position) {
+                    d.breite = letzter.breite;
+                    d.laenge = letzter.laenge;
+                    if (gnssGetragen)
+                        d.hoehe = letzter.hoehe;
+                }
+                if (i < e.tas)
+                    d.tas = letzter.tas;
+                if (i < e.sog)
+                    d.sog = letzter.sog;
+                if (i < e.vario)
+                    d.vario = letzter.vario;
+                if (i < e.temperatur)
+                    d.temperatur = letzter.temperatur;
+            }
+        }
+        flug.fixe.insert(flug.fixe.end(), neu.begin(), neu.end());
     }
 
     void Ende()
@@ -312,6 +415,12 @@ private:
             erweiterungen.push_back(e);
             flug.kopf.erweiterungen.emplace_back(e.code.data(), 3);
         }
+        Zuordnen();
+    }
+
+    void Zuordnen()
+    {
+        spalten = {};
         for (const Erweiterung& e : erweiterungen) {
             const Erweiterung** ziel = e.Ist("LAD") ? &spalten.lad
                                        : e.Ist("LOD") ? &spalten.lod
@@ -437,14 +546,32 @@ private:
         int16_t sog = vorher ? vorher->sog : int16_t{0};
         int16_t vario = vorher ? vorher->vario : int16_t{0};
         int32_t temperatur = vorher ? vorher->temperatur : spalten.oat ? 2732 : 0;
-        if (spalten.tas && Feld(z, *spalten.tas, extra))
+        const bool tasEigen = spalten.tas && Feld(z, *spalten.tas, extra);
+        if (tasEigen)
             tas = AufInt16(std::max<int64_t>(0, InZehnteln(extra, spalten.tas->Breite())));
-        if (spalten.gsp && Feld(z, *spalten.gsp, extra))
+        const bool sogEigen = spalten.gsp && Feld(z, *spalten.gsp, extra);
+        if (sogEigen)
             sog = AufInt16(std::max<int64_t>(0, InZehnteln(extra, spalten.gsp->Breite())));
-        if (spalten.vario && Feld(z, *spalten.vario, extra))
+        const bool varioEigen = spalten.vario && Feld(z, *spalten.vario, extra);
+        if (varioEigen)
             vario = AufInt16(InZehnteln(extra, spalten.vario->Breite()));
-        if (spalten.oat && Feld(z, *spalten.oat, extra))
+        const bool temperaturEigen = spalten.oat && Feld(z, *spalten.oat, extra);
+        if (temperaturEigen)
             temperatur = static_cast<int32_t>(std::clamp<int64_t>(InZehnteln(extra, spalten.oat->Breite()) + 2732, 0, 100000));
+        if (fortsetzung && offen) {
+            const size_t i = flug.fixe.size();
+            ErsteEigene& e = ersteEigene;
+            const auto merke = [i](size_t& erste, bool eigen) {
+                if (eigen && erste == keiner)
+                    erste = i;
+            };
+            merke(e.position, hatPosition);
+            merke(e.tas, tasEigen);
+            merke(e.sog, sogEigen);
+            merke(e.vario, varioEigen);
+            merke(e.temperatur, temperaturEigen);
+            offen = e.Offen();
+        }
 
         // Every field named, so no block of memory is cleared or copied first.
         flug.fixe.push_back({.zeit = zeit,
@@ -488,7 +615,7 @@ private:
 
     HoehenQuelle quelle;
     IgcFlug& flug;
-    size_t erwartet_;
+    size_t erwartet_ = 0;
     std::vector<int16_t> gnssHoehen;
     std::vector<Erweiterung> erweiterungen;
     std::vector<CWegPunkt> route;
@@ -498,6 +625,10 @@ private:
     bool druckGesehen = false;
     bool iGelesen = false;
     bool signiert = false;
+    bool fortsetzung = false;
+    bool abgebrochen = false;
+    bool offen = true;
+    ErsteEigene ersteEigene;
 };
 
 std::string_view OhneBom(std::string_view inhalt)
@@ -522,13 +653,17 @@ size_t BNach(std::string_view inhalt, char ende)
     return anzahl;
 }
 
-// The lines that start with a B: a bound on the fixes. Lines ending at a lone CR count only in
-// a log without line feeds.
-size_t BSaetze(std::string_view inhalt)
+// The byte that ends lines for counting: lines ending at a lone CR count only in a log without
+// line feeds.
+char Zeilentrenner(std::string_view inhalt)
 {
-    const size_t erste = inhalt.starts_with('B') ? 1 : 0;
-    const bool lf = inhalt.find('\n') != std::string_view::npos;
-    return erste + BNach(inhalt, lf ? '\n' : '\r');
+    return inhalt.find('\n') != std::string_view::npos ? '\n' : '\r';
+}
+
+// The lines of a part that starts at a line's start and begin with a B: a bound on its fixes.
+size_t BSaetze(std::string_view teil, char trenner)
+{
+    return (teil.starts_with('B') ? 1 : 0) + BNach(teil, trenner);
 }
 
 // Where the line from ab ends: the first LF or CR, else the end. Sixteen bytes are compared at
@@ -558,6 +693,90 @@ size_t Zeilenende(const char* text, size_t ab, size_t groesse)
 #endif
 }
 
+// Feeds the lines of inhalt[von, bis) to the reader; von is a line's start, bis one or the end.
+// Lines end at LF, CR LF or a lone CR; trailing blanks belong to no field.
+void LiesZeilen(std::string_view inhalt, size_t von, size_t bis, Leser& leser)
+{
+    const char* const text = inhalt.data();
+    size_t anfang = von;
+    while (anfang < bis) {
+        const size_t ende = Zeilenende(text, anfang, bis);
+        std::string_view zeile(text + anfang, ende - anfang);
+        while (!zeile.empty() && (zeile.back() == ' ' || zeile.back() == '\t'))
+            zeile.remove_suffix(1);
+        leser.Zeile(zeile);
+        const bool crlf = ende + 1 < bis && text[ende] == '\r' && text[ende + 1] == '\n';
+        anfang = ende + (crlf ? 2 : 1);
+    }
+}
+
+// The start of the first line that begins with a B, or npos.
+size_t ErsterFix(std::string_view inhalt)
+{
+    for (size_t p = 0; p < inhalt.size(); ++p) {
+        p = inhalt.find('B', p);
+        if (p == std::string_view::npos || p == 0 || inhalt[p - 1] == '\n' || inhalt[p - 1] == '\r')
+            return p;
+    }
+    return std::string_view::npos;
+}
+
+// The start of the first line after position ab, or npos.
+size_t NaechsteZeile(std::string_view inhalt, size_t ab)
+{
+    const size_t ende = inhalt.find_first_of("\r\n", ab);
+    if (ende == std::string_view::npos)
+        return ende;
+    const size_t naechste = ende + (inhalt[ende] == '\r' && ende + 1 < inhalt.size() && inhalt[ende + 1] == '\n' ? 2 : 1);
+    return naechste < inhalt.size() ? naechste : std::string_view::npos;
+}
+
+// Reads the fixes from von on in two halves at once, the second on another thread, and joins
+// them as if read in order. False (nothing read from von on) when the log gives no place to
+// split or no thread can start.
+bool LiesGeteilt(std::string_view inhalt, size_t von, char trenner, Leser& leser)
+{
+    const size_t mitte = NaechsteZeile(inhalt, von + (inhalt.size() - von) / 2);
+    if (mitte == std::string_view::npos || mitte <= von)
+        return false;
+
+    IgcFlug zweiterFlug;
+    Leser zweiter(leser, zweiterFlug);
+    std::promise<size_t> anzahlZweiter;
+    std::future<size_t> anzahl = anzahlZweiter.get_future();
+    std::exception_ptr fehler;
+    std::jthread faden;
+    try {
+        faden = std::jthread([&] {
+            // Counting allocates nothing and cannot fail; the count lets the first half reserve
+            // the whole list at once.
+            const size_t n = BSaetze(inhalt.substr(mitte), trenner);
+            anzahlZweiter.set_value(n);
+            try {
+                zweiter.Erwarte(n);
+                LiesZeilen(inhalt, mitte, inhalt.size(), zweiter);
+            } catch (...) {
+                fehler = std::current_exception();
+            }
+        });
+    } catch (const std::system_error&) {
+        return false;
+    }
+
+    const bool iVorher = leser.IGelesen();
+    leser.Erwarte(BSaetze(inhalt.substr(von, mitte - von), trenner) + anzahl.get());
+    LiesZeilen(inhalt, von, mitte, leser);
+    faden.join();
+
+    // A record of the second half that depends on what came before it, or an I record of the
+    // first half that changes the columns the second half was read with: read it again in order.
+    if (fehler || zweiter.Abgebrochen() || leser.IGelesen() != iVorher)
+        LiesZeilen(inhalt, mitte, inhalt.size(), leser);
+    else
+        leser.Anschliessen(zweiter);
+    return true;
+}
+
 }  // namespace
 
 bool IgcKopfsatz(std::string_view inhalt)
@@ -567,30 +786,28 @@ bool IgcKopfsatz(std::string_view inhalt)
     return erstes != std::string_view::npos && inhalt[erstes] == 'A';
 }
 
-bool LiesIgc(std::string_view inhalt, HoehenQuelle quelle, IgcFlug& flug)
+bool LiesIgc(std::string_view inhalt, HoehenQuelle quelle, IgcFlug& flug, size_t zweiFaedenAb)
 {
     flug = IgcFlug{};
     inhalt = OhneBom(inhalt);
 
-    Leser leser(quelle, flug, BSaetze(inhalt));
-    const char* const text = inhalt.data();
-    const size_t groesse = inhalt.size();
-    // Lines end at LF, CR LF or a lone CR; trailing blanks belong to no field.
-    size_t anfang = 0;
-    while (anfang < groesse) {
-        const size_t ende = Zeilenende(text, anfang, groesse);
-        std::string_view zeile(text + anfang, ende - anfang);
-        while (!zeile.empty() && (zeile.back() == ' ' || zeile.back() == '\t'))
-            zeile.remove_suffix(1);
-        leser.Zeile(zeile);
-        const bool crlf = ende + 1 < groesse && text[ende] == '\r' && text[ende + 1] == '\n';
-        anfang = ende + (crlf ? 2 : 1);
+    Leser leser(quelle, flug);
+    const char trenner = Zeilentrenner(inhalt);
+    // The header before the first fix is read first: the second half needs its I record.
+    const size_t ersterFix = ErsterFix(inhalt);
+    const size_t kopfEnde = ersterFix == std::string_view::npos ? inhalt.size() : ersterFix;
+    LiesZeilen(inhalt, 0, kopfEnde, leser);
+    const bool lang = inhalt.size() - kopfEnde >= zweiFaedenAb && inhalt.size() > kopfEnde;
+    const bool geteilt = lang && LiesGeteilt(inhalt, kopfEnde, trenner, leser);
+    if (!geteilt) {
+        leser.Erwarte(BSaetze(inhalt.substr(kopfEnde), trenner));
+        LiesZeilen(inhalt, kopfEnde, inhalt.size(), leser);
     }
     leser.Ende();
     if (flug.fixe.capacity() > 2 * flug.fixe.size() + 1024)
         flug.fixe.shrink_to_fit();
     if (flug.fixe.empty())
         return false;
-    LeiteIgcWerteAb(flug);
+    LeiteIgcWerteAb(flug, lang);
     return true;
 }

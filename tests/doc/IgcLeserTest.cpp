@@ -4,10 +4,14 @@
 #include "TestHilfen.h"
 
 #include "doc/CSarnixDoc.h"
+#include "robust/IgcGleich.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -417,4 +421,126 @@ TEST(IgcAufgabe, LeererWendepunktVerbrauchtKeineNummer)
     EXPECT_EQ(w[2].name, "Wende B");
     EXPECT_EQ(w[2].nummer, 2);
     EXPECT_EQ(w[3].art, 1);
+}
+
+namespace {
+
+// The log read in two halves at once and in order, in every altitude source: the same flight.
+// zweiHaelften: whether the halves must have been read apart (else the second is read again).
+void InZweiHaelftenGleich(const std::string& log, bool zweiHaelften, const std::string& fall)
+{
+    for (const HoehenQuelle quelle : {HoehenQuelle::Automatisch, HoehenQuelle::Druck, HoehenQuelle::Gnss}) {
+        IgcFlug geteilt;
+        IgcFlug folge;
+        ASSERT_TRUE(LiesIgc(log, quelle, geteilt, 0)) << fall;
+        ASSERT_TRUE(LiesIgc(log, quelle, folge, SIZE_MAX)) << fall;
+        EXPECT_EQ(geteilt.inZweiHaelften, zweiHaelften) << fall;
+        EXPECT_FALSE(folge.inZweiHaelften) << fall;
+        EXPECT_EQ(robust::IgcUnterschied(geteilt, folge), "") << fall << ", Quelle " << static_cast<int>(quelle);
+    }
+}
+
+// A log of 2 * haelfte fixes a second apart from start on; what differs from fix k on (k
+// counted from the seam) comes from fix(i, k, zeile).
+template <typename Fix>
+std::string Naht(const std::string& anfang, int start, int haelfte, Fix fix)
+{
+    std::string log = anfang;
+    for (int i = 0; i < 2 * haelfte; ++i)
+        log += fix(i - haelfte, start + i);
+    return log;
+}
+
+}  // namespace
+
+TEST(IgcZweiHaelften, EchteLogsGleich)
+{
+    for (const char* name : {"hg-wales-u2-1h.igc", "pg-brazil-ausschnitt.igc", "pg-isere-7min-ladlod.igc",
+                             "pg-riederalp-ausschnitt.igc", "pg-valais-ausschnitt.igc",
+                             "sp-germany-asw19-ausschnitt.igc", "sp-nz-duodiscus-6h-midnight.igc",
+                             "sp-quebec-asw27-ausschnitt.igc", "sp-quebec-pik20-ausschnitt.igc"})
+    {
+        std::ifstream datei(test::Testdaten(std::string("igc/") + name), std::ios::binary);
+        InZweiHaelftenGleich(std::string(std::istreambuf_iterator<char>(datei), {}), true, name);
+    }
+}
+
+TEST(IgcZweiHaelften, WasFixeWeitertragenUeberDieNaht)
+{
+    const std::string iSatz = "AXXX001\r\nHFDTE150726\r\nI023638TAS3942OAT\r\n";
+    const std::string iAlle = "AXXX001\r\nHFDTE150726\r\nI043638TAS3942OAT4345VAT4648GSP\r\n";
+    constexpr int n = 40;
+    // Each case once with its change starting a few fixes before, at and after the seam.
+    for (int ab = -4; ab <= 4; ++ab) {
+        const std::string wo = " ab " + std::to_string(ab);
+        const auto ort = [](int i) { return 46 * 60000 + 10 * i; };
+        InZweiHaelftenGleich(Naht(iSatz, elfUhr, n,
+                                  [&](int k, int t) {
+                                      // No position for eight fixes: position and GNSS altitude carried.
+                                      const bool v = k >= ab && k < ab + 8;
+                                      return B(t, ort(k), 7 * 60000, 900 + k, 950 - k, v ? 'V' : 'A', "1000150");
+                                  }),
+                             true, "V-Fixe" + wo);
+        InZweiHaelftenGleich(Naht(iAlle, elfUhr, n,
+                                  [&](int k, int t) {
+                                      // Airspeed, air temperature, climb and ground speed
+                                      // unreadable, then back.
+                                      const bool kaputt = k >= ab && k < ab + 6;
+                                      char felder[16];
+                                      std::snprintf(felder, sizeof felder, "%03d%04d%03d%03d", 100 + k, 10 + k % 5, k % 9, 300 + k);
+                                      return B(t, ort(k), 7 * 60000, 900, 950, 'A', kaputt ? "1X0-0X5X00X00" : felder);
+                                  }),
+                             true, "Felder" + wo);
+        // Midnight at the seam, and a step back of jitter beside it.
+        InZweiHaelftenGleich(Naht(iSatz, 86400 - n + ab, n,
+                                  [&](int k, int t) { return B(k == ab + 3 ? t - 2 : t, ort(k), 7 * 60000, 900, 950, 'A', "1000150"); }),
+                             true, "Mitternacht" + wo);
+        // No barometer before the seam, or none at all: the GNSS altitudes count.
+        InZweiHaelftenGleich(Naht(iSatz, elfUhr, n,
+                                  [&](int k, int t) { return B(t, ort(k), 7 * 60000, k >= ab ? 900 + k : 0, 950 - k, 'A', "1000150"); }),
+                             true, "Druck erst" + wo);
+    }
+    InZweiHaelftenGleich(Naht(iSatz, elfUhr, n, [](int k, int t) { return B(t, 46 * 60000 + k, 7 * 60000, 0, 950 + k); }),
+                         true, "ohne Barometer");
+    // Line ends of every kind, a log without I record and a signature at the end.
+    std::string cr = Naht("AXXX001\rHFDTE150726\r", elfUhr, n, [](int k, int t) { return B(t, 46 * 60000 + k, 7 * 60000, 900, 950); });
+    for (size_t p = cr.find("\r\n"); p != std::string::npos; p = cr.find("\r\n", p))
+        cr.erase(p + 1, 1);
+    InZweiHaelftenGleich(cr + "LXXXende\rGABCDEF\r", true, "nur CR");
+    const std::string gemischt = Naht(kopf, elfUhr, n, [](int k, int t) {
+        std::string b = B(t, 46 * 60000 + k, 7 * 60000, 900, 950 + k);
+        return k % 3 == 0 ? b.substr(0, b.size() - 2) + "  \n" : b;
+    });
+    InZweiHaelftenGleich(gemischt + "GABCDEF\r\n", true, "gemischt");
+}
+
+TEST(IgcZweiHaelften, AbhaengigeSaetzeLesenDieZweiteHaelfteInFolge)
+{
+    constexpr int n = 30;
+    // Records whose meaning depends on the records before them: behind the seam they make the
+    // second half be read again in order.
+    const auto mit = [&](const std::string& anfang, int wo, const std::string& satz) {
+        return Naht(anfang, elfUhr, n, [&](int k, int t) {
+            return (k == wo ? satz : std::string()) + B(t, 46 * 60000 + k, 7 * 60000, 900, 950, 'A', "1000150");
+        });
+    };
+    const std::string ohneI = kopf;
+    InZweiHaelftenGleich(mit(ohneI, 5, "HFPLTPILOTINCHARGE:Spaet\r\n"), false, "H-Satz");
+    InZweiHaelftenGleich(mit(ohneI, 5, "I023638TAS3942OAT\r\n"), false, "I-Satz hinten");
+    InZweiHaelftenGleich(mit(ohneI, -5, "I023638TAS3942OAT\r\n"), false, "I-Satz vorn");
+    InZweiHaelftenGleich(mit(ohneI, 5, "AYYY002\r\n"), false, "A-Satz");
+    InZweiHaelftenGleich(mit(ohneI, 5, "C4600000N00700000ETURN\r\n"), false, "C-Satz");
+    // Records read for nothing or that only add up stay apart.
+    InZweiHaelftenGleich(mit(ohneI, 5, "LXXXkommentar\r\nE115959PEV\r\nGSIGNATUR\r\n"), true, "L, E, G");
+    // A second half of damaged fixes only, and no fix before the seam.
+    InZweiHaelftenGleich(Naht(kopf, elfUhr, n, [](int k, int t) {
+                             const std::string b = B(t, 46 * 60000 + k, 7 * 60000, 900, 950);
+                             return k >= 0 ? b.substr(0, 20) + "\r\n" : b;
+                         }),
+                         true, "hinten kaputt");
+    InZweiHaelftenGleich(Naht(kopf, elfUhr, n, [](int k, int t) {
+                             const std::string b = B(t, 46 * 60000 + k, 7 * 60000, 900, 950);
+                             return k < 0 ? "BKAPUTT\r\n" : b;
+                         }),
+                         true, "vorn kaputt");
 }

@@ -1,11 +1,14 @@
 // Any bytes as an IGC log: the reader, the derived values and the summary must neither crash
-// nor leave a document that breaks its promises (see robust/Plausibel.h).
+// nor leave a document that breaks its promises (see robust/Plausibel.h), and reading the log
+// in two halves at once must give what reading it in order gives.
 
 #include "FuzzHilfen.h"
 
 #include "doc/CSarnixDoc.h"
+#include "robust/IgcGleich.h"
 #include "robust/Plausibel.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -27,7 +30,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
         text.insert(0, "AXXX\r\n");
 
     IgcFlug flug;
-    if (!LiesIgc(text, quelle, flug))
+    IgcFlug geteilt;
+    const bool gelesen = LiesIgc(text, quelle, flug, SIZE_MAX);
+    if (gelesen != LiesIgc(text, quelle, geteilt, 0) || (gelesen && !robust::IgcUnterschied(flug, geteilt).empty())) {
+        std::fprintf(stderr, "In zwei Hälften anders gelesen: %s\n", robust::IgcUnterschied(flug, geteilt).c_str());
+        std::abort();
+    }
+    if (!gelesen)
         return 0;
     doc.Leeren();
     doc.UebernimmIgc(std::move(flug));
