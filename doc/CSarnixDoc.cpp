@@ -3,6 +3,16 @@
 #include "doc/DateiLesen.h"
 #include "doc/FarbIndex.h"
 
+#include <future>
+#include <system_error>
+
+namespace {
+
+// From this many fixes the summary of a log is worth a thread of its own.
+constexpr size_t zusammenfassungNebenherAb = 8192;
+
+}  // namespace
+
 CSarnixDoc::CSarnixDoc()
 {
     for (int i = 0; i < 10; ++i)
@@ -112,8 +122,21 @@ void CSarnixDoc::UebernimmIgc(IgcFlug&& flug)
     ausdehnungUebernommen = 0;
     BerechneAusdehnung();
     BerechneMassstab();
+    // The summary reads the fixes only and writes texts the profile never touches: on a long
+    // flight both are found at once.
+    const auto zusammenfassung = [this] { BerechneIgcZusammenfassung(); };
+    std::future<void> nebenher;
+    if (datenListe.size() >= zusammenfassungNebenherAb) {
+        try {
+            nebenher = std::async(std::launch::async, zusammenfassung);
+        } catch (const std::system_error&) {
+        }
+    }
     BerechneTemperaturProfil();
-    BerechneIgcZusammenfassung();
+    if (nebenher.valid())
+        nebenher.get();
+    else
+        zusammenfassung();
     // A route point has no altitude in a log: it stands at the flight's lowest.
     for (CWegPunkt& punkt : wegpunktListe)
         punkt.hoehe = static_cast<int16_t>(ausdehnung.hoeheMin <= ausdehnung.hoeheMax ? ausdehnung.hoeheMin : 0);

@@ -148,9 +148,9 @@ void LeiteSteigenAb(std::vector<CDaten>& fixe)
     }
 }
 
-// The ground speed of each fix over the window, from the path walked so far; the fixes are only
-// read, so this may run beside work on their other fields.
-std::vector<int16_t> Fahrt(const std::vector<CDaten>& fixe)
+// The ground speed of each fix over the window, from the path walked so far. It reads and
+// writes no field the altitudes' work touches, so both may run at once.
+void LeiteFahrtAb(std::vector<CDaten>& fixe)
 {
     const size_t n = fixe.size();
     const auto weg = std::make_unique_for_overwrite<double[]>(n);
@@ -166,13 +166,12 @@ std::vector<int16_t> Fahrt(const std::vector<CDaten>& fixe)
         }
         weg[i] = strecke;
     }
-    std::vector<int16_t> sog(n);
     Fenster fenster(fixe);
     for (size_t i = 0; i < n; ++i) {
         const double dt = fenster.Um(i);
-        sog[i] = dt > 0.0 ? AufInt16((weg[fenster.Bis()] - weg[fenster.Von()]) / dt * 36.0) : fixe[i].sog;
+        if (dt > 0.0)
+            fixe[i].sog = AufInt16((weg[fenster.Bis()] - weg[fenster.Von()]) / dt * 36.0);
     }
-    return sog;
 }
 
 }  // namespace
@@ -183,20 +182,18 @@ void LeiteIgcWerteAb(IgcFlug& flug, bool zweiFaeden)
     if (fixe.empty())
         return;
     // The ground speed needs only the positions: it is found beside the altitudes' work.
-    std::future<std::vector<int16_t>> sog;
+    std::future<void> fahrt;
     if (!flug.hatGeschwindigkeit) {
+        const auto art = zweiFaeden ? std::launch::async : std::launch::deferred;
         try {
-            sog = std::async(zweiFaeden ? std::launch::async : std::launch::deferred, Fahrt, std::cref(fixe));
+            fahrt = std::async(art, LeiteFahrtAb, std::ref(fixe));
         } catch (const std::system_error&) {
-            sog = std::async(std::launch::deferred, Fahrt, std::cref(fixe));
+            fahrt = std::async(std::launch::deferred, LeiteFahrtAb, std::ref(fixe));
         }
     }
     Glaetten(fixe);
     if (!flug.hatVario)
         LeiteSteigenAb(fixe);
-    if (sog.valid()) {
-        const std::vector<int16_t> werte = sog.get();
-        for (size_t i = 0; i < fixe.size(); ++i)
-            fixe[i].sog = werte[i];
-    }
+    if (fahrt.valid())
+        fahrt.get();
 }
