@@ -143,8 +143,14 @@ void LeiteSteigenAb(std::vector<CDaten>& fixe)
     Fenster fenster(fixe);
     for (size_t i = 0; i < n; ++i) {
         const double dt = fenster.Um(i);
-        if (dt > 0.0)
-            fixe[i].vario = AufInt16(static_cast<double>(gestiegen[fenster.Bis()] - gestiegen[fenster.Von()]) * 10.0 / dt);
+        const int64_t meter = gestiegen[fenster.Bis()] - gestiegen[fenster.Von()];
+        // Over ten seconds, as at a fix a second, the metres are the rate in tenths of a metre
+        // per second, the same as the division would give, without it.
+        if (dt == 10.0)
+            fixe[i].vario = static_cast<int16_t>(std::clamp<int64_t>(meter, std::numeric_limits<int16_t>::min(),
+                                                                      std::numeric_limits<int16_t>::max()));
+        else if (dt > 0.0)
+            fixe[i].vario = AufInt16(static_cast<double>(meter) * 10.0 / dt);
     }
 }
 
