@@ -8,8 +8,8 @@
 
 namespace {
 
-// From this many fixes the summary of a log is worth a thread of its own.
-constexpr size_t zusammenfassungNebenherAb = 8192;
+// From this many fixes the ground speed and the summary of a log are worth a thread of their own.
+constexpr size_t nebenherAb = 8192;
 
 }  // namespace
 
@@ -87,11 +87,11 @@ bool CSarnixDoc::OeffneInhalt(const std::string& name, std::string_view inhalt)
     if (!inhalt.starts_with("@SX")) {
         IgcFlug flug;
         // A header without a single fix is no flight: the one shown before stays.
-        if (!LiesIgc(inhalt, hoehenQuelle, flug))
+        if (!LiesIgcFixe(inhalt, hoehenQuelle, flug))
             return false;
         Leeren();
         dateiname = name;
-        UebernimmIgc(std::move(flug));
+        UebernimmIgc(std::move(flug), false);
         return true;
     }
 
@@ -108,8 +108,10 @@ bool CSarnixDoc::OeffneInhalt(const std::string& name, std::string_view inhalt)
     return true;
 }
 
-void CSarnixDoc::UebernimmIgc(IgcFlug&& flug)
+void CSarnixDoc::UebernimmIgc(IgcFlug&& flug, bool abgeleitet)
 {
+    const bool fahrtAbleiten = !abgeleitet && !flug.hatGeschwindigkeit;
+    const bool hatVario = flug.hatVario;
     datenListe = std::move(flug.fixe);
     wegpunktListe = std::move(flug.wegpunkte);
     igc = std::move(flug.kopf);
@@ -120,23 +122,32 @@ void CSarnixDoc::UebernimmIgc(IgcFlug&& flug)
         startplatz = igc.startplatz;
     geladen = 1;
     ausdehnungUebernommen = 0;
+
+    // The ground speed, and then the summary, are found beside the altitudes, the extent and
+    // the temperature profile: those neither read the ground speed nor write what the summary
+    // reads, and the summary waits for the altitudes.
+    std::future<void> nebenher;
+    std::promise<void> hoehenFertig;  // given up before nebenher is waited for, should this throw
+    const std::shared_future<void> hoehen = hoehenFertig.get_future().share();
+    const auto fahrtUndZusammenfassung = [this, fahrtAbleiten, hoehen] {
+        if (fahrtAbleiten)
+            LeiteIgcFahrtAb(datenListe);
+        hoehen.wait();
+        BerechneIgcZusammenfassung();
+    };
+    const auto art = datenListe.size() >= nebenherAb ? std::launch::async : std::launch::deferred;
+    try {
+        nebenher = std::async(art, fahrtUndZusammenfassung);
+    } catch (const std::system_error&) {
+        nebenher = std::async(std::launch::deferred, fahrtUndZusammenfassung);
+    }
+    if (!abgeleitet)
+        LeiteIgcHoehenAb(datenListe, hatVario);
+    hoehenFertig.set_value();
     BerechneAusdehnung();
     BerechneMassstab();
-    // The summary reads the fixes only and writes texts the profile never touches: on a long
-    // flight both are found at once.
-    const auto zusammenfassung = [this] { BerechneIgcZusammenfassung(); };
-    std::future<void> nebenher;
-    if (datenListe.size() >= zusammenfassungNebenherAb) {
-        try {
-            nebenher = std::async(std::launch::async, zusammenfassung);
-        } catch (const std::system_error&) {
-        }
-    }
     BerechneTemperaturProfil();
-    if (nebenher.valid())
-        nebenher.get();
-    else
-        zusammenfassung();
+    nebenher.get();
     // A route point has no altitude in a log: it stands at the flight's lowest.
     for (CWegPunkt& punkt : wegpunktListe)
         punkt.hoehe = static_cast<int16_t>(ausdehnung.hoeheMin <= ausdehnung.hoeheMax ? ausdehnung.hoeheMin : 0);

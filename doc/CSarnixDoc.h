@@ -58,8 +58,9 @@ public:
     // False for bytes that are no recording; the flight loaded before then stays.
     bool OeffneInhalt(const std::string& name, std::string_view inhalt);
     bool OnNewDocument() { return true; }
-    // Puts a flight read from an IGC log into the emptied document, with its derived values.
-    void UebernimmIgc(IgcFlug&& flug);
+    // Puts a flight read from an IGC log into the emptied document, with its derived values:
+    // those LiesIgc found, or, for a flight from LiesIgcFixe, derived here.
+    void UebernimmIgc(IgcFlug&& flug, bool abgeleitet = true);
 
     // Reader (reader file). The first form reads the file named by dateiname, the second the
     // recording's bytes already in memory.

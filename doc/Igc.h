@@ -50,11 +50,18 @@ bool IgcKopfsatz(std::string_view inhalt);
 // Logs with at least this many bytes of fixes are read in two halves at once.
 constexpr size_t igcZweiFaedenAb = size_t{256} * 1024;
 
-// Reads a whole log. False when no well-formed B record was found; flug is then incomplete.
-// Reading in two halves gives exactly what reading in one does.
+// Reads a whole log with what LeiteIgcWerteAb derives. False when no well-formed B record was
+// found; flug is then incomplete. Reading in two halves gives exactly what reading in one does.
 bool LiesIgc(std::string_view inhalt, HoehenQuelle quelle, IgcFlug& flug, size_t zweiFaedenAb = igcZweiFaedenAb);
 
+// LiesIgc without deriving: the fixes as recorded, for whoever derives the values itself.
+bool LiesIgcFixe(std::string_view inhalt, HoehenQuelle quelle, IgcFlug& flug, size_t zweiFaedenAb = igcZweiFaedenAb);
+
 // The values a log does not record, from its fixes: climb rate and ground speed over a few
-// seconds, altitude glitches replaced. Called by LiesIgc; the ground speed on a thread of its
-// own when zweiFaeden.
+// seconds, altitude glitches replaced. The ground speed on a thread of its own when zweiFaeden.
 void LeiteIgcWerteAb(IgcFlug& flug, bool zweiFaeden = false);
+
+// The two halves of that. The altitudes (glitches replaced, and the climb rate unless recorded)
+// and the ground speed read and write different fields of the fixes, so both may run at once.
+void LeiteIgcHoehenAb(std::vector<CDaten>& fixe, bool hatVario);
+void LeiteIgcFahrtAb(std::vector<CDaten>& fixe);

@@ -182,24 +182,35 @@ void LeiteFahrtAb(std::vector<CDaten>& fixe)
 
 }  // namespace
 
+void LeiteIgcHoehenAb(std::vector<CDaten>& fixe, bool hatVario)
+{
+    if (fixe.empty())
+        return;
+    Glaetten(fixe);
+    if (!hatVario)
+        LeiteSteigenAb(fixe);
+}
+
+void LeiteIgcFahrtAb(std::vector<CDaten>& fixe)
+{
+    if (!fixe.empty())
+        LeiteFahrtAb(fixe);
+}
+
 void LeiteIgcWerteAb(IgcFlug& flug, bool zweiFaeden)
 {
     std::vector<CDaten>& fixe = flug.fixe;
-    if (fixe.empty())
-        return;
     // The ground speed needs only the positions: it is found beside the altitudes' work.
     std::future<void> fahrt;
     if (!flug.hatGeschwindigkeit) {
         const auto art = zweiFaeden ? std::launch::async : std::launch::deferred;
         try {
-            fahrt = std::async(art, LeiteFahrtAb, std::ref(fixe));
+            fahrt = std::async(art, LeiteIgcFahrtAb, std::ref(fixe));
         } catch (const std::system_error&) {
-            fahrt = std::async(std::launch::deferred, LeiteFahrtAb, std::ref(fixe));
+            fahrt = std::async(std::launch::deferred, LeiteIgcFahrtAb, std::ref(fixe));
         }
     }
-    Glaetten(fixe);
-    if (!flug.hatVario)
-        LeiteSteigenAb(fixe);
+    LeiteIgcHoehenAb(fixe, flug.hatVario);
     if (fahrt.valid())
         fahrt.get();
 }

@@ -807,6 +807,14 @@ bool IgcKopfsatz(std::string_view inhalt)
 
 bool LiesIgc(std::string_view inhalt, HoehenQuelle quelle, IgcFlug& flug, size_t zweiFaedenAb)
 {
+    if (!LiesIgcFixe(inhalt, quelle, flug, zweiFaedenAb))
+        return false;
+    LeiteIgcWerteAb(flug, flug.fixe.size() * bLaenge >= zweiFaedenAb);
+    return true;
+}
+
+bool LiesIgcFixe(std::string_view inhalt, HoehenQuelle quelle, IgcFlug& flug, size_t zweiFaedenAb)
+{
     flug = IgcFlug{};
     inhalt = OhneBom(inhalt);
 
@@ -816,8 +824,8 @@ bool LiesIgc(std::string_view inhalt, HoehenQuelle quelle, IgcFlug& flug, size_t
     const size_t ersterFix = ErsterFix(inhalt);
     const size_t kopfEnde = ersterFix == std::string_view::npos ? inhalt.size() : ersterFix;
     LiesZeilen(inhalt, 0, kopfEnde, leser);
-    const bool lang = inhalt.size() - kopfEnde >= zweiFaedenAb && inhalt.size() > kopfEnde;
-    const bool geteilt = lang && LiesGeteilt(inhalt, kopfEnde, trenner, leser);
+    const bool geteilt = inhalt.size() - kopfEnde >= zweiFaedenAb && inhalt.size() > kopfEnde
+                         && LiesGeteilt(inhalt, kopfEnde, trenner, leser);
     if (!geteilt) {
         leser.Erwarte(BSaetze(inhalt.substr(kopfEnde), trenner));
         LiesZeilen(inhalt, kopfEnde, inhalt.size(), leser);
@@ -825,8 +833,5 @@ bool LiesIgc(std::string_view inhalt, HoehenQuelle quelle, IgcFlug& flug, size_t
     leser.Ende();
     if (flug.fixe.capacity() > 2 * flug.fixe.size() + 1024)
         flug.fixe.shrink_to_fit();
-    if (flug.fixe.empty())
-        return false;
-    LeiteIgcWerteAb(flug, lang);
-    return true;
+    return !flug.fixe.empty();
 }

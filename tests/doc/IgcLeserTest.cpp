@@ -8,11 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -543,4 +545,39 @@ TEST(IgcZweiHaelften, AbhaengigeSaetzeLesenDieZweiteHaelfteInFolge)
                              return k < 0 ? "BKAPUTT\r\n" : b;
                          }),
                          true, "vorn kaputt");
+}
+
+TEST(IgcZweiHaelften, DokumentLeitetNebenherAbWieDerLeser)
+{
+    // A long flight opened by the document, which derives the ground speed and the summary beside
+    // the altitudes and the temperature profile, against the reader's values taken over as they are.
+    std::string log = "AXXX001\r\nHFDTE150726\r\nI023638TAS3942OAT\r\n";
+    for (int i = 0; i < 20000; ++i) {
+        const int hoehe = 1500 + static_cast<int>(400 * std::sin(i / 700.0)) + (i % 997 == 0 ? 900 : 0);
+        log += B(elfUhr + i + i / 5000, 46 * 60000 + i * 3, 7 * 60000 + (i * i) % 7000, hoehe, hoehe + 40,
+                 i % 3001 < 5 ? 'V' : 'A', "100" + std::to_string(1000 + i % 150));
+    }
+    for (const HoehenQuelle quelle : {HoehenQuelle::Automatisch, HoehenQuelle::Gnss}) {
+        CSarnixDoc nebenher;
+        nebenher.hoehenQuelle = quelle;
+        ASSERT_TRUE(nebenher.OeffneInhalt("lang.igc", log));
+        IgcFlug flug;
+        ASSERT_TRUE(LiesIgc(log, quelle, flug, SIZE_MAX));
+        CSarnixDoc folge;
+        folge.UebernimmIgc(std::move(flug));
+        ASSERT_EQ(nebenher.datenListe.size(), 20000u);
+        IgcFlug a;
+        IgcFlug b;
+        a.fixe = nebenher.datenListe;
+        b.fixe = folge.datenListe;
+        EXPECT_EQ(robust::IgcUnterschied(a, b), "");
+        EXPECT_EQ(std::tie(nebenher.startzeit, nebenher.landezeit, nebenher.flugdauer, nebenher.maxHoehe,
+                           nebenher.maxSteigen, nebenher.maxSinken, nebenher.flugstrecke),
+                  std::tie(folge.startzeit, folge.landezeit, folge.flugdauer, folge.maxHoehe, folge.maxSteigen,
+                           folge.maxSinken, folge.flugstrecke));
+        // The flight covers ground: the summary was written, not left empty on both.
+        EXPECT_TRUE(nebenher.flugstrecke.ends_with(" km") && nebenher.flugstrecke != "0.0 km") << nebenher.flugstrecke;
+        for (size_t k = 0; k < nebenher.temperaturProfil.size(); ++k)
+            ASSERT_EQ(nebenher.temperaturProfil[k].steigung, folge.temperaturProfil[k].steigung) << k;
+    }
 }
