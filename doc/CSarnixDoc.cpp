@@ -2,6 +2,7 @@
 
 #include "doc/DateiLesen.h"
 #include "doc/FarbIndex.h"
+#include "doc/IgcAbleitung.h"
 
 #include <future>
 #include <system_error>
@@ -110,8 +111,8 @@ bool CSarnixDoc::OeffneInhalt(const std::string& name, std::string_view inhalt)
 
 void CSarnixDoc::UebernimmIgc(IgcFlug&& flug, bool abgeleitet)
 {
-    const bool fahrtAbleiten = !abgeleitet && !flug.hatGeschwindigkeit;
     const bool hatVario = flug.hatVario;
+    const bool hatGeschwindigkeit = flug.hatGeschwindigkeit;
     datenListe = std::move(flug.fixe);
     wegpunktListe = std::move(flug.wegpunkte);
     igc = std::move(flug.kopf);
@@ -123,31 +124,39 @@ void CSarnixDoc::UebernimmIgc(IgcFlug&& flug, bool abgeleitet)
     geladen = 1;
     ausdehnungUebernommen = 0;
 
-    // The ground speed, and then the summary, are found beside the altitudes, the extent and
-    // the temperature profile: those neither read the ground speed nor write what the summary
-    // reads, and the summary waits for the altitudes.
+    // The windows, the ground speed and then the summary are found beside the altitudes, the
+    // extent and the temperature profile: those neither read the ground speed nor write what
+    // the summary reads, and the summary waits for the altitudes.
+    IgcAbleitung ableitung(datenListe, abgeleitet || hatVario, abgeleitet || hatGeschwindigkeit);
     std::future<void> nebenher;
     std::promise<void> hoehenFertig;  // given up before nebenher is waited for, should this throw
     const std::shared_future<void> hoehen = hoehenFertig.get_future().share();
-    const auto fahrtUndZusammenfassung = [this, fahrtAbleiten, hoehen] {
-        if (fahrtAbleiten)
-            LeiteIgcFahrtAb(datenListe);
+    const auto fahrtUndZusammenfassung = [this, &ableitung, hoehen] {
+        ableitung.Fahrt();
         hoehen.wait();
         BerechneIgcZusammenfassung();
     };
-    const auto art = datenListe.size() >= nebenherAb ? std::launch::async : std::launch::deferred;
-    try {
-        nebenher = std::async(art, fahrtUndZusammenfassung);
-    } catch (const std::system_error&) {
-        nebenher = std::async(std::launch::deferred, fahrtUndZusammenfassung);
+    if (datenListe.size() >= nebenherAb) {
+        try {
+            nebenher = std::async(std::launch::async, [&ableitung, fahrtUndZusammenfassung] {
+                ableitung.Fenster();
+                fahrtUndZusammenfassung();
+            });
+        } catch (const std::system_error&) {
+        }
     }
+    if (!nebenher.valid())
+        ableitung.Fenster();
     if (!abgeleitet)
-        LeiteIgcHoehenAb(datenListe, hatVario);
+        ableitung.Hoehen();
     hoehenFertig.set_value();
     BerechneAusdehnung();
     BerechneMassstab();
     BerechneTemperaturProfil();
-    nebenher.get();
+    if (nebenher.valid())
+        nebenher.get();
+    else
+        fahrtUndZusammenfassung();
     // A route point has no altitude in a log: it stands at the flight's lowest.
     for (CWegPunkt& punkt : wegpunktListe)
         punkt.hoehe = static_cast<int16_t>(ausdehnung.hoeheMin <= ausdehnung.hoeheMax ? ausdehnung.hoeheMin : 0);

@@ -58,10 +58,6 @@ bool LiesIgc(std::string_view inhalt, HoehenQuelle quelle, IgcFlug& flug, size_t
 bool LiesIgcFixe(std::string_view inhalt, HoehenQuelle quelle, IgcFlug& flug, size_t zweiFaedenAb = igcZweiFaedenAb);
 
 // The values a log does not record, from its fixes: climb rate and ground speed over a few
-// seconds, altitude glitches replaced. The ground speed on a thread of its own when zweiFaeden.
+// seconds, altitude glitches replaced (see IgcAbleitung.h). The ground speed on a thread of its
+// own when zweiFaeden.
 void LeiteIgcWerteAb(IgcFlug& flug, bool zweiFaeden = false);
-
-// The two halves of that. The altitudes (glitches replaced, and the climb rate unless recorded)
-// and the ground speed read and write different fields of the fixes, so both may run at once.
-void LeiteIgcHoehenAb(std::vector<CDaten>& fixe, bool hatVario);
-void LeiteIgcFahrtAb(std::vector<CDaten>& fixe);

@@ -1,5 +1,7 @@
 // What an IGC log leaves to the reader: altitude glitches, climb rate and ground speed.
 
+#include "doc/IgcAbleitung.h"
+
 #include "doc/Igc.h"
 #include "doc/Strecke.h"
 
@@ -95,41 +97,55 @@ void Glaetten(std::vector<CDaten>& fixe)
     }
 }
 
-// The fixes within halbesFenster seconds either side of fix i, at least one either side where
-// the log has one; moved forward fix by fix.
-class Fenster {
-public:
-    explicit Fenster(const std::vector<CDaten>& fixe) : f(fixe) {}
+}  // namespace
 
-    // The seconds the window of fix i spans, 0 when none.
-    double Um(size_t i)
-    {
-        const size_t n = f.size();
-        const int64_t t = f[i].zeit;
-        while (von + 1 < i && t - f[von + 1].zeit >= halbesFenster)
-            ++von;
-        bis = std::max(bis, std::min(i + 1, n - 1));
-        while (bis + 1 < n && f[bis].zeit - t < halbesFenster)
-            ++bis;
-        return static_cast<double>(int64_t{f[bis].zeit} - f[von].zeit);
-    }
-
-    size_t Von() const { return von; }
-    size_t Bis() const { return bis; }
-
-private:
-    const std::vector<CDaten>& f;
-    size_t von = 0;
-    size_t bis = 0;
-};
-
-// The climb rate over the window from the altitude climbed so far, without jumps no glider
-// makes: a receiver that finds its altitude again after a glitch steps by a hundred metres,
-// which is no climb.
-void LeiteSteigenAb(std::vector<CDaten>& fixe)
+IgcAbleitung::IgcAbleitung(std::vector<CDaten>& fixe, bool hatVario, bool hatGeschwindigkeit)
+    : fixe_(fixe), steigen_(!hatVario && !fixe.empty()), fahrt_(!hatGeschwindigkeit && !fixe.empty()),
+      fenster_(fensterFertig_.get_future())
 {
+}
+
+IgcAbleitung::~IgcAbleitung() = default;
+
+void IgcAbleitung::Fenster()
+{
+    try {
+        // The fixes within halbesFenster seconds either side, at least one either side where the
+        // log has one; both ends move forward fix by fix.
+        const size_t n = fixe_.size();
+        if (steigen_ || fahrt_) {
+            von_ = std::make_unique_for_overwrite<size_t[]>(n);
+            bis_ = std::make_unique_for_overwrite<size_t[]>(n);
+        }
+        size_t von = 0;
+        size_t bis = 0;
+        for (size_t i = 0; i < n && (steigen_ || fahrt_); ++i) {
+            const int64_t t = fixe_[i].zeit;
+            while (von + 1 < i && t - fixe_[von + 1].zeit >= halbesFenster)
+                ++von;
+            bis = std::max(bis, std::min(i + 1, n - 1));
+            while (bis + 1 < n && fixe_[bis].zeit - t < halbesFenster)
+                ++bis;
+            von_[i] = von;
+            bis_[i] = bis;
+        }
+        fensterFertig_.set_value();
+    } catch (...) {
+        fensterFertig_.set_exception(std::current_exception());
+        throw;
+    }
+}
+
+void IgcAbleitung::Hoehen()
+{
+    std::vector<CDaten>& fixe = fixe_;
+    Glaetten(fixe);
+    if (!steigen_)
+        return;
+    // The altitude climbed so far, without jumps no glider makes: a receiver that finds its
+    // altitude again after a glitch steps by a hundred metres, which is no climb. Every element
+    // is written before it is read, so none is cleared first.
     const size_t n = fixe.size();
-    // Every element is written before it is read, so none is cleared first.
     const auto gestiegen = std::make_unique_for_overwrite<int64_t[]>(n);
     int64_t hoehe = 0;
     gestiegen[0] = hoehe;
@@ -140,24 +156,28 @@ void LeiteSteigenAb(std::vector<CDaten>& fixe)
         hoehe += sprung ? 0 : dh;
         gestiegen[i] = hoehe;
     }
-    Fenster fenster(fixe);
+    fenster_.get();
     for (size_t i = 0; i < n; ++i) {
-        const double dt = fenster.Um(i);
-        const int64_t meter = gestiegen[fenster.Bis()] - gestiegen[fenster.Von()];
+        const size_t von = von_[i];
+        const size_t bis = bis_[i];
+        const int64_t dt = int64_t{fixe[bis].zeit} - fixe[von].zeit;
+        const int64_t meter = gestiegen[bis] - gestiegen[von];
         // Over ten seconds, as at a fix a second, the metres are the rate in tenths of a metre
         // per second, the same as the division would give, without it.
-        if (dt == 10.0)
+        if (dt == 10)
             fixe[i].vario = static_cast<int16_t>(std::clamp<int64_t>(meter, std::numeric_limits<int16_t>::min(),
                                                                       std::numeric_limits<int16_t>::max()));
-        else if (dt > 0.0)
-            fixe[i].vario = AufInt16(static_cast<double>(meter) * 10.0 / dt);
+        else if (dt > 0)
+            fixe[i].vario = AufInt16(static_cast<double>(meter) * 10.0 / static_cast<double>(dt));
     }
 }
 
-// The ground speed of each fix over the window, from the path walked so far. It reads and
-// writes no field the altitudes' work touches, so both may run at once.
-void LeiteFahrtAb(std::vector<CDaten>& fixe)
+void IgcAbleitung::Fahrt()
 {
+    if (!fahrt_)
+        return;
+    // The path walked so far.
+    std::vector<CDaten>& fixe = fixe_;
     const size_t n = fixe.size();
     const auto weg = std::make_unique_for_overwrite<double[]>(n);
     double strecke = 0.0;
@@ -172,45 +192,34 @@ void LeiteFahrtAb(std::vector<CDaten>& fixe)
         }
         weg[i] = strecke;
     }
-    Fenster fenster(fixe);
     for (size_t i = 0; i < n; ++i) {
-        const double dt = fenster.Um(i);
+        const size_t von = von_[i];
+        const size_t bis = bis_[i];
+        const double dt = static_cast<double>(int64_t{fixe[bis].zeit} - fixe[von].zeit);
         if (dt > 0.0)
-            fixe[i].sog = AufInt16((weg[fenster.Bis()] - weg[fenster.Von()]) / dt * 36.0);
+            fixe[i].sog = AufInt16((weg[bis] - weg[von]) / dt * 36.0);
     }
-}
-
-}  // namespace
-
-void LeiteIgcHoehenAb(std::vector<CDaten>& fixe, bool hatVario)
-{
-    if (fixe.empty())
-        return;
-    Glaetten(fixe);
-    if (!hatVario)
-        LeiteSteigenAb(fixe);
-}
-
-void LeiteIgcFahrtAb(std::vector<CDaten>& fixe)
-{
-    if (!fixe.empty())
-        LeiteFahrtAb(fixe);
 }
 
 void LeiteIgcWerteAb(IgcFlug& flug, bool zweiFaeden)
 {
-    std::vector<CDaten>& fixe = flug.fixe;
-    // The ground speed needs only the positions: it is found beside the altitudes' work.
+    IgcAbleitung ableitung(flug.fixe, flug.hatVario, flug.hatGeschwindigkeit);
+    // The windows, then the ground speed, beside the altitudes.
     std::future<void> fahrt;
-    if (!flug.hatGeschwindigkeit) {
-        const auto art = zweiFaeden ? std::launch::async : std::launch::deferred;
+    if (zweiFaeden) {
         try {
-            fahrt = std::async(art, LeiteIgcFahrtAb, std::ref(fixe));
+            fahrt = std::async(std::launch::async, [&ableitung] {
+                ableitung.Fenster();
+                ableitung.Fahrt();
+            });
         } catch (const std::system_error&) {
-            fahrt = std::async(std::launch::deferred, LeiteIgcFahrtAb, std::ref(fixe));
         }
     }
-    LeiteIgcHoehenAb(fixe, flug.hatVario);
+    if (!fahrt.valid())
+        ableitung.Fenster();
+    ableitung.Hoehen();
     if (fahrt.valid())
         fahrt.get();
+    else
+        ableitung.Fahrt();
 }
