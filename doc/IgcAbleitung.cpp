@@ -10,7 +10,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <functional>
 #include <future>
 #include <limits>
 #include <memory>

@@ -38,12 +38,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     }
     if (!gelesen)
         return 0;
+    // The document derives the values itself when it opens a log: the same as the reader's.
+    static CSarnixDoc geoeffnet;
+    geoeffnet.hoehenQuelle = quelle;
+    if (!geoeffnet.OeffneInhalt("fuzz.igc", text)) {
+        std::fprintf(stderr, "Gelesen, aber nicht geöffnet\n");
+        std::abort();
+    }
+    if (const std::string unterschied = robust::FixeUnterschied(geoeffnet.datenListe, geteilt.fixe); !unterschied.empty()) {
+        std::fprintf(stderr, "Beim Öffnen anders abgeleitet: %s\n", unterschied.c_str());
+        std::abort();
+    }
     doc.Leeren();
     doc.UebernimmIgc(std::move(flug));
-    const std::string fehler = robust::DokumentFehler(doc, false, text.size());
-    if (!fehler.empty()) {
-        std::fprintf(stderr, "Dokument nicht plausibel: %s\n", fehler.c_str());
-        std::abort();
+    for (const CSarnixDoc* d : {&doc, &geoeffnet}) {
+        const std::string fehler = robust::DokumentFehler(*d, false, text.size());
+        if (!fehler.empty()) {
+            std::fprintf(stderr, "Dokument nicht plausibel: %s\n", fehler.c_str());
+            std::abort();
+        }
     }
     return 0;
 }

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace robust {
 
@@ -16,14 +17,21 @@ inline auto Felder(const CDaten& d)
                     d.imAusschnitt, d.hoehe);
 }
 
+inline std::string FixeUnterschied(const std::vector<CDaten>& a, const std::vector<CDaten>& b)
+{
+    if (a.size() != b.size())
+        return "Fixe " + std::to_string(a.size()) + " gegen " + std::to_string(b.size());
+    for (size_t i = 0; i < a.size(); ++i)
+        if (Felder(a[i]) != Felder(b[i]))
+            return "Fix " + std::to_string(i) + " (Zeit " + std::to_string(a[i].zeit) + " gegen "
+                   + std::to_string(b[i].zeit) + ")";
+    return {};
+}
+
 inline std::string IgcUnterschied(const IgcFlug& a, const IgcFlug& b)
 {
-    if (a.fixe.size() != b.fixe.size())
-        return "Fixe " + std::to_string(a.fixe.size()) + " gegen " + std::to_string(b.fixe.size());
-    for (size_t i = 0; i < a.fixe.size(); ++i)
-        if (Felder(a.fixe[i]) != Felder(b.fixe[i]))
-            return "Fix " + std::to_string(i) + " (Zeit " + std::to_string(a.fixe[i].zeit) + " gegen "
-                   + std::to_string(b.fixe[i].zeit) + ")";
+    if (const std::string fixe = FixeUnterschied(a.fixe, b.fixe); !fixe.empty())
+        return fixe;
     const IgcKopf& k = a.kopf;
     const IgcKopf& l = b.kopf;
     if (std::tie(k.istIgc, k.datum, k.pilot, k.muster, k.kennzeichen, k.wettbewerb, k.startplatz, k.logger,
