@@ -2,17 +2,6 @@
 
 #include "doc/DateiLesen.h"
 #include "doc/FarbIndex.h"
-#include "doc/IgcAbleitung.h"
-
-#include <future>
-#include <system_error>
-
-namespace {
-
-// From this many fixes the ground speed and the summary of a log are worth a thread of their own.
-constexpr size_t nebenherAb = 8192;
-
-}  // namespace
 
 CSarnixDoc::CSarnixDoc()
 {
@@ -109,55 +98,3 @@ bool CSarnixDoc::OeffneInhalt(const std::string& name, std::string_view inhalt)
     return true;
 }
 
-void CSarnixDoc::UebernimmIgc(IgcFlug&& flug, bool abgeleitet)
-{
-    const bool hatVario = flug.hatVario;
-    const bool hatGeschwindigkeit = flug.hatGeschwindigkeit;
-    datenListe = std::move(flug.fixe);
-    wegpunktListe = std::move(flug.wegpunkte);
-    igc = std::move(flug.kopf);
-    hatTemperatur = flug.hatTemperatur;
-    if (!igc.datum.empty())
-        flugdatum = igc.datum;
-    if (!igc.startplatz.empty())
-        startplatz = igc.startplatz;
-    geladen = 1;
-    ausdehnungUebernommen = 0;
-
-    // The windows, the ground speed and then the summary are found beside the altitudes, the
-    // extent and the temperature profile: those neither read the ground speed nor write what
-    // the summary reads, and the summary waits for the altitudes.
-    IgcAbleitung ableitung(datenListe, abgeleitet || hatVario, abgeleitet || hatGeschwindigkeit);
-    std::future<void> nebenher;
-    std::promise<void> hoehenFertig;  // given up before nebenher is waited for, should this throw
-    const std::shared_future<void> hoehen = hoehenFertig.get_future().share();
-    const auto fahrtUndZusammenfassung = [this, &ableitung, hoehen] {
-        ableitung.Fahrt();
-        hoehen.wait();
-        BerechneIgcZusammenfassung();
-    };
-    if (datenListe.size() >= nebenherAb) {
-        try {
-            nebenher = std::async(std::launch::async, [&ableitung, fahrtUndZusammenfassung] {
-                ableitung.Fenster();
-                fahrtUndZusammenfassung();
-            });
-        } catch (const std::system_error&) {
-        }
-    }
-    if (!nebenher.valid())
-        ableitung.Fenster();
-    if (!abgeleitet)
-        ableitung.Hoehen();
-    hoehenFertig.set_value();
-    BerechneAusdehnung();
-    BerechneMassstab();
-    BerechneTemperaturProfil();
-    if (nebenher.valid())
-        nebenher.get();
-    else
-        fahrtUndZusammenfassung();
-    // A route point has no altitude in a log: it stands at the flight's lowest.
-    for (CWegPunkt& punkt : wegpunktListe)
-        punkt.hoehe = static_cast<int16_t>(ausdehnung.hoeheMin <= ausdehnung.hoeheMax ? ausdehnung.hoeheMin : 0);
-}

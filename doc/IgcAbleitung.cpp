@@ -44,7 +44,7 @@ int16_t AufInt16(double wert)
 // An altitude that stands off the median of its neighbourhood by more than any glider could
 // climb or sink since the nearest fix takes that median. A steady climb or dive is its own
 // median and stays.
-void Glaetten(std::vector<CDaten>& fixe)
+void ErsetzeAusreisser(std::vector<CDaten>& fixe)
 {
     const size_t n = fixe.size();
     if (n < 3)
@@ -135,12 +135,16 @@ void IgcAbleitung::Fenster()
     }
 }
 
-void IgcAbleitung::Hoehen()
+void IgcAbleitung::Glaetten()
 {
-    std::vector<CDaten>& fixe = fixe_;
-    Glaetten(fixe);
+    ErsetzeAusreisser(fixe_);
+}
+
+void IgcAbleitung::Steigen()
+{
     if (!steigen_)
         return;
+    std::vector<CDaten>& fixe = fixe_;
     // The altitude climbed so far, without jumps no glider makes: a receiver that finds its
     // altitude again after a glitch steps by a hundred metres, which is no climb. Every element
     // is written before it is read, so none is cleared first.
@@ -216,7 +220,8 @@ void LeiteIgcWerteAb(IgcFlug& flug, bool zweiFaeden)
     }
     if (!fahrt.valid())
         ableitung.Fenster();
-    ableitung.Hoehen();
+    ableitung.Glaetten();
+    ableitung.Steigen();
     if (fahrt.valid())
         fahrt.get();
     else

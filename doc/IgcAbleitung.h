@@ -1,7 +1,7 @@
 #pragma once
 // What an IGC log leaves to the reader, derived in steps that two threads can share: the window
-// of every fix first, then on one thread the altitudes (glitches replaced, the climb rate) and on
-// the other the ground speed. These read and write different fields of the fixes.
+// of every fix and then the ground speed on one, the altitudes (glitches replaced, then the climb
+// rate) on the other. These read and write different fields of the fixes.
 
 #include "doc/CDaten.h"
 
@@ -20,8 +20,10 @@ public:
 
     // The fixes within a few seconds either side of every fix. Called once, first.
     void Fenster();
-    // Altitude glitches replaced, and the climb rate unless recorded: waits for Fenster.
-    void Hoehen();
+    // Altitude glitches replaced.
+    void Glaetten();
+    // The climb rate unless recorded: after Glaetten; waits for Fenster.
+    void Steigen();
     // The ground speed unless recorded: after Fenster has returned.
     void Fahrt();
 
