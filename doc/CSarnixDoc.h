@@ -75,7 +75,8 @@ public:
     // Derived values (derived-values file).
     void BerechneAusdehnung();
     void BerechneMassstab();
-    void BerechneTemperaturProfil();
+    // Both reference profiles; the second alone may be found on another thread at the same time.
+    void BerechneTemperaturProfil(bool mitPhysikalischem = true);
     // The summary texts of an IGC flight from its fixes (IGC summary file).
     void BerechneIgcZusammenfassung();
 

@@ -1,10 +1,12 @@
 // A flight read from an IGC log taken over by the document, with what the log leaves to derive.
-// On a long flight a second thread finds the windows, the extent, the ground speed and the
-// summary while this one replaces altitude glitches, finds the climb rate and the temperature
-// profile: neither writes a field the other reads at the same time.
+// On a long flight a second thread finds the windows, the extent, the ground speed, the summary
+// and the physical reference profile while this one replaces altitude glitches, finds the climb
+// rate and the instrument's reference profile: neither writes a field the other reads at the
+// same time.
 
 #include "doc/CSarnixDoc.h"
 #include "doc/IgcAbleitung.h"
+#include "doc/TemperaturReferenz.h"
 
 #include <future>
 #include <system_error>
@@ -51,6 +53,7 @@ void CSarnixDoc::UebernimmIgc(IgcFlug&& flug, bool abgeleitet)
                 ableitung.Fahrt();
                 steigen.wait();
                 BerechneIgcZusammenfassung();
+                temperaturProfilPhysikalisch = PhysikalischesProfil(datenListe);
             });
         } catch (const std::system_error&) {
         }
@@ -65,7 +68,7 @@ void CSarnixDoc::UebernimmIgc(IgcFlug&& flug, bool abgeleitet)
         gestiegen.set_value();
         ausdehnungFertig.get();
         BerechneMassstab();
-        BerechneTemperaturProfil();
+        BerechneTemperaturProfil(false);
         nebenher.get();
     } else {
         ableitung.Fenster();

@@ -84,7 +84,7 @@ void FuelleProfilLuecken(TemperaturProfil& profil)
     }
 }
 
-void CSarnixDoc::BerechneTemperaturProfil()
+void CSarnixDoc::BerechneTemperaturProfil(bool mitPhysikalischem)
 {
     // Bands of 5 m from just below the lowest to just above the highest altitude.
     const int64_t erstesBand = (int64_t{ausdehnung.hoeheMin} - 15) / 5 * 5;
@@ -119,5 +119,6 @@ void CSarnixDoc::BerechneTemperaturProfil()
         }
     }
     FuelleProfilLuecken(temperaturProfil);
-    temperaturProfilPhysikalisch = PhysikalischesProfil(datenListe);
+    if (mitPhysikalischem)
+        temperaturProfilPhysikalisch = PhysikalischesProfil(datenListe);
 }

@@ -4,10 +4,12 @@
 #include "TestHilfen.h"
 
 #include "doc/CSarnixDoc.h"
+#include "doc/TemperaturProfil.h"
 #include "robust/IgcGleich.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -565,6 +567,12 @@ TEST(IgcZweiHaelften, DokumentLeitetNebenherAbWieDerLeser)
         ASSERT_TRUE(LiesIgc(log, quelle, flug, SIZE_MAX));
         CSarnixDoc folge;
         folge.UebernimmIgc(std::move(flug));
+        // Both reference profiles once more, in one piece on this thread.
+        folge.BerechneTemperaturProfil();
+        const auto belegt = [](const TemperaturProfil& profil) {
+            return std::any_of(profil.begin(), profil.end(), [](const TemperaturSlot& s) { return s.steigung != 0.0f; });
+        };
+        EXPECT_TRUE(belegt(folge.temperaturProfil) && belegt(folge.temperaturProfilPhysikalisch));
         ASSERT_EQ(nebenher.datenListe.size(), 20000u);
         EXPECT_EQ(robust::FixeUnterschied(nebenher.datenListe, folge.datenListe), "");
         EXPECT_EQ(std::tie(nebenher.startzeit, nebenher.landezeit, nebenher.flugdauer, nebenher.maxHoehe,
@@ -573,7 +581,10 @@ TEST(IgcZweiHaelften, DokumentLeitetNebenherAbWieDerLeser)
                            folge.maxSinken, folge.flugstrecke));
         // The flight covers ground: the summary was written, not left empty on both.
         EXPECT_TRUE(nebenher.flugstrecke.ends_with(" km") && nebenher.flugstrecke != "0.0 km") << nebenher.flugstrecke;
-        for (size_t k = 0; k < nebenher.temperaturProfil.size(); ++k)
+        for (size_t k = 0; k < nebenher.temperaturProfil.size(); ++k) {
             ASSERT_EQ(nebenher.temperaturProfil[k].steigung, folge.temperaturProfil[k].steigung) << k;
+            ASSERT_EQ(nebenher.temperaturProfilPhysikalisch[k].steigung, folge.temperaturProfilPhysikalisch[k].steigung) << k;
+            ASSERT_EQ(nebenher.temperaturProfilPhysikalisch[k].basis, folge.temperaturProfilPhysikalisch[k].basis) << k;
+        }
     }
 }
