@@ -81,7 +81,7 @@ bool CSarnixDoc::OeffneInhalt(const std::string& name, std::string_view inhalt)
             return false;
         Leeren();
         dateiname = name;
-        UebernimmIgc(std::move(flug), false);
+        UebernimmIgc(std::move(flug));
         return true;
     }
 

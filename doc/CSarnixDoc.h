@@ -58,9 +58,9 @@ public:
     // False for bytes that are no recording; the flight loaded before then stays.
     bool OeffneInhalt(const std::string& name, std::string_view inhalt);
     bool OnNewDocument() { return true; }
-    // Puts a flight read from an IGC log into the emptied document, with its derived values:
-    // those LiesIgc found, or, for a flight from LiesIgcFixe, derived here.
-    void UebernimmIgc(IgcFlug&& flug, bool abgeleitet = true);
+    // Puts a flight read by LiesIgcFixe into the emptied document and derives what the log
+    // leaves to derive.
+    void UebernimmIgc(IgcFlug&& flug);
 
     // Reader (reader file). The first form reads the file named by dateiname, the second the
     // recording's bytes already in memory.

@@ -57,7 +57,7 @@ bool LiesIgc(std::string_view inhalt, HoehenQuelle quelle, IgcFlug& flug, size_t
 // LiesIgc without deriving: the fixes as recorded, for whoever derives the values itself.
 bool LiesIgcFixe(std::string_view inhalt, HoehenQuelle quelle, IgcFlug& flug, size_t zweiFaedenAb = igcZweiFaedenAb);
 
-// The values a log does not record, from its fixes: climb rate and ground speed over a few
-// seconds, altitude glitches replaced (see IgcAbleitung.h). The ground speed on a thread of its
-// own when zweiFaeden.
-void LeiteIgcWerteAb(IgcFlug& flug, bool zweiFaeden = false);
+// The values a log does not record, from its fixes, in order on this thread: climb rate and
+// ground speed over a few seconds, altitude glitches replaced (see IgcAbleitung.h; the document
+// derives them on two threads).
+void LeiteIgcWerteAb(IgcFlug& flug);

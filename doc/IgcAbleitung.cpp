@@ -10,10 +10,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <future>
 #include <limits>
 #include <memory>
-#include <system_error>
 #include <vector>
 
 namespace {
@@ -204,26 +202,11 @@ void IgcAbleitung::Fahrt()
     }
 }
 
-void LeiteIgcWerteAb(IgcFlug& flug, bool zweiFaeden)
+void LeiteIgcWerteAb(IgcFlug& flug)
 {
     IgcAbleitung ableitung(flug.fixe, flug.hatVario, flug.hatGeschwindigkeit);
-    // The windows, then the ground speed, beside the altitudes.
-    std::future<void> fahrt;
-    if (zweiFaeden) {
-        try {
-            fahrt = std::async(std::launch::async, [&ableitung] {
-                ableitung.Fenster();
-                ableitung.Fahrt();
-            });
-        } catch (const std::system_error&) {
-        }
-    }
-    if (!fahrt.valid())
-        ableitung.Fenster();
+    ableitung.Fenster();
     ableitung.Glaetten();
     ableitung.Steigen();
-    if (fahrt.valid())
-        fahrt.get();
-    else
-        ableitung.Fahrt();
+    ableitung.Fahrt();
 }

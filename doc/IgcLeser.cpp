@@ -809,7 +809,7 @@ bool LiesIgc(std::string_view inhalt, HoehenQuelle quelle, IgcFlug& flug, size_t
 {
     if (!LiesIgcFixe(inhalt, quelle, flug, zweiFaedenAb))
         return false;
-    LeiteIgcWerteAb(flug, flug.fixe.size() * bLaenge >= zweiFaedenAb);
+    LeiteIgcWerteAb(flug);
     return true;
 }
 

@@ -19,7 +19,7 @@ constexpr size_t nebenherAb = 8192;
 
 }  // namespace
 
-void CSarnixDoc::UebernimmIgc(IgcFlug&& flug, bool abgeleitet)
+void CSarnixDoc::UebernimmIgc(IgcFlug&& flug)
 {
     const bool hatVario = flug.hatVario;
     const bool hatGeschwindigkeit = flug.hatGeschwindigkeit;
@@ -34,7 +34,7 @@ void CSarnixDoc::UebernimmIgc(IgcFlug&& flug, bool abgeleitet)
     geladen = 1;
     ausdehnungUebernommen = 0;
 
-    IgcAbleitung ableitung(datenListe, abgeleitet || hatVario, abgeleitet || hatGeschwindigkeit);
+    IgcAbleitung ableitung(datenListe, hatVario, hatGeschwindigkeit);
     std::future<void> nebenher;  // waited for last, should this throw ...
     std::promise<void> geglaettet;  // ... after these are given up, so that it waits for nothing
     std::promise<void> gestiegen;
@@ -60,11 +60,9 @@ void CSarnixDoc::UebernimmIgc(IgcFlug&& flug, bool abgeleitet)
     }
 
     if (nebenher.valid()) {
-        if (!abgeleitet)
-            ableitung.Glaetten();
+        ableitung.Glaetten();
         geglaettet.set_value();
-        if (!abgeleitet)
-            ableitung.Steigen();
+        ableitung.Steigen();
         gestiegen.set_value();
         ausdehnungFertig.get();
         BerechneMassstab();
@@ -72,10 +70,8 @@ void CSarnixDoc::UebernimmIgc(IgcFlug&& flug, bool abgeleitet)
         nebenher.get();
     } else {
         ableitung.Fenster();
-        if (!abgeleitet) {
-            ableitung.Glaetten();
-            ableitung.Steigen();
-        }
+        ableitung.Glaetten();
+        ableitung.Steigen();
         BerechneAusdehnung();
         BerechneMassstab();
         BerechneTemperaturProfil();

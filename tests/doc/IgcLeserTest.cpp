@@ -552,7 +552,8 @@ TEST(IgcZweiHaelften, AbhaengigeSaetzeLesenDieZweiteHaelfteInFolge)
 TEST(IgcZweiHaelften, DokumentLeitetNebenherAbWieDerLeser)
 {
     // A long flight opened by the document, which derives the ground speed and the summary beside
-    // the altitudes and the temperature profile, against the reader's values taken over as they are.
+    // the altitudes and the temperature profile, against the reader's values, derived in order,
+    // with the summary and both references found from them in one piece on this thread.
     std::string log = "AXXX001\r\nHFDTE150726\r\nI023638TAS3942OAT\r\n";
     for (int i = 0; i < 20000; ++i) {
         const int hoehe = 1500 + static_cast<int>(400 * std::sin(i / 700.0)) + (i % 997 == 0 ? 900 : 0);
@@ -566,9 +567,10 @@ TEST(IgcZweiHaelften, DokumentLeitetNebenherAbWieDerLeser)
         IgcFlug flug;
         ASSERT_TRUE(LiesIgc(log, quelle, flug, SIZE_MAX));
         CSarnixDoc folge;
-        folge.UebernimmIgc(std::move(flug));
-        // Both reference profiles once more, in one piece on this thread.
+        folge.datenListe = std::move(flug.fixe);
+        folge.BerechneAusdehnung();
         folge.BerechneTemperaturProfil();
+        folge.BerechneIgcZusammenfassung();
         const auto belegt = [](const TemperaturProfil& profil) {
             return std::any_of(profil.begin(), profil.end(), [](const TemperaturSlot& s) { return s.steigung != 0.0f; });
         };
