@@ -13,12 +13,12 @@ datei=${1:-samples/streckenflug-6h.vrl}
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     # No screen: draw what the window would show.
     mkdir -p out
-    build/release/app/sarnix-cli info "$datei" | tools/zusammenfassung.sh
+    build/release/cli/sarnix-cli info "$datei" | tools/zusammenfassung.sh
     for ansicht in grundriss west nord temperatur; do
-        build/release/app/sarnix-cli render "$datei" -o "out/$ansicht.png" --left "$ansicht:vario" \
+        build/release/cli/sarnix-cli render "$datei" -o "out/$ansicht.png" --left "$ansicht:vario" \
             && echo "out/$ansicht.png"
     done
-    build/release/app/sarnix-cli render "$datei" -o out/geteilt.png --panes 2 \
+    build/release/cli/sarnix-cli render "$datei" -o out/geteilt.png --panes 2 \
         --left grundriss:hoehe --right west:vario --zeitmarken --wegpunkte && echo "out/geteilt.png"
     echo "Kein Bildschirm gefunden: die Bilder liegen in out/."
     exit 0

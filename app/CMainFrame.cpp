@@ -8,11 +8,11 @@
 #include "app/SprachMenue.h"
 #include "app/Symbolleiste.h"
 #include "app/Tastenanzeige.h"
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "export/Exportieren.h"
 #include "print/Drucken.h"
 #include "pipeline/Befehle.h"
-#include "sprache/Fehlertexte.h"
+#include "language/Fehlertexte.h"
 #include "view/CSarnixView.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 
 #include "app/Menues.h"
 #include "app/Zuletzt.h"
-#include "doc/Igc.h"
+#include "flight/Igc.h"
 
 #include <QMainWindow>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The application: names for the settings, and start-up.
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 
 #include <QString>
 #include <QStringList>

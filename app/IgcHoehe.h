@@ -1,7 +1,7 @@
 #pragma once
 // Which altitude IGC logs take: a setting kept with the view's, chosen in the "Datei" menu.
 
-#include "doc/Igc.h"
+#include "flight/Igc.h"
 
 #include <functional>
 

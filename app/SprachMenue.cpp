@@ -1,6 +1,6 @@
 #include "app/SprachMenue.h"
 
-#include "sprache/Sprache.h"
+#include "language/Sprache.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // The viewer: one window, one flight.
 
 #include "app/CSarnixApp.h"
-#include "sprache/Sprache.h"
+#include "language/Sprache.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #include "bench/Aufzeichnungen.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "tools/VrlGenerator.h"
 
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // The day-long flight the drawing benchmarks share: the generator's long flight of 86 400 fixes,
 // read and with the derived values of an opened file. Made once, on first use.
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // phases.
 
 #include "bench/Aufzeichnungen.h"
-#include "doc/CSarnixDoc.h"
-#include "doc/Flugphasen.h"
+#include "flight/CSarnixDoc.h"
+#include "flight/Flugphasen.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // The printed map of a day-long flight: onto an A4 image at 300 dpi and as a 600 dpi PDF.
 
 #include "bench/Tagesflug.h"
-#include "map/KarteDrucken.h"
-#include "map/SeitenMass.h"
+#include "printmap/KarteDrucken.h"
+#include "printmap/SeitenMass.h"
 
 #include <QBuffer>
 #include <QImage>

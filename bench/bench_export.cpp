@@ -1,7 +1,7 @@
 // Exporting a 24-hour flight (86 400 fixes) as GPX and as coloured KML, written to disk the way
 // the window and sarnix-cli write it; the file size is reported.
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "export/Exportieren.h"
 #include "export/Gpx.h"
 #include "export/Kml.h"

@@ -1,7 +1,7 @@
 // Drawing speed of the graphs on a long flight: the plan view and a barogram, each alone and the
 // two side by side on a full-HD canvas; the time barogram against the barogram looking west.
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Ansicht.h"
 #include "render/Graphen.h"
 #include "render/Zeichenflaeche.h"

@@ -2,7 +2,7 @@
 // bench_doc.cpp): the 24-hour log at one fix a second and a log of a million fixes.
 
 #include "bench/Aufzeichnungen.h"
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 
 #include <benchmark/benchmark.h>
 

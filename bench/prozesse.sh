@@ -9,7 +9,7 @@ sarnix_pakete "${SARNIX_PAKETE_BENCH[@]}"
 
 bau=${1:-build/test}
 laeufe=${2:-9}
-cli=$bau/app/sarnix-cli
+cli=$bau/cli/sarnix-cli
 gen=$bau/tools/sarnix-vrlgen
 for p in "$cli" "$gen"; do
     [ -x "$p" ] || { echo "$p fehlt: erst bauen (cmake --build $bau)" >&2; exit 1; }

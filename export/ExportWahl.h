@@ -1,7 +1,7 @@
 #pragma once
 // What an export writes and what it reports back.
 
-#include "doc/Arten.h"
+#include "flight/Arten.h"
 
 #include <QTimeZone>
 

@@ -1,6 +1,6 @@
 #include "export/Exportieren.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "export/Gpx.h"
 #include "export/Kml.h"
 

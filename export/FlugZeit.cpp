@@ -1,6 +1,6 @@
 #include "export/FlugZeit.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "export/ExportWahl.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "export/Gpx.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "export/FlugZeit.h"
 #include "export/Strecken.h"
 #include "export/Texte.h"

@@ -1,8 +1,8 @@
 #include "export/Kml.h"
 
-#include "doc/CSarnixDoc.h"
-#include "doc/FarbIndex.h"
-#include "doc/Flugphasen.h"
+#include "flight/CSarnixDoc.h"
+#include "flight/FarbIndex.h"
+#include "flight/Flugphasen.h"
 #include "export/FlugZeit.h"
 #include "export/Strecken.h"
 #include "export/Texte.h"

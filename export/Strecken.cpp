@@ -1,6 +1,6 @@
 #include "export/Strecken.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "export/Zahlen.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "export/Texte.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 // them but numbers and fixed names, are written as bytes straight into a buffer: the Qt writer
 // spends a microsecond on every element.
 
-#include "doc/CDaten.h"
+#include "flight/CDaten.h"
 #include "export/Strecken.h"
 
 #include <QIODevice>

@@ -1,6 +1,6 @@
 #include "export/Zahlen.h"
 
-#include "doc/Koordinaten.h"
+#include "flight/Koordinaten.h"
 
 #include <charconv>
 #include <chrono>

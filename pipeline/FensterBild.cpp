@@ -1,6 +1,6 @@
 #include "pipeline/FensterBild.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Ansicht.h"
 #include "pipeline/Zeichnen.h"
 #include "pipeline/Zoom.h"

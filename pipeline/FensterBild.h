@@ -3,8 +3,8 @@
 // zoom window, zoom-outs, then the kind of the left pane), drawn by the window's own pipeline on
 // an image. Used by sarnix-cli render.
 
-#include "doc/Arten.h"
-#include "doc/Fenster.h"
+#include "flight/Arten.h"
+#include "flight/Fenster.h"
 
 #include <QImage>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "pipeline/SpurCursor.h"
 
-#include "doc/Flugphasen.h"
+#include "flight/Flugphasen.h"
 #include "render/Abbildung.h"
 #include "render/Ansicht.h"
 #include "render/KoordinatenText.h"

@@ -6,7 +6,7 @@
 // Its state lives in the document (cursorPos, cursorAlt, cursorTaste ...). The window gives it
 // timers and, for every operation that draws, a surface on its canvas.
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Zeichenflaeche.h"
 
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "pipeline/Zeichnen.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Legende.h"
 #include "render/Ansicht.h"
 #include "render/Graphen.h"

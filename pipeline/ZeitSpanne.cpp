@@ -1,6 +1,6 @@
 #include "pipeline/ZeitSpanne.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Ansicht.h"
 
 #include <QCoreApplication>

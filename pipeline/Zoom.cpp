@@ -1,6 +1,6 @@
 #include "pipeline/Zoom.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Ansicht.h"
 
 #include <algorithm>

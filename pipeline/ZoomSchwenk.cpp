@@ -1,6 +1,6 @@
 #include "pipeline/ZoomSchwenk.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "pipeline/Zoom.h"
 #include "render/Abbildung.h"
 #include "render/Ansicht.h"

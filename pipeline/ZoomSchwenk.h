@@ -5,7 +5,7 @@
 // barogram along its ground axis only, its altitude axis staying from 0 to the highest altitude;
 // the barogram over time changes its own time span instead, within the flight.
 
-#include "doc/Fenster.h"
+#include "flight/Fenster.h"
 #include "render/Ansicht.h"
 #include "render/Zeichenflaeche.h"
 

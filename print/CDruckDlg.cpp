@@ -1,6 +1,6 @@
 #include "print/CDruckDlg.h"
 
-#include "map/KartenLage.h"
+#include "printmap/KartenLage.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -2,12 +2,12 @@
 
 #include "print/Drucken.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "print/CDruckDlg.h"
-#include "map/KartenLage.h"
-#include "map/KartenSeiten.h"
-#include "map/SeitenMass.h"
-#include "sprache/Fehlertexte.h"
+#include "printmap/KartenLage.h"
+#include "printmap/KartenSeiten.h"
+#include "printmap/SeitenMass.h"
+#include "language/Fehlertexte.h"
 
 #include <QApplication>
 #include <QFileInfo>

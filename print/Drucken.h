@@ -2,9 +2,9 @@
 // Printing the flight on a printer: page metrics from the printer, and the print, preview and
 // command-line print entry points. The map itself is drawn by KarteDrucken.
 
-#include "doc/Igc.h"
-#include "map/KarteDrucken.h"
-#include "map/SeitenMass.h"
+#include "flight/Igc.h"
+#include "printmap/KarteDrucken.h"
+#include "printmap/SeitenMass.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #include "print/Drucken.h"
 
-#include "doc/CSarnixDoc.h"
-#include "map/SeitenMass.h"
+#include "flight/CSarnixDoc.h"
+#include "printmap/SeitenMass.h"
 
 #include <QPainter>
 #include <QPrinter>

@@ -1,6 +1,6 @@
 #include "render/Abbildung.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Gitter.h"
 
 #include <algorithm>

@@ -3,8 +3,8 @@
 // the panes with their kinds and colour modes, the overlay switches, the windows over the flight
 // and the rubber band. A plain object, so the window, sarnix-cli and the tests share it.
 
-#include "doc/Arten.h"
-#include "doc/Fenster.h"
+#include "flight/Arten.h"
+#include "flight/Fenster.h"
 #include "render/Zeichenflaeche.h"
 
 #include <array>

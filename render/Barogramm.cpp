@@ -1,6 +1,6 @@
 // The two barograms, the flight from the side, and their altitude and ground axes.
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Abbildung.h"
 #include "render/Gitter.h"
 #include "render/Graphen.h"

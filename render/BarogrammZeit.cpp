@@ -1,6 +1,6 @@
 // The barogram over time: altitude against the time of day, with its time axis and time marks.
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Abbildung.h"
 #include "render/Gitter.h"
 #include "render/Graphen.h"

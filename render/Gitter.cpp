@@ -1,6 +1,6 @@
 #include "render/Gitter.h"
 
-#include "doc/Fenster.h"
+#include "flight/Fenster.h"
 
 #include <algorithm>
 

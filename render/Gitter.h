@@ -2,7 +2,7 @@
 // Grid lines at whole steps of the biased coordinates, shared by the plan view and the
 // barograms: the step, the values in a window and the two ways a line is labelled.
 
-#include "doc/Koordinaten.h"
+#include "flight/Koordinaten.h"
 #include "render/Zeichenflaeche.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 // The plan view: the ground track seen from above over a grid of degrees and minutes.
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Abbildung.h"
 #include "render/Gitter.h"
 #include "render/Graphen.h"

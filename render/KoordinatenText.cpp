@@ -1,6 +1,6 @@
 #include "render/KoordinatenText.h"
 
-#include "doc/Koordinaten.h"
+#include "flight/Koordinaten.h"
 
 QString KoordinatenText(int64_t wert, bool istBreite, KoordinatenStil stil)
 {

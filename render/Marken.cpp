@@ -1,6 +1,6 @@
 // Time marks and route points over the plan view and the barograms.
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Abbildung.h"
 #include "render/Graphen.h"
 #include "render/Stil.h"

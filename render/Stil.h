@@ -2,7 +2,7 @@
 // The program's look in one place: the colours of grid, legend, strip and symbols, and the
 // label fonts made from the surface's current font.
 
-#include "doc/Farbe.h"
+#include "flight/Farbe.h"
 #include "render/Zeichenflaeche.h"
 
 namespace stil {

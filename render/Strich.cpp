@@ -1,7 +1,7 @@
 #include "render/Strich.h"
 
-#include "doc/CSarnixDoc.h"
-#include "doc/FarbIndex.h"
+#include "flight/CSarnixDoc.h"
+#include "flight/FarbIndex.h"
 #include "render/Abbildung.h"
 #include "render/Zeichenflaeche.h"
 

@@ -3,7 +3,7 @@
 // skipped, a fix that starts the track or lies within one pixel of the last one gets a
 // five-pixel dot, any other fix is joined to the last one by a 3-pixel segment in its colour.
 
-#include "doc/Farbe.h"
+#include "flight/Farbe.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 // The temperature profile: air temperature across, altitude upward, one dot per fix of the
 // section last shown in a plan view.
 
-#include "doc/CSarnixDoc.h"
-#include "doc/TemperaturReferenz.h"
+#include "flight/CSarnixDoc.h"
+#include "flight/TemperaturReferenz.h"
 #include "render/Abbildung.h"
 #include "render/Gitter.h"
 #include "render/Graphen.h"

@@ -1,6 +1,6 @@
 #include "render/Thermiken.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Abbildung.h"
 #include "render/Stil.h"
 #include "render/ZeitAbbildung.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The "Thermiken" overlay: each thermal marked where it was flown, with its mean climb.
 
-#include "doc/Flugphasen.h"
+#include "flight/Flugphasen.h"
 
 class CSarnixDoc;
 class Zeichenflaeche;

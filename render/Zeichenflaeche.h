@@ -6,7 +6,7 @@
 // Pen, brush and font are selected through the scoped Wahl classes below, which select the
 // previous object again when they end.
 
-#include "doc/Farbe.h"
+#include "flight/Farbe.h"
 
 #include <QString>
 #include <cstdint>

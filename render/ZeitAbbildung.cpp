@@ -1,6 +1,6 @@
 #include "render/ZeitAbbildung.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Abbildung.h"
 #include "render/Gitter.h"
 

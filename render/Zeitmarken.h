@@ -1,7 +1,7 @@
 #pragma once
 // What the time marks of the graphs and of the printed map share: their spacing and label.
 
-#include "doc/CDaten.h"
+#include "flight/CDaten.h"
 
 #include <QString>
 #include <algorithm>

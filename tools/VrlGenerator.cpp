@@ -1,5 +1,5 @@
 #include "tools/VrlGenerator.h"
-#include "doc/Koordinaten.h"
+#include "flight/Koordinaten.h"
 
 #include <algorithm>
 #include <array>

@@ -5,7 +5,7 @@
 set -euo pipefail
 quelle=$(cd "$(dirname "$0")/.." && pwd)
 bau=${1:-$quelle/build/test}
-cli=$bau/app/sarnix-cli
+cli=$bau/cli/sarnix-cli
 ziel=$quelle/res/readme
 proben=$quelle/samples
 [ -x "$cli" ] || { echo "sarnix-cli fehlt in $bau (erst bauen)" >&2; exit 1; }

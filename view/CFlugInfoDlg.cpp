@@ -1,6 +1,6 @@
 #include "view/CFlugInfoDlg.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 
 #include <QApplication>
 #include <QGridLayout>

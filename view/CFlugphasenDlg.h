@@ -2,8 +2,8 @@
 // "Flugphasen": the statistics of the flight and a sortable table of its thermals and glides.
 // Double-clicking a row asks the view to place the track cursor at the phase's start.
 
-#include "doc/CSarnixDoc.h"
-#include "doc/Flugphasen.h"
+#include "flight/CSarnixDoc.h"
+#include "flight/Flugphasen.h"
 
 #include <QDialog>
 

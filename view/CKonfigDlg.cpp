@@ -1,6 +1,6 @@
 #include "view/CKonfigDlg.h"
 
-#include "doc/Arten.h"
+#include "flight/Arten.h"
 
 #include <QApplication>
 #include <QGroupBox>

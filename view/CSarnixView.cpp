@@ -1,7 +1,7 @@
 #include "view/CSarnixView.h"
 
 #include "view/CFlugInfoDlg.h"
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Zeichenflaeche.h"
 #include "pipeline/Befehle.h"
 #include "view/CKonfigDlg.h"

@@ -3,7 +3,7 @@
 // the next message box.
 
 #include "app/CMainFrame.h"
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 
 #include <QMessageBox>
 #include <QString>

@@ -194,8 +194,7 @@ QString SchemaFehler(const QByteArray& gpx)
     QTemporaryFile datei(QStringLiteral("XXXXXX.gpx"));
     if (!datei.open() || datei.write(gpx) != gpx.size() || !datei.flush())
         return QStringLiteral("no temporary file");
-    // The environment may name the schema where the project does not lie beside the shared data.
-    const QString schema = qEnvironmentVariable("SARNIX_GPX_SCHEMA", QStringLiteral(SARNIX_GPX_SCHEMA));
+    const QString schema = QStringLiteral(SARNIX_GPX_SCHEMA);
     QProcess xmllint;
     xmllint.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), QStringLiteral("--schema"), schema,
                                               datei.fileName()});

@@ -1,7 +1,7 @@
 #pragma once
 // Flights built in memory for the export tests, and the exported files read back.
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "export/ExportWahl.h"
 
 #include <QByteArray>

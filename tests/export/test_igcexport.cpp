@@ -4,7 +4,7 @@
 #include "ExportHilfen.h"
 #include "TestHilfen.h"
 
-#include "doc/FarbIndex.h"
+#include "flight/FarbIndex.h"
 #include "export/Kml.h"
 
 #include <QDir>

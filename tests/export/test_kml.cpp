@@ -3,8 +3,8 @@
 #include "ExportHilfen.h"
 #include "TestHilfen.h"
 
-#include "doc/FarbIndex.h"
-#include "doc/Flugphasen.h"
+#include "flight/FarbIndex.h"
+#include "flight/Flugphasen.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "FuzzHilfen.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "robust/Plausibel.h"
 
 #include <QGuiApplication>

@@ -3,8 +3,8 @@
 
 #include "FuzzHilfen.h"
 
-#include "doc/CSarnixDoc.h"
-#include "map/KarteDrucken.h"
+#include "flight/CSarnixDoc.h"
+#include "printmap/KarteDrucken.h"
 #include "render/Zeichenflaeche.h"
 
 #include <QImage>

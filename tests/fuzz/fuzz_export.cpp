@@ -3,7 +3,7 @@
 
 #include "FuzzHilfen.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "export/Gpx.h"
 #include "export/Kml.h"
 

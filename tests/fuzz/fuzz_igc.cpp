@@ -4,7 +4,7 @@
 
 #include "FuzzHilfen.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "robust/IgcGleich.h"
 #include "robust/Plausibel.h"
 

@@ -3,7 +3,7 @@
 
 #include "FuzzHilfen.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {

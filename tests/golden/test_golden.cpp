@@ -7,9 +7,9 @@
 // folder and the failure names them. After an intended change, tools/golden-neu.sh writes the
 // new pictures here; look at each before committing it.
 
-#include "doc/CSarnixDoc.h"
-#include "map/KarteDrucken.h"
-#include "map/SeitenMass.h"
+#include "flight/CSarnixDoc.h"
+#include "printmap/KarteDrucken.h"
+#include "printmap/SeitenMass.h"
 #include "pipeline/FensterBild.h"
 #include "render/Zeichenflaeche.h"
 

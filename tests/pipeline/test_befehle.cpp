@@ -1,6 +1,6 @@
 // The view commands on the view state: what each changes, what follows, enabling and marks.
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Ansicht.h"
 #include "pipeline/Befehle.h"
 

@@ -2,7 +2,7 @@
 // settings at the first draw, the selection strip, and colour changes drawn over the picture.
 
 #include "TestHilfen.h"
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Ansicht.h"
 #include "render/Zeichenflaeche.h"
 #include "pipeline/Zeichnen.h"

@@ -3,8 +3,8 @@
 // track cursor, the stored kind, the commands and the thermal overlay.
 
 #include "TestHilfen.h"
-#include "doc/CSarnixDoc.h"
-#include "doc/FarbIndex.h"
+#include "flight/CSarnixDoc.h"
+#include "flight/FarbIndex.h"
 #include "pipeline/Befehle.h"
 #include "pipeline/Einstellungen.h"
 #include "pipeline/SpurCursor.h"

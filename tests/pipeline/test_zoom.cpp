@@ -1,7 +1,7 @@
 // Zoom arithmetic worked out by hand: the rubber band to a new zoom window, the minimum size,
 // clamping into the pane, the pane rule, and zooming out.
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Ansicht.h"
 #include "pipeline/Zoom.h"
 

@@ -1,6 +1,6 @@
 // Wheel zoom, key zoom and dragging the view, checked by where the flight lands on the screen.
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "pipeline/ZoomSchwenk.h"
 #include "render/Abbildung.h"
 #include "render/Ansicht.h"

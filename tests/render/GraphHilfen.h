@@ -1,7 +1,7 @@
 #pragma once
 // Hand-made flights and views for the graph tests, and canvases to draw them on.
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Ansicht.h"
 #include "render/Zeichenflaeche.h"
 

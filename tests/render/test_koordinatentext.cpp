@@ -1,7 +1,7 @@
 // Coordinates as the user reads them: grid labels in the window and on the printed map, and the
 // track cursor's readout.
 
-#include "doc/Koordinaten.h"
+#include "flight/Koordinaten.h"
 #include "render/KoordinatenText.h"
 
 #include <gtest/gtest.h>

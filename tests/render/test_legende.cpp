@@ -1,7 +1,7 @@
 #include "render/Legende.h"
 
-#include "doc/Arten.h"
-#include "doc/CSarnixDoc.h"
+#include "flight/Arten.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Ansicht.h"
 #include "render/Zeichenflaeche.h"
 

@@ -6,7 +6,7 @@
 #include "RobustHilfen.h"
 #include "TestHilfen.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "export/Gpx.h"
 #include "export/Kml.h"
 

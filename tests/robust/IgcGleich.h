@@ -3,7 +3,7 @@
 // halves at once must give exactly what reading it in order gives. Shared by the reader's tests
 // and the IGC fuzz harness. Returns the first difference, empty when equal.
 
-#include "doc/Igc.h"
+#include "flight/Igc.h"
 
 #include <string>
 #include <tuple>

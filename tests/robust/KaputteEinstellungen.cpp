@@ -5,7 +5,7 @@
 #include "RobustHilfen.h"
 #include "TestHilfen.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Ansicht.h"
 #include "view/CSarnixView.h"
 #include "pipeline/Einstellungen.h"

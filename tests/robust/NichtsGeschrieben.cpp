@@ -5,7 +5,7 @@
 #include "RobustHilfen.h"
 #include "TestHilfen.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "print/Drucken.h"
 #include "pipeline/Befehle.h"
 #include "view/CSarnixView.h"

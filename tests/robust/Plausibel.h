@@ -2,9 +2,9 @@
 // What every document must satisfy after any open, whatever the file held: shared by the
 // hostile-input tests and the fuzz harnesses. Returns the broken promises, empty when sane.
 
-#include "doc/CSarnixDoc.h"
-#include "doc/FarbIndex.h"
-#include "doc/Flugphasen.h"
+#include "flight/CSarnixDoc.h"
+#include "flight/FarbIndex.h"
+#include "flight/Flugphasen.h"
 
 #include <cmath>
 #include <cstdint>

@@ -5,8 +5,8 @@
 #include "TestHilfen.h"
 #include "ZaehlGeraet.h"
 
-#include "doc/CSarnixDoc.h"
-#include "map/KarteDrucken.h"
+#include "flight/CSarnixDoc.h"
+#include "printmap/KarteDrucken.h"
 #include "render/Zeichenflaeche.h"
 
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "RobustHilfen.h"
 
-#include "doc/CSarnixDoc.h"
-#include "map/KarteDrucken.h"
+#include "flight/CSarnixDoc.h"
+#include "printmap/KarteDrucken.h"
 #include "render/Ansicht.h"
 #include "render/Zeichenflaeche.h"
 #include "pipeline/Layout.h"

@@ -4,7 +4,7 @@
 #include "RobustHilfen.h"
 #include "TestHilfen.h"
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "render/Ansicht.h"
 #include "render/Zeichenflaeche.h"
 #include "pipeline/Befehle.h"

@@ -1,6 +1,6 @@
-#include "doc/Arten.h"
+#include "flight/Arten.h"
 #include "view/CFlugInfoDlg.h"
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "pipeline/Befehle.h"
 #include "view/CKonfigDlg.h"
 #include "view/CSarnixView.h"

@@ -1,7 +1,7 @@
 // The picture of sarnix-cli render: the same as the window's, step by step as the user would go.
 
 #include "TestHilfen.h"
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "pipeline/Befehle.h"
 #include "view/CSarnixView.h"
 #include "pipeline/FensterBild.h"

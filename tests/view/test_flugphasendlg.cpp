@@ -2,8 +2,8 @@
 // request of a double-click, and the plain message when there is nothing to analyse.
 
 #include "TestHilfen.h"
-#include "doc/CSarnixDoc.h"
-#include "doc/Flugphasen.h"
+#include "flight/CSarnixDoc.h"
+#include "flight/Flugphasen.h"
 #include "view/CFlugphasenDlg.h"
 
 #include <QSignalSpy>

@@ -2,7 +2,7 @@
 // run again at screen ratios 2 and 1.5, where the canvas has that many device pixels.
 
 #include "TestHilfen.h"
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "pipeline/Befehle.h"
 #include "render/Abbildung.h"
 #include "view/CSarnixView.h"

@@ -3,8 +3,8 @@
 
 #include "TestHilfen.h"
 #include "view/CFlugInfoDlg.h"
-#include "doc/CSarnixDoc.h"
-#include "doc/Flugphasen.h"
+#include "flight/CSarnixDoc.h"
+#include "flight/Flugphasen.h"
 #include "render/Abbildung.h"
 #include "pipeline/Befehle.h"
 #include "view/CKonfigDlg.h"

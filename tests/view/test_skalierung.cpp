@@ -2,7 +2,7 @@
 // and the window showing exactly what sarnix-cli render --skalierung draws.
 
 #include "TestHilfen.h"
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "pipeline/Befehle.h"
 #include "pipeline/FensterBild.h"
 #include "view/CSarnixView.h"

@@ -1,6 +1,6 @@
 // The track cursor in the window: double-click, arrow keys and the real timers of the view.
 
-#include "doc/CSarnixDoc.h"
+#include "flight/CSarnixDoc.h"
 #include "view/CSarnixView.h"
 
 #include "TestHilfen.h"

@@ -1,0 +1,207 @@
+// sarnix-cli render: the picture the window would show, as PNG.
+
+#include "cli/Cli.h"
+#include "cli/CliBefehl.h"
+#include "cli/CliGemeinsam.h"
+#include "cli/CliPng.h"
+#include "cli/CliSchriften.h"
+#include "cli/CliStapel.h"
+
+#include "flight/CSarnixDoc.h"
+#include "pipeline/FensterBild.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+using namespace cli;
+
+constexpr int groessteSeite = 16384;
+constexpr int meisteVerkleinerungen = 1000;
+constexpr double kleinsteSkalierung = 1.0;
+constexpr double groessteSkalierung = 8.0;
+
+
+std::optional<int8_t> ArtAus(const QString& text)
+{
+    if (text == QLatin1String("grundriss")) return Grundriss;
+    if (text == QLatin1String("west")) return BarogrammWest;
+    if (text == QLatin1String("nord")) return BarogrammNord;
+    if (text == QLatin1String("temperatur")) return Temperaturverlauf;
+    if (text == QLatin1String("zeit")) return BarogrammZeit;
+    return std::nullopt;
+}
+
+// KIND[:COLOUR]; without a colour the pane keeps the one it has.
+bool PaneAus(const QString& text, int8_t& art, int8_t& farbe)
+{
+    const QStringList teile = text.split(QLatin1Char(':'));
+    if (teile.size() > 2)
+        return false;
+    const auto a = ArtAus(teile[0]);
+    if (!a)
+        return false;
+    art = *a;
+    if (teile.size() == 2) {
+        const auto f = FarbeAus(teile[1]);
+        if (!f)
+            return false;
+        farbe = *f;
+    }
+    return true;
+}
+
+bool GroesseAus(const QString& text, int& breite, int& hoehe)
+{
+    const QStringList teile = text.split(QLatin1Char('x'));
+    if (teile.size() != 2)
+        return false;
+    bool okB = false;
+    bool okH = false;
+    breite = teile[0].toInt(&okB);
+    hoehe = teile[1].toInt(&okH);
+    return okB && okH && breite > 0 && hoehe > 0 && breite <= groessteSeite && hoehe <= groessteSeite;
+}
+
+// One limit of --zoom: decimal degrees as users write them (47.5, -3.25, or a whole number up to
+// 180), or the internal unit (500 000 000 plus 1/10 000 arc minute), whose values lie far above.
+std::optional<int32_t> GrenzeAus(const QString& text)
+{
+    constexpr double nullpunkt = 500000000.0;
+    constexpr double einheitenProGrad = 600000.0;
+    bool ok = false;
+    const double wert = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(wert))
+        return std::nullopt;
+    if (std::fabs(wert) <= 180.0)
+        return static_cast<int32_t>(std::lround(nullpunkt + wert * einheitenProGrad));
+    if (text.contains(QLatin1Char('.')) || wert < INT32_MIN || wert > INT32_MAX)
+        return std::nullopt;
+    return static_cast<int32_t>(wert);
+}
+
+// LAENGEMIN,BREITEMIN,LAENGEMAX,BREITEMAX, each minimum below its maximum.
+std::optional<Fenster> ZoomAus(const QString& text)
+{
+    const QStringList teile = text.split(QLatin1Char(','));
+    if (teile.size() != 4)
+        return std::nullopt;
+    int32_t werte[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        const std::optional<int32_t> grenze = GrenzeAus(teile[i]);
+        if (!grenze)
+            return std::nullopt;
+        werte[i] = *grenze;
+    }
+    Fenster f;
+    f.laengeMin = werte[0];
+    f.breiteMin = werte[1];
+    f.laengeMax = werte[2];
+    f.breiteMax = werte[3];
+    if (f.laengeMin >= f.laengeMax || f.breiteMin >= f.breiteMax)
+        return std::nullopt;
+    return f;
+}
+
+}  // namespace
+
+int CliRender(const QStringList& argumente)
+{
+    const CliBefehl befehl = RenderBefehl();
+    QCommandLineParser parser;
+    if (const auto ende = Lies(befehl, argumente, parser))
+        return *ende;
+    const auto wert = [&parser](const char* name) { return parser.value(QLatin1String(name)); };
+    const auto gesetzt = [&parser](const char* name) { return parser.isSet(QLatin1String(name)); };
+
+    BildWahl wahl;
+    if (gesetzt("size") && !GroesseAus(wert("size"), wahl.breite, wahl.hoehe))
+        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Ungültige Größe: %1 (erwartet BREITExHÖHE, z. B. 1280x800)")
+                                          .arg(wert("size")));
+    if (gesetzt("panes")) {
+        const QString n = wert("panes");
+        if (n != QLatin1String("1") && n != QLatin1String("2"))
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Ungültige Grafikanzahl: %1 (erwartet 1 oder 2)").arg(n));
+        wahl.grafikanzahl = static_cast<int8_t>(n.toInt());
+    }
+    for (const char* seite : {"left", "right"}) {
+        if (!gesetzt(seite))
+            continue;
+        const bool links = seite == std::string_view("left");
+        if (!PaneAus(wert(seite), links ? wahl.linkeArt : wahl.rechteArt, links ? wahl.linkeFarbe : wahl.rechteFarbe))
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Ungültige Ansicht: %1 (erwartet grundriss, west, nord, "
+                                                                      "temperatur oder zeit, optional :keine, :vario, :hoehe, :wind oder "
+                                                                      ":temperatur)")
+                                              .arg(wert(seite)));
+    }
+    wahl.zeitmarken = gesetzt("zeitmarken") ? 1 : 0;
+    wahl.wegpunkte = gesetzt("wegpunkte") ? 1 : 0;
+    wahl.thermiken = gesetzt("thermiken") ? 1 : 0;
+    wahl.temperaturReferenz = TemperaturReferenz(parser);
+    if (gesetzt("verkleinern")) {
+        bool ok = false;
+        wahl.verkleinern = wert("verkleinern").toInt(&ok);
+        if (!ok || wahl.verkleinern < 0 || wahl.verkleinern > meisteVerkleinerungen)
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Ungültige Anzahl für --verkleinern: %1 (erwartet 0 bis %2)")
+                                              .arg(wert("verkleinern"))
+                                              .arg(meisteVerkleinerungen));
+    }
+    if (gesetzt("skalierung")) {
+        bool ok = false;
+        wahl.skalierung = wert("skalierung").toDouble(&ok);
+        if (!ok || !(wahl.skalierung >= kleinsteSkalierung && wahl.skalierung <= groessteSkalierung))
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Ungültige Skalierung: %1 (erwartet %2 bis %3, z. B. 2 oder 1.5)")
+                                              .arg(wert("skalierung"))
+                                              .arg(kleinsteSkalierung)
+                                              .arg(groessteSkalierung));
+    }
+    if (wahl.breite * wahl.skalierung > groessteSeite || wahl.hoehe * wahl.skalierung > groessteSeite)
+        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Das Bild wäre größer als %1 Pixel je Seite: Größe oder Skalierung verkleinern.")
+                                          .arg(groessteSeite));
+    if (gesetzt("zoom")) {
+        wahl.zoom = ZoomAus(wert("zoom"));
+        if (!wahl.zoom)
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Ungültiges Zoomfenster: %1 (erwartet "
+                                                                      "LAENGEMIN,BREITEMIN,LAENGEMAX,BREITEMAX mit Min < Max, "
+                                                                      "in Grad wie 11.25 oder in internen Einheiten)")
+                                              .arg(wert("zoom")));
+    }
+
+    const QStringList dateien = parser.positionalArguments();
+    if (dateien.isEmpty())
+        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Keine Aufzeichnung angegeben."));
+    const auto ziele = ZieleAus(dateien, wert("o"), QStringLiteral("png"));
+    if (const QString* fehler = std::get_if<QString>(&ziele))
+        return Nutzungsfehler(befehl, *fehler);
+    const QStringList& ausgaben = std::get<QStringList>(ziele);
+    if (IstOrdner(wert("o")) && !QDir().mkpath(wert("o"))) {
+        Melde(QCoreApplication::translate("Cli", "Der Ordner %1 konnte nicht angelegt werden.").arg(wert("o")));
+        return dateiFehler;
+    }
+
+    const std::jthread schriften = SchriftenVorladen();
+    // Threads that no file keeps busy help to compress the pictures.
+    const int auftraege = Auftraege(parser);
+    const int packFaeden = static_cast<int>(std::max<qsizetype>(1, auftraege / dateien.size()));
+    return Parallel(dateien.size(), auftraege, [&](qsizetype i) {
+        CSarnixDoc doc;
+        if (!Oeffne(doc, dateien[i]))
+            return dateiFehler;
+        const QImage bild = FensterBild(doc, wahl);
+        if (!SpeicherePng(bild, ausgaben[i], packFaeden)) {
+            Melde(QCoreApplication::translate("Cli", "Die Datei %1 konnte nicht geschrieben werden.")
+                      .arg(QFileInfo(ausgaben[i]).absoluteFilePath()));
+            return dateiFehler;
+        }
+        return 0;
+    });
+}

@@ -1,0 +1,130 @@
+#pragma once
+// One flight: its fixes and route points, the header's summary texts, the derived values and the
+// state of the track cursor. The reader and the derived values live in their own files.
+
+#include "flight/CDaten.h"
+#include "flight/CWegPunkt.h"
+#include "flight/Farbe.h"
+#include "flight/Fenster.h"
+#include "flight/Igc.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Why a recording could not be opened; each cause has its own German message.
+enum class OeffnenFehler {
+    Keiner,
+    NichtGefunden,
+    UngueltigerPfad,
+    ZuVieleDateien,
+    ZugriffVerweigert,
+    Zugriffsverletzung,
+    HardwareFehler,
+    Unbekannt,
+    KeineAufzeichnung,  // read fine, but no recording: neither the magic nor anything else known
+};
+
+// The German message for a cause, with the path in place of %1 (UTF-8).
+std::string FehlerText(OeffnenFehler fehler, const std::string& pfad);
+
+struct TemperaturSlot {
+    float steigung = 0.0f;
+    float basis = 0.0f;
+};
+
+// A position in datenListe for the track cursor: an index, or keinePosition.
+using ListenPos = std::ptrdiff_t;
+inline constexpr ListenPos keinePosition = -1;
+
+class CSarnixDoc {
+public:
+    static constexpr int anzahlFarben = 204;
+    static constexpr int anzahlSlots = 1210;
+
+    CSarnixDoc();
+
+    // Empties the document: no fixes, no route points, blank texts, extent at its start values.
+    void Leeren();
+
+    // Reads the recording at pfad (UTF-8). False when the file cannot be opened or is no
+    // recording; then the flight loaded before stays and fehler tells why. A recording with the
+    // magic but no fixes opens as an empty flight.
+    bool OnOpenDocument(const std::string& pfad, OeffnenFehler* fehler = nullptr);
+    // The same for a recording's bytes already read (standard input): name stands for the path.
+    // False for bytes that are no recording; the flight loaded before then stays.
+    bool OeffneInhalt(const std::string& name, std::string_view inhalt);
+    bool OnNewDocument() { return true; }
+    // Puts a flight read by LiesIgcFixe into the emptied document and derives what the log
+    // leaves to derive.
+    void UebernimmIgc(IgcFlug&& flug);
+
+    // Reader (reader file). The first form reads the file named by dateiname, the second the
+    // recording's bytes already in memory.
+    void LiesAufzeichnung();
+    void LiesAufzeichnung(std::string_view inhalt);
+    // Whether bytes read from a file are a recording this reader understands.
+    static bool IstAufzeichnung(std::string_view inhalt);
+    int32_t HexZahl(const char* text, int anzahl) const;
+    int32_t Koordinate(const char* text) const;
+    int LiesWegpunkt(const std::string& text, int zaehler);
+
+    // Derived values (derived-values file).
+    void BerechneAusdehnung();
+    void BerechneMassstab();
+    // Both reference profiles; the second alone may be found on another thread at the same time.
+    void BerechneTemperaturProfil(bool mitPhysikalischem = true);
+    // The summary texts of an IGC flight from its fixes (IGC summary file).
+    void BerechneIgcZusammenfassung();
+
+    std::vector<CDaten> datenListe;
+    float meterProBreite = 0.0f;
+    float meterProLaenge = 0.0f;
+    // Summary texts as recorded (bytes of the file, Latin-1), " " when absent.
+    std::string startplatz;
+    std::string startplatzHoehe;
+    std::string landeplatzHoehe;
+    std::string startzeit;
+    std::string landezeit;
+    std::string maxSinken;
+    std::string maxSteigen;
+    std::string maxHoehe;
+    std::string flugstrecke;
+    std::string flugdauer;
+    Fenster ausdehnung;
+    int32_t geladen = 0;
+    int32_t ausdehnungUebernommen = 0;
+    std::string dateiname;  // the path exactly as given to OnOpenDocument (UTF-8)
+    std::string flugdatum;
+    std::vector<CWegPunkt> wegpunktListe;
+    std::array<COLORREF, anzahlFarben> farbTabelle{};
+    std::array<int32_t, 23> hexWert{};
+    std::array<int32_t, 51> rampe{};
+    std::array<TemperaturSlot, anzahlSlots> temperaturProfil{};
+    // The physical reference (TemperaturReferenz.h), and which of the two the colouring uses:
+    // 0 the instrument's (temperaturProfil), 1 the physical one. Set by the view's setting.
+    std::array<TemperaturSlot, anzahlSlots> temperaturProfilPhysikalisch{};
+    int32_t temperaturReferenz = 0;
+
+    // The header of an IGC log; istIgc false for a .vrl recording.
+    IgcKopf igc;
+    // False when the flight carries no air temperature (an IGC log without OAT): the views
+    // then say so instead of drawing the fixes' zeros.
+    bool hatTemperatur = true;
+    // The altitude an IGC log's fixes take; a setting, kept when the document is emptied.
+    HoehenQuelle hoehenQuelle = HoehenQuelle::Automatisch;
+
+    // Track cursor state, given meaning by the view's cursor logic.
+    int32_t cursorZaehler = 0;
+    int32_t cursorTimer1 = 0;
+    int32_t cursorTimer2 = 0;
+    int32_t cursorTimer3 = 0;
+    int32_t cursorTaste = 0;
+    ListenPos cursorPos = keinePosition;
+    ListenPos cursorAlt = keinePosition;
+    int32_t cursorLaeuft = 0;
+    int32_t cursorSchritt = 0;
+};

@@ -1,0 +1,155 @@
+#include "flight/DateiLesen.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace {
+
+std::string Ersetzt(std::string text, const std::string& pfad)
+{
+    const auto stelle = text.find("%1");
+    if (stelle != std::string::npos)
+        text.replace(stelle, 2, pfad);
+    return text;
+}
+
+}  // namespace
+
+OeffnenFehler FehlerAusErrno(int fehlerNummer)
+{
+    switch (fehlerNummer) {
+    case ENOENT:
+    case ENOTDIR:
+        return OeffnenFehler::NichtGefunden;
+    case ENAMETOOLONG:
+    case EINVAL:
+    case EISDIR:
+        return OeffnenFehler::UngueltigerPfad;
+    case EMFILE:
+    case ENFILE:
+        return OeffnenFehler::ZuVieleDateien;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return OeffnenFehler::ZugriffVerweigert;
+    case ETXTBSY:
+    case EBUSY:
+        return OeffnenFehler::Zugriffsverletzung;
+    case EIO:
+        return OeffnenFehler::HardwareFehler;
+    default:
+        return OeffnenFehler::Unbekannt;
+    }
+}
+
+std::string FehlerText(OeffnenFehler fehler, const std::string& pfad)
+{
+    switch (fehler) {
+    case OeffnenFehler::Keiner:
+        return {};
+    case OeffnenFehler::NichtGefunden:
+        return Ersetzt("%1 wurde nicht gefunden.", pfad);
+    case OeffnenFehler::UngueltigerPfad:
+        return Ersetzt("%1 enthält eine ungültige Pfadangabe.", pfad);
+    case OeffnenFehler::ZuVieleDateien:
+        return Ersetzt("%1 konnte nicht geöffnet werden, da zu viele Dateien geöffnet sind.", pfad);
+    case OeffnenFehler::ZugriffVerweigert:
+        return Ersetzt("Zugriff auf %1 wurde verwehrt.", pfad);
+    case OeffnenFehler::Zugriffsverletzung:
+        return Ersetzt("Eine Zugriffsverletzung ist während des Zugriffs auf %1 aufgetreten.", pfad);
+    case OeffnenFehler::HardwareFehler:
+        return Ersetzt("Ein Hardware-E/A-Fehler wurde während des Zugriffs auf %1 gemeldet.", pfad);
+    case OeffnenFehler::KeineAufzeichnung:
+        return Ersetzt("%1 ist keine Flugaufzeichnung.", pfad);
+    case OeffnenFehler::Unbekannt:
+        break;
+    }
+    return Ersetzt("Ein unbekannter Fehler ist beim Zugriff auf %1 aufgetreten.", pfad);
+}
+
+namespace {
+
+constexpr size_t block = 1 << 20;
+
+// Makes room for at least one more byte past what was read, keeping the bytes.
+void Vergroessere(std::unique_ptr<char[]>& daten, size_t gelesen, size_t& platz)
+{
+    const size_t neu = platz < block ? block : 2 * platz;
+    auto groesser = std::make_unique_for_overwrite<char[]>(neu);
+    if (gelesen > 0)
+        std::memcpy(groesser.get(), daten.get(), gelesen);
+    daten = std::move(groesser);
+    platz = neu;
+}
+
+}  // namespace
+
+OeffnenFehler LiesDatei(const std::string& pfad, DateiInhalt& inhalt)
+{
+    inhalt = DateiInhalt{};
+    if (pfad.empty())
+        return OeffnenFehler::UngueltigerPfad;
+    const std::filesystem::path datei(std::u8string(pfad.begin(), pfad.end()));
+
+    // A directory opens for reading on some systems and only fails on the first read; a device
+    // such as /dev/zero would never end.
+    std::error_code ec;
+    const auto art = std::filesystem::status(datei, ec).type();
+    if (art == std::filesystem::file_type::directory || art == std::filesystem::file_type::character
+        || art == std::filesystem::file_type::block)
+        return OeffnenFehler::UngueltigerPfad;
+
+    errno = 0;
+    std::ifstream strom(datei, std::ios::in | std::ios::binary);
+    if (!strom) {
+        const int ursache = errno;
+        return ursache == 0 ? OeffnenFehler::Unbekannt : FehlerAusErrno(ursache);
+    }
+
+    // One byte more than the size, so a file that grew meanwhile is noticed and read on; pipes
+    // and special files report no size and grow as they are read.
+    const auto groesse = std::filesystem::file_size(datei, ec);
+    if (!ec) {
+        inhalt.platz_ = static_cast<size_t>(groesse) + 1;
+        inhalt.daten_ = std::make_unique_for_overwrite<char[]>(inhalt.platz_);
+    }
+    size_t gelesen = 0;
+    while (strom) {
+        if (gelesen == inhalt.platz_)
+            Vergroessere(inhalt.daten_, gelesen, inhalt.platz_);
+        strom.read(inhalt.daten_.get() + gelesen, static_cast<std::streamsize>(inhalt.platz_ - gelesen));
+        gelesen += static_cast<size_t>(strom.gcount());
+    }
+    if (strom.bad()) {
+        // A read that broke off is not a flight: report it instead of showing half of one.
+        const int ursache = errno;
+        inhalt = DateiInhalt{};
+        return ursache == 0 ? OeffnenFehler::HardwareFehler : FehlerAusErrno(ursache);
+    }
+    inhalt.groesse_ = gelesen;
+    return OeffnenFehler::Keiner;
+}
+
+OeffnenFehler LiesStrom(std::FILE* strom, DateiInhalt& inhalt)
+{
+    inhalt = DateiInhalt{};
+    size_t gelesen = 0;
+    for (;;) {
+        if (gelesen == inhalt.platz_)
+            Vergroessere(inhalt.daten_, gelesen, inhalt.platz_);
+        const size_t stueck = std::fread(inhalt.daten_.get() + gelesen, 1, inhalt.platz_ - gelesen, strom);
+        gelesen += stueck;
+        if (stueck == 0)
+            break;
+    }
+    if (std::ferror(strom)) {
+        const int ursache = errno;
+        inhalt = DateiInhalt{};
+        return ursache == 0 ? OeffnenFehler::HardwareFehler : FehlerAusErrno(ursache);
+    }
+    inhalt.groesse_ = gelesen;
+    return OeffnenFehler::Keiner;
+}

@@ -1,9 +1,0 @@
-#pragma once
-// Why a recording could not be opened, in the interface's language.
-
-#include "doc/CSarnixDoc.h"
-
-#include <QString>
-
-// The message for a cause, with pfad in it; empty for OeffnenFehler::Keiner.
-QString OeffnenFehlerText(OeffnenFehler fehler, const QString& pfad);
