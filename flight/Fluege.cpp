@@ -1,0 +1,147 @@
+// Take-off and landing from the ground track and the altitude, all over windows of recorded time:
+// - Moving: at least 3 m/s (11 km/h) over the ground, as the straight distance covered in the
+//   last 10 s. A hiker (1 m/s) stays below it, GPS jitter of a few metres on the ground adds a
+//   few tenths, a repeated position or a fix written twice changes nothing, and even a tight
+//   thermalling circle covers more than half its path as chord in 10 s.
+// - Take-off: moving for 30 s on end; the flight begins where the first of those windows began.
+// - Landing: after the last moving fix, two minutes neither moving nor climbing or sinking by
+//   1 m/s over 30 s (a glider hovering over a ridge in a strong wind still does that).
+// - A recorder gap of more than five minutes lands the flight before it, unless the fixes on
+//   both sides of it are moving: a recorder that stopped and wrote one more fix on the ground
+//   landed before it stopped.
+// - An aircraft climbs and sinks from minute to minute, a car on a road hardly does: a stretch of
+//   moving whose altitude changes by less than 0.15 m/s on average is no flight.
+
+#include "flight/Fluege.h"
+
+#include "flight/CDaten.h"
+#include "flight/Strecke.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+constexpr double flugTempo = 3.0;            // m/s
+constexpr int32_t tempoFenster = 10;         // s
+constexpr int32_t laengstesFenster = 60;     // s: a longer window spans a gap and says nothing
+constexpr int32_t startDauer = 30;           // s
+constexpr int32_t steigFenster = 30;         // s
+constexpr double schwebeSteigen = 1.0;       // m/s
+constexpr int32_t landeDauer = 120;          // s
+constexpr int32_t luecke = 300;              // s
+constexpr int32_t hoehenSchritt = 60;        // s
+constexpr double mindestHoehenwechsel = 0.15;  // m/s
+constexpr size_t keiner = std::numeric_limits<size_t>::max();
+
+// A fix with a position of its own and a time later than the one before: of fixes written
+// several times with the same time, the first.
+struct Punkt {
+    size_t index = 0;
+    int32_t zeit = 0;
+    size_t fensterVon = 0;  // the point the speed window began at
+    bool bewegt = false;
+    bool lebendig = false;  // moving, or climbing or sinking as only a flying glider does
+};
+
+std::vector<Punkt> Punkte(const std::vector<CDaten>& fixe)
+{
+    std::vector<Punkt> p;
+    p.reserve(fixe.size());
+    for (size_t i = 0; i < fixe.size(); ++i)
+        if (fixe[i].hatPosition == 1 && (p.empty() || fixe[i].zeit > p.back().zeit))
+            p.push_back({i, fixe[i].zeit});
+
+    Kosinus kosinus;
+    // The latest point at least `fenster` seconds before point k, or keiner.
+    const auto fensterAnfang = [&p](size_t& j, size_t k, int32_t fenster) {
+        while (j + 1 < k && p[j + 1].zeit <= p[k].zeit - fenster)
+            ++j;
+        const int32_t dt = p[k].zeit - p[j].zeit;
+        return dt >= fenster && dt <= laengstesFenster ? j : keiner;
+    };
+    size_t jTempo = 0;
+    size_t jSteigen = 0;
+    for (size_t k = 1; k < p.size(); ++k) {
+        const CDaten& jetzt = fixe[p[k].index];
+        if (const size_t j = fensterAnfang(jTempo, k, tempoFenster); j != keiner) {
+            p[k].fensterVon = j;
+            p[k].bewegt = Meter(fixe[p[j].index], jetzt, kosinus) >= flugTempo * (p[k].zeit - p[j].zeit);
+        }
+        p[k].lebendig = p[k].bewegt;
+        if (const size_t j = fensterAnfang(jSteigen, k, steigFenster); j != keiner)
+            p[k].lebendig |= std::abs(jetzt.hoehe - fixe[p[j].index].hoehe) >= schwebeSteigen * (p[k].zeit - p[j].zeit);
+    }
+    return p;
+}
+
+// Whether the fixes within a minute after point k move.
+bool BewegtBald(const std::vector<Punkt>& p, size_t k)
+{
+    for (size_t m = k; m < p.size() && p[m].zeit - p[k].zeit <= laengstesFenster; ++m)
+        if (p[m].bewegt)
+            return true;
+    return false;
+}
+
+// Mean change of altitude a second, from one fix a minute.
+double Hoehenwechsel(const std::vector<CDaten>& fixe, const std::vector<Punkt>& p, size_t von, size_t bis)
+{
+    double summe = 0.0;
+    size_t letzter = von;
+    for (size_t k = von + 1; k <= bis; ++k)
+        if (p[k].zeit - p[letzter].zeit >= hoehenSchritt || k == bis) {
+            summe += std::abs(fixe[p[k].index].hoehe - fixe[p[letzter].index].hoehe);
+            letzter = k;
+        }
+    const int32_t dauer = p[bis].zeit - p[von].zeit;
+    return dauer > 0 ? summe / dauer : 0.0;
+}
+
+}  // namespace
+
+std::vector<Flugabschnitt> FindeFluege(const std::vector<CDaten>& fixe)
+{
+    const std::vector<Punkt> p = Punkte(fixe);
+    std::vector<Flugabschnitt> fluege;
+    bool fliegt = false;
+    size_t lauf = keiner;  // on the ground: the first point of the present run of moving ones
+    size_t start = 0;
+    size_t zuletzt = 0;    // in the air: the last point that moved
+    size_t frei = 0;       // the first point a take-off may begin at
+    const auto lande = [&](size_t bis) {
+        fliegt = false;
+        frei = bis + 1;
+        if (Hoehenwechsel(fixe, p, start, bis) >= mindestHoehenwechsel)
+            fluege.push_back({p[start].index, p[bis].index, p[start].zeit, p[bis].zeit});
+    };
+    for (size_t k = 0; k < p.size(); ++k) {
+        if (k > 0 && p[k].zeit - p[k - 1].zeit > luecke) {
+            if (fliegt && !(p[k - 1].zeit - p[zuletzt].zeit <= laengstesFenster && BewegtBald(p, k)))
+                lande(zuletzt);
+            lauf = keiner;
+        }
+        if (fliegt) {
+            if (p[k].lebendig)
+                zuletzt = k;
+            else if (p[k].zeit - p[zuletzt].zeit >= landeDauer)
+                lande(zuletzt);
+            continue;
+        }
+        if (!p[k].bewegt) {
+            lauf = keiner;
+            continue;
+        }
+        if (lauf == keiner)
+            lauf = k;
+        if (p[k].zeit - p[lauf].zeit >= startDauer) {
+            start = std::max(p[lauf].fensterVon, frei);
+            zuletzt = k;
+            fliegt = true;
+        }
+    }
+    if (fliegt)
+        lande(zuletzt);
+    return fluege;
+}
