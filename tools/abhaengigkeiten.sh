@@ -21,6 +21,8 @@ sarnix_pakete() {
 SARNIX_PAKETE_BAU=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
                    libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
                    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n librsvg2-bin jq zlib1g-dev)
+# MBTiles map files are SQLite databases.
+SARNIX_PAKETE_BAU+=(libqt6sql6-sqlite)
 # The package test: cpack's dependency search and the package checker; the Windows compile check.
 SARNIX_PAKETE_TEST=(clang libclang-rt-14-dev dpkg-dev file lintian g++-mingw-w64-x86-64-posix
                     binutils-mingw-w64-x86-64 libxml2-utils gpsbabel)

@@ -1,0 +1,100 @@
+// MBTiles files written here: rows counted from the south, the metadata, and damaged or locked
+// files.
+
+#include "tiles/Kartendienst.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QVariant>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Einfarbig(QRgb farbe)
+{
+    QImage bild(256, 256, QImage::Format_RGB32);
+    bild.fill(farbe);
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::WriteOnly);
+    bild.save(&puffer, "PNG");
+    return daten;
+}
+
+// Zoom 1 only: north-west red, north-east green, south-west blue, south-east black.
+void Schreibe(const QString& pfad)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("schreiben"));
+    db.setDatabaseName(pfad);
+    ASSERT_TRUE(db.open());
+    QSqlQuery q(db);
+    q.exec(QStringLiteral("CREATE TABLE metadata (name text, value text)"));
+    q.exec(QStringLiteral("CREATE TABLE tiles (zoom_level integer, tile_column integer, tile_row integer, tile_data blob)"));
+    q.exec(QStringLiteral("INSERT INTO metadata VALUES ('attribution', '© Alpenkarte'), ('maxzoom', '1')"));
+    const QRgb farben[2][2] = {{0xFFFF0000, 0xFF00FF00}, {0xFF0000FF, 0xFF000000}};  // [y][x] from the north
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 2; ++x) {
+            q.prepare(QStringLiteral("INSERT INTO tiles VALUES (1, ?, ?, ?)"));
+            q.addBindValue(x);
+            q.addBindValue(1 - y);  // TMS: row 0 is the southern one
+            q.addBindValue(Einfarbig(farben[y][x]));
+            ASSERT_TRUE(q.exec());
+        }
+    }
+    q.finish();
+    db.close();
+}
+
+}  // namespace
+
+TEST(MbTiles, ZeilenVonSuedenGezaehltUndDieMetadaten)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("welt.mbtiles"));
+    Schreibe(pfad);
+    QSqlDatabase::removeDatabase(QStringLiteral("schreiben"));
+    Kartendienst d(KartenQuelle{QStringLiteral("Welt"), {}, pfad, 30, {}});
+    // A small region would want zoom 10; the file ends at 1.
+    QImage bild(512, 512, QImage::Format_RGB32);
+    const Kartendienst::Ergebnis e = d.Zeichne(bild, {-180, 180, 80, -80, 512, 512});
+    EXPECT_EQ(e.zoom, 1);
+    EXPECT_EQ(e.fehlend, 0);
+    EXPECT_EQ(bild.pixel(100, 100), 0xFFFF8080u);  // lightened red, north-west
+    EXPECT_EQ(bild.pixel(400, 100), 0xFF80FF80u);
+    EXPECT_EQ(bild.pixel(100, 400), 0xFF8080FFu);
+    EXPECT_EQ(bild.pixel(400, 400), 0xFF808080u);
+    EXPECT_EQ(d.Namensnennung(), QStringLiteral("© Alpenkarte"));
+    EXPECT_EQ(d.Zeichne(bild, {7, 8, 47, 46, 512, 512}).zoom, 1);
+    EXPECT_TRUE(d.Hinweis().isEmpty()) << d.Hinweis().toStdString();
+}
+
+TEST(MbTiles, BeschaedigtOderGesperrt)
+{
+    QTemporaryDir ordner;
+    const QString kaputt = ordner.filePath(QStringLiteral("kaputt.mbtiles"));
+    QFile f(kaputt);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(4096, 'x'));
+    f.close();
+    const QString gesperrt = ordner.filePath(QStringLiteral("gesperrt.mbtiles"));
+    Schreibe(gesperrt);
+    {
+        QSqlDatabase db = QSqlDatabase::database(QStringLiteral("schreiben"));
+        db.open();
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    }
+    for (const QString& pfad : {kaputt, gesperrt, ordner.filePath(QStringLiteral("fehlt.mbtiles"))}) {
+        Kartendienst d(KartenQuelle{QStringLiteral("X"), {}, pfad, 30, {}});
+        QImage bild(64, 64, QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        d.Zeichne(bild, {0, 1, 1, 0, 64, 64});
+        EXPECT_EQ(bild.pixel(32, 32), 0xFFFFFFFFu);
+        EXPECT_TRUE(d.Hinweis().startsWith(QStringLiteral("MBTiles-Datei"))) << d.Hinweis().toStdString();
+    }
+    QSqlDatabase::database(QStringLiteral("schreiben")).close();
+    QSqlDatabase::removeDatabase(QStringLiteral("schreiben"));
+}
