@@ -12,28 +12,6 @@
 
 namespace test {
 
-std::string Sample(const std::string& name)
-{
-    return std::string(SARNIX_SAMPLES_DIR) + "/" + name;
-}
-
-std::string Testdaten(const std::string& name)
-{
-    return std::string(SARNIX_TESTDATA_DIR) + "/" + name;
-}
-
-std::string TempDatei(const std::string& inhalt, const std::string& endung)
-{
-    static QTemporaryDir ordner;
-    static int zaehler = 0;
-    const QString pfad = ordner.path() + QStringLiteral("/datei%1").arg(++zaehler)
-                         + QString::fromStdString(endung);
-    QFile f(pfad);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(inhalt.data(), static_cast<qint64>(inhalt.size()));
-    return pfad.toStdString();
-}
-
 QImage LeeresBild(int breite, int hoehe)
 {
     QImage bild(breite, hoehe, QImage::Format_RGB32);

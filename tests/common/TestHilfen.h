@@ -1,6 +1,8 @@
 #pragma once
 // Small helpers shared by the tests: sample paths, temporary recordings, blank canvases.
 
+#include "Dateien.h"
+
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -11,12 +13,6 @@
 
 namespace test {
 
-// Path of a bundled sample recording (samples/NAME).
-std::string Sample(const std::string& name);
-// Path of a file under tests/data.
-std::string Testdaten(const std::string& name);
-// Writes bytes to a fresh temporary file (removed at exit) and returns its path.
-std::string TempDatei(const std::string& inhalt, const std::string& endung = ".vrl");
 // A white RGB32 canvas.
 QImage LeeresBild(int breite, int hoehe);
 // Number of pixels of the image that are not white.

@@ -1,7 +1,7 @@
 // Reading IGC logs: real logs of every kind of logger, the header, extensions, route points,
 // derived values, the summary and damaged input.
 
-#include "TestHilfen.h"
+#include "Dateien.h"
 
 #include "flight/CSarnixDoc.h"
 #include "flight/TemperaturProfil.h"

@@ -1,7 +1,7 @@
 // Reading recordings: records, fields, route points, refinement, line handling.
 
 #include "Saetze.h"
-#include "TestHilfen.h"
+#include "Dateien.h"
 
 #include "flight/CSarnixDoc.h"
 

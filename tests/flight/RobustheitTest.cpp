@@ -1,7 +1,7 @@
 // Damaged recordings: whatever the bytes, the reader ends, stays in bounds and gives a flight whose
 // colours are all in the table.
 
-#include "TestHilfen.h"
+#include "Dateien.h"
 
 #include "flight/CSarnixDoc.h"
 #include "flight/FarbIndex.h"

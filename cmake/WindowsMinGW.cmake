@@ -1,0 +1,18 @@
+# Cross-compiling for 64-bit Windows with MinGW-w64 (POSIX threads, so std::thread works).
+# Everything is linked statically, so a program runs on a bare Windows or under Wine without
+# looking for the compiler's DLLs.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(mingw x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${mingw}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${mingw}-g++-posix)
+set(CMAKE_RC_COMPILER ${mingw}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${mingw})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

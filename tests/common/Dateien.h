@@ -1,0 +1,37 @@
+#pragma once
+// File helpers of the tests that need nothing but the standard library, so that those tests
+// also run where Qt is not at hand. Every path is UTF-8, as the readers take it.
+
+#include <fstream>
+#include <string>
+
+namespace test {
+
+// Path of a bundled sample recording (samples/NAME).
+std::string Sample(const std::string& name);
+// Path of a file under tests/data.
+std::string Testdaten(const std::string& name);
+// Writes bytes to a fresh temporary file (removed at exit) and returns its path.
+std::string TempDatei(const std::string& inhalt, const std::string& endung = ".vrl");
+// Writes bytes to the file NAME (UTF-8, may contain folders) in the temporary folder and
+// returns its path.
+std::string TempDateiNamens(const std::string& name, const std::string& inhalt);
+
+// Holds a file open as another program would until it is destroyed: for reading, or for reading
+// and writing, letting others read it only or also write and delete it. On Windows these are
+// the access and sharing it asks for; elsewhere files have no sharing and it only reads.
+class FremderZugriff {
+public:
+    enum class Teilt { Lesen, Alles };
+    FremderZugriff(const std::string& pfad, bool schreibt, Teilt teilt);
+    ~FremderZugriff();
+    FremderZugriff(const FremderZugriff&) = delete;
+    FremderZugriff& operator=(const FremderZugriff&) = delete;
+    bool Offen() const;
+
+private:
+    void* handle_ = nullptr;  // Windows
+    std::ifstream strom_;     // elsewhere
+};
+
+}  // namespace test

@@ -1,0 +1,130 @@
+// Files as Windows hands them over: names with umlauts, spaces and other scripts, files that
+// another program holds open, and the real logs with the same numbers on every system.
+
+#include "Dateien.h"
+#include "Saetze.h"
+
+#include "flight/CSarnixDoc.h"
+#include "flight/Flugphasen.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+// Two fixes a second apart at 11:00:00, 500 m and 501 m pressure altitude.
+const std::string igcLog = "AXXX001\r\nHFDTE150726\r\n"
+                           "B1100000500000N00640000EA0050000510\r\n"
+                           "B1100010500001N00640000EA0050100511\r\n";
+const std::string vrlFlug = "@SX\r\n" + saetze::beispielFix + "\r\n" + saetze::beispielFix + "\r\n";
+
+std::filesystem::path AlsPfad(const std::string& utf8)
+{
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+}  // namespace
+
+TEST(DateiPfade, UmlauteLeerzeichenUndAndereSchriften)
+{
+    struct Fall {
+        const char* name;
+        const std::string& inhalt;
+        int32_t hoeheZweiterFix;
+    };
+    const Fall faelle[] = {
+        {"Flüge über den Wänden/Zürich Nord 1.vrl", vrlFlug, 900},
+        {"Ærø Ölfjäll/Größe ß.igc", igcLog, 501},
+        {"Πτήση 飛行/ログ 1.igc", igcLog, 501},
+        {"Kopie von Flug (2)..vrl", vrlFlug, 900},
+    };
+    for (const Fall& f : faelle) {
+        const std::string pfad = test::TempDateiNamens(f.name, f.inhalt);
+        CSarnixDoc doc;
+        OeffnenFehler fehler = OeffnenFehler::Unbekannt;
+        ASSERT_TRUE(doc.OnOpenDocument(pfad, &fehler)) << f.name << ": " << FehlerText(fehler, pfad);
+        ASSERT_EQ(doc.datenListe.size(), 2u) << f.name;
+        EXPECT_EQ(doc.datenListe[1].hoehe, f.hoeheZweiterFix) << f.name;
+        EXPECT_EQ(doc.dateiname, pfad);
+    }
+    // A missing file under such a name is reported as not found, with its name intact.
+    const std::u8string neben = (AlsPfad(test::TempDateiNamens("Ölfjäll/da.vrl", vrlFlug)).parent_path()
+                                 / u8"Ölfjäll fehlt.vrl").u8string();
+    const std::string fehlt(neben.begin(), neben.end());
+    OeffnenFehler fehler = OeffnenFehler::Keiner;
+    EXPECT_FALSE(CSarnixDoc().OnOpenDocument(fehlt, &fehler));
+    EXPECT_EQ(fehler, OeffnenFehler::NichtGefunden);
+    EXPECT_NE(FehlerText(fehler, fehlt).find("Ölfjäll fehlt.vrl wurde nicht gefunden."), std::string::npos);
+}
+
+TEST(DateiPfade, AndererHaeltDieDateiOffen)
+{
+    using Teilt = test::FremderZugriff::Teilt;
+    struct Fall {
+        bool schreibt;
+        Teilt teilt;
+    };
+    const Fall faelle[] = {
+        {false, Teilt::Lesen},  // a viewer
+        {false, Teilt::Alles},  // an indexer
+        {true, Teilt::Lesen},   // a logger still writing
+    };
+    for (const Fall& f : faelle) {
+        for (const std::string* inhalt : {&igcLog, &vrlFlug}) {
+            const std::string pfad = test::TempDatei(*inhalt, inhalt == &igcLog ? ".igc" : ".vrl");
+            const test::FremderZugriff anderer(pfad, f.schreibt, f.teilt);
+            ASSERT_TRUE(anderer.Offen());
+            CSarnixDoc doc;
+            OeffnenFehler fehler = OeffnenFehler::Unbekannt;
+            EXPECT_TRUE(doc.OnOpenDocument(pfad, &fehler)) << FehlerText(fehler, pfad);
+            EXPECT_EQ(doc.datenListe.size(), 2u);
+        }
+    }
+}
+
+TEST(DateiPfade, EchteLogsMitAllenFixen)
+{
+    // The number of B records of each log (grep -c '^B').
+    const std::pair<const char*, size_t> logs[] = {
+        {"hg-wales-u2-1h.igc", 2001},           {"pg-brazil-caico-11h.igc", 38675},
+        {"pg-isere-7min-ladlod.igc", 424},      {"pg-riederalp-1h-vfix.igc", 4886},
+        {"pg-valais-9h-task-vario.igc", 32315}, {"sp-germany-asw19-4h-task-oat.igc", 4047},
+        {"sp-nz-duodiscus-6h-midnight.igc", 6752}, {"sp-quebec-asw27-3h-tas-oat.igc", 9908},
+        {"sp-quebec-pik20-7h.igc", 12536},
+    };
+    for (const auto& [name, fixe] : logs) {
+        CSarnixDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(test::Testdaten(std::string("igc/") + name))) << name;
+        EXPECT_EQ(doc.datenListe.size(), fixe) << name;
+    }
+}
+
+TEST(DateiPfade, PhasenEchterLogsUeberallGleich)
+{
+    // As the phases dialog shows them on Linux.
+    struct Fall {
+        const char* name;
+        size_t phasen;
+        int thermiken;
+        int32_t startZeit, landeZeit;
+        double mittelSteigen;  // m/s, to 0.01
+        double gleitzahl;      // to 0.1
+    };
+    const Fall faelle[] = {
+        {"hg-wales-u2-1h.igc", 33, 16, 44222, 48230, 0.30, 8.2},                // 12:17:02 to 13:23:50
+        {"sp-germany-asw19-4h-task-oat.igc", 61, 30, 37121, 52721, 1.19, 37.3},  // 10:18:41 to 14:38:41
+    };
+    for (const Fall& f : faelle) {
+        CSarnixDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(test::Testdaten(std::string("igc/") + f.name))) << f.name;
+        const FlugAnalyse analyse = AnalysiereFlug(doc);
+        const FlugStatistik& s = analyse.statistik;
+        EXPECT_EQ(analyse.phasen.size(), f.phasen) << f.name;
+        EXPECT_EQ(s.anzahlThermiken, f.thermiken) << f.name;
+        EXPECT_EQ(s.startZeit, f.startZeit) << f.name;
+        EXPECT_EQ(s.landeZeit, f.landeZeit) << f.name;
+        EXPECT_NEAR(s.mittelSteigen, f.mittelSteigen, 0.005) << f.name;
+        EXPECT_NEAR(s.mittlereGleitzahl.value_or(0), f.gleitzahl, 0.05) << f.name;
+    }
+}
