@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors and runs every test: first the
-# Windows compile check, then the sanitizer build with the short fuzz runs, then the release
-# build, whose CTest summary closes the output.
+# Windows compile check and the flight layer's tests under Wine, then the sanitizer build with
+# the short fuzz runs, then the release build, whose CTest summary closes the output.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/abhaengigkeiten.sh
@@ -12,6 +12,8 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 echo "== Windows-Prüfung"
 tools/windows-pruefung.sh
+echo "== Windows-Tests (Wine)"
+tools/windows-tests.sh
 
 # AddressSanitizer + UndefinedBehaviorSanitizer (findings fatal), with the fuzz harnesses.
 echo "== Sanitizer-Bau"

@@ -26,5 +26,7 @@ SARNIX_PAKETE_BAU+=(libqt6sql6-sqlite)
 # The package test: cpack's dependency search and the package checker; the Windows compile check.
 SARNIX_PAKETE_TEST=(clang libclang-rt-14-dev dpkg-dev file lintian g++-mingw-w64-x86-64-posix
                     binutils-mingw-w64-x86-64 libxml2-utils gpsbabel)
+# The flight layer's tests on Windows: GoogleTest's sources for the cross compiler, and Wine.
+SARNIX_PAKETE_TEST+=(googletest wine64)
 # Whole-process measurements (bench/prozesse.sh).
 SARNIX_PAKETE_BENCH=(hyperfine python3)

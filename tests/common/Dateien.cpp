@@ -88,7 +88,7 @@ std::string TempDatei(const std::string& inhalt, const std::string& endung)
 
 std::string TempDateiNamens(const std::string& name, const std::string& inhalt)
 {
-    return Schreibe(TempOrdner() / AusUtf8(name), inhalt);
+    return Schreibe((TempOrdner() / AusUtf8(name)).make_preferred(), inhalt);
 }
 
 #ifdef _WIN32
