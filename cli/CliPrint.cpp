@@ -124,7 +124,7 @@ std::optional<KartenInfo> AlsPdf(const CSarnixDoc& doc, const Auftrag& a, const 
             return std::nullopt;
         // As a printer would, nothing reaches into the margins; a new page forgets the clip.
         maler.setClipRect(QRect(0, 0, schreiber.width(), schreiber.height()));
-        KartenSeiteDrucken(doc, f, *mass, *plan, seite);
+        KartenSeiteDrucken(doc, f, *plan, seite);
     }
     if (!maler.end())
         return std::nullopt;
@@ -160,7 +160,7 @@ std::optional<KartenInfo> AlsPng(const CSarnixDoc& doc, const Auftrag& a, const 
             maler.translate(flaeche.topLeft());
             maler.setClipRect(QRect(QPoint(0, 0), flaeche.size()));
             Zeichenflaeche f(maler);
-            KartenSeiteDrucken(doc, f, *mass, *plan, nummer);
+            KartenSeiteDrucken(doc, f, *plan, nummer);
         }
         if (!SpeicherePng(bild, PngName(ziel, nummer, plan->info.seiten), packFaeden))
             return std::nullopt;

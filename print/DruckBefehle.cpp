@@ -5,7 +5,7 @@
 #include "flight/CSarnixDoc.h"
 #include "print/CDruckDlg.h"
 #include "printmap/KartenLage.h"
-#include "printmap/KartenSeiten.h"
+#include "printmap/Seitenplan.h"
 #include "printmap/SeitenMass.h"
 #include "language/Fehlertexte.h"
 
@@ -41,7 +41,7 @@ MassstabFrage DialogFrage(QWidget* eltern, const CSarnixDoc* doc = nullptr, cons
     if (doc && drucker)
         seitenZahl = [doc, drucker](int massstab) {
             const std::optional<SeitenMass> mass = DruckerMass(*drucker);
-            return mass ? SeitenAnzahl(*doc, mass->breiteMm, mass->hoeheMm, massstab) : 1;
+            return mass ? SeitenAnzahl(*doc, *mass, massstab) : 1;
         };
     return [fenster, seitenZahl](int vorschlag) { return FrageImDialog(vorschlag, fenster, seitenZahl); };
 }

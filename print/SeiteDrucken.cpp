@@ -32,7 +32,7 @@ int SeiteDrucken(const CSarnixDoc& doc, QPrinter& drucker, const MassstabFrage& 
         // A tile's track runs on past the sheet; it must not reach into the margins. Set anew on
         // every sheet: a new page forgets it.
         maler.setClipRect(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top));
-        gezeichnet = std::max(gezeichnet, KartenSeiteDrucken(doc, f, *mass, *plan, seite));
+        gezeichnet = std::max(gezeichnet, KartenSeiteDrucken(doc, f, *plan, seite));
     }
     return gezeichnet;
 }

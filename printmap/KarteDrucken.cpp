@@ -8,7 +8,6 @@
 #include "printmap/KartenLage.h"
 #include "printmap/SeitenMass.h"
 #include "printmap/KartenTexte.h"
-#include "printmap/KartenSeiten.h"
 #include "printmap/ZeitmarkenDrucken.h"
 #include "render/KoordinatenText.h"
 
@@ -118,11 +117,6 @@ void Spur(const CSarnixDoc& doc, const KartenLage& lage, Zeichenflaeche& f)
     }
 }
 
-bool Nutzbar(float wert)
-{
-    return std::isfinite(wert) && wert > 0.0f;
-}
-
 // The footer: scale, file and date, then the page; a long path is shortened in its middle so
 // that the line stays on the sheet.
 void Fusszeile(Zeichenflaeche& f, const Rechteck& seite, int massstab, const CSarnixDoc& doc, const QString& zusatz)
@@ -161,51 +155,25 @@ void KachelRahmen(Zeichenflaeche& f, const KartenLage& uebersicht, const KartenL
 
 }  // namespace
 
-std::optional<KartenPlan> KartePlanen(const CSarnixDoc& doc, const SeitenMass& mass, const MassstabFrage& frage)
+int KartenSeiteDrucken(const CSarnixDoc& doc, Zeichenflaeche& f, const KartenPlan& plan, int seite)
 {
-    if (!doc.geladen)
-        return std::nullopt;
-    if (!Nutzbar(mass.pxMmX) || !Nutzbar(mass.pxMmY) || !Nutzbar(mass.breiteMm) || !Nutzbar(mass.hoeheMm))
-        return std::nullopt;  // no scale to draw at
-
-    const KartenEntwurf entwurf = Entwerfen(doc, mass.breiteMm, mass.hoeheMm);
-    DruckWahl wahl{entwurf.vorschlag, 1};
-    if (frage)
-        wahl = frage(entwurf.vorschlag);
-    // Only the standard scales have a grid interval and keep the page's numbers sane.
-    const int massstab = IstDruckMassstab(wahl.massstab) ? wahl.massstab : entwurf.vorschlag;
-    KartenPlan plan;
-    plan.info = KartenInfo{entwurf.vorschlag, massstab, entwurf.gedreht, GitterAbstand(massstab),
-                           SeitenAufteilung(doc, mass.breiteMm, mass.hoeheMm, entwurf.gedreht, massstab).Anzahl()};
-    plan.mitZeitmarken = wahl.mitZeitmarken;
-    return plan;
-}
-
-int KartenSeiteDrucken(const CSarnixDoc& doc, Zeichenflaeche& f, const SeitenMass& mass, const KartenPlan& plan,
-                       int seite)
-{
-    const KartenInfo& info = plan.info;
-    const KartenSeiten seiten = SeitenAufteilung(doc, mass.breiteMm, mass.hoeheMm, info.gedreht, info.massstab);
-    if (seite < 0 || seite >= seiten.Anzahl())
+    const int anzahl = plan.info.seiten;
+    if (seite < 0 || seite >= anzahl)
         return 0;
-    const bool uebersicht = seiten.Mehrseitig() && seite == 0;
-    const int massstab = uebersicht ? seiten.uebersichtMassstab : info.massstab;
-    const int kachel = seite - 1;
-    const KartenLage lage =
-        seiten.Mehrseitig() && !uebersicht
-            ? KachelLage(doc, mass, info.gedreht, massstab, seiten, kachel % seiten.spalten, kachel / seiten.spalten)
-            : KartenLage::Berechne(doc, mass, info.gedreht, massstab);
+    const bool uebersicht = plan.Mehrseitig() && seite == 0;
+    const Kachel* kachel = seite > 0 ? &plan.kacheln[static_cast<size_t>(seite - 1)] : nullptr;
+    const KartenLage& lage = kachel ? kachel->lage : plan.erste;
+    const SeitenMass& mass = plan.mass;
     QString zusatz;
     if (uebersicht)
-        zusatz = QCoreApplication::translate("KarteDrucken", "   Seite 1 von %1 (Übersicht)").arg(seiten.Anzahl());
-    else if (seiten.Mehrseitig())
+        zusatz = QCoreApplication::translate("KarteDrucken", "   Seite 1 von %1 (Übersicht)").arg(anzahl);
+    else if (kachel)
         zusatz = QCoreApplication::translate("KarteDrucken", "   Seite %1 von %2 (Reihe %3, Spalte %4)")
                      .arg(seite + 1)
-                     .arg(seiten.Anzahl())
-                     .arg(kachel / seiten.spalten + 1)
-                     .arg(kachel % seiten.spalten + 1);
+                     .arg(anzahl)
+                     .arg(kachel->zeile + 1)
+                     .arg(kachel->spalte + 1);
 
-    const Rechteck& r = mass.seite;
     const LogFont aufrecht = Kartenschrift(f.AktuelleSchrift(), mass.pxMmX, true);
     const LogFont liegend = Kartenschrift(f.AktuelleSchrift(), mass.pxMmX, false);
     const int duenn = std::max(AufPixel(0.1f * mass.pxMmX), 2);
@@ -215,17 +183,14 @@ int KartenSeiteDrucken(const CSarnixDoc& doc, Zeichenflaeche& f, const SeitenMas
         Gitter(f, lage, aufrecht, liegend);
 
         Zeichenflaeche::SchriftWahl schrift(f, liegend);
-        Fusszeile(f, r, massstab, doc, zusatz);
+        Fusszeile(f, mass.seite, lage.massstab, doc, zusatz);
         if (plan.mitZeitmarken)
             ZeitmarkenDrucken(doc, lage, f);
         if (uebersicht) {
             // Frames stand out from the grid, thinner than the track.
             Zeichenflaeche::StiftWahl rahmen(f, Stift{std::max(AufPixel(0.4f * mass.pxMmX), 4), RGB(0, 0, 0)});
-            for (int k = 0; k < seiten.spalten * seiten.zeilen; ++k)
-                KachelRahmen(f, lage,
-                             KachelLage(doc, mass, info.gedreht, info.massstab, seiten, k % seiten.spalten,
-                                        k / seiten.spalten),
-                             k + 2);
+            for (size_t k = 0; k < plan.kacheln.size(); ++k)
+                KachelRahmen(f, lage, plan.kacheln[k].lage, static_cast<int>(k) + 2);
         }
     }
     if (doc.datenListe.empty())
@@ -244,7 +209,7 @@ int KarteDrucken(const CSarnixDoc& doc, Zeichenflaeche& f, float pxMmX, float px
         return 0;
     if (info)
         *info = plan->info;
-    return KartenSeiteDrucken(doc, f, mass, *plan, 0);
+    return KartenSeiteDrucken(doc, f, *plan, 0);
 }
 
 int KarteDrucken(const CSarnixDoc& doc, Zeichenflaeche& f, const SeitenMass& mass, const MassstabFrage& frage,

@@ -44,11 +44,6 @@ KartenSeiten SeitenAufteilung(const CSarnixDoc& doc, float breiteMm, float hoehe
     return seiten;
 }
 
-int SeitenAnzahl(const CSarnixDoc& doc, float breiteMm, float hoeheMm, int s)
-{
-    return SeitenAufteilung(doc, breiteMm, hoeheMm, Entwerfen(doc, breiteMm, hoeheMm).gedreht, s).Anzahl();
-}
-
 KartenLage KachelLage(const CSarnixDoc& doc, const SeitenMass& mass, bool gedreht, int s,
                       const KartenSeiten& seiten, int spalte, int zeile)
 {

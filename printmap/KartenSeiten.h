@@ -21,8 +21,6 @@ struct KartenSeiten {
 
 // The sheets the flight needs at scale s on a page of breiteMm × hoeheMm.
 KartenSeiten SeitenAufteilung(const CSarnixDoc& doc, float breiteMm, float hoeheMm, bool gedreht, int s);
-// The number of pages at scale s, in the orientation the map takes on that page.
-int SeitenAnzahl(const CSarnixDoc& doc, float breiteMm, float hoeheMm, int s);
 
 // The working window of tile (spalte, zeile), counted from the top left of the turned or unturned
 // page: all tiles together are centred on the flight as one large page would be.

@@ -49,7 +49,7 @@ TEST(KartenSeiten, EineSeiteWoDerFlugPasstSonstUebersichtUndKacheln)
     // The worked example fits at 1:50 000 and coarser, as before.
     EXPECT_EQ(Entwerfen(doc, m.breiteMm, m.hoeheMm).vorschlag, 50000);
     for (const int s : {50000, 100000, 1000000})
-        EXPECT_EQ(SeitenAnzahl(doc, m.breiteMm, m.hoeheMm, s), 1) << s;
+        EXPECT_EQ(SeitenAnzahl(doc, m, s), 1) << s;
     // 1:25 000: 16 cm across, 40 cm down the turned page: two tiles and the overview.
     const KartenSeiten seiten = SeitenAufteilung(doc, m.breiteMm, m.hoeheMm, true, 25000);
     EXPECT_EQ(seiten.spalten, 1);
@@ -99,7 +99,7 @@ TEST(KartenSeiten, UebersichtZuerstDannJedeKachelMitSpur)
         bild.fill(Qt::white);
         QPainter maler(&bild);
         Zeichenflaeche f(maler);
-        mitSpur += KartenSeiteDrucken(doc, f, m, *plan, seite);
+        mitSpur += KartenSeiteDrucken(doc, f, *plan, seite);
         maler.end();
         EXPECT_GT(Tinte(bild, bild.rect()), 0) << seite;
     }
@@ -107,7 +107,7 @@ TEST(KartenSeiten, UebersichtZuerstDannJedeKachelMitSpur)
     QImage zuViel(10, 10, QImage::Format_RGB32);
     QPainter maler(&zuViel);
     Zeichenflaeche f(maler);
-    EXPECT_EQ(KartenSeiteDrucken(doc, f, m, *plan, plan->info.seiten), 0);
+    EXPECT_EQ(KartenSeiteDrucken(doc, f, *plan, plan->info.seiten), 0);
 }
 
 TEST(KartenSeiten, LangerDateinameBleibtAufDemBlatt)
