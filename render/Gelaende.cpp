@@ -1,0 +1,98 @@
+// The ground profile under the barograms.
+
+#include "render/Gelaende.h"
+
+#include "flight/CSarnixDoc.h"
+#include "render/Abbildung.h"
+#include "render/ZeitAbbildung.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr int32_t keinGrund = INT32_MAX;
+
+// The highest ground row per column of the pane; `lage` gives a fix's column and ground row, or
+// nothing for a fix the track leaves out.
+template <class Lage>
+std::vector<int32_t> Oberkanten(const CSarnixDoc& doc, std::span<const float> grund, const Rechteck& ecke, Lage lage)
+{
+    std::vector<int32_t> oben(size_t(ecke.right - ecke.left), keinGrund);
+    const auto eintragen = [&](int64_t x, int64_t y) {
+        if (x >= ecke.left && x < ecke.right) {
+            int32_t& o = oben[size_t(x - ecke.left)];
+            o = static_cast<int32_t>(std::min<int64_t>(o, y));
+        }
+    };
+    Punkt vorher;
+    bool verbunden = false;
+    for (size_t i = 0; i < doc.datenListe.size(); ++i) {
+        const std::optional<Punkt> p = std::isnan(grund[i]) ? std::nullopt : lage(doc.datenListe[i], grund[i]);
+        if (!p) {
+            verbunden = false;
+            continue;
+        }
+        const Punkt a = verbunden ? vorher : *p;
+        const Punkt& b = *p;
+        const int64_t von = std::max<int64_t>(std::min(a.x, b.x), ecke.left);
+        const int64_t bis = std::min<int64_t>(std::max(a.x, b.x), int64_t{ecke.right} - 1);
+        for (int64_t x = von; x <= bis; ++x) {
+            const double t = a.x == b.x ? 0.0 : double(x - a.x) / double(b.x - a.x);
+            eintragen(x, a.x == b.x ? std::min(a.y, b.y) : std::lround(a.y + t * (b.y - a.y)));
+        }
+        vorher = b;
+        verbunden = true;
+    }
+    return oben;
+}
+
+}  // namespace
+
+void ZeichneGelaendeprofil(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane,
+                           std::span<const float> grund)
+{
+    const Grafik* grafik = GrafikVon(ansicht, pane);
+    if (!grafik || grund.size() != doc.datenListe.size() || grafik->ecke.right <= grafik->ecke.left)
+        return;
+    const Rechteck& ecke = grafik->ecke;
+    const auto meter = [](float h) { return static_cast<int32_t>(std::clamp(std::lround(h), -100000L, 100000L)); };
+
+    std::vector<int32_t> oben;
+    if (grafik->art == BarogrammZeit) {
+        // The track's rule: a clock that runs back breaks it.
+        const ZeitAbbildung abbildung(ansicht, doc, pane);
+        int32_t zuletzt = INT32_MIN;
+        oben = Oberkanten(doc, grund, ecke, [&](const CDaten& fix, float h) -> std::optional<Punkt> {
+            const bool weiter = fix.zeit >= zuletzt;
+            zuletzt = fix.zeit;
+            if (!weiter || !abbildung.Innen(fix.zeit))
+                return std::nullopt;
+            return Punkt{abbildung.Spalte(fix.zeit), abbildung.HoehenZeile(meter(h))};
+        });
+    } else if (grafik->art == BarogrammWest || grafik->art == BarogrammNord) {
+        const Abbildung abbildung(ansicht, doc, pane, grafik->art);
+        oben = Oberkanten(doc, grund, ecke, [&](const CDaten& fix, float h) -> std::optional<Punkt> {
+            if (!fix.hatPosition || !abbildung.Innen(fix.laenge, fix.breite))
+                return std::nullopt;
+            return abbildung.Pixel(fix.laenge, fix.breite, meter(h));
+        });
+    } else {
+        return;
+    }
+
+    // Runs of columns with the same top become one rectangle down to the bottom edge.
+    for (size_t s = 0; s < oben.size();) {
+        size_t e = s + 1;
+        while (e < oben.size() && oben[e] == oben[s])
+            ++e;
+        if (oben[s] != keinGrund && oben[s] <= ecke.bottom) {
+            const int32_t x = ecke.left + static_cast<int32_t>(s);
+            f.FillRect({x, std::max(oben[s], ecke.top), x + static_cast<int32_t>(e - s), ecke.bottom + 1}, stil::erdFarbe);
+        }
+        s = e;
+    }
+}
