@@ -23,6 +23,8 @@ SARNIX_PAKETE_BAU=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-to
                    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n librsvg2-bin jq zlib1g-dev)
 # MBTiles map files are SQLite databases.
 SARNIX_PAKETE_BAU+=(libqt6sql6-sqlite)
+# Geodesics on the WGS84 ellipsoid, for scoring.
+SARNIX_PAKETE_BAU+=(libgeographiclib-dev)
 # The package test: cpack's dependency search and the package checker; the Windows compile check.
 SARNIX_PAKETE_TEST=(clang libclang-rt-14-dev dpkg-dev file lintian g++-mingw-w64-x86-64-posix
                     binutils-mingw-w64-x86-64 libxml2-utils gpsbabel)
