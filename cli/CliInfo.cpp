@@ -153,10 +153,10 @@ QJsonValue Wahlweise(const std::optional<double>& wert, double stellen)
     return wert ? QJsonValue(Gerundet(*wert, stellen)) : QJsonValue(QJsonValue::Null);
 }
 
-QJsonArray Phasen(const FlugAnalyse& analyse)
+QJsonArray Phasen(const std::vector<Flugphase>& phasen)
 {
     QJsonArray liste;
-    for (const Flugphase& p : analyse.phasen)
+    for (const Flugphase& p : phasen)
         liste.append(QJsonObject{
             {QStringLiteral("art"), p.art == PhasenArt::Thermik ? QStringLiteral("thermik") : QStringLiteral("gleiten")},
             {QStringLiteral("von"), p.zeitVon},
@@ -222,8 +222,15 @@ void SchreibeFlug(const CSarnixDoc& doc, const InfoWahl& wahl, Ausgabe& aus)
         json.insert(QStringLiteral("temperaturProfil"), Profil(doc));
     if (wahl.phasen) {
         const FlugAnalyse analyse = AnalysiereFlug(doc);
-        json.insert(QStringLiteral("phasen"), Phasen(analyse));
+        json.insert(QStringLiteral("phasen"), Phasen(analyse.phasen));
         json.insert(QStringLiteral("statistik"), Statistik(analyse.statistik));
+        QJsonArray fluege;
+        for (const FlugAuswertung& flug : analyse.fluege)
+            fluege.append(QJsonObject{{QStringLiteral("start"), flug.statistik.startZeit},
+                                      {QStringLiteral("landung"), flug.statistik.landeZeit},
+                                      {QStringLiteral("phasen"), Phasen(flug.phasen)},
+                                      {QStringLiteral("statistik"), Statistik(flug.statistik)}});
+        json.insert(QStringLiteral("fluege"), fluege);
     }
 
     QByteArray text = QJsonDocument(json).toJson(wahl.eineZeile ? QJsonDocument::Compact : QJsonDocument::Indented);

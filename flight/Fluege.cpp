@@ -4,13 +4,14 @@
 //   few tenths, a repeated position or a fix written twice changes nothing, and even a tight
 //   thermalling circle covers more than half its path as chord in 10 s.
 // - Take-off: moving for 30 s on end; the flight begins where the first of those windows began.
-// - Landing: after the last moving fix, two minutes neither moving nor climbing or sinking by
-//   1 m/s over 30 s (a glider hovering over a ridge in a strong wind still does that).
+// - Landing: on the last moving fix, once two minutes followed it neither moving nor climbing or
+//   sinking by 1 m/s over 30 s (a glider hovering over a ridge in a strong wind still does that).
 // - A recorder gap of more than five minutes lands the flight before it, unless the fixes on
 //   both sides of it are moving: a recorder that stopped and wrote one more fix on the ground
 //   landed before it stopped.
 // - An aircraft climbs and sinks from minute to minute, a car on a road hardly does: a stretch of
-//   moving whose altitude changes by less than 0.15 m/s on average is no flight.
+//   moving whose altitude changes by less than 0.15 m/s on average is no flight. A log without
+//   altitudes (all alike) is judged by its speed alone.
 
 #include "flight/Fluege.h"
 
@@ -40,6 +41,7 @@ constexpr size_t keiner = std::numeric_limits<size_t>::max();
 struct Punkt {
     size_t index = 0;
     int32_t zeit = 0;
+    int32_t neu = 0;  // when its position was recorded first: a repeated one is that old
     size_t fensterVon = 0;  // the point the speed window began at
     bool bewegt = false;
     bool lebendig = false;  // moving, or climbing or sinking as only a flying glider does
@@ -49,9 +51,14 @@ std::vector<Punkt> Punkte(const std::vector<CDaten>& fixe)
 {
     std::vector<Punkt> p;
     p.reserve(fixe.size());
-    for (size_t i = 0; i < fixe.size(); ++i)
-        if (fixe[i].hatPosition == 1 && (p.empty() || fixe[i].zeit > p.back().zeit))
-            p.push_back({i, fixe[i].zeit});
+    for (size_t i = 0; i < fixe.size(); ++i) {
+        const CDaten& f = fixe[i];
+        if (f.hatPosition != 1 || (!p.empty() && f.zeit <= p.back().zeit))
+            continue;
+        const CDaten* vorher = p.empty() ? nullptr : &fixe[p.back().index];
+        const bool wiederholt = vorher && vorher->laenge == f.laenge && vorher->breite == f.breite;
+        p.push_back({i, f.zeit, wiederholt ? p.back().neu : f.zeit});
+    }
 
     Kosinus kosinus;
     // The latest point at least `fenster` seconds before point k, or keiner.
@@ -65,15 +72,40 @@ std::vector<Punkt> Punkte(const std::vector<CDaten>& fixe)
     size_t jSteigen = 0;
     for (size_t k = 1; k < p.size(); ++k) {
         const CDaten& jetzt = fixe[p[k].index];
+        // Between the times the two positions were new: a recorder that repeats a position
+        // moved the whole way in the time since it last wrote a new one.
+        // A position repeated for long is a recorder standing still, not one that lags.
         if (const size_t j = fensterAnfang(jTempo, k, tempoFenster); j != keiner) {
+            const int32_t seit = std::max(p[j].neu, p[j].zeit - tempoFenster);
             p[k].fensterVon = j;
-            p[k].bewegt = Meter(fixe[p[j].index], jetzt, kosinus) >= flugTempo * (p[k].zeit - p[j].zeit);
+            p[k].bewegt = Meter(fixe[p[j].index], jetzt, kosinus) >= flugTempo * std::max(1, p[k].neu - seit);
         }
         p[k].lebendig = p[k].bewegt;
         if (const size_t j = fensterAnfang(jSteigen, k, steigFenster); j != keiner)
             p[k].lebendig |= std::abs(jetzt.hoehe - fixe[p[j].index].hoehe) >= schwebeSteigen * (p[k].zeit - p[j].zeit);
     }
     return p;
+}
+
+constexpr double stelle = 6.0;  // m: within this of a spot is still there, GPS jitter included
+
+// The last point of the window [von, bis] still at the spot of von: where it left.
+size_t Verlassen(const std::vector<CDaten>& fixe, const std::vector<Punkt>& p, size_t von, size_t bis, Kosinus& kosinus)
+{
+    size_t m = von;
+    for (size_t k = von + 1; k <= bis; ++k)
+        if (Meter(fixe[p[von].index], fixe[p[k].index], kosinus) <= stelle)
+            m = k;
+    return m;
+}
+
+// The first point of [von, bis] already at the spot of bis: where it came to rest.
+size_t Angekommen(const std::vector<CDaten>& fixe, const std::vector<Punkt>& p, size_t von, size_t bis, Kosinus& kosinus)
+{
+    for (size_t k = von; k < bis; ++k)
+        if (Meter(fixe[p[k].index], fixe[p[bis].index], kosinus) <= stelle)
+            return k;
+    return bis;
 }
 
 // Whether the fixes within a minute after point k move.
@@ -109,11 +141,14 @@ std::vector<Flugabschnitt> FindeFluege(const std::vector<CDaten>& fixe)
     size_t lauf = keiner;  // on the ground: the first point of the present run of moving ones
     size_t start = 0;
     size_t zuletzt = 0;    // in the air: the last point that moved
+    size_t lebte = 0;      // and the last that moved, climbed or sank
     size_t frei = 0;       // the first point a take-off may begin at
-    const auto lande = [&](size_t bis) {
+    Kosinus kosinus;
+    const auto lande = [&](size_t letzter) {
+        const size_t bis = std::max(start, Angekommen(fixe, p, p[letzter].fensterVon, letzter, kosinus));
         fliegt = false;
-        frei = bis + 1;
-        if (Hoehenwechsel(fixe, p, start, bis) >= mindestHoehenwechsel)
+        frei = letzter + 1;
+        if (const double wechsel = Hoehenwechsel(fixe, p, start, bis); wechsel == 0.0 || wechsel >= mindestHoehenwechsel)
             fluege.push_back({p[start].index, p[bis].index, p[start].zeit, p[bis].zeit});
     };
     for (size_t k = 0; k < p.size(); ++k) {
@@ -123,9 +158,11 @@ std::vector<Flugabschnitt> FindeFluege(const std::vector<CDaten>& fixe)
             lauf = keiner;
         }
         if (fliegt) {
-            if (p[k].lebendig)
+            if (p[k].bewegt)
                 zuletzt = k;
-            else if (p[k].zeit - p[zuletzt].zeit >= landeDauer)
+            if (p[k].lebendig)
+                lebte = k;
+            else if (p[k].zeit - p[lebte].zeit >= landeDauer)
                 lande(zuletzt);
             continue;
         }
@@ -136,8 +173,9 @@ std::vector<Flugabschnitt> FindeFluege(const std::vector<CDaten>& fixe)
         if (lauf == keiner)
             lauf = k;
         if (p[k].zeit - p[lauf].zeit >= startDauer) {
-            start = std::max(p[lauf].fensterVon, frei);
+            start = std::max(Verlassen(fixe, p, p[lauf].fensterVon, lauf, kosinus), frei);
             zuletzt = k;
+            lebte = k;
             fliegt = true;
         }
     }

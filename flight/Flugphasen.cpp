@@ -1,11 +1,11 @@
 // Flight phases from the ground track alone, so recordings with and without airspeed or climb
-// values are analysed alike.
+// values are analysed alike; each flight of the log on its own, from its take-off to its landing.
 //
-// Thresholds, all in recorded time so that logs of 1 s and of 8 s steps give the same phases:
-// - Flying: faster than 3 m/s (11 km/h) over the ground for 30 s on end. Walking to the launch
-//   stays below it, a paraglider into a head wind stays above it at take-off; everything
-//   between the first and the last such stretch counts as flight.
-// - Heading: only from moves of at least 2 m/s, so GPS jitter at low speed does not turn.
+// Thresholds, all in recorded time so that logs of 1 s and of 8 s steps, and logs that repeat a
+// position now and then, give the same phases:
+// - Heading: of the straight line covered in the last 2 s, and only when that is at least
+//   2 m/s, so GPS jitter at low speed does not turn and a repeated position neither stops nor
+//   turns the glider.
 // - Circling: the ground track turns at 4°/s or more (mean of the last 10 s) for 15 s; it ends
 //   when the turn stays below 4°/s for 10 s. These are the values glide computers commonly use:
 //   a thermalling circle takes 20 to 40 s (9 to 18°/s), a course change or an S-turn on a glide
@@ -15,6 +15,7 @@
 #include "flight/Flugphasen.h"
 
 #include "flight/CDaten.h"
+#include "flight/Fluege.h"
 #include "flight/CSarnixDoc.h"
 #include "flight/Koordinaten.h"
 
@@ -27,9 +28,8 @@
 
 namespace {
 
-constexpr double flugGeschwindigkeit = 3.0;  // m/s
-constexpr double flugDauer = 30.0;           // s
 constexpr double kursGeschwindigkeit = 2.0;  // m/s
+constexpr int32_t kursFenster = 1;           // s
 constexpr double kreisDrehrate = 4.0;        // °/s
 constexpr double drehFenster = 10.0;         // s
 constexpr double kreisBeginn = 15.0;         // s
@@ -46,8 +46,7 @@ struct Punkt {
     int32_t laenge = 0;
     int32_t breite = 0;
     double kurs = 0.0;  // turned so far in degrees, clockwise positive, not wrapped
-    double tempo = 0.0;  // m/s over the ground from the point before
-    bool dreht = false;  // the move into this point turned at the circling rate
+    bool dreht = false;  // the track turned at the circling rate into this point
 };
 
 struct Versatz {
@@ -113,61 +112,32 @@ std::vector<Punkt> Punkte(const std::vector<CDaten>& fixe)
 {
     std::vector<Punkt> punkte;
     punkte.reserve(fixe.size());
+    for (size_t i = 0; i < fixe.size(); ++i)
+        if (fixe[i].hatPosition == 1 && (punkte.empty() || fixe[i].zeit > punkte.back().zeit))
+            punkte.push_back({i, fixe[i].zeit, fixe[i].laenge, fixe[i].breite});
     std::optional<double> letzterKurs;
+    int32_t letzteKurszeit = 0;
     Kosinus kosinus;
-    for (size_t i = 0; i < fixe.size(); ++i) {
-        const CDaten& f = fixe[i];
-        if (f.hatPosition != 1 || (!punkte.empty() && f.zeit <= punkte.back().zeit))
+    for (size_t k = 1, j = 0; k < punkte.size(); ++k) {
+        while (j + 1 < k && punkte[j + 1].zeit <= punkte[k].zeit - kursFenster)
+            ++j;
+        Punkt& p = punkte[k];
+        p.kurs = punkte[k - 1].kurs;
+        p.dreht = punkte[k - 1].dreht;
+        const Versatz v = Zwischen(punkte[j], p, kosinus);
+        if (v.Laenge() < kursGeschwindigkeit * Sekunden(punkte[j], p))
             continue;
-        Punkt p{i, f.zeit, f.laenge, f.breite};
-        if (!punkte.empty()) {
-            const Punkt& vorher = punkte.back();
-            const Versatz v = Zwischen(vorher, p, kosinus);
-            const double dt = Sekunden(vorher, p);
-            p.tempo = v.Laenge() / dt;
-            p.kurs = vorher.kurs;
-            if (p.tempo >= kursGeschwindigkeit) {
-                const double kurs = Kurs(v);
-                if (letzterKurs) {
-                    double dreh = kurs - *letzterKurs;
-                    dreh += dreh > 180.0 ? -360.0 : dreh <= -180.0 ? 360.0 : 0.0;
-                    p.kurs += dreh;
-                    p.dreht = std::abs(dreh) >= kreisDrehrate * dt;
-                }
-                letzterKurs = kurs;
-            }
+        const double kurs = Kurs(v);
+        if (letzterKurs) {
+            double dreh = kurs - *letzterKurs;
+            dreh += dreh > 180.0 ? -360.0 : dreh <= -180.0 ? 360.0 : 0.0;
+            p.kurs += dreh;
+            p.dreht = std::abs(dreh) >= kreisDrehrate * (p.zeit - letzteKurszeit);
         }
-        punkte.push_back(p);
+        letzterKurs = kurs;
+        letzteKurszeit = p.zeit;
     }
     return punkte;
-}
-
-// The first and last point of the flight, or nothing when it never flew.
-std::optional<std::pair<size_t, size_t>> StartUndLandung(const std::vector<Punkt>& p)
-{
-    const auto fliegt = [&](size_t k) { return p[k].tempo >= flugGeschwindigkeit; };
-    std::optional<size_t> start;
-    for (size_t k = 1, anfang = 0; k < p.size(); ++k) {
-        if (!fliegt(k)) {
-            anfang = k;
-            continue;
-        }
-        if (Sekunden(p[anfang], p[k]) >= flugDauer) {
-            start = anfang;
-            break;
-        }
-    }
-    if (!start)
-        return std::nullopt;
-    for (size_t k = p.size() - 1, ende = k; k > 0; --k) {
-        if (!fliegt(k)) {
-            ende = k - 1;
-            continue;
-        }
-        if (Sekunden(p[k - 1], p[ende]) >= flugDauer)
-            return std::pair{*start, ende};
-    }
-    return std::nullopt;
 }
 
 // The circling stretches between start and landing, as pairs of point indices.
@@ -265,15 +235,11 @@ Flugphase Phase(const std::vector<CDaten>& fixe, const std::vector<Punkt>& p, si
     return phase;
 }
 
-FlugStatistik Statistik(const std::vector<Flugphase>& phasen, const std::vector<Punkt>& p, size_t start, size_t landung)
+// The figures of phases that lasted flugzeit seconds in the air.
+FlugStatistik Statistik(const std::vector<Flugphase>& phasen, double flugzeit)
 {
     FlugStatistik s;
-    s.geflogen = true;
-    s.start = p[start].index;
-    s.landung = p[landung].index;
-    s.startZeit = p[start].zeit;
-    s.landeZeit = p[landung].zeit;
-    s.flugzeit = Sekunden(p[start], p[landung]);
+    s.flugzeit = flugzeit;
     double kreisen = 0.0, gewinn = 0.0, gleitStrecke = 0.0, gleitVerlust = 0.0, strecke = 0.0;
     for (size_t i = 0; i < phasen.size(); ++i) {
         const Flugphase& phase = phasen[i];
@@ -297,17 +263,23 @@ FlugStatistik Statistik(const std::vector<Flugphase>& phasen, const std::vector<
     return s;
 }
 
-}  // namespace
-
-FlugAnalyse AnalysiereFlug(const std::vector<CDaten>& fixe)
+void StartUndLandung(FlugStatistik& s, const Flugabschnitt& start, const Flugabschnitt& landung)
 {
-    FlugAnalyse analyse;
-    const std::vector<Punkt> p = Punkte(fixe);
-    const auto flug = StartUndLandung(p);
-    if (!flug)
-        return analyse;
-    const auto [start, landung] = *flug;
+    s.geflogen = true;
+    s.start = start.start;
+    s.startZeit = start.startZeit;
+    s.landung = landung.landung;
+    s.landeZeit = landung.landeZeit;
+}
 
+FlugAuswertung Auswertung(const std::vector<CDaten>& fixe, const std::vector<Punkt>& p, const Flugabschnitt& flug)
+{
+    const auto punkt = [&p](size_t index) {
+        return static_cast<size_t>(std::lower_bound(p.begin(), p.end(), index, [](const Punkt& q, size_t i) { return q.index < i; }) - p.begin());
+    };
+    const size_t start = punkt(flug.start);
+    const size_t landung = punkt(flug.landung);
+    FlugAuswertung a;
     size_t weiter = start;  // where the next glide begins
     for (const auto& [kreisVon, kreisBis] : Kreisen(p, start, landung)) {
         // Circling stretches may touch or overlap by a fix; phases never overlap.
@@ -316,13 +288,36 @@ FlugAnalyse AnalysiereFlug(const std::vector<CDaten>& fixe)
         if (bis <= von)
             continue;
         if (von > weiter)
-            analyse.phasen.push_back(Phase(fixe, p, weiter, von, PhasenArt::Gleiten));
-        analyse.phasen.push_back(Phase(fixe, p, von, bis, PhasenArt::Thermik));
+            a.phasen.push_back(Phase(fixe, p, weiter, von, PhasenArt::Gleiten));
+        a.phasen.push_back(Phase(fixe, p, von, bis, PhasenArt::Thermik));
         weiter = bis;
     }
     if (landung > weiter)
-        analyse.phasen.push_back(Phase(fixe, p, weiter, landung, PhasenArt::Gleiten));
-    analyse.statistik = Statistik(analyse.phasen, p, start, landung);
+        a.phasen.push_back(Phase(fixe, p, weiter, landung, PhasenArt::Gleiten));
+    a.statistik = Statistik(a.phasen, flug.Dauer());
+    StartUndLandung(a.statistik, flug, flug);
+    return a;
+}
+
+}  // namespace
+
+FlugAnalyse AnalysiereFlug(const std::vector<CDaten>& fixe)
+{
+    FlugAnalyse analyse;
+    const std::vector<Flugabschnitt> fluege = FindeFluege(fixe);
+    if (fluege.empty())
+        return analyse;
+    const std::vector<Punkt> p = Punkte(fixe);
+    double flugzeit = 0.0;
+    for (const Flugabschnitt& flug : fluege) {
+        analyse.fluege.push_back(Auswertung(fixe, p, flug));
+        const std::vector<Flugphase>& phasen = analyse.fluege.back().phasen;
+        analyse.phasen.insert(analyse.phasen.end(), phasen.begin(), phasen.end());
+        flugzeit += flug.Dauer();
+    }
+    // The whole log counts its time in the air only, not the time on the ground between flights.
+    analyse.statistik = Statistik(analyse.phasen, flugzeit);
+    StartUndLandung(analyse.statistik, fluege.front(), fluege.back());
     return analyse;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Flight phases: take-off and landing, thermals (circling) and glides (straight flight), each
-// with its figures, and the statistics of the whole flight.
+// Flight phases of every flight in a log: thermals (circling) and glides (straight flight), each
+// with its figures, and the statistics of each flight and of all of them.
 
 #include <cstddef>
 #include <cstdint>
@@ -37,7 +37,7 @@ struct FlugStatistik {
     size_t landung = 0;     // and of the landing fix
     int32_t startZeit = 0;
     int32_t landeZeit = 0;
-    double flugzeit = 0.0;                // s
+    double flugzeit = 0.0;                // s in the air
     double anteilKreisen = 0.0;           // 0..1 of the flying time
     double mittelSteigen = 0.0;           // m/s over all thermals
     std::optional<double> mittlereGleitzahl;
@@ -46,9 +46,18 @@ struct FlugStatistik {
     std::optional<size_t> besteThermik;   // index in the phase list, the highest mean climb
 };
 
+// One flight, from its take-off to its landing.
+struct FlugAuswertung {
+    std::vector<Flugphase> phasen;  // in time order
+    FlugStatistik statistik;        // besteThermik counts in phasen above
+};
+
 struct FlugAnalyse {
-    std::vector<Flugphase> phasen;  // in time order, from take-off to landing
+    std::vector<Flugphase> phasen;  // of all flights, in time order
+    // All flights together: from the first take-off to the last landing, but the time on the
+    // ground between two flights counts neither as flying time nor as a phase.
     FlugStatistik statistik;
+    std::vector<FlugAuswertung> fluege;
 };
 
 FlugAnalyse AnalysiereFlug(const std::vector<CDaten>& fixe);

@@ -1,6 +1,7 @@
 // The summary texts of an IGC flight, which a log does not carry: computed from its fixes.
 
 #include "flight/CSarnixDoc.h"
+#include "flight/Fluege.h"
 #include "flight/Strecke.h"
 
 #include <algorithm>
@@ -9,13 +10,14 @@
 
 namespace {
 
-// Moving means at least this ground speed (0.1 km/h) ...
-constexpr int16_t fliegtAb = 150;
-// ... for at least this long, so a walk to the launch or a gust on the ground is no flight.
-constexpr int32_t flugMindestens = 30;
 // The distance is measured between fixes at least this far apart, so position jitter does not
 // add up over hours.
 constexpr int32_t streckenSchritt = 10;
+// Climb and sink are the best means over this long, as flight instruments report them: a
+// one-second spike of a total-energy vario or an altitude glitch is no climb.
+constexpr int32_t steigFenster = 20;
+// A longer window spans a gap in the recording.
+constexpr int32_t laengstesSteigFenster = 40;
 constexpr int32_t tag = 86400;
 
 std::string Text(const char* format, double wert)
@@ -41,59 +43,57 @@ void CSarnixDoc::BerechneIgcZusammenfassung()
     if (f.empty())
         return;
 
-    // Take-off: the first fix of the first stretch of moving that lasts; landing: the last fix
-    // of the last such stretch. Without one, the whole log.
-    size_t start = 0;
-    size_t landung = f.size() - 1;
-    bool gefunden = false;
-    for (size_t i = 0; i < f.size();) {
-        if (f[i].sog < fliegtAb) {
-            ++i;
-            continue;
-        }
-        size_t j = i;
-        while (j + 1 < f.size() && f[j + 1].sog >= fliegtAb)
-            ++j;
-        if (f[j].zeit - f[i].zeit >= flugMindestens) {
-            if (!gefunden)
-                start = i;
-            landung = j;
-            gefunden = true;
-        }
-        i = j + 1;
-    }
+    // The flights the phases find; a log that never flies is summed up whole.
+    std::vector<Flugabschnitt> fluege = FindeFluege(f);
+    if (fluege.empty())
+        fluege.push_back({0, f.size() - 1, f.front().zeit, std::max(f.front().zeit, f.back().zeit)});
 
-    int32_t hoechste = f[start].hoehe;
-    int16_t steigen = 0;
-    int16_t sinken = 0;
+    int32_t hoechste = f[fluege.front().start].hoehe;
+    double steigen = 0.0;
+    double sinken = 0.0;
     double strecke = 0.0;
-    const CDaten* letzter = nullptr;
+    int32_t dauer = 0;
     Kosinus kosinus;
-    for (size_t i = start; i <= landung; ++i) {
-        const CDaten& fix = f[i];
-        hoechste = std::max<int32_t>(hoechste, fix.hoehe);
-        steigen = std::max(steigen, fix.vario);
-        sinken = std::min(sinken, fix.vario);
-        if (!fix.hatPosition)
-            continue;
-        if (!letzter) {
-            letzter = &fix;
-        } else if (fix.zeit - letzter->zeit >= streckenSchritt || i == landung) {
-            strecke += Meter(*letzter, fix, kosinus);
-            letzter = &fix;
+    for (const Flugabschnitt& flug : fluege) {
+        dauer += flug.Dauer();
+        const CDaten* letzter = nullptr;
+        // The climb rates of the fixes within the window, each counted for the seconds to the next.
+        double summe = 0.0;
+        for (size_t i = flug.start, j = flug.start; i <= flug.landung; ++i) {
+            const CDaten& fix = f[i];
+            hoechste = std::max<int32_t>(hoechste, fix.hoehe);
+            if (i > flug.start)
+                summe += f[i - 1].vario * 0.1 * (fix.zeit - f[i - 1].zeit);
+            for (; j < i && fix.zeit - f[j + 1].zeit >= steigFenster; ++j)
+                summe -= f[j].vario * 0.1 * (f[j + 1].zeit - f[j].zeit);
+            if (const int32_t dt = fix.zeit - f[j].zeit; dt >= steigFenster && dt <= laengstesSteigFenster) {
+                steigen = std::max(steigen, summe / dt);
+                sinken = std::min(sinken, summe / dt);
+            }
+            if (!fix.hatPosition)
+                continue;
+            if (!letzter) {
+                letzter = &fix;
+            } else if (fix.zeit - letzter->zeit >= streckenSchritt || i == flug.landung) {
+                strecke += Meter(*letzter, fix, kosinus);
+                letzter = &fix;
+            }
         }
     }
 
-    startzeit = Uhrzeit(f[start].zeit);
-    landezeit = Uhrzeit(f[landung].zeit);
-    const int32_t dauer = std::max(0, f[landung].zeit - f[start].zeit) / 60;
+    const CDaten& start = f[fluege.front().start];
+    const CDaten& landung = f[fluege.back().landung];
+    startzeit = Uhrzeit(start.zeit);
+    landezeit = Uhrzeit(landung.zeit);
+    // Only the time in the air, not the time on the ground between two flights.
+    dauer /= 60;
     char dauerText[32];
     std::snprintf(dauerText, sizeof dauerText, "%.2i:%.2i", dauer / 60, dauer % 60);
     flugdauer = dauerText;
-    startplatzHoehe = Text("%.0f m", f[start].hoehe);
-    landeplatzHoehe = Text("%.0f m", f[landung].hoehe);
+    startplatzHoehe = Text("%.0f m", start.hoehe);
+    landeplatzHoehe = Text("%.0f m", landung.hoehe);
     maxHoehe = Text("%.0f m", hoechste);
-    maxSteigen = Text("%0.1f m/s", steigen * 0.1);
-    maxSinken = Text("%0.1f m/s", -sinken * 0.1);
+    maxSteigen = Text("%0.1f m/s", steigen);
+    maxSinken = Text("%0.1f m/s", sinken < 0.0 ? -sinken : 0.0);
     flugstrecke = Text("%0.1f km", strecke / 1000.0);
 }
