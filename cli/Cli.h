@@ -7,3 +7,9 @@ int CliInfo(const QStringList& argumente);
 int CliRender(const QStringList& argumente);
 int CliPrint(const QStringList& argumente);
 int CliExport(const QStringList& argumente);  // needs only a QCoreApplication
+int CliWertung(const QStringList& argumente);  // sarnix-cli score
+
+struct Wertung;
+class QJsonObject;
+// A flight's score as score prints it and info --wertung adds it.
+QJsonObject WertungsObjekt(const Wertung& wertung);

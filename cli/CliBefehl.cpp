@@ -94,6 +94,7 @@ CliBefehl InfoBefehl()
             {{{QStringLiteral("fixes")}, {}, QCoreApplication::translate("Cli", "Gibt auch jeden Fix aus.")},
              {{QStringLiteral("profile")}, {}, QCoreApplication::translate("Cli", "Gibt auch das Temperaturprofil aus.")},
              {{QStringLiteral("phasen")}, {}, QCoreApplication::translate("Cli", "Gibt auch Flugphasen und Flugstatistik aus.")},
+             {{QStringLiteral("wertung")}, {}, QCoreApplication::translate("Cli", "Gibt auch die Wertung nach XContest-Regeln aus, wie score.")},
              Referenzoption(),
              {{QStringLiteral("jsonl")}, {}, QCoreApplication::translate("Cli", "Ein Objekt je Zeile statt eines Feldes.")},
              Hoehenoption(),
@@ -169,7 +170,26 @@ CliBefehl ExportBefehl()
                                                "DATEI - liest die Aufzeichnung von der Standardeingabe.")};
 }
 
-QList<CliBefehl> AlleBefehle() { return {InfoBefehl(), RenderBefehl(), PrintBefehl(), ExportBefehl()}; }
+CliBefehl WertungBefehl()
+{
+    return {QStringLiteral("score"),
+            QCoreApplication::translate("Cli", "DATEI... [OPTIONEN]"),
+            QCoreApplication::translate("Cli", "Wertet den längsten Flug jeder Aufzeichnung nach den Regeln einer Liga und gibt JSON aus."),
+            {{{QStringLiteral("regeln")}, QStringLiteral("xcontest|ffvl|olc"),
+              QCoreApplication::translate("Cli", "Die Regeln der Wertung (Standard xcontest).")},
+             {{QStringLiteral("zeitlimit")}, QStringLiteral("S"),
+              QCoreApplication::translate("Cli", "Sucht höchstens S Sekunden je Flug und meldet dann das Beste bis dahin mit "
+                                                 "\"optimal\": false (Standard 60, 0 ohne Grenze).")},
+             {{QStringLiteral("jsonl")}, {}, QCoreApplication::translate("Cli", "Ein Objekt je Zeile statt eines Feldes.")},
+             Auftragsoption(),
+             Hoehenoption(),
+             Hilfeoption()},
+            QCoreApplication::translate("Cli", "Ohne Wertung (kein Start, weniger als 5 Fixe, alle an einem Ort, Zeit "
+                                               "rückwärts) steht der Grund unter \"keineWertung\", Rückgabewert 1.\n"
+                                               "DATEI - liest die Aufzeichnung von der Standardeingabe.")};
+}
+
+QList<CliBefehl> AlleBefehle() { return {InfoBefehl(), RenderBefehl(), PrintBefehl(), ExportBefehl(), WertungBefehl()}; }
 
 QString Hilfe(const CliBefehl& befehl)
 {

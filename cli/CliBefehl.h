@@ -27,6 +27,7 @@ CliBefehl InfoBefehl();
 CliBefehl RenderBefehl();
 CliBefehl PrintBefehl();
 CliBefehl ExportBefehl();
+CliBefehl WertungBefehl();
 QList<CliBefehl> AlleBefehle();
 
 // The usage of one command, and the overview of all, as --help prints them.

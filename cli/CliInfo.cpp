@@ -8,6 +8,7 @@
 #include "flight/FarbIndex.h"
 #include "flight/Flugphasen.h"
 #include "flight/TemperaturReferenz.h"
+#include "flight/Wertung.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -189,6 +190,7 @@ struct InfoWahl {
     bool fixes = false;
     bool profil = false;
     bool phasen = false;
+    bool wertung = false;
     bool eineZeile = false;
 };
 
@@ -218,6 +220,11 @@ void SchreibeFlug(const CSarnixDoc& doc, const InfoWahl& wahl, Ausgabe& aus)
     };
     if (doc.igc.istIgc)
         json.insert(QStringLiteral("igc"), IgcObjekt(doc));
+    if (wahl.wertung) {
+        WertungsOptionen optionen;
+        optionen.zeitlimit = 60;
+        json.insert(QStringLiteral("wertung"), WertungsObjekt(WerteFlug(doc.datenListe, *RegelnFuer("xcontest"), optionen)));
+    }
     if (wahl.profil)
         json.insert(QStringLiteral("temperaturProfil"), Profil(doc));
     if (wahl.phasen) {
@@ -266,6 +273,7 @@ int CliInfo(const QStringList& argumente)
     wahl.fixes = parser.isSet(QStringLiteral("fixes"));
     wahl.profil = parser.isSet(QStringLiteral("profile"));
     wahl.phasen = parser.isSet(QStringLiteral("phasen"));
+    wahl.wertung = parser.isSet(QStringLiteral("wertung"));
     wahl.eineZeile = parser.isSet(QStringLiteral("jsonl"));
     // One file gives one object, as it always did; several an array unless one a line is asked.
     const bool feld = dateien.size() > 1 && !wahl.eineZeile;

@@ -131,6 +131,8 @@ int main(int argc, char* argv[])
         return CliInfo(argumente);
     if (erstes == QLatin1String("export"))
         return CliExport(argumente);
+    if (erstes == QLatin1String("score"))
+        return CliWertung(argumente);
     schreibe(stderr, QCoreApplication::translate("Cli", "sarnix-cli: Unbekannter Befehl: %1\n\n").arg(erstes) + Uebersicht());
     return cli::nutzungsFehler;
 }

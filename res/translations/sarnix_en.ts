@@ -718,6 +718,40 @@ FILE - reads the recording from standard input.</translation>
         <translation>Also writes flight phases and flight statistics.</translation>
     </message>
     <message>
+        <source>Gibt auch die Wertung nach XContest-Regeln aus, wie score.</source>
+        <translation>Also writes the score under XContest rules, as score does.</translation>
+    </message>
+    <message>
+        <source>Wertet den längsten Flug jeder Aufzeichnung nach den Regeln einer Liga und gibt JSON aus.</source>
+        <translation>Scores the longest flight of each recording under a league&apos;s rules and writes JSON.</translation>
+    </message>
+    <message>
+        <source>Die Regeln der Wertung (Standard xcontest).</source>
+        <translation>The scoring rules (default xcontest).</translation>
+    </message>
+    <message>
+        <source>Sucht höchstens S Sekunden je Flug und meldet dann das Beste bis dahin mit &quot;optimal&quot;: false (Standard 60, 0 ohne Grenze).</source>
+        <translation>Searches at most S seconds per flight, then reports the best found so far with &quot;optimal&quot;: false (default 60, 0 for no limit).</translation>
+    </message>
+    <message>
+        <source>Ohne Wertung (kein Start, weniger als 5 Fixe, alle an einem Ort, Zeit rückwärts) steht der Grund unter &quot;keineWertung&quot;, Rückgabewert 1.
+DATEI - liest die Aufzeichnung von der Standardeingabe.</source>
+        <translation>Without a score (no take-off, fewer than 5 fixes, all at one place, time running backwards) the reason stands under &quot;keineWertung&quot;, exit code 1.
+FILE - reads the recording from standard input.</translation>
+    </message>
+    <message>
+        <source>--regeln kennt xcontest, ffvl und olc.</source>
+        <translation>--regeln knows xcontest, ffvl and olc.</translation>
+    </message>
+    <message>
+        <source>--zeitlimit braucht Sekunden ab 0.</source>
+        <translation>--zeitlimit needs seconds, 0 or more.</translation>
+    </message>
+    <message>
+        <source>%1: keine Wertung: %2</source>
+        <translation>%1: no score: %2</translation>
+    </message>
+    <message>
         <source>Ein Objekt je Zeile statt eines Feldes.</source>
         <translation>One object per line instead of an array.</translation>
     </message>
