@@ -20,7 +20,8 @@ sarnix_pakete() {
 
 SARNIX_PAKETE_BAU=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
                    libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-                   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n librsvg2-bin jq zlib1g-dev)
+                   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n librsvg2-bin jq zlib1g-dev
+                   libgdal-dev)
 # MBTiles map files are SQLite databases.
 SARNIX_PAKETE_BAU+=(libqt6sql6-sqlite)
 # Geodesics on the WGS84 ellipsoid, for scoring.
