@@ -84,15 +84,21 @@ void ZeichneGelaendeprofil(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeich
         return;
     }
 
-    // Runs of columns with the same top become one rectangle down to the bottom edge.
-    for (size_t s = 0; s < oben.size();) {
-        size_t e = s + 1;
-        while (e < oben.size() && oben[e] == oben[s])
-            ++e;
-        if (oben[s] != keinGrund && oben[s] <= ecke.bottom) {
+    // Row by row, as the image lies in memory: a column at a time would touch a cache line per
+    // pixel.
+    const int32_t hoechste = *std::min_element(oben.begin(), oben.end());
+    for (int32_t y = std::max(hoechste, ecke.top); y <= ecke.bottom && hoechste != keinGrund; ++y) {
+        for (size_t s = 0; s < oben.size();) {
+            if (oben[s] > y) {
+                ++s;
+                continue;
+            }
+            size_t e = s + 1;
+            while (e < oben.size() && oben[e] <= y)
+                ++e;
             const int32_t x = ecke.left + static_cast<int32_t>(s);
-            f.FillRect({x, std::max(oben[s], ecke.top), x + static_cast<int32_t>(e - s), ecke.bottom + 1}, stil::erdFarbe);
+            f.FillRect({x, y, x + static_cast<int32_t>(e - s), y + 1}, stil::erdFarbe);
+            s = e;
         }
-        s = e;
     }
 }

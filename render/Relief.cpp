@@ -49,10 +49,11 @@ QImage ReliefBild(const ReliefRaster& r, std::span<const float> hoehen)
 {
     if (r.spalten <= 0 || r.zeilen <= 0 || hoehen.size() != size_t(r.spalten) * size_t(r.zeilen))
         return {};
-    QImage bild(r.spalten, r.zeilen, QImage::Format_ARGB32);
+    QImage bild(r.spalten, r.zeilen, QImage::Format_ARGB32_Premultiplied);
     if (bild.isNull())
         return bild;
     bild.fill(Qt::transparent);
+    bool luecken = false;
     const auto h = [&](int x, int y) { return hoehen[size_t(y) * size_t(r.spalten) + size_t(x)]; };
     // Light from azimuth 315°, 45° up: (-1/2, 1/2, √2/2) with x east, y north, z up.
     const double lx = -0.5, ly = 0.5, lz = std::sqrt(0.5);
@@ -60,8 +61,10 @@ QImage ReliefBild(const ReliefRaster& r, std::span<const float> hoehen)
         auto* zeile = reinterpret_cast<QRgb*>(bild.scanLine(y));
         for (int x = 0; x < r.spalten; ++x) {
             const float mitte = h(x, y);
-            if (std::isnan(mitte))
+            if (std::isnan(mitte)) {
+                luecken = true;
                 continue;
+            }
             // Central differences; a neighbour beyond the edge or unknown gives way to the centre,
             // and the step shrinks to one pixel.
             const auto nachbar = [&](int nx, int ny, double& abstand) {
@@ -84,6 +87,9 @@ QImage ReliefBild(const ReliefRaster& r, std::span<const float> hoehen)
                             Mischung(GetBValue(reliefSchatten), GetBValue(reliefLicht), licht));
         }
     }
+    // Without holes the picture is copied rather than blended on every redraw.
+    if (!luecken)
+        bild.reinterpretAsFormat(QImage::Format_RGB32);
     return bild;
 }
 

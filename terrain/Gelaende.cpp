@@ -480,6 +480,15 @@ float GelaendeQuelle::Innen::Bilinear(int k, int stufe, double x, double y)
     const double fu = u - i;
     const double fv = v - j;
     const bool innen = i >= 0 && j >= 0 && i + 1 < spalten && j + 1 < zeilen;
+    if (innen && i / blockKante == (i + 1) / blockKante && j / blockKante == (j + 1) / blockKante) {
+        // Most points: all four corners in one block.
+        const Block& b = Lies(k, stufe, i / blockKante, j / blockKante);
+        const float* w = b.werte.data() + std::size_t(j % blockKante) * std::size_t(b.breite) + std::size_t(i % blockKante);
+        const float* s1 = w + b.breite;
+        const double a = fu < 1e-6 ? w[0] : fu > 1.0 - 1e-6 ? w[1] : w[0] + fu * (w[1] - w[0]);
+        const double c = fu < 1e-6 ? s1[0] : fu > 1.0 - 1e-6 ? s1[1] : s1[0] + fu * (s1[1] - s1[0]);
+        return static_cast<float>(fv < 1e-6 ? a : fv > 1.0 - 1e-6 ? c : a + fv * (c - a));
+    }
     double summe = 0.0;
     for (int e = 0; e < 4; ++e) {
         const int di = e & 1;
