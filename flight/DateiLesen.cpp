@@ -6,6 +6,11 @@
 #include <fstream>
 #include <system_error>
 
+#ifdef _WIN32
+#include <cstdlib>  // _doserrno
+#include <winerror.h>
+#endif
+
 namespace {
 
 std::string Ersetzt(std::string text, const std::string& pfad)
@@ -74,6 +79,27 @@ namespace {
 
 constexpr size_t block = 1 << 20;
 
+// Why a file did not open. Windows' runtime folds a file that another program keeps to itself
+// into "access denied"; the system's own reason tells the two apart.
+OeffnenFehler OeffnenUrsache(int fehlerNummer)
+{
+#ifdef _WIN32
+    if (_doserrno == ERROR_SHARING_VIOLATION || _doserrno == ERROR_LOCK_VIOLATION)
+        return OeffnenFehler::Zugriffsverletzung;
+#endif
+    return fehlerNummer == 0 ? OeffnenFehler::Unbekannt : FehlerAusErrno(fehlerNummer);
+}
+
+// No file system takes a name longer than 255 characters, but Windows reports such a path as
+// not found instead of invalid.
+bool NameZuLang(const std::filesystem::path& datei)
+{
+    for (const auto& teil : datei)
+        if (teil.native().size() > 255)
+            return true;
+    return false;
+}
+
 // Makes room for at least one more byte past what was read, keeping the bytes.
 void Vergroessere(std::unique_ptr<char[]>& daten, size_t gelesen, size_t& platz)
 {
@@ -93,6 +119,8 @@ OeffnenFehler LiesDatei(const std::string& pfad, DateiInhalt& inhalt)
     if (pfad.empty())
         return OeffnenFehler::UngueltigerPfad;
     const std::filesystem::path datei(std::u8string(pfad.begin(), pfad.end()));
+    if (NameZuLang(datei))
+        return OeffnenFehler::UngueltigerPfad;
 
     // A directory opens for reading on some systems and only fails on the first read; a device
     // such as /dev/zero would never end.
@@ -103,11 +131,12 @@ OeffnenFehler LiesDatei(const std::string& pfad, DateiInhalt& inhalt)
         return OeffnenFehler::UngueltigerPfad;
 
     errno = 0;
+#ifdef _WIN32
+    _doserrno = 0;
+#endif
     std::ifstream strom(datei, std::ios::in | std::ios::binary);
-    if (!strom) {
-        const int ursache = errno;
-        return ursache == 0 ? OeffnenFehler::Unbekannt : FehlerAusErrno(ursache);
-    }
+    if (!strom)
+        return OeffnenUrsache(errno);
 
     // One byte more than the size, so a file that grew meanwhile is noticed and read on; pipes
     // and special files report no size and grow as they are read.

@@ -86,17 +86,23 @@ std::string TempDatei(const std::string& inhalt, const std::string& endung)
     return Schreibe(TempOrdner() / ("datei" + std::to_string(++zaehler) + endung), inhalt);
 }
 
+std::string TempPfad(const std::string& name)
+{
+    return Utf8((TempOrdner() / AusUtf8(name)).make_preferred());
+}
+
 std::string TempDateiNamens(const std::string& name, const std::string& inhalt)
 {
-    return Schreibe((TempOrdner() / AusUtf8(name)).make_preferred(), inhalt);
+    return Schreibe(AusUtf8(TempPfad(name)), inhalt);
 }
 
 #ifdef _WIN32
 FremderZugriff::FremderZugriff(const std::string& pfad, bool schreibt, Teilt teilt)
 {
     const DWORD zugriff = GENERIC_READ | (schreibt ? GENERIC_WRITE : 0);
-    const DWORD teilen = teilt == Teilt::Lesen ? FILE_SHARE_READ
-                                               : FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    const DWORD teilen = teilt == Teilt::Nichts  ? 0
+                         : teilt == Teilt::Lesen ? FILE_SHARE_READ
+                                                 : FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
     const HANDLE h = CreateFileW(AusUtf8(pfad).c_str(), zugriff, teilen, nullptr, OPEN_EXISTING,
                                  FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h != INVALID_HANDLE_VALUE)

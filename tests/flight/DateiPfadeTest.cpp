@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace {
 
 // Two fixes a second apart at 11:00:00, 500 m and 501 m pressure altitude.
@@ -18,11 +16,6 @@ const std::string igcLog = "AXXX001\r\nHFDTE150726\r\n"
                            "B1100000500000N00640000EA0050000510\r\n"
                            "B1100010500001N00640000EA0050100511\r\n";
 const std::string vrlFlug = "@SX\r\n" + saetze::beispielFix + "\r\n" + saetze::beispielFix + "\r\n";
-
-std::filesystem::path AlsPfad(const std::string& utf8)
-{
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
 
 }  // namespace
 
@@ -49,9 +42,7 @@ TEST(DateiPfade, UmlauteLeerzeichenUndAndereSchriften)
         EXPECT_EQ(doc.dateiname, pfad);
     }
     // A missing file under such a name is reported as not found, with its name intact.
-    const std::u8string neben = (AlsPfad(test::TempDateiNamens("Ölfjäll/da.vrl", vrlFlug)).parent_path()
-                                 / u8"Ölfjäll fehlt.vrl").u8string();
-    const std::string fehlt(neben.begin(), neben.end());
+    const std::string fehlt = test::TempPfad("Ölfjäll/Ölfjäll fehlt.vrl");
     OeffnenFehler fehler = OeffnenFehler::Keiner;
     EXPECT_FALSE(CSarnixDoc().OnOpenDocument(fehlt, &fehler));
     EXPECT_EQ(fehler, OeffnenFehler::NichtGefunden);
@@ -64,22 +55,56 @@ TEST(DateiPfade, AndererHaeltDieDateiOffen)
     struct Fall {
         bool schreibt;
         Teilt teilt;
+        OeffnenFehler fehler;  // on Windows; other systems know no sharing
     };
     const Fall faelle[] = {
-        {false, Teilt::Lesen},  // a viewer
-        {false, Teilt::Alles},  // an indexer
-        {true, Teilt::Lesen},   // a logger still writing
+        {false, Teilt::Lesen, OeffnenFehler::Keiner},  // a viewer
+        {false, Teilt::Alles, OeffnenFehler::Keiner},  // an indexer
+        {true, Teilt::Lesen, OeffnenFehler::Keiner},   // a logger still writing
+        {true, Teilt::Nichts, OeffnenFehler::Zugriffsverletzung},  // a copy program
     };
+#ifdef _WIN32
+    constexpr bool teilt = true;
+#else
+    constexpr bool teilt = false;
+#endif
     for (const Fall& f : faelle) {
         for (const std::string* inhalt : {&igcLog, &vrlFlug}) {
             const std::string pfad = test::TempDatei(*inhalt, inhalt == &igcLog ? ".igc" : ".vrl");
             const test::FremderZugriff anderer(pfad, f.schreibt, f.teilt);
             ASSERT_TRUE(anderer.Offen());
             CSarnixDoc doc;
-            OeffnenFehler fehler = OeffnenFehler::Unbekannt;
-            EXPECT_TRUE(doc.OnOpenDocument(pfad, &fehler)) << FehlerText(fehler, pfad);
-            EXPECT_EQ(doc.datenListe.size(), 2u);
+            OeffnenFehler fehler = OeffnenFehler::Keiner;
+            const OeffnenFehler erwartet = teilt ? f.fehler : OeffnenFehler::Keiner;
+            EXPECT_EQ(doc.OnOpenDocument(pfad, &fehler), erwartet == OeffnenFehler::Keiner);
+            EXPECT_EQ(fehler, erwartet) << FehlerText(fehler, pfad);
+            EXPECT_EQ(doc.datenListe.size(), erwartet == OeffnenFehler::Keiner ? 2u : 0u);
         }
+    }
+}
+
+TEST(DateiPfade, UrsachenWieAufJedemSystem)
+{
+    struct Fall {
+        std::string name;
+        OeffnenFehler windows, sonst;
+    };
+    const Fall faelle[] = {
+        {"gibt es nicht/Flug.vrl", OeffnenFehler::NichtGefunden, OeffnenFehler::NichtGefunden},
+        // Characters Windows does not allow in a name.
+        {"Flug <1>?.vrl", OeffnenFehler::UngueltigerPfad, OeffnenFehler::NichtGefunden},
+        {std::string(256, 'a') + ".igc", OeffnenFehler::UngueltigerPfad, OeffnenFehler::UngueltigerPfad},
+        {"", OeffnenFehler::UngueltigerPfad, OeffnenFehler::UngueltigerPfad},  // the folder itself
+    };
+    for (const Fall& f : faelle) {
+        const std::string pfad = test::TempPfad(f.name);
+        OeffnenFehler fehler = OeffnenFehler::Keiner;
+        EXPECT_FALSE(CSarnixDoc().OnOpenDocument(pfad, &fehler)) << f.name;
+#ifdef _WIN32
+        EXPECT_EQ(fehler, f.windows) << FehlerText(fehler, pfad);
+#else
+        EXPECT_EQ(fehler, f.sonst) << FehlerText(fehler, pfad);
+#endif
     }
 }
 
