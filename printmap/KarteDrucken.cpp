@@ -12,9 +12,12 @@
 #include "render/KoordinatenText.h"
 
 #include <QCoreApplication>
+#include <QPainter>
+#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -51,15 +54,17 @@ void SenkrechteLinie(Zeichenflaeche& f, const Rechteck& r, int x, const QString&
     f.TextOut(x - g.cy / 2, r.top + g.cx, text);
 }
 
-// A horizontal grid line with its label at the left edge.
-void WaagrechteLinie(Zeichenflaeche& f, const Rechteck& r, int y, const QString& text)
+// A horizontal grid line with its label at the left edge; above a footer, a label the field's
+// edge would cut in half is left out.
+void WaagrechteLinie(Zeichenflaeche& f, const Rechteck& r, int y, const QString& text, bool ueberFuss)
 {
     const Groesse g = f.GetTextExtentPoint(text);
     if (g.cx >= y)
         return;  // would run into the labels along the top edge
     f.MoveToEx(r.left, y);
     f.LineTo(r.right, y);
-    f.TextOut(r.left, y - g.cy / 2, text);
+    if (!ueberFuss || y - g.cy / 2 + g.cy <= r.bottom)
+        f.TextOut(r.left, y - g.cy / 2, text);
 }
 
 // More lines than the page has pixels along them would merge into one black area (near the
@@ -70,7 +75,8 @@ bool Druckbar(int64_t von, int64_t bis, int64_t g, int64_t seitenLaenge)
     return bis <= von || (bis - von) / g <= seitenLaenge;
 }
 
-void Gitter(Zeichenflaeche& f, const KartenLage& lage, const LogFont& aufrecht, const LogFont& liegend)
+void Gitter(Zeichenflaeche& f, const KartenLage& lage, const LogFont& aufrecht, const LogFont& liegend,
+            bool ueberFuss)
 {
     const Rechteck& r = lage.mass.seite;
     const int64_t g = GitterAbstand(lage.massstab);
@@ -81,7 +87,7 @@ void Gitter(Zeichenflaeche& f, const KartenLage& lage, const LogFont& aufrecht, 
         Gitterwerte(lage.laengeMin, lage.laengeMax, g, [&](int64_t v) {
             const QString text = KoordinatenText(v, false);
             if (lage.gedreht)
-                WaagrechteLinie(f, r, lage.LaengeAufSeite(v), text);
+                WaagrechteLinie(f, r, lage.LaengeAufSeite(v), text, ueberFuss);
             else
                 SenkrechteLinie(f, r, lage.LaengeAufSeite(v), text);
         });
@@ -94,7 +100,7 @@ void Gitter(Zeichenflaeche& f, const KartenLage& lage, const LogFont& aufrecht, 
         if (lage.gedreht)
             SenkrechteLinie(f, r, lage.BreiteAufSeite(v), text);
         else
-            WaagrechteLinie(f, r, lage.BreiteAufSeite(v), text);
+            WaagrechteLinie(f, r, lage.BreiteAufSeite(v), text, ueberFuss);
     });
 }
 
@@ -118,7 +124,7 @@ void Spur(const CSarnixDoc& doc, const KartenLage& lage, Zeichenflaeche& f)
 }
 
 // The footer: scale, file and date, then the page; a long path is shortened in its middle so
-// that the line stays on the sheet.
+// that the line stays on the sheet, and a line that still runs off it is set smaller.
 void Fusszeile(Zeichenflaeche& f, const Rechteck& seite, int massstab, const CSarnixDoc& doc, const QString& zusatz)
 {
     const QString voll = QString::fromStdString(doc.dateiname);
@@ -129,8 +135,48 @@ void Fusszeile(Zeichenflaeche& f, const Rechteck& seite, int massstab, const CSa
         const QString name = voll.left(vorne) + QStringLiteral("…") + voll.right(bleibt - vorne);
         text = KopfText(massstab, name.toStdString(), doc.flugdatum) + zusatz;
     }
+    LogFont schrift = f.AktuelleSchrift();
+    std::optional<Zeichenflaeche::SchriftWahl> kleiner;
+    for (int breite = f.GetTextExtentPoint(text).cx; breite > platz && schrift.lfHeight < -1;
+         breite = f.GetTextExtentPoint(text).cx) {
+        schrift.lfHeight = std::max(AufPixel(static_cast<double>(schrift.lfHeight) * platz / breite),
+                                    schrift.lfHeight + 1);
+        kleiner.reset();
+        kleiner.emplace(f, schrift);
+    }
     f.TextOut(seite.left, seite.bottom - f.GetTextExtentPoint(text).cy, text);
 }
+
+// Keeps a map of several sheets inside its field, off the footer; the clip before is given back.
+class Feldgrenze {
+public:
+    Feldgrenze(Zeichenflaeche& f, const Rechteck& feld, bool an) : flaeche(f), aktiv(an)
+    {
+        if (!aktiv)
+            return;
+        QPainter& maler = flaeche.painter();
+        hatte = maler.hasClipping();
+        vorher = maler.clipRegion();
+        maler.setClipRect(QRect(feld.left, feld.top, feld.right - feld.left, feld.bottom - feld.top),
+                          hatte ? Qt::IntersectClip : Qt::ReplaceClip);
+    }
+    ~Feldgrenze()
+    {
+        if (!aktiv)
+            return;
+        QPainter& maler = flaeche.painter();
+        maler.setClipRegion(vorher);
+        maler.setClipping(hatte);
+    }
+    Feldgrenze(const Feldgrenze&) = delete;
+    Feldgrenze& operator=(const Feldgrenze&) = delete;
+
+private:
+    Zeichenflaeche& flaeche;
+    bool aktiv;
+    bool hatte = false;
+    QRegion vorher;
+};
 
 // A tile's outline on the overview page, with its page number in the middle.
 void KachelRahmen(Zeichenflaeche& f, const KartenLage& uebersicht, const KartenLage& kachel, int nummer)
@@ -160,7 +206,7 @@ int KartenSeiteDrucken(const CSarnixDoc& doc, Zeichenflaeche& f, const KartenPla
     const int anzahl = plan.info.seiten;
     if (seite < 0 || seite >= anzahl)
         return 0;
-    const bool uebersicht = plan.Mehrseitig() && seite == 0;
+    const bool uebersicht = plan.mehrseitig && seite == 0;
     const Kachel* kachel = seite > 0 ? &plan.kacheln[static_cast<size_t>(seite - 1)] : nullptr;
     const KartenLage& lage = kachel ? kachel->lage : plan.erste;
     const SeitenMass& mass = plan.mass;
@@ -178,12 +224,19 @@ int KartenSeiteDrucken(const CSarnixDoc& doc, Zeichenflaeche& f, const KartenPla
     const LogFont liegend = Kartenschrift(f.AktuelleSchrift(), mass.pxMmX, false);
     const int duenn = std::max(AufPixel(0.1f * mass.pxMmX), 2);
     const int dick = std::max(AufPixel(0.75f * mass.pxMmX), 10);
-    {
-        Zeichenflaeche::StiftWahl stift(f, Stift{duenn, RGB(0, 0, 0)});
-        Gitter(f, lage, aufrecht, liegend);
-
+    if (plan.mehrseitig) {
+        // Below the field: drawn first, nothing else comes near it.
         Zeichenflaeche::SchriftWahl schrift(f, liegend);
         Fusszeile(f, mass.seite, lage.massstab, doc, zusatz);
+    }
+    const Feldgrenze grenze(f, plan.feld, plan.mehrseitig);
+    {
+        Zeichenflaeche::StiftWahl stift(f, Stift{duenn, RGB(0, 0, 0)});
+        Gitter(f, lage, aufrecht, liegend, plan.mehrseitig);
+
+        Zeichenflaeche::SchriftWahl schrift(f, liegend);
+        if (!plan.mehrseitig)
+            Fusszeile(f, mass.seite, lage.massstab, doc, zusatz);
         if (plan.mitZeitmarken)
             ZeitmarkenDrucken(doc, lage, f);
         if (uebersicht) {

@@ -91,17 +91,25 @@ KartenEntwurf Entwerfen(const CSarnixDoc& doc, float breiteMm, float hoeheMm)
 
 KartenLage KartenLage::Berechne(const CSarnixDoc& doc, const SeitenMass& mass, bool gedreht, int s)
 {
+    const Fenster& a = doc.ausdehnung;
+    return Berechne(a.laengeMin, a.laengeMax, a.breiteMin, a.breiteMax, doc.meterProLaenge, doc.meterProBreite, mass,
+                    gedreht, s);
+}
+
+KartenLage KartenLage::Berechne(int64_t laengeMin, int64_t laengeMax, int64_t breiteMin, int64_t breiteMax,
+                                float meterProLaenge, float meterProBreite, const SeitenMass& mass, bool gedreht,
+                                int s)
+{
     KartenLage l;
     l.gedreht = gedreht;
     l.massstab = s;
     l.mass = mass;
-    l.meterProLaenge = doc.meterProLaenge;
-    l.meterProBreite = doc.meterProBreite;
-    const Fenster& a = doc.ausdehnung;
-    l.laengeMin = a.laengeMin;
-    l.laengeMax = a.laengeMax;
-    l.breiteMin = a.breiteMin;
-    l.breiteMax = a.breiteMax;
+    l.meterProLaenge = meterProLaenge;
+    l.meterProBreite = meterProBreite;
+    l.laengeMin = laengeMin;
+    l.laengeMax = laengeMax;
+    l.breiteMin = breiteMin;
+    l.breiteMax = breiteMax;
 
     const int64_t laengeDelta = l.laengeMax - l.laengeMin;
     const int64_t breiteDelta = l.breiteMax - l.breiteMin;

@@ -48,6 +48,10 @@ struct KartenLage {
 
     // The centred window of the flight at scale s on the page.
     static KartenLage Berechne(const CSarnixDoc& doc, const SeitenMass& mass, bool gedreht, int s);
+    // The same for any extent in coordinate units, such as the tiles of a map on several sheets.
+    static KartenLage Berechne(int64_t laengeMin, int64_t laengeMax, int64_t breiteMin, int64_t breiteMax,
+                               float meterProLaenge, float meterProBreite, const SeitenMass& mass, bool gedreht,
+                               int s);
 
     // Page x of a longitude when not turned, page y when turned.
     int LaengeAufSeite(int64_t laenge) const;

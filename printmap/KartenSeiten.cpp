@@ -35,7 +35,6 @@ KartenSeiten SeitenAufteilung(const CSarnixDoc& doc, float breiteMm, float hoehe
     const int quer = gedreht ? ns : ew;
     const int hoch = gedreht ? ew : ns;
     const int passend = AngepassterMassstab(quer, hoch, breiteMm, hoeheMm);
-    seiten.uebersichtMassstab = std::max(MassstabVorschlag(passend), passend);
     // The scale that fits decides, so a flight that fits keeps its one page exactly.
     if (s <= 0 || s >= passend)
         return seiten;

@@ -13,10 +13,7 @@ inline constexpr float kachelUeberlappungMm = 10.0f;
 struct KartenSeiten {
     int spalten = 1;
     int zeilen = 1;
-    int uebersichtMassstab = 0;  // the overview page's scale: the whole flight on one page
     bool Mehrseitig() const { return spalten * zeilen > 1; }
-    // Pages in all: the overview and the tiles, or the one page.
-    int Anzahl() const { return Mehrseitig() ? spalten * zeilen + 1 : 1; }
 };
 
 // The sheets the flight needs at scale s on a page of breiteMm × hoeheMm.

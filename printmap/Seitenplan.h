@@ -37,16 +37,18 @@ struct Kachel {
     int zeile = 0;
 };
 
+// A map on one sheet as the flight fits it; a flight too large for the sheet at the chosen scale
+// gets an overview first, then the tiles that the track crosses.
 struct KartenPlan {
     KartenInfo info;
     int mitZeitmarken = 1;
+    bool mehrseitig = false;
     SeitenMass mass;  // the printable page
     // Where the map is drawn: the whole page for a map on one sheet; on several sheets the page
-    // above the footer, which no line may cross.
+    // above the footer, which no line crosses.
     Rechteck feld;
-    KartenLage erste;              // the first page: the one map, or the overview of all tiles
-    std::vector<Kachel> kacheln;   // the pages after the overview, in print order
-    bool Mehrseitig() const { return !kacheln.empty(); }
+    KartenLage erste;             // the first page: the one map, or the overview of all tiles
+    std::vector<Kachel> kacheln;  // the pages after the overview, in print order
 };
 
 // Asks for the scale once and plans every page. nullopt without a flight or without a usable

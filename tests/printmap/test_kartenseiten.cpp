@@ -50,12 +50,13 @@ TEST(KartenSeiten, EineSeiteWoDerFlugPasstSonstUebersichtUndKacheln)
     EXPECT_EQ(Entwerfen(doc, m.breiteMm, m.hoeheMm).vorschlag, 50000);
     for (const int s : {50000, 100000, 1000000})
         EXPECT_EQ(SeitenAnzahl(doc, m, s), 1) << s;
-    // 1:25 000: 16 cm across, 40 cm down the turned page: two tiles and the overview.
-    const KartenSeiten seiten = SeitenAufteilung(doc, m.breiteMm, m.hoeheMm, true, 25000);
-    EXPECT_EQ(seiten.spalten, 1);
-    EXPECT_EQ(seiten.zeilen, 2);
-    EXPECT_EQ(seiten.Anzahl(), 3);
-    EXPECT_EQ(seiten.uebersichtMassstab, 50000);
+    // 1:25 000: 16 cm across, 40 cm down the turned page: two tiles and the overview. The two
+    // tiles span 5.25 km by 14.3 km, on the 285 mm of the field less its margins 1:50 182.
+    const std::optional<KartenPlan> plan = KartePlanen(doc, m, Fest(25000));
+    ASSERT_TRUE(plan);
+    EXPECT_EQ(plan->info.seiten, 3);
+    EXPECT_EQ(plan->kacheln.size(), 2u);
+    EXPECT_EQ(plan->erste.massstab, 100000);
 }
 
 TEST(KartenSeiten, KachelnLassenNichtsVomFlugAus)
@@ -139,9 +140,8 @@ TEST(KartenSeiten, ZuGrossFuerEineMillionDruecktNichtNurDieMitte)
     EXPECT_EQ(plan->info.massstab, 1000000);
     EXPECT_GE(plan->info.seiten, 3);
     // The overview takes whatever scale the whole flight needs.
-    const KartenSeiten seiten = SeitenAufteilung(doc, m.breiteMm, m.hoeheMm, plan->info.gedreht, 1000000);
-    EXPECT_GT(seiten.uebersichtMassstab, 1000000);
-    const KartenLage uebersicht = KartenLage::Berechne(doc, m, plan->info.gedreht, seiten.uebersichtMassstab);
+    EXPECT_GT(plan->erste.massstab, 1000000);
+    const KartenLage& uebersicht = plan->erste;
     for (const CDaten& fix : doc.datenListe) {
         const Punkt p = uebersicht.Seitenpunkt(fix.laenge, fix.breite);
         EXPECT_TRUE(p.x >= 0 && p.x <= breitePx && p.y >= 0 && p.y <= hoehePx) << p.x << " " << p.y;
