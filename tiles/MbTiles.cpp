@@ -36,10 +36,8 @@ MbTiles::MbTiles(const QString& datei) : verbindung(NeueVerbindung())
         return;
     }
     QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("SELECT name, value FROM metadata"))) {
-        fehler = QStringLiteral("MBTiles-Datei ist beschädigt oder gesperrt: %1").arg(q.lastError().text());
-        return;
-    }
+    // Files made by hand often lack the metadata; the tiles alone are enough to draw.
+    q.exec(QStringLiteral("SELECT name, value FROM metadata"));
     while (q.next()) {
         const QString name = q.value(0).toString();
         if (name == QLatin1String("attribution"))
