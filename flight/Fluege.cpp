@@ -155,6 +155,8 @@ std::vector<Flugabschnitt> FindeFluege(const std::vector<CDaten>& fixe)
         if (k > 0 && p[k].zeit - p[k - 1].zeit > luecke) {
             if (fliegt && !(p[k - 1].zeit - p[zuletzt].zeit <= laengstesFenster && BewegtBald(p, k)))
                 lande(zuletzt);
+            else if (fliegt)
+                lebte = k;  // the time without fixes is no time on the ground
             lauf = keiner;
         }
         if (fliegt) {

@@ -3,9 +3,9 @@
 //
 // Thresholds, all in recorded time so that logs of 1 s and of 8 s steps, and logs that repeat a
 // position now and then, give the same phases:
-// - Heading: of the straight line covered in the last 2 s, and only when that is at least
-//   2 m/s, so GPS jitter at low speed does not turn and a repeated position neither stops nor
-//   turns the glider.
+// - Heading: of the straight line from the last fix at least a second before, and only when
+//   that moved 2 m/s or more, so GPS jitter at low speed does not turn; a repeated position has
+//   none and keeps the heading and turning it had, so it neither stops nor turns the glider.
 // - Circling: the ground track turns at 4°/s or more (mean of the last 10 s) for 15 s; it ends
 //   when the turn stays below 4°/s for 10 s. These are the values glide computers commonly use:
 //   a thermalling circle takes 20 to 40 s (9 to 18°/s), a course change or an S-turn on a glide

@@ -1,6 +1,7 @@
 #include "view/CFlugInfoDlg.h"
 
 #include "flight/CSarnixDoc.h"
+#include "flight/Fluege.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -57,6 +58,7 @@ CFlugInfoDlg::CFlugInfoDlg(QWidget* parent) : QDialog(parent)
         {QT_TRANSLATE_NOOP("CFlugInfoDlg", "Flugstrecke:"), "STR", &flugstrecke, true},
         {QT_TRANSLATE_NOOP("CFlugInfoDlg", "Startzeit:"), "SZ", &startzeit, false},
         {QT_TRANSLATE_NOOP("CFlugInfoDlg", "Landezeit:"), "LZ", &landezeit, false},
+        {QT_TRANSLATE_NOOP("CFlugInfoDlg", "Flüge:"), "FL_N", &fluege, false},
         {QT_TRANSLATE_NOOP("CFlugInfoDlg", "Flugdauer:"), "FL_D", &flugdauer, true},
         {QT_TRANSLATE_NOOP("CFlugInfoDlg", "Max. Steigen:"), "M_ST", &maxSteigen, false},
         {QT_TRANSLATE_NOOP("CFlugInfoDlg", "Max. Sinken:"), "M_SI", &maxSinken, false},
@@ -146,6 +148,9 @@ void CFlugInfoDlg::Uebernehmen(const CSarnixDoc& doc)
     startzeit = latin1(doc.startzeit);
     flugdauer = latin1(doc.flugdauer);
     flugstrecke = latin1(doc.flugstrecke);
+    // A walk or a car trip says so instead of showing a count of naught.
+    const size_t anzahl = FindeFluege(doc.datenListe).size();
+    fluege = anzahl > 0 ? QString::number(anzahl) : doc.datenListe.empty() ? QStringLiteral(" ") : tr("keiner");
 
     const IgcKopf& k = doc.igc;
     igcGruppe->setVisible(k.istIgc);

@@ -16,7 +16,7 @@ public:
 
     // Copies the document's texts into a dialog and shows it modally.
     static void Zeige(const CSarnixDoc& doc, QWidget* parent);
-    // Copies the twelve texts of the document into the members.
+    // Copies the twelve texts of the document and its number of flights into the members.
     void Uebernehmen(const CSarnixDoc& doc);
 
     // Filled by the caller before the dialog is shown; each goes into the field of its name.
@@ -32,6 +32,7 @@ public:
     QString startzeit;        // SZ
     QString flugdauer;        // FL_D
     QString flugstrecke;      // STR
+    QString fluege;           // FL_N: how many flights the log holds
     // From an IGC log's header; the group holding them is hidden for a .vrl recording.
     QString pilot;
     QString flugzeug;  // glider type and registration

@@ -1,9 +1,11 @@
 #include "view/CFlugphasenDlg.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScreen>
@@ -71,6 +73,22 @@ CFlugphasenDlg::CFlugphasenDlg(const CSarnixDoc& doc, QWidget* parent) : QDialog
         hinweis->setWordWrap(true);
         layout->addWidget(hinweis);
     } else {
+        if (analyse.fluege.size() > 1) {
+            auto* wahlZeile = new QHBoxLayout;
+            wahlZeile->addWidget(new QLabel(QCoreApplication::translate("CFlugphasenDlg", "Flug:"), this));
+            flugAuswahl = new QComboBox(this);
+            flugAuswahl->setObjectName(QStringLiteral("fluege"));
+            flugAuswahl->addItem(QCoreApplication::translate("CFlugphasenDlg", "Alle Flüge"));
+            for (size_t i = 0; i < analyse.fluege.size(); ++i) {
+                const FlugStatistik& f = analyse.fluege[i].statistik;
+                flugAuswahl->addItem(QCoreApplication::translate("CFlugphasenDlg", "%1. Flug, %2 bis %3")
+                                         .arg(i + 1)
+                                         .arg(Uhrzeit(f.startZeit), Uhrzeit(f.landeZeit)));
+            }
+            wahlZeile->addWidget(flugAuswahl);
+            wahlZeile->addStretch(1);
+            layout->addLayout(wahlZeile);
+        }
         auto* gruppe = new QGroupBox(QCoreApplication::translate("CFlugphasenDlg", "Statistik"), this);
         auto* formular = new QFormLayout(gruppe);
         const auto zeile = [&](const QString& beschriftung) {
@@ -79,7 +97,8 @@ CFlugphasenDlg::CFlugphasenDlg(const CSarnixDoc& doc, QWidget* parent) : QDialog
             formular->addRow(beschriftung, feld);
             werte.append({beschriftung, feld});
         };
-        for (const char* text : {QT_TRANSLATE_NOOP("CFlugphasenDlg", "Start:"), QT_TRANSLATE_NOOP("CFlugphasenDlg", "Landung:"),
+        for (const char* text : {QT_TRANSLATE_NOOP("CFlugphasenDlg", "Flüge:"),
+                                 QT_TRANSLATE_NOOP("CFlugphasenDlg", "Start:"), QT_TRANSLATE_NOOP("CFlugphasenDlg", "Landung:"),
                                  QT_TRANSLATE_NOOP("CFlugphasenDlg", "Flugzeit:"),
                                  QT_TRANSLATE_NOOP("CFlugphasenDlg", "Anteil Kreisen:"),
                                  QT_TRANSLATE_NOOP("CFlugphasenDlg", "Mittleres Steigen:"),
@@ -98,9 +117,11 @@ CFlugphasenDlg::CFlugphasenDlg(const CSarnixDoc& doc, QWidget* parent) : QDialog
         connect(tabelle, &QTableWidget::cellDoubleClicked, this, [this](int reihe, int) {
             const QTableWidgetItem* nummer = tabelle->item(reihe, 0);
             const auto index = static_cast<size_t>(nummer->data(Qt::UserRole).toDouble()) - 1;
-            if (index < analyse.phasen.size())
-                emit fixGewaehlt(static_cast<ListenPos>(analyse.phasen[index].von));
+            if (index < gezeigt->size())
+                emit fixGewaehlt(static_cast<ListenPos>((*gezeigt)[index].von));
         });
+        if (flugAuswahl)
+            connect(flugAuswahl, &QComboBox::currentIndexChanged, this, &CFlugphasenDlg::ZeigeFlug);
         // Wide enough for every column, as far as the screen allows.
         const int tabellenBreite = tabelle->horizontalHeader()->length() + 2 * tabelle->frameWidth()
                                    + tabelle->verticalScrollBar()->sizeHint().width();
@@ -124,17 +145,26 @@ QString CFlugphasenDlg::Wert(const QString& beschriftung) const
     return hinweis ? hinweis->text() : QString();
 }
 
+void CFlugphasenDlg::ZeigeFlug(int wahl)
+{
+    const bool alle = wahl <= 0 || static_cast<size_t>(wahl) > analyse.fluege.size();
+    const FlugAuswertung* flug = alle ? nullptr : &analyse.fluege[static_cast<size_t>(wahl) - 1];
+    gezeigt = flug ? &flug->phasen : &analyse.phasen;
+    FuelleStatistik(flug ? flug->statistik : analyse.statistik);
+    FuelleTabelle();
+}
+
 void CFlugphasenDlg::FuelleStatistik(const FlugStatistik& s)
 {
-    QStringList texte{Uhrzeit(s.startZeit), Uhrzeit(s.landeZeit), Dauer(s.flugzeit),
+    QStringList texte{QString::number(analyse.fluege.size()), Uhrzeit(s.startZeit), Uhrzeit(s.landeZeit), Dauer(s.flugzeit),
                       QString::asprintf("%0.0f %%", s.anteilKreisen * 100.0),
                       QString::asprintf("%0.1f m/s", s.mittelSteigen),
                       s.mittlereGleitzahl ? QString::asprintf("%0.1f", *s.mittlereGleitzahl) : QStringLiteral("–"),
                       QString::asprintf("%0.1f km/h", s.schnittGeschwindigkeit), QString::number(s.anzahlThermiken),
                       QStringLiteral("–")};
     if (s.besteThermik) {
-        const Flugphase& beste = analyse.phasen[*s.besteThermik];
-        texte[8] = QCoreApplication::translate("CFlugphasenDlg", "%1 m/s um %2").arg(QString::asprintf("%0.1f", beste.mittelSteigen), Uhrzeit(beste.zeitVon));
+        const Flugphase& beste = (*gezeigt)[*s.besteThermik];
+        texte.back() = QCoreApplication::translate("CFlugphasenDlg", "%1 m/s um %2").arg(QString::asprintf("%0.1f", beste.mittelSteigen), Uhrzeit(beste.zeitVon));
     }
     for (qsizetype i = 0; i < werte.size() && i < texte.size(); ++i)
         werte[i].second->setText(texte[i]);
@@ -145,11 +175,13 @@ void CFlugphasenDlg::FuelleTabelle()
     const QStringList spalten{QCoreApplication::translate("CFlugphasenDlg", "Nr."),          QCoreApplication::translate("CFlugphasenDlg", "Art"),           QCoreApplication::translate("CFlugphasenDlg", "Beginn"),     QCoreApplication::translate("CFlugphasenDlg", "Ende"),
                               QCoreApplication::translate("CFlugphasenDlg", "Dauer"),        QCoreApplication::translate("CFlugphasenDlg", "Höhe Beginn"),   QCoreApplication::translate("CFlugphasenDlg", "Höhe Ende"),  QCoreApplication::translate("CFlugphasenDlg", "Steigen"),
                               QCoreApplication::translate("CFlugphasenDlg", "Strecke"),      QCoreApplication::translate("CFlugphasenDlg", "Gleitzahl"),     QCoreApplication::translate("CFlugphasenDlg", "Geschwindigkeit"), QCoreApplication::translate("CFlugphasenDlg", "Wind")};
+    tabelle->setSortingEnabled(false);
+    tabelle->clearContents();
     tabelle->setColumnCount(static_cast<int>(spalten.size()));
     tabelle->setHorizontalHeaderLabels(spalten);
-    tabelle->setRowCount(static_cast<int>(analyse.phasen.size()));
-    for (size_t i = 0; i < analyse.phasen.size(); ++i) {
-        const Flugphase& p = analyse.phasen[i];
+    tabelle->setRowCount(static_cast<int>(gezeigt->size()));
+    for (size_t i = 0; i < gezeigt->size(); ++i) {
+        const Flugphase& p = (*gezeigt)[i];
         const int z = static_cast<int>(i);
         const bool thermik = p.art == PhasenArt::Thermik;
         tabelle->setItem(z, 0, new Zelle(QString::number(i + 1), static_cast<double>(i + 1)));

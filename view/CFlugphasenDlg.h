@@ -1,12 +1,14 @@
 #pragma once
-// "Flugphasen": the statistics of the flight and a sortable table of its thermals and glides.
-// Double-clicking a row asks the view to place the track cursor at the phase's start.
+// "Flugphasen": the statistics of the flight and a sortable table of its thermals and glides;
+// for a log of several flights, of all of them or of the one chosen. Double-clicking a row asks
+// the view to place the track cursor at the phase's start.
 
 #include "flight/CSarnixDoc.h"
 #include "flight/Flugphasen.h"
 
 #include <QDialog>
 
+class QComboBox;
 class QLabel;
 class QTableWidget;
 
@@ -16,6 +18,8 @@ public:
     CFlugphasenDlg(const CSarnixDoc& doc, QWidget* parent = nullptr);
 
     QTableWidget* Tabelle() const { return tabelle; }
+    // All flights, then each one; only for a log of several flights.
+    QComboBox* FlugAuswahl() const { return flugAuswahl; }
     // The statistics' values by their caption, for the tests.
     QString Wert(const QString& beschriftung) const;
 
@@ -23,10 +27,14 @@ signals:
     void fixGewaehlt(ListenPos pos);
 
 private:
+    // 0 all flights, n the n-th.
+    void ZeigeFlug(int wahl);
     void FuelleStatistik(const FlugStatistik& s);
     void FuelleTabelle();
 
     FlugAnalyse analyse;
+    const std::vector<Flugphase>* gezeigt = &analyse.phasen;
+    QComboBox* flugAuswahl = nullptr;
     QTableWidget* tabelle = nullptr;
     QLabel* hinweis = nullptr;
     QList<std::pair<QString, QLabel*>> werte;

@@ -262,6 +262,14 @@
         <translation>Landing time:</translation>
     </message>
     <message>
+        <source>Flüge:</source>
+        <translation>Flights:</translation>
+    </message>
+    <message>
+        <source>keiner</source>
+        <translation>none</translation>
+    </message>
+    <message>
         <source>Flugdauer:</source>
         <translation>Duration:</translation>
     </message>
@@ -311,6 +319,22 @@
     <message>
         <source>Start:</source>
         <translation>Take-off:</translation>
+    </message>
+    <message>
+        <source>Flüge:</source>
+        <translation>Flights:</translation>
+    </message>
+    <message>
+        <source>Flug:</source>
+        <translation>Flight:</translation>
+    </message>
+    <message>
+        <source>Alle Flüge</source>
+        <translation>All flights</translation>
+    </message>
+    <message>
+        <source>%1. Flug, %2 bis %3</source>
+        <translation>Flight %1, %2 to %3</translation>
     </message>
     <message>
         <source>Landung:</source>

@@ -182,6 +182,12 @@ TEST_F(CliInfo, PhasenUndStatistik)
     EXPECT_EQ(s[QStringLiteral("start")].toInt(), phasen.first()[QStringLiteral("von")].toInt());
     EXPECT_EQ(s[QStringLiteral("landung")].toInt(), phasen.last()[QStringLiteral("bis")].toInt());
     EXPECT_GT(s[QStringLiteral("anzahlThermiken")].toInt(), 0);
+    // The sample is one flight: listed on its own, as the whole log describes it.
+    const QJsonArray fluege = json[QStringLiteral("fluege")].toArray();
+    ASSERT_EQ(fluege.size(), 1);
+    EXPECT_EQ(fluege[0].toObject().keys(), (QStringList{"landung", "phasen", "start", "statistik"}));
+    EXPECT_EQ(fluege[0][QStringLiteral("start")].toInt(), s[QStringLiteral("start")].toInt());
+    EXPECT_EQ(fluege[0][QStringLiteral("phasen")].toArray(), phasen);
 
     // A flight that never took off: empty phases and no times.
     const Lauf leer = Starte({QString::fromStdString(test::TempDatei("@SX\n")), QStringLiteral("--phasen")});
@@ -189,6 +195,7 @@ TEST_F(CliInfo, PhasenUndStatistik)
     EXPECT_TRUE(nichts[QStringLiteral("phasen")].toArray().isEmpty());
     EXPECT_TRUE(nichts[QStringLiteral("statistik")][QStringLiteral("start")].isNull());
     EXPECT_EQ(nichts[QStringLiteral("statistik")][QStringLiteral("anzahlThermiken")].toInt(), 0);
+    EXPECT_TRUE(nichts[QStringLiteral("fluege")].toArray().isEmpty());
 }
 
 TEST_F(CliInfo, RenderZoomInGradWieInEinheiten)

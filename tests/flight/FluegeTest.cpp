@@ -74,3 +74,71 @@ TEST(Fluege, VariantenDerEchtenLogsGebenDieselbenFluege)
         }
     }
 }
+
+namespace {
+
+// A stretch of a made-up log, one fix a second, heading north.
+struct Abschnitt {
+    int sekunden;
+    double tempo = 0.0;    // m/s over the ground
+    double steigen = 0.0;  // m/s, turning into sinking every five minutes
+    double zittern = 0.0;  // m of GPS jitter in position and altitude
+    bool position = true;
+};
+
+std::vector<CDaten> Log(std::initializer_list<Abschnitt> abschnitte)
+{
+    std::vector<CDaten> fixe;
+    double nord = 0.0, hoehe = 1000.0;
+    uint32_t zufall = 1;
+    const auto zitter = [&zufall](double meter) {
+        zufall = zufall * 1664525u + 1013904223u;
+        return (static_cast<double>(zufall >> 8) / 16777216.0 * 2.0 - 1.0) * meter;
+    };
+    constexpr double meterProEinheit = 1852.0 / 10000.0;
+    for (const Abschnitt& a : abschnitte)
+        for (int s = 0; s < a.sekunden; ++s) {
+            nord += a.tempo;
+            hoehe += (fixe.size() / 300 % 2 ? -1.0 : 1.0) * a.steigen;
+            CDaten f;
+            f.zeit = 12 * 3600 + static_cast<int32_t>(fixe.size());
+            f.hatPosition = a.position ? 1 : 0;
+            f.breite = 500000000 + 28200000 + static_cast<int32_t>(std::lround((nord + zitter(a.zittern)) / meterProEinheit));
+            f.laenge = 500000000 + 6000000 + static_cast<int32_t>(std::lround(zitter(a.zittern) / meterProEinheit));
+            f.hoehe = static_cast<int16_t>(std::lround(hoehe + zitter(a.zittern)));
+            fixe.push_back(f);
+        }
+    return fixe;
+}
+
+}  // namespace
+
+TEST(Fluege, OhneFlugUndSchwierigeLogs)
+{
+    const Abschnitt boden{300, 0.0, 0.0, 3.0};
+    const Abschnitt flug{1800, 10.0, 1.5, 1.0};
+    struct Fall {
+        const char* name;
+        std::vector<CDaten> fixe;
+        std::vector<std::pair<int32_t, int32_t>> fluege;  // seconds after the first fix
+    };
+    const Fall faelle[] = {
+        {"Stehen mit Zittern", Log({{3600, 0.0, 0.0, 5.0}}), {}},
+        {"Wanderung bergauf", Log({{7200, 1.0, 0.3, 3.0}}), {}},
+        {"Autofahrt", Log({{900, 20.0, 0.0, 2.0}, {60, 0.0, 0.0, 2.0}, {900, 20.0, 0.0, 2.0}}), {}},
+        {"Ein Flug", Log({boden, flug, boden}), {{299, 2100}}},
+        {"24 Stunden", Log({boden, {86400, 10.0, 1.5, 1.0}, boden}), {{299, 86700}}},
+        {"Ohne Position zwischen zwei Fluegen",
+         Log({boden, flug, boden, {2100, 0.0, 0.0, 0.0, false}, boden, flug, boden}), {{299, 2100}, {4799, 6600}}},
+        {"Luecke im Flug", Log({boden, flug, {600, 10.0, 0.0, 0.0, false}, flug, boden}), {{299, 4500}}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const std::vector<Flugabschnitt> fluege = FindeFluege(f.fixe);
+        ASSERT_EQ(fluege.size(), f.fluege.size());
+        for (size_t i = 0; i < fluege.size(); ++i) {
+            EXPECT_NEAR(fluege[i].startZeit - f.fixe.front().zeit, f.fluege[i].first, 5);
+            EXPECT_NEAR(fluege[i].landeZeit - f.fixe.front().zeit, f.fluege[i].second, 5);
+        }
+    }
+}

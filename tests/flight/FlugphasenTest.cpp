@@ -212,6 +212,30 @@ TEST(Flugphasen, GroebereSchritteGebenDieselbenPhasen)
     }
 }
 
+TEST(Flugphasen, WiederholtePositionenUndMehrfacheFixeGebenDieselbenPhasen)
+{
+    const auto fixe = Flug().Boden(60).Gleiten(400, 0.0, 11.0, 1.0).Kreise(4, 28, 3.0).Gleiten(400, 200.0, 11.0, 1.0)
+                          .Kreise(6, 24, 1.0).Gleiten(300, 90.0, 11.0, 1.0).Boden(60).Fixe();
+    // Every third fix keeps the position of the one before; every fix written four times.
+    auto wiederholt = fixe;
+    for (size_t i = 3; i < wiederholt.size(); i += 3) {
+        wiederholt[i].laenge = wiederholt[i - 1].laenge;
+        wiederholt[i].breite = wiederholt[i - 1].breite;
+    }
+    std::vector<CDaten> vierfach;
+    for (const CDaten& f : fixe)
+        vierfach.insert(vierfach.end(), 4, f);
+    for (const auto& variante : {wiederholt, vierfach}) {
+        const FlugAnalyse a = AnalysiereFlug(variante);
+        PruefeZusammenhang(a, variante);
+        ASSERT_EQ(a.phasen.size(), 5u);
+        EXPECT_EQ(Anzahl(a, PhasenArt::Thermik), 2);
+        EXPECT_NEAR(a.phasen[1].mittelSteigen, 3.0, 0.25);
+        EXPECT_NEAR(a.phasen[1].dauer, 112.0, 6.0);
+        EXPECT_NEAR(a.statistik.startZeit, Flug::startZeit + 59, 2);
+    }
+}
+
 TEST(Flugphasen, KurzeKurswechselSindKeineThermik)
 {
     // Ten seconds of a hard turn, then straight on: a course change, not circling.
