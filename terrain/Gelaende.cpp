@@ -519,30 +519,6 @@ float GelaendeQuelle::Innen::Punkt(double laenge, double breite, int& letzte, co
     return Bilinear(letzte, stufen ? (*stufen)[size_t(letzte)] : 0, x, y);
 }
 
-std::string HinweisText(const GelaendeHinweis& h)
-{
-    const std::string& d = h.datei;
-    switch (h.art) {
-    case GelaendeHinweisArt::KeinOrdner:
-        return "Geländeordner " + d + " nicht gefunden oder nicht lesbar";
-    case GelaendeHinweisArt::KeineKacheln:
-        return "Keine Höhenkacheln in " + d;
-    case GelaendeHinweisArt::ZuVieleDateien:
-        return "Zu viele Dateien in " + d + ": die Suche nach Höhenkacheln endete vorzeitig";
-    case GelaendeHinweisArt::NichtLesbar:
-        return "Höhenkachel " + d + " nicht lesbar (falsche Größe, abgeschnitten oder kein Höhenmodell)";
-    case GelaendeHinweisArt::KeineHoehen:
-        return d + " ist ein Bild, kein Höhenmodell";
-    case GelaendeHinweisArt::OhneBezug:
-        return d + " hat keine Georeferenz, die sich in Grad umrechnen lässt";
-    case GelaendeHinweisArt::Beschaedigt:
-        return "Höhenkachel " + d + " ist beschädigt: ein Teil der Höhen fehlt";
-    case GelaendeHinweisArt::Geaendert:
-        return "Höhenkachel " + d + " wurde geändert und neu gelesen";
-    }
-    return d;
-}
-
 double GradAus(int32_t koordinate) { return (int64_t{koordinate} - koordinatenNullpunkt) / 600000.0; }
 
 GelaendeQuelle::GelaendeQuelle(const std::string& ordner, std::size_t speicher) : d(std::make_unique<Innen>())

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-// Why a folder or a file gave no heights.
+// Why a folder or a file gave no heights; the callers word it for the status bar or stderr.
 enum class GelaendeHinweisArt {
     KeinOrdner,      // the folder does not exist or cannot be read
     KeineKacheln,    // no file in it is an elevation tile
@@ -31,9 +31,6 @@ struct GelaendeHinweis {
     std::string datei;  // the file or folder, UTF-8
     friend bool operator==(const GelaendeHinweis&, const GelaendeHinweis&) = default;
 };
-
-// The German note for the status bar or stderr.
-std::string HinweisText(const GelaendeHinweis& hinweis);
 
 // Degrees of a biased flight coordinate (flight/Koordinaten.h).
 double GradAus(int32_t koordinate);

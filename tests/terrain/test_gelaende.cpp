@@ -197,7 +197,6 @@ TEST_F(Gelaende, SchlechteDateienWerdenBenannt)
     fs::create_directory(o / "leer");
     for (const Fall& f : leer)
         EXPECT_EQ(GelaendeQuelle(f.ordner.string()).Hinweise(), (std::vector<GelaendeHinweis>{{f.art, f.ordner.string()}}));
-    EXPECT_EQ(HinweisText({A::KeineHoehen, "x.tif"}), "x.tif ist ein Bild, kein Höhenmodell");
 }
 
 // A tile rewritten while open is read again; questions from two threads get the same answers.
