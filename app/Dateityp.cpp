@@ -85,39 +85,86 @@ void Aktualisiere(const QString& werkzeug, const QString& ordner)
         QProcess::startDetached(programm, {ordner});
 }
 
+constexpr QLatin1StringView paketName("sarnix.desktop");
+constexpr QLatin1StringView bauName("sarnix-build.desktop");
+
 // A package (or `cmake --install`) puts the entry beside the program's prefix, system-wide;
 // a copy in the user's folder would only shadow it and outlive the package.
 bool Installiert(const QString& programm)
 {
-    return QFileInfo::exists(QFileInfo(programm).absolutePath()
-                             + QStringLiteral("/../share/applications/sarnix.desktop"));
+    return QFileInfo::exists(QFileInfo(programm).absolutePath() + QStringLiteral("/../share/applications/")
+                             + paketName);
+}
+
+// The package's entry in one of the system's data folders: a build then leaves .igc and .vrl
+// files to the package.
+bool PaketDa(const QString& daten)
+{
+    for (const QString& ordner : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        if (ordner != daten && QFileInfo::exists(ordner + QStringLiteral("/applications/") + paketName))
+            return true;
+    return false;
+}
+
+// The entry for programm as this program writes it; a build carries its own name, so that the
+// desktop's lists tell it from the package.
+QByteArray Eintrag(const QByteArray& vorlage, const QString& programm, bool bau)
+{
+    QByteArray eintrag = vorlage;
+    eintrag.replace("\nExec=sarnix %f\n", "\nExec=" + DesktopExec(programm).toUtf8() + '\n');
+    if (bau)
+        eintrag.replace("\nName=Sarnix\n", "\nName=Sarnix (Build)\n");
+    return eintrag;
+}
+
+// Removes an entry that a build wrote, whatever program it started (earlier builds took the
+// package's own name): one the user changed stays.
+bool EntferneBauEintrag(const QString& pfad, const QByteArray& vorlage, bool bau)
+{
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray inhalt = datei.readAll();
+    datei.close();
+    const qsizetype anfang = inhalt.indexOf("\nExec=");
+    const qsizetype ende = inhalt.indexOf('\n', anfang + 1);
+    if (anfang < 0 || ende < 0)
+        return false;
+    inhalt.replace(anfang, ende - anfang, "\nExec=sarnix %f");
+    if (inhalt != Eintrag(vorlage, QStringLiteral("sarnix"), bau))
+        return false;
+    return QFile::remove(pfad);
 }
 
 int RegistriereFreedesktop(const QString& programm)
 {
-    if (Installiert(programm))
-        return 0;
     const QString daten = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (daten.isEmpty())
+    const QByteArray vorlage = LiesResource(QStringLiteral(":/sarnix.desktop"));
+    if (daten.isEmpty() || vorlage.isEmpty())
         return 0;
-
-    QByteArray eintrag = LiesResource(QStringLiteral(":/sarnix.desktop"));
-    eintrag.replace("\nExec=sarnix %f\n", "\nExec=" + DesktopExec(programm).toUtf8() + '\n');
-    const QByteArray mime = LiesResource(QStringLiteral(":/sarnix-vrl.xml"));
-    if (eintrag.isEmpty() || mime.isEmpty())
-        return 0;
-
     const QString anwendungen = daten + QStringLiteral("/applications");
-    const QString mimeOrdner = daten + QStringLiteral("/mime");
+
+    // An entry under the package's name in the user's folder hides the package's own: .igc
+    // files would go on opening with a build long after the package came.
+    bool geaendert = EntferneBauEintrag(anwendungen + QLatin1Char('/') + paketName, vorlage, false);
     int geschrieben = 0;
-    if (SchreibeWennAnders(mimeOrdner + QStringLiteral("/packages"), QStringLiteral("sarnix-vrl.xml"), mime)) {
-        ++geschrieben;
-        Aktualisiere(QStringLiteral("update-mime-database"), mimeOrdner);
+    if (Installiert(programm) || PaketDa(daten)) {
+        geaendert = EntferneBauEintrag(anwendungen + QLatin1Char('/') + bauName, vorlage, true) || geaendert;
+    } else {
+        const QByteArray mime = LiesResource(QStringLiteral(":/sarnix-vrl.xml"));
+        const QString mimeOrdner = daten + QStringLiteral("/mime");
+        if (!mime.isEmpty()
+            && SchreibeWennAnders(mimeOrdner + QStringLiteral("/packages"), QStringLiteral("sarnix-vrl.xml"), mime)) {
+            ++geschrieben;
+            Aktualisiere(QStringLiteral("update-mime-database"), mimeOrdner);
+        }
+        if (SchreibeWennAnders(anwendungen, bauName, Eintrag(vorlage, programm, true))) {
+            ++geschrieben;
+            geaendert = true;
+        }
     }
-    if (SchreibeWennAnders(anwendungen, QStringLiteral("sarnix.desktop"), eintrag)) {
-        ++geschrieben;
+    if (geaendert)
         Aktualisiere(QStringLiteral("update-desktop-database"), anwendungen);
-    }
     return geschrieben;
 }
 

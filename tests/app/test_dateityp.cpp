@@ -1,5 +1,5 @@
 // Desktop integration: the desktop entry and the MIME type land in the user's data folder once,
-// pointing at the running program.
+// pointing at the running program under a name of its own, and never in the package's place.
 
 #include "app/Dateityp.h"
 
@@ -22,13 +22,29 @@ QByteArray Lies(const QString& pfad)
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
 }
 
+bool Schreibe(const QString& pfad, const QByteArray& inhalt)
+{
+    QDir().mkpath(QFileInfo(pfad).absolutePath());
+    QFile datei(pfad);
+    return datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size();
+}
+
+// The system's data folders, where a package puts its entry: an empty one unless one is given.
+struct SystemOrdner {
+    QTemporaryDir ordner;
+    QByteArray vorher = qgetenv("XDG_DATA_DIRS");
+    SystemOrdner() { qputenv("XDG_DATA_DIRS", QFile::encodeName(ordner.path())); }
+    ~SystemOrdner() { qputenv("XDG_DATA_DIRS", vorher); }
+};
+
 }  // namespace
 
 #ifndef Q_OS_WIN
 
 TEST(Dateityp, SchreibtEintragUndMimeTypEinmal)
 {
-    const QString eintrag = Daten() + "/applications/sarnix.desktop";
+    const SystemOrdner ohnePaket;
+    const QString eintrag = Daten() + "/applications/sarnix-build.desktop";
     const QString mime = Daten() + "/mime/packages/sarnix-vrl.xml";
     QFile::remove(eintrag);
     QFile::remove(mime);
@@ -38,7 +54,7 @@ TEST(Dateityp, SchreibtEintragUndMimeTypEinmal)
     EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
     EXPECT_TRUE(text.contains("\nExec=/opt/sarnix/bin/sarnix %f\n"));
     EXPECT_TRUE(text.contains("\nMimeType=application/x-sarnix-vrl;application/x-igc;\n"));
-    EXPECT_TRUE(text.contains("\nName=Sarnix\n"));
+    EXPECT_TRUE(text.contains("\nName=Sarnix (Build)\n"));
     EXPECT_TRUE(text.contains("\nComment[de]=Zeigt Flugaufzeichnungen grafisch an\n"));
     const QByteArray xml = Lies(mime);
     EXPECT_TRUE(xml.contains("type=\"application/x-sarnix-vrl\""));
@@ -71,7 +87,8 @@ TEST(Dateityp, InstalliertesProgrammSchreibtNichts)
     ASSERT_TRUE(paketEintrag.open(QIODevice::WriteOnly));
     paketEintrag.close();
 
-    const QString eintrag = Daten() + "/applications/sarnix.desktop";
+    const SystemOrdner ohnePaket;
+    const QString eintrag = Daten() + "/applications/sarnix-build.desktop";
     const QString mime = Daten() + "/mime/packages/sarnix-vrl.xml";
     QFile::remove(eintrag);
     QFile::remove(mime);
@@ -82,6 +99,48 @@ TEST(Dateityp, InstalliertesProgrammSchreibtNichts)
     // The same program run from a build folder registers itself as before.
     EXPECT_EQ(RegistriereDateityp(wurzel.path() + "/build/app/sarnix"), 2);
     EXPECT_TRUE(Lies(eintrag).contains("/build/app/sarnix %f\n"));
+}
+
+TEST(Dateityp, BauVerdraengtDasPaketNicht)
+{
+    const QString paket = Daten() + "/applications/sarnix.desktop";
+    const QString bau = Daten() + "/applications/sarnix-build.desktop";
+    RegistriereDateityp("/vorher/sarnix");  // makes the program's entry readable here
+    QByteArray frueher = Lies(":/sarnix.desktop");
+    frueher.replace("\nExec=sarnix %f\n", "\nExec=/home/pilot/sarnix/build/app/sarnix %f\n");
+    QByteArray vonHand = frueher;
+    vonHand.replace("\nTerminal=false\n", "\nTerminal=true\n");
+    struct Fall {
+        const char* was;
+        QByteArray paketVorher;  // what the user's folder holds under the package's name
+        bool paketInstalliert;
+        QByteArray paketNachher;
+        bool bauNachher;
+    } faelle[] = {
+        {"ohne Paket, ein früherer Bau unter dem Paketnamen", frueher, false, {}, true},
+        {"mit Paket", {}, true, {}, false},
+        {"mit Paket, ein früherer Bau unter dem Paketnamen", frueher, true, {}, false},
+        {"von Hand geändert", vonHand, false, vonHand, true},
+    };
+    for (const Fall& fall : faelle) {
+        QFile::remove(paket);
+        QFile::remove(bau);
+        {
+            // The build's start before the package came.
+            const SystemOrdner ohnePaket;
+            RegistriereDateityp("/home/pilot/sarnix/build/app/sarnix");
+        }
+        if (!fall.paketVorher.isEmpty()) {
+            ASSERT_TRUE(Schreibe(paket, fall.paketVorher));
+        }
+        const SystemOrdner system;
+        if (fall.paketInstalliert) {
+            ASSERT_TRUE(Schreibe(system.ordner.path() + "/applications/sarnix.desktop", "[Desktop Entry]\n"));
+        }
+        RegistriereDateityp("/home/pilot/sarnix/build/app/sarnix");
+        EXPECT_EQ(Lies(paket), fall.paketNachher) << fall.was;
+        EXPECT_EQ(QFile::exists(bau), fall.bauNachher) << fall.was;
+    }
 }
 
 TEST(Dateityp, NichtBeschreibbarIstStill)
