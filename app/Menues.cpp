@@ -71,7 +71,7 @@ Menues BaueMenues(QMenuBar& leiste)
     m.ansicht->addSeparator();
     Eintrag(m.ansicht, Zeitmarken, QT_TRANSLATE_NOOP("Menues", "&Zeitmarken"), true);
     Eintrag(m.ansicht, Routenpunkte, QT_TRANSLATE_NOOP("Menues", "&Routenpunkte"), true);
-    Eintrag(m.ansicht, Thermiken, QT_TRANSLATE_NOOP("Menues", "&Thermiken"), true);
+    Eintrag(m.ansicht, Thermiken, QT_TRANSLATE_NOOP("Menues", "T&hermiken"), true);
 
     m.grafik = leiste.addMenu(QCoreApplication::translate("Menues", "&Grafik"));
     QMenu* anzahl = m.grafik->addMenu(QCoreApplication::translate("Menues", "&Anzahl"));
@@ -88,9 +88,9 @@ Menues BaueMenues(QMenuBar& leiste)
     Eintrag(zoom, Vergroessern, QT_TRANSLATE_NOOP("Menues", "&Vergrößern"));
     Eintrag(zoom, Verkleinern, QT_TRANSLATE_NOOP("Menues", "Ver&kleinern"));
     Eintrag(zoom, Anpassen, QT_TRANSLATE_NOOP("Menues", "&Anpassen"));
-    Eintrag(m.grafik, FlugInformationen, QT_TRANSLATE_NOOP("Menues", "Flug Informationen"));
+    Eintrag(m.grafik, FlugInformationen, QT_TRANSLATE_NOOP("Menues", "Flug &Informationen"));
     Eintrag(m.grafik, Befehl::Flugphasen, QT_TRANSLATE_NOOP("Menues", "Flug&phasen..."));
-    Eintrag(m.grafik, Einstellungen, QT_TRANSLATE_NOOP("Menues", "Einstellungen..."));
+    Eintrag(m.grafik, Einstellungen, QT_TRANSLATE_NOOP("Menues", "&Einstellungen..."));
 
     m.hilfe = leiste.addMenu(QCoreApplication::translate("Menues", "&?"));
     Eintrag(m.hilfe, InfoUeber, QT_TRANSLATE_NOOP("Menues", "Inf&o über sarnix..."));

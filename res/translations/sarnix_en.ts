@@ -1476,12 +1476,12 @@ Do you want to replace it?</translation>
         <translation>&amp;Fit</translation>
     </message>
     <message>
-        <source>Flug Informationen</source>
-        <translation>Flight Information</translation>
+        <source>Flug &amp;Informationen</source>
+        <translation>Flight &amp;Information</translation>
     </message>
     <message>
-        <source>Einstellungen...</source>
-        <translation>Settings...</translation>
+        <source>&amp;Einstellungen...</source>
+        <translation>&amp;Settings...</translation>
     </message>
     <message>
         <source>&amp;?</source>
@@ -1497,11 +1497,11 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Über der &amp;Zeit</source>
-        <translation>Over &amp;time</translation>
+        <translation>&amp;Over time</translation>
     </message>
     <message>
-        <source>&amp;Thermiken</source>
-        <translation>&amp;Thermals</translation>
+        <source>T&amp;hermiken</source>
+        <translation>T&amp;hermals</translation>
     </message>
     <message>
         <source>Flug&amp;phasen...</source>

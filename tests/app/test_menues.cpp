@@ -6,12 +6,14 @@
 
 #include "app/Befehlstexte.h"
 #include "app/Tastenanzeige.h"
+#include "language/Sprache.h"
 #include "pipeline/Befehle.h"
 #include "view/CSarnixView.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QLabel>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -101,7 +103,7 @@ TEST(Menueleiste, JederEintragMitMnemonikUndTrenner)
         "  ---",
         "  &Zeitmarken",
         "  &Routenpunkte",
-        "  &Thermiken",
+        "  T&hermiken",
         "  ---",
         "  S&prache >",
         "    &Deutsch",
@@ -138,13 +140,67 @@ TEST(Menueleiste, JederEintragMitMnemonikUndTrenner)
         "    &Vergrößern",
         "    Ver&kleinern",
         "    &Anpassen",
-        "  Flug Informationen",
+        "  Flug &Informationen",
         "  Flug&phasen...",
-        "  Einstellungen...",
+        "  &Einstellungen...",
         "&? >",
         "  Inf&o über sarnix...",
     };
     EXPECT_EQ(alle, erwartet);
+}
+
+// The key that selects an entry in its open menu: the letter after a single "&".
+QChar Mnemonik(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&')
+            continue;
+        if (text[i + 1] != '&')
+            return text[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+// Entries of one menu that no key reaches or that share a key with an entry above them.
+void TastenKonflikte(const QMenu* menue, const QStringList& erlaubt, QStringList& konflikte)
+{
+    QMap<QChar, QString> vergeben;
+    for (const QAction* aktion : menue->actions()) {
+        if (aktion->isSeparator() || erlaubt.contains(aktion->text()))
+            continue;
+        const QChar taste = Mnemonik(aktion->text());
+        if (taste.isNull())
+            konflikte << menue->title() + " > " + aktion->text() + ": ohne Taste";
+        else if (vergeben.contains(taste))
+            konflikte << menue->title() + " > " + aktion->text() + ": wie " + vergeben[taste];
+        vergeben.insert(taste, aktion->text());
+        if (aktion->menu())
+            TastenKonflikte(aktion->menu(), erlaubt, konflikte);
+    }
+}
+
+TEST(Menueleiste, JedeTasteWaehltGenauEinenEintrag)
+{
+    // The German "Von &Süden" and "Von O&sten" have always shared their key; the recent-file
+    // placeholder is grayed until the files come with their digits.
+    const struct {
+        Sprache sprache;
+        QStringList erlaubt;
+    } faelle[] = {
+        {Sprache::Deutsch, {"Von O&sten", "Letzte Datei"}},
+        {Sprache::Englisch, {"Recent File"}},
+    };
+    for (const auto& fall : faelle) {
+        const Uebersetzung sprache(fall.sprache);
+        test::Fenster f;
+        QMenu leiste;  // the bar's titles as one more menu
+        for (QAction* titel : f.rahmen->menuBar()->actions())
+            leiste.addAction(titel);
+        QStringList konflikte;
+        TastenKonflikte(&leiste, fall.erlaubt, konflikte);
+        EXPECT_EQ(konflikte, QStringList()) << static_cast<int>(fall.sprache);
+    }
 }
 
 TEST(Menueleiste, PaneEintraegeSendenIhreIds)
