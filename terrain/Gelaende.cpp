@@ -1,7 +1,5 @@
 #include "terrain/Gelaende.h"
 
-#include "flight/Koordinaten.h"
-
 #include <cpl_error.h>
 #include <gdal_priv.h>
 #include <ogr_spatialref.h>
@@ -518,8 +516,6 @@ float GelaendeQuelle::Innen::Punkt(double laenge, double breite, int& letzte, co
     }
     return Bilinear(letzte, stufen ? (*stufen)[size_t(letzte)] : 0, x, y);
 }
-
-double GradAus(int32_t koordinate) { return (int64_t{koordinate} - koordinatenNullpunkt) / 600000.0; }
 
 GelaendeQuelle::GelaendeQuelle(const std::string& ordner, std::size_t speicher) : d(std::make_unique<Innen>())
 {
