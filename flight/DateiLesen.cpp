@@ -100,6 +100,27 @@ bool NameZuLang(const std::filesystem::path& datei)
     return false;
 }
 
+// On Windows the names of the old devices (CON, AUX, NUL, COM1 ...) are devices in every folder,
+// whatever their extension: aux.vrl copied from elsewhere would read from a serial port.
+bool IstGeraetename(const std::filesystem::path& datei)
+{
+#ifdef _WIN32
+    std::wstring name = datei.filename().native();
+    name = name.substr(0, name.find(L'.'));
+    while (!name.empty() && name.back() == L' ')
+        name.pop_back();
+    for (wchar_t& z : name)
+        z = z >= L'a' && z <= L'z' ? static_cast<wchar_t>(z - L'a' + L'A') : z;
+    if (name == L"CON" || name == L"PRN" || name == L"AUX" || name == L"NUL")
+        return true;
+    return name.size() == 4 && (name.starts_with(L"COM") || name.starts_with(L"LPT")) && name[3] >= L'0'
+           && name[3] <= L'9';
+#else
+    (void)datei;
+    return false;
+#endif
+}
+
 // Makes room for at least one more byte past what was read, keeping the bytes.
 void Vergroessere(std::unique_ptr<char[]>& daten, size_t gelesen, size_t& platz)
 {
@@ -119,7 +140,7 @@ OeffnenFehler LiesDatei(const std::string& pfad, DateiInhalt& inhalt)
     if (pfad.empty())
         return OeffnenFehler::UngueltigerPfad;
     const std::filesystem::path datei(std::u8string(pfad.begin(), pfad.end()));
-    if (NameZuLang(datei))
+    if (NameZuLang(datei) || IstGeraetename(datei))
         return OeffnenFehler::UngueltigerPfad;
 
     // A directory opens for reading on some systems and only fails on the first read; a device

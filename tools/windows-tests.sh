@@ -25,9 +25,15 @@ if [ ! -d "$WINEPREFIX/drive_c/windows" ]; then
     [ -d "$WINEPREFIX/drive_c/windows" ] || { echo "Wine-Umgebung in $WINEPREFIX nicht angelegt" >&2; exit 1; }
 fi
 
+# A read that never ends (a device instead of a file) fails the run instead of holding it up.
 protokoll=build/windows/flugtests.log
-if ! "$wine" "$bau/sarnix_flugtests.exe" --gtest_brief=1 "$@" >"$protokoll" 2>&1; then
-    cat "$protokoll"
+status=0
+timeout -k 10 "${SARNIX_WINDOWS_FRIST:-600}" "$wine" "$bau/sarnix_flugtests.exe" --gtest_brief=1 "$@" \
+    >"$protokoll" 2>&1 || status=$?
+if [ "$status" -ne 0 ]; then
+    /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+    tr -d '\r' <"$protokoll"
+    [ "$status" -eq 124 ] && echo "Windows-Tests: nach ${SARNIX_WINDOWS_FRIST:-600} s abgebrochen" >&2
     echo "Windows-Tests: Fehler unter Wine (siehe oben)" >&2
     exit 1
 fi

@@ -95,6 +95,10 @@ TEST(DateiPfade, UrsachenWieAufJedemSystem)
         {"Flug <1>?.vrl", OeffnenFehler::UngueltigerPfad, OeffnenFehler::NichtGefunden},
         {std::string(256, 'a') + ".igc", OeffnenFehler::UngueltigerPfad, OeffnenFehler::UngueltigerPfad},
         {"", OeffnenFehler::UngueltigerPfad, OeffnenFehler::UngueltigerPfad},  // the folder itself
+        // Devices on Windows in every folder.
+        {"aux.vrl", OeffnenFehler::UngueltigerPfad, OeffnenFehler::NichtGefunden},
+        {"Com1.Flug.igc", OeffnenFehler::UngueltigerPfad, OeffnenFehler::NichtGefunden},
+        {"nul", OeffnenFehler::UngueltigerPfad, OeffnenFehler::NichtGefunden},
     };
     for (const Fall& f : faelle) {
         const std::string pfad = test::TempPfad(f.name);
