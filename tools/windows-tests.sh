@@ -39,3 +39,4 @@ if [ "$status" -ne 0 ]; then
 fi
 # The console under Wine ends its lines with CR LF.
 tr -d '\r' <"$protokoll" | sed -n 's/^\[  PASSED  \] \(.*\)\.$/Windows-Tests unter Wine: \1 bestanden/p'
+echo "Nur unter Linux (brauchen Qt): $(cat "$bau/nur-linux.txt")"
