@@ -105,41 +105,29 @@ TEST(Dateityp, BauVerdraengtDasPaketNicht)
 {
     const QString paket = Daten() + "/applications/sarnix.desktop";
     const QString bau = Daten() + "/applications/sarnix-build.desktop";
-    RegistriereDateityp("/vorher/sarnix");  // makes the program's entry readable here
-    QByteArray frueher = Lies(":/sarnix.desktop");
-    frueher.replace("\nExec=sarnix %f\n", "\nExec=/home/pilot/sarnix/build/app/sarnix %f\n");
-    QByteArray vonHand = frueher;
-    vonHand.replace("\nTerminal=false\n", "\nTerminal=true\n");
-    struct Fall {
-        const char* was;
-        QByteArray paketVorher;  // what the user's folder holds under the package's name
+    const QString programm = "/home/pilot/sarnix/build/app/sarnix";
+    RegistriereDateityp(programm);  // makes the program's entry readable here
+    // What a build wrote under the package's name before, and the same entry changed by hand.
+    const QByteArray frueher = Lies(":/sarnix.desktop").replace("Exec=sarnix %f", "Exec=" + programm.toUtf8() + " %f");
+    const QByteArray vonHand = QByteArray(frueher).replace("Terminal=false", "Terminal=true");
+    const struct {
+        QByteArray paketVorher;
         bool paketInstalliert;
         QByteArray paketNachher;
         bool bauNachher;
-    } faelle[] = {
-        {"ohne Paket, ein früherer Bau unter dem Paketnamen", frueher, false, {}, true},
-        {"mit Paket", {}, true, {}, false},
-        {"mit Paket, ein früherer Bau unter dem Paketnamen", frueher, true, {}, false},
-        {"von Hand geändert", vonHand, false, vonHand, true},
-    };
-    for (const Fall& fall : faelle) {
+    } faelle[] = {{frueher, false, {}, true}, {{}, true, {}, false}, {frueher, true, {}, false}, {vonHand, false, vonHand, true}};
+    for (const auto& fall : faelle) {
         QFile::remove(paket);
         QFile::remove(bau);
-        {
-            // The build's start before the package came.
-            const SystemOrdner ohnePaket;
-            RegistriereDateityp("/home/pilot/sarnix/build/app/sarnix");
-        }
-        if (!fall.paketVorher.isEmpty()) {
-            ASSERT_TRUE(Schreibe(paket, fall.paketVorher));
-        }
-        const SystemOrdner system;
-        if (fall.paketInstalliert) {
-            ASSERT_TRUE(Schreibe(system.ordner.path() + "/applications/sarnix.desktop", "[Desktop Entry]\n"));
-        }
-        RegistriereDateityp("/home/pilot/sarnix/build/app/sarnix");
-        EXPECT_EQ(Lies(paket), fall.paketNachher) << fall.was;
-        EXPECT_EQ(QFile::exists(bau), fall.bauNachher) << fall.was;
+        SystemOrdner system;
+        RegistriereDateityp(programm);  // a start before the package came
+        if (!fall.paketVorher.isEmpty())
+            Schreibe(paket, fall.paketVorher);
+        if (fall.paketInstalliert)
+            Schreibe(system.ordner.path() + "/applications/sarnix.desktop", "[Desktop Entry]\n");
+        RegistriereDateityp(programm);
+        EXPECT_EQ(Lies(paket), fall.paketNachher) << fall.paketInstalliert;
+        EXPECT_EQ(QFile::exists(bau), fall.bauNachher) << fall.paketInstalliert;
     }
 }
 

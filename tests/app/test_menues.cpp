@@ -149,57 +149,36 @@ TEST(Menueleiste, JederEintragMitMnemonikUndTrenner)
     EXPECT_EQ(alle, erwartet);
 }
 
-// The key that selects an entry in its open menu: the letter after a single "&".
-QChar Mnemonik(const QString& text)
-{
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != '&')
-            continue;
-        if (text[i + 1] != '&')
-            return text[i + 1].toLower();
-        ++i;
-    }
-    return {};
-}
-
-// Entries of one menu that no key reaches or that share a key with an entry above them.
-void TastenKonflikte(const QMenu* menue, const QStringList& erlaubt, QStringList& konflikte)
+// Entries of a menu and its submenus without a key of their own; the key is the letter after a
+// single "&".
+void OhneEigeneTaste(const QMenu* menue, const QStringList& erlaubt, QStringList& fehler)
 {
     QMap<QChar, QString> vergeben;
     for (const QAction* aktion : menue->actions()) {
-        if (aktion->isSeparator() || erlaubt.contains(aktion->text()))
-            continue;
-        const QChar taste = Mnemonik(aktion->text());
-        if (taste.isNull())
-            konflikte << menue->title() + " > " + aktion->text() + ": ohne Taste";
-        else if (vergeben.contains(taste))
-            konflikte << menue->title() + " > " + aktion->text() + ": wie " + vergeben[taste];
+        const QString text = QString(aktion->text()).replace("&&", "");
+        const qsizetype i = text.indexOf('&');
+        const QChar taste = i >= 0 && i + 1 < text.size() ? text[i + 1].toLower() : QChar();
+        if (!aktion->isSeparator() && !erlaubt.contains(aktion->text()) && (taste.isNull() || vergeben.contains(taste)))
+            fehler << menue->title() + " > " + aktion->text() + " " + vergeben.value(taste);
         vergeben.insert(taste, aktion->text());
         if (aktion->menu())
-            TastenKonflikte(aktion->menu(), erlaubt, konflikte);
+            OhneEigeneTaste(aktion->menu(), erlaubt, fehler);
     }
 }
 
-TEST(Menueleiste, JedeTasteWaehltGenauEinenEintrag)
+TEST(Menueleiste, JederEintragHatSeineEigeneTaste)
 {
-    // The German "Von &Süden" and "Von O&sten" have always shared their key; the recent-file
-    // placeholder is grayed until the files come with their digits.
-    const struct {
-        Sprache sprache;
-        QStringList erlaubt;
-    } faelle[] = {
-        {Sprache::Deutsch, {"Von O&sten", "Letzte Datei"}},
-        {Sprache::Englisch, {"Recent File"}},
-    };
-    for (const auto& fall : faelle) {
-        const Uebersetzung sprache(fall.sprache);
+    // "Von &Süden" and "Von O&sten" have always shared theirs; the recent-file placeholder is
+    // grayed until the files come with their digits.
+    for (const auto& [sprache, erlaubt] : {std::pair{Sprache::Deutsch, QStringList{"Von O&sten", "Letzte Datei"}},
+                                          std::pair{Sprache::Englisch, QStringList{"Recent File"}}}) {
+        const Uebersetzung texte(sprache);
         test::Fenster f;
         QMenu leiste;  // the bar's titles as one more menu
-        for (QAction* titel : f.rahmen->menuBar()->actions())
-            leiste.addAction(titel);
-        QStringList konflikte;
-        TastenKonflikte(&leiste, fall.erlaubt, konflikte);
-        EXPECT_EQ(konflikte, QStringList()) << static_cast<int>(fall.sprache);
+        leiste.addActions(f.rahmen->menuBar()->actions());
+        QStringList fehler;
+        OhneEigeneTaste(&leiste, erlaubt, fehler);
+        EXPECT_EQ(fehler.join('\n').toStdString(), "") << static_cast<int>(sprache);
     }
 }
 
