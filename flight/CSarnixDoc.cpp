@@ -1,22 +1,45 @@
 #include "flight/CSarnixDoc.h"
 
+#include "flight/AbgeleiteteWerte.h"
 #include "flight/DateiLesen.h"
 #include "flight/FarbIndex.h"
+#include "flight/TemperaturProfil.h"
+#include "flight/TemperaturReferenz.h"
+
+#include <utility>
+
+namespace {
+
+// The fixes, route points and texts of a flight in place of the document's.
+void Einsetzen(CSarnixDoc& doc, Flugdaten&& flug)
+{
+    doc.datenListe = std::move(flug.fixe);
+    doc.wegpunktListe = std::move(flug.wegpunkte);
+    doc.flugdatum = std::move(flug.flugdatum);
+    doc.startplatz = std::move(flug.startplatz);
+    doc.startplatzHoehe = std::move(flug.startplatzHoehe);
+    doc.landeplatzHoehe = std::move(flug.landeplatzHoehe);
+    doc.startzeit = std::move(flug.startzeit);
+    doc.landezeit = std::move(flug.landezeit);
+    doc.maxSinken = std::move(flug.maxSinken);
+    doc.maxSteigen = std::move(flug.maxSteigen);
+    doc.maxHoehe = std::move(flug.maxHoehe);
+    doc.flugstrecke = std::move(flug.flugstrecke);
+    doc.flugdauer = std::move(flug.flugdauer);
+    doc.igc = std::move(flug.igc);
+    doc.hatTemperatur = flug.hatTemperatur;
+}
+
+}  // namespace
 
 CSarnixDoc::CSarnixDoc()
 {
-    for (int i = 0; i < 10; ++i)
-        hexWert[static_cast<size_t>(i)] = i;
-    for (int i = 0; i < 6; ++i)
-        hexWert[static_cast<size_t>('A' - '0' + i)] = 10 + i;
     Leeren();
     BaueFarbTabelle(*this);
 }
 
 void CSarnixDoc::Leeren()
 {
-    // The fix buffer keeps its capacity for the next open; the reader gives back what a shorter
-    // flight does not need.
     datenListe.clear();
     wegpunktListe.clear();
 
@@ -28,7 +51,7 @@ void CSarnixDoc::Leeren()
     cursorLaeuft = 0;
     cursorSchritt = 0;
 
-    ausdehnung = Fenster{0, 100000, 0, 0, 1000000000, 1000000000};
+    ausdehnung = leereAusdehnung;
     geladen = 0;
     ausdehnungUebernommen = 0;
     meterProBreite = 0.0f;
@@ -48,7 +71,7 @@ void CSarnixDoc::Leeren()
 bool CSarnixDoc::IstAufzeichnung(std::string_view inhalt)
 {
     // Whether an IGC log holds a fix only its reader finds out.
-    return inhalt.starts_with("@SX") || IgcKopfsatz(inhalt);
+    return IstVrl(inhalt) || IgcKopfsatz(inhalt);
 }
 
 bool CSarnixDoc::OnOpenDocument(const std::string& pfad, OeffnenFehler* fehler)
@@ -73,28 +96,52 @@ bool CSarnixDoc::OeffneInhalt(const std::string& name, std::string_view inhalt)
     // A text file or a picture renamed to .vrl would otherwise show as a blank flight.
     if (!IstAufzeichnung(inhalt))
         return false;
-
-    if (!inhalt.starts_with("@SX")) {
-        IgcFlug flug;
-        // A header without a single fix is no flight: the one shown before stays.
-        if (!LiesIgcFixe(inhalt, hoehenQuelle, flug))
-            return false;
-        Leeren();
-        dateiname = name;
-        UebernimmIgc(std::move(flug));
-        return true;
-    }
-
+    Flugdaten flug;
+    if (IstVrl(inhalt))
+        flug = LiesVrl(inhalt);
+    else if (!LiesIgc(inhalt, hoehenQuelle, flug))
+        return false;  // a header without a single fix is no flight: the one shown before stays
     Leeren();
-
     dateiname = name;
-    geladen = 1;
-    ausdehnungUebernommen = 0;
-    LiesAufzeichnung(inhalt);
-    BerechneAusdehnung();
-    BerechneMassstab();
-    BerechneTemperaturProfil();
-    ausdehnungUebernommen = 0;
+    Uebernimm(std::move(flug));
     return true;
 }
 
+void CSarnixDoc::Uebernimm(Flugdaten&& flug)
+{
+    Einsetzen(*this, std::move(flug));
+    geladen = 1;
+    BerechneAusdehnung();
+    BerechneMassstab();
+    BerechneTemperaturProfil();
+    if (igc.istIgc) {
+        // A log carries no summary; and a route point has no altitude in it: it stands at the
+        // flight's lowest.
+        BerechneIgcZusammenfassung();
+        for (CWegPunkt& punkt : wegpunktListe)
+            punkt.hoehe = static_cast<int16_t>(ausdehnung.hoeheMin <= ausdehnung.hoeheMax ? ausdehnung.hoeheMin : 0);
+    }
+}
+
+void CSarnixDoc::LiesAufzeichnung(std::string_view inhalt)
+{
+    Einsetzen(*this, LiesVrl(inhalt));
+}
+
+void CSarnixDoc::BerechneAusdehnung()
+{
+    ausdehnung = Ausdehnung(datenListe, ausdehnung);
+}
+
+void CSarnixDoc::BerechneMassstab()
+{
+    const Massstab m = MassstabFuer(ausdehnung);
+    meterProBreite = m.meterProBreite;
+    meterProLaenge = m.meterProLaenge;
+}
+
+void CSarnixDoc::BerechneTemperaturProfil()
+{
+    temperaturProfil = InstrumentenProfil(datenListe, ausdehnung);
+    temperaturProfilPhysikalisch = PhysikalischesProfil(datenListe);
+}

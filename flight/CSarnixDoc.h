@@ -6,6 +6,7 @@
 #include "flight/CWegPunkt.h"
 #include "flight/Farbe.h"
 #include "flight/Fenster.h"
+#include "flight/Flugdaten.h"
 #include "flight/Igc.h"
 
 #include <array>
@@ -58,25 +59,21 @@ public:
     // False for bytes that are no recording; the flight loaded before then stays.
     bool OeffneInhalt(const std::string& name, std::string_view inhalt);
     bool OnNewDocument() { return true; }
-    // Puts a flight read by LiesIgcFixe into the emptied document and derives what the log
-    // leaves to derive.
-    void UebernimmIgc(IgcFlug&& flug);
+    // Takes over a flight a reader returned, into the emptied document, and derives the values
+    // below from it.
+    void Uebernimm(Flugdaten&& flug);
 
-    // Reader (reader file). The first form reads the file named by dateiname, the second the
-    // recording's bytes already in memory.
-    void LiesAufzeichnung();
+    // Puts a .vrl recording's fixes, route points and texts into the document, nothing derived.
     void LiesAufzeichnung(std::string_view inhalt);
-    // Whether bytes read from a file are a recording this reader understands.
+    // Whether bytes read from a file are a recording one of the readers understands.
     static bool IstAufzeichnung(std::string_view inhalt);
-    int32_t HexZahl(const char* text, int anzahl) const;
-    int32_t Koordinate(const char* text) const;
-    int LiesWegpunkt(const std::string& text, int zaehler);
 
-    // Derived values (derived-values file).
+    // Derived values, from the plain functions of AbgeleiteteWerte.h and TemperaturProfil.h.
+    // The extent only widens: fixes added since the last call widen it further.
     void BerechneAusdehnung();
     void BerechneMassstab();
-    // Both reference profiles; the second alone may be found on another thread at the same time.
-    void BerechneTemperaturProfil(bool mitPhysikalischem = true);
+    // Both reference profiles.
+    void BerechneTemperaturProfil();
     // The summary texts of an IGC flight from its fixes (IGC summary file).
     void BerechneIgcZusammenfassung();
 
@@ -101,7 +98,6 @@ public:
     std::string flugdatum;
     std::vector<CWegPunkt> wegpunktListe;
     std::array<COLORREF, anzahlFarben> farbTabelle{};
-    std::array<int32_t, 23> hexWert{};
     std::array<int32_t, 51> rampe{};
     std::array<TemperaturSlot, anzahlSlots> temperaturProfil{};
     // The physical reference (TemperaturReferenz.h), and which of the two the colouring uses:

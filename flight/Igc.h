@@ -1,11 +1,7 @@
 #pragma once
 // Flight logs in the IGC format, as flight recorders, phone apps and competition loggers write
-// them: what the header says, and reading a whole log into fixes and route points.
+// them: what the header says, and reading a whole log into a flight (Flugdaten.h).
 
-#include "flight/CDaten.h"
-#include "flight/CWegPunkt.h"
-
-#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,32 +28,12 @@ struct IgcKopf {
     std::vector<std::string> erweiterungen;  // three-letter codes of the I record, in order
 };
 
-// Everything read from one log, before it goes into a document.
-struct IgcFlug {
-    IgcKopf kopf;
-    std::vector<CDaten> fixe;
-    std::vector<CWegPunkt> wegpunkte;
-    bool hatTemperatur = false;
-    bool hatVario = false;       // vario recorded (VAR/VAT), else derived from the altitudes
-    bool hatGeschwindigkeit = false;  // ground speed recorded (GSP), else derived
-    bool inZweiHaelften = false;      // a long log, read in two halves at once
-};
+struct Flugdaten;
 
 // Whether the bytes look like an IGC log: an A record as the first line (after a byte-order
 // mark and blank lines). Whether it holds a fix is for LiesIgc to find out.
 bool IgcKopfsatz(std::string_view inhalt);
 
-// Logs with at least this many bytes of fixes are read in two halves at once.
-constexpr size_t igcZweiFaedenAb = size_t{256} * 1024;
-
-// Reads a whole log with what LeiteIgcWerteAb derives. False when no well-formed B record was
-// found; flug is then incomplete. Reading in two halves gives exactly what reading in one does.
-bool LiesIgc(std::string_view inhalt, HoehenQuelle quelle, IgcFlug& flug, size_t zweiFaedenAb = igcZweiFaedenAb);
-
-// LiesIgc without deriving: the fixes as recorded, for whoever derives the values itself.
-bool LiesIgcFixe(std::string_view inhalt, HoehenQuelle quelle, IgcFlug& flug, size_t zweiFaedenAb = igcZweiFaedenAb);
-
-// The values a log does not record, from its fixes, in order on this thread: climb rate and
-// ground speed over a few seconds, altitude glitches replaced (see IgcAbleitung.h; the document
-// derives them on two threads).
-void LeiteIgcWerteAb(IgcFlug& flug);
+// Reads a whole log into flug, with the values it leaves out derived from its fixes (see
+// IgcAbleitung.h). False when no well-formed B record was found.
+bool LiesIgc(std::string_view inhalt, HoehenQuelle quelle, Flugdaten& flug);

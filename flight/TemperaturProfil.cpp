@@ -2,7 +2,6 @@
 // fitted through the fixes recorded while sinking, then the gaps between bands closed.
 
 #include "flight/TemperaturProfil.h"
-#include "flight/TemperaturReferenz.h"
 
 #include <algorithm>
 #include <cmath>
@@ -84,8 +83,9 @@ void FuelleProfilLuecken(TemperaturProfil& profil)
     }
 }
 
-void CSarnixDoc::BerechneTemperaturProfil(bool mitPhysikalischem)
+TemperaturProfil InstrumentenProfil(const std::vector<CDaten>& fixe, const Fenster& ausdehnung)
 {
+    TemperaturProfil profil{};
     // Bands of 5 m from just below the lowest to just above the highest altitude.
     const int64_t erstesBand = (int64_t{ausdehnung.hoeheMin} - 15) / 5 * 5;
     const int64_t obersteGrenze = int64_t{ausdehnung.hoeheMax} + 15;
@@ -95,7 +95,7 @@ void CSarnixDoc::BerechneTemperaturProfil(bool mitPhysikalischem)
 
         // One pass in file order: each fix feeds the at most 29 bands within 70 m of it, so every
         // band still sees its fixes in file order and stops where a scan of its own would.
-        for (const CDaten& fix : datenListe) {
+        for (const CDaten& fix : fixe) {
             if (!Qualifiziert(fix))
                 continue;
             const int64_t unten = int64_t{fix.hoehe} - 70 - erstesBand;
@@ -114,11 +114,10 @@ void CSarnixDoc::BerechneTemperaturProfil(bool mitPhysikalischem)
         for (int64_t j = 0; j < anzahl; ++j) {
             const int64_t slot = (erstesBand + 5 * j) / 5;
             TemperaturSlot gerade;
-            if (slot >= 0 && slot < anzahlSlots && BandGerade(baender[static_cast<size_t>(j)], gerade))
-                temperaturProfil[static_cast<size_t>(slot)] = gerade;
+            if (slot >= 0 && slot < CSarnixDoc::anzahlSlots && BandGerade(baender[static_cast<size_t>(j)], gerade))
+                profil[static_cast<size_t>(slot)] = gerade;
         }
     }
-    FuelleProfilLuecken(temperaturProfil);
-    if (mitPhysikalischem)
-        temperaturProfilPhysikalisch = PhysikalischesProfil(datenListe);
+    FuelleProfilLuecken(profil);
+    return profil;
 }

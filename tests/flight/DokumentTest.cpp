@@ -33,7 +33,7 @@ std::string Inhalt(const std::string& pfad)
     return s.str();
 }
 
-// A flight with a header, a route point, a few fixes and a cursor.
+// A flight with a header, a route point and a few fixes.
 std::string ErsterFlug()
 {
     const std::string punkt = Wegpunkt("0384", "4E4F5244", "06", "485904", "DE0701");
@@ -58,38 +58,13 @@ TEST(Dokument, NeuIstLeer)
     EXPECT_EQ(doc.dateiname, " ");
     EXPECT_EQ(doc.startplatz, " ");
     EXPECT_EQ(doc.maxSinken, " ");
-    EXPECT_EQ(doc.cursorPos, keinePosition);
-    EXPECT_EQ(doc.cursorAlt, keinePosition);
-    EXPECT_EQ(doc.hexWert['A' - '0'], 10);
-    EXPECT_EQ(doc.hexWert['F' - '0'], 15);
-    EXPECT_EQ(doc.hexWert['9' - '0'], 9);
 }
 
-TEST(Dokument, LeerenBehaeltTimer3UndTaste)
+TEST(Dokument, LeerenLaesstKeinenFlug)
 {
     CSarnixDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(test::TempDatei(ErsterFlug())));
-    doc.cursorTimer1 = 1;
-    doc.cursorTimer2 = 2;
-    doc.cursorTimer3 = 3;
-    doc.cursorTaste = 0x27;
-    doc.cursorPos = 4;
-    doc.cursorAlt = 3;
-    doc.cursorLaeuft = 1;
-    doc.cursorSchritt = 9;
-    doc.cursorZaehler = 7;
-    doc.ausdehnungUebernommen = 1;
     doc.Leeren();
-    EXPECT_EQ(doc.cursorTimer1, 0);
-    EXPECT_EQ(doc.cursorTimer2, 0);
-    EXPECT_EQ(doc.cursorTimer3, 3);
-    EXPECT_EQ(doc.cursorTaste, 0x27);
-    EXPECT_EQ(doc.cursorPos, keinePosition);
-    EXPECT_EQ(doc.cursorAlt, keinePosition);
-    EXPECT_EQ(doc.cursorLaeuft, 0);
-    EXPECT_EQ(doc.cursorSchritt, 0);
-    EXPECT_EQ(doc.cursorZaehler, 0);
-    EXPECT_EQ(doc.ausdehnungUebernommen, 0);
     EXPECT_EQ(doc.geladen, 0);
     EXPECT_EQ(doc.meterProLaenge, 0.0f);
     EXPECT_TRUE(doc.datenListe.empty());
@@ -113,7 +88,6 @@ TEST(Oeffnen, ZweiteDateiLaesstNichtsVonDerErsten)
     ASSERT_EQ(doc.flugdauer, "01:30");
     ASSERT_EQ(doc.wegpunktListe.size(), 1u);
     ASSERT_GT(doc.datenListe.size(), 20u);
-    doc.cursorPos = 3;
 
     const std::string zweite = test::TempDatei("@SX\n" + beispielFix + "\n");
     ASSERT_TRUE(doc.OnOpenDocument(zweite));
@@ -124,7 +98,6 @@ TEST(Oeffnen, ZweiteDateiLaesstNichtsVonDerErsten)
     EXPECT_EQ(doc.flugdauer, " ");
     EXPECT_EQ(doc.startplatz, " ");
     EXPECT_EQ(doc.flugdatum, " ");
-    EXPECT_EQ(doc.cursorPos, keinePosition);
     EXPECT_EQ(doc.ausdehnung.hoeheMax, 900);
     EXPECT_EQ(doc.ausdehnung.hoeheMin, 900);
 }

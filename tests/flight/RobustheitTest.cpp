@@ -111,5 +111,4 @@ TEST(Robustheit, KopierteLagenWandernMitJederVerfeinerung)
     EXPECT_EQ(doc.datenListe[2].breite, anfang + 75);
     EXPECT_EQ(doc.datenListe.back().breite, anfang + 10000 * 75);
     EXPECT_EQ(doc.datenListe.back().laenge, anfang + 10000 * 75);
-    EXPECT_EQ(doc.HexZahl("FFFFFFFF", 8), -1);
 }
