@@ -8,6 +8,7 @@
 #include "cli/CliStapel.h"
 
 #include "flight/CSarnixDoc.h"
+#include "flight/Koordinaten.h"
 #include "pipeline/FensterBild.h"
 
 #include <QCoreApplication>
@@ -76,14 +77,13 @@ bool GroesseAus(const QString& text, int& breite, int& hoehe)
 // 180), or the internal unit (500 000 000 plus 1/10 000 arc minute), whose values lie far above.
 std::optional<int32_t> GrenzeAus(const QString& text)
 {
-    constexpr double nullpunkt = 500000000.0;
     constexpr double einheitenProGrad = 600000.0;
     bool ok = false;
     const double wert = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(wert))
         return std::nullopt;
     if (std::fabs(wert) <= 180.0)
-        return static_cast<int32_t>(std::lround(nullpunkt + wert * einheitenProGrad));
+        return static_cast<int32_t>(std::lround(koordinatenNullpunkt + wert * einheitenProGrad));
     if (text.contains(QLatin1Char('.')) || wert < INT32_MIN || wert > INT32_MAX)
         return std::nullopt;
     return static_cast<int32_t>(wert);
