@@ -226,6 +226,7 @@ private:
 
     // Triangles.
     double Schliessung(int a, int c);  // on the sphere, memoised
+    double SchliessungUnten(int a, int c, double x);
     template <class Besuch>
     void Paare(int a, int c, double& grenze, Besuch&& besuch);
     void BewerteDreieck(const WertungsTyp& typ, int a, int b, int c, double schranke, double& bestePunkte, Tupel& best);
@@ -243,7 +244,11 @@ private:
     std::vector<std::vector<double>> W;     // W[k][j]: the length of the choice vor leads back to
     std::vector<std::vector<double>> Fmax;  // per node the largest F[k] within it
     std::vector<std::vector<int>> vor;      // where the best k-th leg of F[k][j] started
-    std::unordered_map<uint64_t, double> schliessungen;
+    struct Bekannt {
+        double unten = 0;  // no pair is closer
+        double oben = std::numeric_limits<double>::infinity();  // a pair this close was seen
+    };
+    std::unordered_map<uint64_t, Bekannt> schliessungen;
     std::vector<double> weitester;  // the distance from each fix to the farthest after it
     std::vector<std::vector<double>> restLegs;  // [m][j]: at most what m legs after j add
     double schwelle = minusUnendlich;  // on the sphere: what a distance must reach to matter
@@ -605,16 +610,32 @@ double Suche::Schliessung(int a, int c)
 {
     if (a >= c)
         return 0;
-    const uint64_t schluessel = (static_cast<uint64_t>(a) << 32) | static_cast<uint32_t>(c);
-    if (const auto it = schliessungen.find(schluessel); it != schliessungen.end())
-        return it->second;
-    double grenze = std::numeric_limits<double>::infinity();
-    Paare(a, c, grenze, [&](int s, int e, double d) {
-        (void)s, (void)e;
-        grenze = std::min(grenze, d);
-    });
-    schliessungen.emplace(schluessel, grenze);
+    Bekannt& b = schliessungen[(static_cast<uint64_t>(a) << 32) | static_cast<uint32_t>(c)];
+    if (b.unten == b.oben)
+        return b.unten;
+    double grenze = b.oben;
+    Paare(a, c, grenze, [&](int, int, double d) { grenze = std::min(grenze, d); });
+    b.unten = b.oben = grenze;
     return grenze;
+}
+
+// A lower bound of that closing, above x whenever the closing is: most groups only need to
+// know whether some pair lies within x, and the first one found answers that.
+double Suche::SchliessungUnten(int a, int c, double x)
+{
+    if (a >= c)
+        return 0;
+    Bekannt& b = schliessungen[(static_cast<uint64_t>(a) << 32) | static_cast<uint32_t>(c)];
+    if (b.unten > x || b.oben <= x)
+        return b.unten;
+    double grenze = x;
+    Paare(a, c, grenze, [&](int, int, double d) {
+        b.oben = std::min(b.oben, d);
+        grenze = -1;
+    });
+    if (grenze >= 0)
+        b.unten = std::max(b.unten, std::nextafter(x, std::numeric_limits<double>::infinity()));
+    return b.unten;
 }
 
 // Visits the pairs (s <= a, e >= c) closer on the sphere than grenze, which the visitor may lower.
@@ -671,6 +692,9 @@ void Suche::BewerteDreieck(const WertungsTyp& typ, int a, int b, int c, double s
         return;
     if (typ.fai && kugel.qhi * std::min({ab, bc, ca}) < faiAnteil * kugel.qlo * umfang)
         return;
+    const double obergrenze = std::min(Grenze(typ, kugel.qhi * umfang), typ.schliessungFrei * 1000 + kugel.qhi * umfang - bestePunkte / typ.faktor);
+    if (SchliessungUnten(a, c, obergrenze / kugel.qlo) * kugel.qlo > obergrenze)
+        return;
     const double sch = Schliessung(a, c);
     if (kugel.qlo * sch > Grenze(typ, kugel.qhi * umfang) || typ.faktor * (kugel.qhi * umfang - Abzug(typ, kugel.qlo * sch)) <= bestePunkte)
         return;
@@ -726,7 +750,8 @@ Tupel Suche::Dreieck(const WertungsTyp& typ, double mindestPunkte)
         if (typ.faktor * umfang <= bestePunkte)
             return minusUnendlich;
         const int aMax = std::min({A.hi, B.hi, C.hi}), cMin = std::max({A.lo, B.lo, C.lo});
-        schliessungUnten = Schliessung(aMax, cMin);
+        const double obergrenze = std::min(Grenze(typ, umfang), typ.schliessungFrei * 1000 + umfang - bestePunkte / typ.faktor);
+        schliessungUnten = SchliessungUnten(aMax, cMin, obergrenze / kugel.qlo);
         if (kugel.qlo * schliessungUnten > Grenze(typ, umfang))
             return minusUnendlich;
         return typ.faktor * (umfang - Abzug(typ, kugel.qlo * schliessungUnten));
