@@ -204,7 +204,8 @@ private:
     }
 
     // Distances.
-    double Programm(int legs, int startVon, int startBis, double zielHoehe, std::vector<int>& bestes);
+    // Starts are the fixes at heights hoeheVon..hoeheBis, finishes those at zielHoehe or above.
+    double Programm(int legs, int hoeheVon, int hoeheBis, double zielHoehe, std::vector<int>& bestes);
     void Aufzaehlen(const WertungsTyp& typ, int legs, double mindestens, double zielHoehe, Tupel& best);
     Tupel Grob(const WertungsTyp& typ, int legs);
     void Uebernimm(const std::vector<int>& p, Tupel& best) const
@@ -332,7 +333,7 @@ void Suche::Weiteste()
 // since any i in it reaches j no longer than over its last fix hi (triangle inequality). Along
 // a straight stretch every start is nearly as good as the next; the tolerance keeps the search
 // from telling them apart fix by fix, and what it leaves open is measured when enumerating.
-double Suche::Programm(int legs, int startVon, int startBis, double zielHoehe, std::vector<int>& bestes)
+double Suche::Programm(int legs, int hoeheVon, int hoeheBis, double zielHoehe, std::vector<int>& bestes)
 {
     const size_t un = static_cast<size_t>(n);
     if (weitester.empty())
@@ -361,7 +362,9 @@ double Suche::Programm(int legs, int startVon, int startBis, double zielHoehe, s
         for (int b = erstesBlatt - 1; b >= 1; --b)
             m[static_cast<size_t>(b)] = std::max(m[static_cast<size_t>(2 * b)], m[static_cast<size_t>(2 * b + 1)]);
     };
-    for (int i = startVon; i <= startBis; ++i) {
+    for (int i = 0; i < n; ++i) {
+        if (hoehen[static_cast<size_t>(i)] < hoeheVon || hoehen[static_cast<size_t>(i)] > hoeheBis)
+            continue;
         F[0][static_cast<size_t>(i)] = 0;
         W[0][static_cast<size_t>(i)] = 0;
         vor[0][static_cast<size_t>(i)] = i;
@@ -565,29 +568,30 @@ Tupel Suche::Strecke(const WertungsTyp& typ, double mindestWert)
         std::vector<int> argmax;
         schwelle = untergrenze / kugel.qhi - epsilon;
         if (!typ.hoehenVerlust) {
-            const double s = Programm(legs, 0, n - 1, minusUnendlich, argmax);
+            const double s = Programm(legs, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max(), minusUnendlich, argmax);
             Uebernimm(argmax, best);
             if (s * kugel.qhi > std::max(untergrenze, best.wert))
                 Aufzaehlen(typ, legs, untergrenze / kugel.qhi, minusUnendlich, best);
             return best;
         }
-        // The finish may not lie too far below the start: ranges of starts, best first, each
-        // with the finishes the lowest start in it allows; a range whose best breaks the rule is halved.
+        // The finish may not lie too far below the start: bands of start heights, best first,
+        // each with the finishes its lowest start allows. A band whose best finishes too low for
+        // its start is cut in two.
         struct Bereich {
             double schranke;
             int von, bis;
             bool operator<(const Bereich& b) const { return schranke < b.schranke; }
         };
         std::priority_queue<Bereich> offen;
-        offen.push({std::numeric_limits<double>::infinity(), 0, n - 1});
+        const auto [tiefste, hoechste] = std::minmax_element(hoehen.begin(), hoehen.end());
+        offen.push({std::numeric_limits<double>::infinity(), *tiefste, *hoechste});
         while (!offen.empty()) {
             const Bereich b = offen.top();
             offen.pop();
             if (b.schranke * kugel.qhi <= std::max(untergrenze, best.wert))
                 break;
             schwelle = std::max(untergrenze, best.wert) / kugel.qhi - epsilon;
-            const int tiefste = *std::min_element(hoehen.begin() + b.von, hoehen.begin() + b.bis + 1);
-            const double zielHoehe = tiefste - *typ.hoehenVerlust;
+            const double zielHoehe = b.von - *typ.hoehenVerlust;
             const double s = Programm(legs, b.von, b.bis, zielHoehe, argmax);
             if (argmax.empty() || s * kugel.qhi <= std::max(untergrenze, best.wert))
                 continue;
@@ -596,9 +600,12 @@ Tupel Suche::Strecke(const WertungsTyp& typ, double mindestWert)
                 Aufzaehlen(typ, legs, std::max(untergrenze, best.wert) / kugel.qhi, zielHoehe, best);
                 continue;
             }
-            const int mitte = b.von + (b.bis - b.von) / 2;
-            offen.push({s, b.von, mitte});
-            offen.push({s, mitte + 1, b.bis});
+            // Any cut above the height that allows this finish and not above its start leaves
+            // the pair out of both bands; halfway between keeps the number of bands logarithmic.
+            const int erlaubt = hoehen[static_cast<size_t>(argmax.back())] + static_cast<int>(*typ.hoehenVerlust);
+            const int schnitt = erlaubt + 1 + (hoehen[static_cast<size_t>(argmax.front())] - erlaubt - 1) / 2;
+            offen.push({s, b.von, schnitt - 1});
+            offen.push({s, schnitt, b.bis});
         }
     } catch (const Zeitende&) {
     }
