@@ -4,7 +4,7 @@
 // Groups of fixes are the nodes of a balanced tree over the time order with their bounding
 // boxes; a group is dropped once the best any choice within it can reach, with the factor qhi,
 // is no better than a result measured exactly on the ellipsoid (O. Palkovský, "Paragliding
-// Competition Tracklog Optimization", 2010: branch and bound over groups of fixes). Distances
+// Competition Tracklog Optimization": branch and bound over groups of fixes). Distances
 // take a dynamic programme over the legs, triangles a search over triples of groups.
 
 #include "flight/Wertung.h"
@@ -490,6 +490,8 @@ void Suche::Aufzaehlen(const WertungsTyp& typ, int legs, double mindestens, doub
                     selbst(selbst, k - 1, i, noetig - d);
                     continue;
                 }
+                // Only on the plain sphere (a flight around a pole or a quarter of the world) is
+                // the band of doubt wide enough to hold this many choices.
                 if (++aufgezaehlt > 20000000) {
                     abgebrochen = true;
                     throw Zeitende{};
@@ -617,6 +619,8 @@ double Suche::Schliessung(int a, int c)
 {
     if (a >= c)
         return 0;
+    if (schliessungen.size() > (1u << 22))
+        schliessungen.clear();
     Bekannt& b = schliessungen[(static_cast<uint64_t>(a) << 32) | static_cast<uint32_t>(c)];
     if (b.unten == b.oben)
         return b.unten;
@@ -632,6 +636,9 @@ double Suche::SchliessungUnten(int a, int c, double x)
 {
     if (a >= c)
         return 0;
+    // What is known is only remembered, never needed: the memory stays bounded.
+    if (schliessungen.size() > (1u << 22))
+        schliessungen.clear();
     Bekannt& b = schliessungen[(static_cast<uint64_t>(a) << 32) | static_cast<uint32_t>(c)];
     if (b.unten > x || b.oben <= x)
         return b.unten;
