@@ -20,7 +20,6 @@ CAnsicht ErstesBild(QImage& bild)
     a.einstellungenLaden = 0;
     a.zeitmarken = 1;
     a.ansicht.grafik[0].farbe = Variowerte;
-    doc.ausdehnungUebernommen = 0;
     NeuZeichnen(doc, a, bild);
     return a;
 }

@@ -23,7 +23,6 @@ CAnsicht Ansicht(int8_t anzahl, int8_t rechteArt, QImage& bild)
     a.ansicht.grafik[0].farbe = Variowerte;
     a.ansicht.grafik[1].art = rechteArt;
     a.ansicht.grafik[1].farbe = Flughoehe;
-    doc.ausdehnungUebernommen = 0;
     NeuZeichnen(doc, a, bild);
     return a;
 }

@@ -4,7 +4,7 @@
 #include "cli/Cli.h"
 #include "cli/CliBefehl.h"
 #include "cli/CliGemeinsam.h"
-#include "cli/CliPng.h"
+#include "render/PngSchreiben.h"
 #include "cli/CliSchriften.h"
 #include "cli/CliStapel.h"
 

@@ -3,13 +3,13 @@
 #include "cli/Cli.h"
 #include "cli/CliBefehl.h"
 #include "cli/CliGemeinsam.h"
-#include "cli/CliPng.h"
+#include "render/PngSchreiben.h"
 #include "cli/CliSchriften.h"
 #include "cli/CliStapel.h"
 
 #include "flight/CSarnixDoc.h"
 #include "flight/Koordinaten.h"
-#include "pipeline/FensterBild.h"
+#include "pipeline/BildWahl.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -146,7 +146,7 @@ int CliRender(const QStringList& argumente)
     wahl.zeitmarken = gesetzt("zeitmarken") ? 1 : 0;
     wahl.wegpunkte = gesetzt("wegpunkte") ? 1 : 0;
     wahl.thermiken = gesetzt("thermiken") ? 1 : 0;
-    wahl.temperaturReferenz = TemperaturReferenz(parser);
+    const int referenz = TemperaturReferenz(parser);
     if (gesetzt("verkleinern")) {
         bool ok = false;
         wahl.verkleinern = wert("verkleinern").toInt(&ok);
@@ -196,7 +196,8 @@ int CliRender(const QStringList& argumente)
         CSarnixDoc doc;
         if (!Oeffne(doc, dateien[i]))
             return dateiFehler;
-        const QImage bild = FensterBild(doc, wahl);
+        doc.temperaturReferenz = referenz;
+        const QImage bild = WahlBild(doc, wahl);
         if (!SpeicherePng(bild, ausgaben[i], packFaeden)) {
             Melde(QCoreApplication::translate("Cli", "Die Datei %1 konnte nicht geschrieben werden.")
                       .arg(QFileInfo(ausgaben[i]).absoluteFilePath()));

@@ -1,5 +1,7 @@
 #include "cli/CliStapel.h"
 
+#include "cli/CliGemeinsam.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -7,15 +9,12 @@
 
 #include <algorithm>
 #include <atomic>
+#include <exception>
+#include <system_error>
 #include <thread>
 #include <vector>
 
 namespace cli {
-
-namespace {
-
-
-}  // namespace
 
 bool IstOrdner(const QString& ausgabe)
 {
@@ -55,7 +54,15 @@ int Parallel(qsizetype anzahl, int auftraege, const std::function<int(qsizetype)
     std::atomic<int> hoechster{0};
     const auto abarbeiten = [&] {
         for (qsizetype i = naechste++; i < anzahl; i = naechste++) {
-            const int code = arbeit(i);
+            int code = dateiFehler;
+            // A file that runs out of memory fails alone; the others are still done.
+            try {
+                code = arbeit(i);
+            } catch (const std::exception& e) {
+                Melde(QCoreApplication::translate("Cli", "Die %1. Aufzeichnung konnte nicht verarbeitet werden: %2")
+                          .arg(i + 1)
+                          .arg(QString::fromLocal8Bit(e.what())));
+            }
             int bisher = hoechster.load();
             while (code > bisher && !hoechster.compare_exchange_weak(bisher, code)) {
             }
@@ -63,8 +70,12 @@ int Parallel(qsizetype anzahl, int auftraege, const std::function<int(qsizetype)
     };
     const qsizetype faeden = std::clamp<qsizetype>(auftraege, 1, std::max<qsizetype>(anzahl, 1));
     std::vector<std::jthread> helfer;
-    for (qsizetype i = 1; i < faeden; ++i)
-        helfer.emplace_back(abarbeiten);
+    try {
+        for (qsizetype i = 1; i < faeden; ++i)
+            helfer.emplace_back(abarbeiten);
+    } catch (const std::system_error&) {
+        // Fewer threads than asked for: those running share the files.
+    }
     abarbeiten();
     helfer.clear();
     return hoechster.load();

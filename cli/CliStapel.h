@@ -18,7 +18,8 @@ std::variant<QStringList, QString> ZieleAus(const QStringList& eingaben, const Q
 bool IstOrdner(const QString& ausgabe);
 
 // Runs arbeit(0) .. arbeit(anzahl - 1) on at most auftraege threads, each index once; the
-// highest exit code any of them returned.
+// highest exit code any of them returned. An exception of arbeit(i) is reported on stderr and
+// counts as a file error; threads that cannot be started leave the work to the others.
 int Parallel(qsizetype anzahl, int auftraege, const std::function<int(qsizetype)>& arbeit);
 
 }  // namespace cli

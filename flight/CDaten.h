@@ -12,6 +12,5 @@ struct CDaten {
     int16_t sog = 0;           // speed over ground, 0.1 km/h
     int16_t tas = 0;           // true airspeed, 0.1 km/h; 0 = not recorded
     int32_t hatPosition = 0;   // 1 when the record carried its own position
-    int32_t imAusschnitt = 0;  // 1 when inside the window of the plan view drawn last
     int16_t hoehe = 0;         // altitude, metres
 };

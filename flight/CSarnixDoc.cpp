@@ -43,17 +43,8 @@ void CSarnixDoc::Leeren()
     datenListe.clear();
     wegpunktListe.clear();
 
-    cursorZaehler = 0;
-    cursorTimer1 = 0;
-    cursorTimer2 = 0;
-    cursorPos = keinePosition;
-    cursorAlt = keinePosition;
-    cursorLaeuft = 0;
-    cursorSchritt = 0;
-
     ausdehnung = leereAusdehnung;
     geladen = 0;
-    ausdehnungUebernommen = 0;
     meterProBreite = 0.0f;
     meterProLaenge = 0.0f;
 

@@ -1,6 +1,6 @@
 #pragma once
-// One flight: its fixes and route points, the header's summary texts, the derived values and the
-// state of the track cursor. The reader and the derived values live in their own files.
+// One flight: its fixes and route points, the header's summary texts and the derived values.
+// The reader and the derived values live in their own files.
 
 #include "flight/CDaten.h"
 #include "flight/CWegPunkt.h"
@@ -37,7 +37,7 @@ struct TemperaturSlot {
     float basis = 0.0f;
 };
 
-// A position in datenListe for the track cursor: an index, or keinePosition.
+// A position in datenListe, as the track cursor keeps it: an index, or keinePosition.
 using ListenPos = std::ptrdiff_t;
 inline constexpr ListenPos keinePosition = -1;
 
@@ -93,7 +93,6 @@ public:
     std::string flugdauer;
     Fenster ausdehnung;
     int32_t geladen = 0;
-    int32_t ausdehnungUebernommen = 0;
     std::string dateiname;  // the path exactly as given to OnOpenDocument (UTF-8)
     std::string flugdatum;
     std::vector<CWegPunkt> wegpunktListe;
@@ -101,7 +100,8 @@ public:
     std::array<int32_t, 51> rampe{};
     std::array<TemperaturSlot, anzahlSlots> temperaturProfil{};
     // The physical reference (TemperaturReferenz.h), and which of the two the colouring uses:
-    // 0 the instrument's (temperaturProfil), 1 the physical one. Set by the view's setting.
+    // 0 the instrument's (temperaturProfil), 1 the physical one. A setting handed over by the
+    // view or the command line before drawing or exporting, kept when the document is emptied.
     std::array<TemperaturSlot, anzahlSlots> temperaturProfilPhysikalisch{};
     int32_t temperaturReferenz = 0;
 
@@ -112,15 +112,4 @@ public:
     bool hatTemperatur = true;
     // The altitude an IGC log's fixes take; a setting, kept when the document is emptied.
     HoehenQuelle hoehenQuelle = HoehenQuelle::Automatisch;
-
-    // Track cursor state, given meaning by the view's cursor logic.
-    int32_t cursorZaehler = 0;
-    int32_t cursorTimer1 = 0;
-    int32_t cursorTimer2 = 0;
-    int32_t cursorTimer3 = 0;
-    int32_t cursorTaste = 0;
-    ListenPos cursorPos = keinePosition;
-    ListenPos cursorAlt = keinePosition;
-    int32_t cursorLaeuft = 0;
-    int32_t cursorSchritt = 0;
 };

@@ -84,7 +84,7 @@ bool IstMenuePaneBefehl(int id)
 
 }  // namespace
 
-BefehlFolge BefehlAnwenden(CAnsicht& a, CSarnixDoc& doc, int id)
+BefehlFolge BefehlAnwenden(CAnsicht& a, const CSarnixDoc& doc, int id)
 {
     if (const auto art = ArtBefehl(id)) {
         PaneVon(a, art->pane).art = art->wert;
@@ -118,7 +118,7 @@ BefehlFolge BefehlAnwenden(CAnsicht& a, CSarnixDoc& doc, int id)
         Verkleinern(a);
         return BefehlFolge::NeuZeichnen;
     case Befehl::Anpassen:
-        Anpassen(doc);
+        Anpassen(a);
         return BefehlFolge::NeuZeichnen;
     case Befehl::FlugInformationen:
         return BefehlFolge::FlugInfo;

@@ -76,7 +76,7 @@ enum class BefehlFolge {
 };
 
 // Applies a view command to the state and says what follows.
-BefehlFolge BefehlAnwenden(CAnsicht& ansicht, CSarnixDoc& doc, int id);
+BefehlFolge BefehlAnwenden(CAnsicht& ansicht, const CSarnixDoc& doc, int id);
 // Whether a command's menu entry and toolbar button are enabled.
 bool BefehlAktiv(const CAnsicht& ansicht, const CSarnixDoc& doc, int id);
 // Whether a command's entry carries its radio dot or check mark.

@@ -185,7 +185,16 @@ Rechteck AnzeigeRechteck(const CAnsicht& ansicht)
     return {};
 }
 
-CSpurCursor::CSpurCursor(CSarnixDoc& d, CAnsicht& a, CursorUhr& u) : doc(d), ansicht(a), uhr(u) {}
+void NeuerFlug(CursorZustand& zustand)
+{
+    // The key pressed last stays known, as the keyboard's state does.
+    zustand = CursorZustand{.taste = zustand.taste};
+}
+
+CSpurCursor::CSpurCursor(const CSarnixDoc& d, CAnsicht& a, CursorZustand& zu, CursorUhr& u)
+    : doc(d), ansicht(a), z(zu), uhr(u)
+{
+}
 
 ListenPos CSpurCursor::Geprueft(ListenPos p) const
 {
@@ -197,7 +206,7 @@ void CSpurCursor::Doppelklick(Punkt p, Zeichenflaeche& f)
     const Rechteck& client = ansicht.client;
     if ((ansicht.grafikanzahl == 1 && p.x > client.right - legendenBreite) ||
         (ansicht.grafikanzahl == 2 && p.y < client.top + legendenBreite)) {
-        doc.cursorPos = keinePosition;
+        z.pos = keinePosition;
         ZeichneCursor(0, f);
         return;
     }
@@ -213,13 +222,13 @@ void CSpurCursor::Doppelklick(Punkt p, Zeichenflaeche& f)
     if (pane < 0)
         return;
     if (!doc.geladen) {
-        doc.cursorPos = keinePosition;
+        z.pos = keinePosition;
         return;
     }
     if (ansicht.ansicht.grafik[static_cast<size_t>(pane)].art == BarogrammZeit) {
         const ZeitAbbildung abbildung(ansicht, doc, pane);
         if (const ListenPos fix = NaechsterZeit(doc, abbildung, abbildung.ZeitBei(p.x)); fix != keinePosition)
-            doc.cursorPos = fix;
+            z.pos = fix;
         ZeichneCursor(pane, f);
         return;
     }
@@ -243,7 +252,7 @@ void CSpurCursor::Doppelklick(Punkt p, Zeichenflaeche& f)
                           + std::llabs(Meter(static_cast<float>(fix.laenge - lK) * doc.meterProLaenge));
         if (d < beste) {  // strictly: on a tie the earlier fix stays
             beste = d;
-            doc.cursorPos = i;
+            z.pos = i;
         }
     }
     ZeichneCursor(pane, f);
@@ -252,7 +261,7 @@ void CSpurCursor::Doppelklick(Punkt p, Zeichenflaeche& f)
 void CSpurCursor::CursorBewegen(int taste, Zeichenflaeche& f)
 {
     const int richtung = taste == VK_RIGHT ? 1 : taste == VK_LEFT ? -1 : 0;
-    ListenPos p = Geprueft(doc.cursorPos);
+    ListenPos p = Geprueft(z.pos);
     // Without a direction (another key came between) the cursor stays where it is.
     if (richtung != 0) {
         const ListenPos ende = std::ssize(doc.datenListe);
@@ -261,7 +270,7 @@ void CSpurCursor::CursorBewegen(int taste, Zeichenflaeche& f)
         for (int i = 0; i < GezeigteGrafiken(ansicht) && !zeit; ++i)
             if (ansicht.ansicht.grafik[static_cast<size_t>(i)].art == BarogrammZeit)
                 zeit.emplace(ansicht, doc, i);
-        for (int32_t n = 0; n <= doc.cursorSchritt && p != keinePosition;) {
+        for (int32_t n = 0; n <= z.schritt && p != keinePosition;) {
             const CDaten& fix = doc.datenListe[static_cast<size_t>(p)];
             p += richtung;
             if (p < 0 || p >= ende)
@@ -275,7 +284,7 @@ void CSpurCursor::CursorBewegen(int taste, Zeichenflaeche& f)
                                std::llabs(int64_t{doc.datenListe[static_cast<size_t>(p)].zeit} - fix.zeit), 1, 60));
         }
     }
-    doc.cursorPos = p;
+    z.pos = p;
     ZeichneCursor(0, f);
 }
 
@@ -287,46 +296,42 @@ void CSpurCursor::Springe(Sprung sprung, Zeichenflaeche& f)
     if (sprung == Sprung::PhaseVor || sprung == Sprung::PhaseZurueck)
         for (const Flugphase& phase : AnalysiereFlug(doc).phasen)
             anfaenge.push_back(phase.von);
-    const ListenPos ziel = SprungZiel(doc, ansicht.anzeigeFenster, Geprueft(doc.cursorPos), sprung, anfaenge);
+    const ListenPos ziel = SprungZiel(doc, ansicht.anzeigeFenster, Geprueft(z.pos), sprung, anfaenge);
     if (ziel == keinePosition)
         return;
-    doc.cursorPos = ziel;
+    z.pos = ziel;
     ZeichneCursor(0, f);
 }
 
 void CSpurCursor::Setze(ListenPos pos, Zeichenflaeche& f)
 {
-    doc.cursorPos = Geprueft(pos);
+    z.pos = Geprueft(pos);
     ZeichneCursor(0, f);
 }
 
 void CSpurCursor::TasteRunter(int taste, Zeichenflaeche&)
 {
-    if (Geprueft(doc.cursorPos) != keinePosition && (taste == VK_LEFT || taste == VK_RIGHT)) {
-        doc.cursorLaeuft = 1;
-        doc.cursorTaste = taste;
+    if (Geprueft(z.pos) != keinePosition && (taste == VK_LEFT || taste == VK_RIGHT)) {
+        z.laeuft = 1;
+        z.taste = taste;
         uhr.Starte(langsamStart, periodeLangsam);
-        doc.cursorTimer1 = langsamStart;
-        doc.cursorSchritt = 0;
+        z.schritt = 0;
     } else {
-        doc.cursorTaste = 0;
+        z.taste = 0;
     }
 }
 
 void CSpurCursor::TasteHoch(int, Zeichenflaeche& f)
 {
-    if (doc.cursorLaeuft) {
+    if (z.laeuft) {
         // Stopping a timer that does not run is harmless; this way none is left behind.
         uhr.Stoppe(langsamStart);
         uhr.Stoppe(langsam);
         uhr.Stoppe(schnell);
-        doc.cursorTimer1 = 0;
-        doc.cursorTimer2 = 0;
-        doc.cursorTimer3 = 0;
-        doc.cursorSchritt = 0;
-        CursorBewegen(doc.cursorTaste, f);
+        z.schritt = 0;
+        CursorBewegen(z.taste, f);
     }
-    doc.cursorLaeuft = 0;
+    z.laeuft = 0;
 }
 
 void CSpurCursor::Timer(int id, Zeichenflaeche& f)
@@ -335,40 +340,35 @@ void CSpurCursor::Timer(int id, Zeichenflaeche& f)
         return;
     // A tick without a held key is left over (opening a flight clears the key state while the
     // timers run): stop it instead of stepping.
-    if (!doc.cursorLaeuft) {
+    if (!z.laeuft) {
         uhr.Stoppe(id);
-        (id == langsamStart ? doc.cursorTimer1 : id == langsam ? doc.cursorTimer2 : doc.cursorTimer3) = 0;
         return;
     }
 
     if (id == langsamStart) {
         uhr.Starte(langsam, periodeLangsam);
-        doc.cursorTimer2 = langsam;
         uhr.Stoppe(langsamStart);
-        doc.cursorTimer1 = 0;
-        doc.cursorZaehler = 0;
+        z.zaehler = 0;
     } else if (id == langsam) {
-        doc.cursorZaehler += 1;
-        doc.cursorSchritt = wiederholSchritt;
-        CursorBewegen(doc.cursorTaste, f);
+        z.zaehler += 1;
+        z.schritt = wiederholSchritt;
+        CursorBewegen(z.taste, f);
     } else {
-        doc.cursorZaehler = 0;
-        doc.cursorSchritt = wiederholSchritt;
-        CursorBewegen(doc.cursorTaste, f);
+        z.zaehler = 0;
+        z.schritt = wiederholSchritt;
+        CursorBewegen(z.taste, f);
     }
-    if (doc.cursorZaehler >= schritteBisSchnell) {
+    if (z.zaehler >= schritteBisSchnell) {
         uhr.Stoppe(langsam);
-        doc.cursorTimer2 = 0;
         uhr.Starte(schnell, periodeSchnell);
-        doc.cursorTimer3 = schnell;
     }
 }
 
 void CSpurCursor::ZeichneCursor(int modus, Zeichenflaeche& f)
 {
-    doc.cursorPos = Geprueft(doc.cursorPos);
-    const ListenPos pos = doc.cursorPos;
-    const ListenPos alt = modus == 5 ? keinePosition : Geprueft(doc.cursorAlt);
+    z.pos = Geprueft(z.pos);
+    const ListenPos pos = z.pos;
+    const ListenPos alt = modus == 5 ? keinePosition : Geprueft(z.alt);
     if (pos != keinePosition || alt != keinePosition) {
         const Zeichenflaeche::RasterWahl invertieren(f, R2_NOT);
         for (int i = 0; i < GezeigteGrafiken(ansicht); ++i) {
@@ -392,7 +392,7 @@ void CSpurCursor::ZeichneCursor(int modus, Zeichenflaeche& f)
             }
         }
     }
-    doc.cursorAlt = pos;
+    z.alt = pos;
     ZeichneAnzeige(f);
 }
 
@@ -416,7 +416,7 @@ void CSpurCursor::ZeichneAnzeige(Zeichenflaeche& f)
 
     const Rechteck r = AnzeigeRechteck(ansicht);
     f.FillRect(r, stil::legendenGrau);
-    const ListenPos pos = Geprueft(doc.cursorPos);
+    const ListenPos pos = Geprueft(z.pos);
     if (pos == keinePosition || r.left >= r.right)
         return;
 

@@ -3,8 +3,8 @@
 // in a time barogram), stepped along
 // the track with the arrow keys and their auto-repeat timers, drawn as inverting markers in
 // every plan view and barogram pane, with the readout panel of the fix's values.
-// Its state lives in the document (cursorPos, cursorAlt, cursorTaste ...). The window gives it
-// timers and, for every operation that draws, a surface on its canvas.
+// Its state (CursorZustand) belongs to whoever shows the flight, the document is only read. The
+// window gives it timers and, for every operation that draws, a surface on its canvas.
 
 #include "flight/CSarnixDoc.h"
 #include "render/Zeichenflaeche.h"
@@ -47,9 +47,22 @@ QStringList AnzeigeZeilen(const CDaten& fix);
 // the top strip with two. Empty (left == right) for any other pane count.
 Rechteck AnzeigeRechteck(const CAnsicht& ansicht);
 
+// Where the cursor stands and how a held arrow key repeats.
+struct CursorZustand {
+    ListenPos pos = keinePosition;
+    ListenPos alt = keinePosition;  // where the marker stands on the picture
+    int32_t taste = 0;              // the arrow key pressed last, 0 for any other key
+    int32_t laeuft = 0;             // the key is held and its timers run
+    int32_t schritt = 0;            // seconds of track per step of the repeat
+    int32_t zaehler = 0;            // slow repeats so far
+};
+
+// A new flight: no cursor, and timer ticks still on their way stop themselves.
+void NeuerFlug(CursorZustand& zustand);
+
 class CSpurCursor {
 public:
-    CSpurCursor(CSarnixDoc& doc, CAnsicht& ansicht, CursorUhr& uhr);
+    CSpurCursor(const CSarnixDoc& doc, CAnsicht& ansicht, CursorZustand& zustand, CursorUhr& uhr);
 
     void Doppelklick(Punkt p, Zeichenflaeche& f);
     void TasteRunter(int taste, Zeichenflaeche& f);  // virtual key code
@@ -61,7 +74,7 @@ public:
     // Places the cursor on fix `pos` (from the flight phases), or removes it.
     void Setze(ListenPos pos, Zeichenflaeche& f);
     // modus 5: after a full repaint (the old marker is already gone); otherwise the marker at
-    // cursorAlt is removed first.
+    // zustand.alt is removed first.
     void ZeichneCursor(int modus, Zeichenflaeche& f);
     void ZeichneAnzeige(Zeichenflaeche& f);
 
@@ -72,7 +85,8 @@ private:
     // The markers of the old and new position in a time barogram.
     void ZeitMarker(int pane, ListenPos alt, ListenPos pos, Zeichenflaeche& f) const;
 
-    CSarnixDoc& doc;
+    const CSarnixDoc& doc;
     CAnsicht& ansicht;
+    CursorZustand& z;
     CursorUhr& uhr;
 };

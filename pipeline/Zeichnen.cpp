@@ -2,11 +2,11 @@
 
 #include "flight/CSarnixDoc.h"
 #include "render/Legende.h"
+#include "render/Abbildung.h"
 #include "render/Ansicht.h"
 #include "render/Graphen.h"
 #include "render/Thermiken.h"
 #include "pipeline/Bildspeicher.h"
-#include "pipeline/Einstellungen.h"
 #include "pipeline/Layout.h"
 #include "pipeline/SpurCursor.h"
 
@@ -25,10 +25,13 @@ public:
     void Stoppe(int) override {}
 };
 
-void ZeichneGraph(CSarnixDoc& doc, CAnsicht& a, Zeichenflaeche& f, int pane)
+void ZeichneGraph(const CSarnixDoc& doc, CAnsicht& a, Zeichenflaeche& f, int pane)
 {
     switch (a.ansicht.grafik[static_cast<size_t>(pane)].art) {
     case Grundriss:
+        // Computed before drawing, as the plan view fits the same window.
+        if (!doc.datenListe.empty())
+            a.grundrissFenster = AngepasstesFenster(a, doc, pane);
         ZeichneGrundriss(doc, a, f, pane);
         break;
     case BarogrammWest:
@@ -50,22 +53,16 @@ void ZeichneGraph(CSarnixDoc& doc, CAnsicht& a, Zeichenflaeche& f, int pane)
 
 }  // namespace
 
-bool Zeichnen(CSarnixDoc& doc, CAnsicht& a, Zeichenflaeche& f)
+void Zeichnen(const CSarnixDoc& doc, CAnsicht& a, Zeichenflaeche& f, CursorZustand* cursor)
 {
-    bool neuZeichnen = false;
-    if (a.einstellungenLaden) {
-        EinstellungenLesen(a);
-        a.einstellungenLaden = 0;
-        neuZeichnen = true;
-    }
     if (!doc.geladen)
-        return neuZeichnen;
-    doc.temperaturReferenz = a.temperaturReferenz;
+        return;
 
-    if (!doc.ausdehnungUebernommen) {
+    if (!a.ausdehnungUebernommen) {
         a.zoomFenster = doc.ausdehnung;
         a.zeitFenster = {};
-        doc.ausdehnungUebernommen = 1;
+        a.grundrissFenster.reset();  // a window of another flight shows none of these fixes
+        a.ausdehnungUebernommen = 1;
         a.ansicht.grafik[0].art = Grundriss;
     }
 
@@ -89,21 +86,18 @@ bool Zeichnen(CSarnixDoc& doc, CAnsicht& a, Zeichenflaeche& f)
     ZeichneAuswahlStreifen(a, f);
 
     KeineUhr uhr;
-    CSpurCursor(doc, a, uhr).ZeichneCursor(5, f);
-    return neuZeichnen;
+    CursorZustand ohne;
+    CSpurCursor(doc, a, cursor ? *cursor : ohne, uhr).ZeichneCursor(5, f);
 }
 
-void NeuZeichnen(CSarnixDoc& doc, CAnsicht& a, QImage& bild)
+void NeuZeichnen(const CSarnixDoc& doc, CAnsicht& a, QImage& bild, CursorZustand* cursor)
 {
-    bool nochmal = true;
-    while (nochmal) {  // at most twice: the settings are read only once
-        // White rather than the style's window colour: the same picture on every platform.
-        bild.fill(Qt::white);
-        BerechneLayout(a, LogischeGroesse(bild));
-        QPainter maler(&bild);
-        Zeichenflaeche flaeche(maler);
-        nochmal = Zeichnen(doc, a, flaeche);
-    }
+    // White rather than the style's window colour: the same picture on every platform.
+    bild.fill(Qt::white);
+    BerechneLayout(a, LogischeGroesse(bild));
+    QPainter maler(&bild);
+    Zeichenflaeche flaeche(maler);
+    Zeichnen(doc, a, flaeche, cursor);
 }
 
 QImage Leinwand(int breite, int hoehe, double verhaeltnis)

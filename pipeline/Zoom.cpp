@@ -44,9 +44,9 @@ bool BandZuZeitFenster(CAnsicht& a, const Rechteck& ecke)
 
 }  // namespace
 
-void Anpassen(CSarnixDoc& doc)
+void Anpassen(CAnsicht& a)
 {
-    doc.ausdehnungUebernommen = 0;
+    a.ausdehnungUebernommen = 0;
 }
 
 void Verkleinern(CAnsicht& a)

@@ -18,7 +18,7 @@ inline constexpr int64_t fensterGrenzeMax = std::numeric_limits<int32_t>::max() 
 int32_t Saettigen(int64_t wert);
 
 // "&Anpassen": the next draw takes the flight's extent as the zoom window again.
-void Anpassen(CSarnixDoc& doc);
+void Anpassen(CAnsicht& ansicht);
 
 // "Ver&kleinern": the latitude range grows by the shown height on both sides (the aspect fit
 // widens the longitude to match), a chosen time span by its length on both sides. Saturates far

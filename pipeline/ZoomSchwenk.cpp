@@ -82,9 +82,9 @@ bool ZoomUm(CAnsicht& a, const Fenster& anzeige, double mitteL, double mitteB, d
     return Setzen(a, neu);
 }
 
-bool Brauchbar(const CSarnixDoc& doc, double faktor)
+bool Brauchbar(const CAnsicht& a, const CSarnixDoc& doc, double faktor)
 {
-    return doc.geladen && doc.ausdehnungUebernommen && std::isfinite(faktor) && faktor > 0.0;
+    return doc.geladen && a.ausdehnungUebernommen && std::isfinite(faktor) && faktor > 0.0;
 }
 
 constexpr int64_t kuerzesteZeit = 60;  // as the rubber band: a minute at least
@@ -144,7 +144,7 @@ int ZoomGrafikBei(const CAnsicht& a, Punkt p)
 
 bool ZoomUmPunkt(CAnsicht& a, const CSarnixDoc& doc, int pane, Punkt p, double faktor)
 {
-    if (Brauchbar(doc, faktor) && ZeigtZeit(a, pane)) {
+    if (Brauchbar(a, doc, faktor) && ZeigtZeit(a, pane)) {
         const ZeitAbbildung zeit(a, doc, pane);
         const Rechteck& e = zeit.Ecke();
         const double w = Spanne(e.left, e.right);
@@ -155,7 +155,7 @@ bool ZoomUmPunkt(CAnsicht& a, const CSarnixDoc& doc, int pane, Punkt p, double f
         return ZeitZoomUm(a, doc, an, an.von + quer * (double(an.bis) - an.von), faktor);
     }
     const Grafik* g = GrafikVon(a, pane);
-    if (!Brauchbar(doc, faktor) || !g || pane >= GezeigteGrafiken(a) || !FolgtDemZoom(g->art))
+    if (!Brauchbar(a, doc, faktor) || !g || pane >= GezeigteGrafiken(a) || !FolgtDemZoom(g->art))
         return false;
     const Rechteck& e = g->ecke;
     const double w = Spanne(e.left, e.right);
@@ -187,7 +187,7 @@ bool ZoomUmPunkt(CAnsicht& a, const CSarnixDoc& doc, int pane, Punkt p, double f
 
 bool ZoomUmMitte(CAnsicht& a, const CSarnixDoc& doc, double faktor)
 {
-    if (!Brauchbar(doc, faktor))
+    if (!Brauchbar(a, doc, faktor))
         return false;
     if (ZeigtZeit(a, a.aktiveGrafik)) {
         const ZeitFenster an = ZeitAbbildung(a, doc, a.aktiveGrafik).Fenster();
@@ -210,7 +210,7 @@ bool ZoomUmMitte(CAnsicht& a, const CSarnixDoc& doc, double faktor)
 bool Schwenk::Beginnen(const CAnsicht& a, const CSarnixDoc& doc, Punkt p)
 {
     pane = -1;
-    if (!doc.geladen || !doc.ausdehnungUebernommen)
+    if (!doc.geladen || !a.ausdehnungUebernommen)
         return false;
     const int bei = ZoomGrafikBei(a, p);
     if (bei < 0)

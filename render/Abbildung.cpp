@@ -68,18 +68,22 @@ int32_t PixelAus(float wert)
 
 void FensterAnpassen(CAnsicht& ansicht, const CSarnixDoc& doc, int pane)
 {
-    Fenster& a = ansicht.anzeigeFenster;
-    a = ansicht.zoomFenster;
+    ansicht.anzeigeFenster = AngepasstesFenster(ansicht, doc, pane);
+}
+
+Fenster AngepasstesFenster(const CAnsicht& ansicht, const CSarnixDoc& doc, int pane)
+{
+    Fenster a = ansicht.zoomFenster;
     Mindestens(a.laengeMin, a.laengeMax);
     Mindestens(a.breiteMin, a.breiteMax);
 
     const Grafik* grafik = GrafikVon(ansicht, pane);
     if (!grafik)
-        return;
+        return a;
     const int64_t breitePx = int64_t{grafik->ecke.right} - grafik->ecke.left + 1;
     const int64_t hoehePx = int64_t{grafik->ecke.bottom} - grafik->ecke.top + 1;
     if (breitePx <= 0 || hoehePx <= 0)
-        return;  // no aspect to fit to
+        return a;  // no aspect to fit to
     const float W = static_cast<float>(breitePx);
     const float H = static_cast<float>(hoehePx);
     const float mB = Meterfaktor(doc.meterProBreite);
@@ -97,6 +101,7 @@ void FensterAnpassen(CAnsicht& ansicht, const CSarnixDoc& doc, int pane)
         a.laengeMin = GrenzeAus(static_cast<float>(a.laengeMin) - o);
         a.laengeMax = GrenzeAus(static_cast<float>(a.laengeMax) + o);
     }
+    return a;
 }
 
 Abbildung::Abbildung(const CAnsicht& ansicht, const CSarnixDoc& doc, int pane, int8_t artDerGrafik)

@@ -13,6 +13,8 @@ class CSarnixDoc;
 // without extent in a direction (a single position) is first widened to 300 units about its
 // centre, so that the fit and the mapping never divide by zero.
 void FensterAnpassen(CAnsicht& ansicht, const CSarnixDoc& doc, int pane);
+// The window FensterAnpassen would store, leaving the view state alone.
+Fenster AngepasstesFenster(const CAnsicht& ansicht, const CSarnixDoc& doc, int pane);
 
 // The pane's record, or nullptr when `pane` is no pane index.
 const Grafik* GrafikVon(const CAnsicht& ansicht, int pane);

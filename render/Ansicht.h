@@ -1,7 +1,8 @@
 #pragma once
 // The view state that the draw pipeline, the renderers, the legend and the track cursor read:
 // the panes with their kinds and colour modes, the overlay switches, the windows over the flight
-// and the rubber band. A plain object, so the window, sarnix-cli and the tests share it.
+// and the rubber band. A plain object, so the window, sarnix-cli and the tests share it. The
+// document is never written while drawing: what a draw leaves for the next lives here.
 
 #include "flight/Arten.h"
 #include "flight/Fenster.h"
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 struct Grafik {
     Rechteck ecke;                 // the pane in client pixels
@@ -29,7 +31,8 @@ struct ZeitFenster {
 };
 
 struct CAnsicht {
-    int32_t einstellungenLaden = 1;  // settings not yet read
+    int32_t einstellungenLaden = 1;  // settings not yet read (the window reads them before drawing)
+    int32_t ausdehnungUebernommen = 0;  // the flight's extent was taken as the zoom window
     Fenster zoomFenster;             // the part of the flight the user chose
     Fenster anzeigeFenster;          // zoomFenster fitted to the aspect of the pane drawn last
     ZeitFenster zeitFenster;         // the time span the user chose in a time barogram
@@ -44,6 +47,9 @@ struct CAnsicht {
     int32_t thermiken = 0;           // thermals marked with their mean climb
     int32_t temperaturReferenz = 0;  // 0 the instrument's reference, 1 the physical one
     ZeitFenster zeitAnzeige;         // the time span the time barogram drawn last showed
+    // The window of the plan view drawn last; the temperature profile shows the fixes inside it,
+    // so a profile drawn before the plan view of the same draw shows those of the draw before.
+    std::optional<Fenster> grundrissFenster;
     int8_t bandGrafik = -1;          // the pane the rubber band was pressed in
     int8_t aktiveGrafik = 0;
     int8_t grafikanzahl = 1;

@@ -1,7 +1,6 @@
 #pragma once
 // The four graph kinds, their axes, the pane titles, time marks and route points. Each is a
-// function of the document, the view state and a surface; the plan view also marks every fix as
-// inside or outside its window (imAusschnitt), which the temperature profile reads.
+// function of the document, the view state and a surface; none writes the document.
 
 #include <QString>
 #include <cstdint>
@@ -16,7 +15,7 @@ void ZeichneWegpunkte(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenfla
 void ZeichneWegpunktSymbol(const CSarnixDoc& doc, Zeichenflaeche& f, uint8_t nummer, uint8_t art,
                            int x, int y);
 
-void ZeichneGrundriss(CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& f, int pane);
+void ZeichneGrundriss(const CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& f, int pane);
 void ZeichneKoordinatennetz(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f,
                             int pane, float sx, float sy);
 
@@ -28,6 +27,7 @@ void ZeichneBreitenachse(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichen
 void ZeichneLaengenachse(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane,
                          float sh);
 
+// One dot per fix with a position inside ansicht.grundrissFenster; none without that window.
 void ZeichneTemperaturverlauf(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f,
                               int pane);
 void ZeichneTemperaturachse(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f,

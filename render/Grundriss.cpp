@@ -8,7 +8,7 @@
 #include "render/Stil.h"
 #include "render/Strich.h"
 
-void ZeichneGrundriss(CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& f, int pane)
+void ZeichneGrundriss(const CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& f, int pane)
 {
     const Grafik* grafik = GrafikVon(ansicht, pane);
     if (doc.datenListe.empty() || !grafik)
@@ -23,9 +23,6 @@ void ZeichneGrundriss(CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& f, int
     if (ansicht.wegpunkte)
         ZeichneWegpunkte(doc, ansicht, f, pane);
 
-    // The temperature profile shows just the fixes of this window.
-    for (CDaten& fix : doc.datenListe)
-        fix.imAusschnitt = fix.hatPosition && abbildung.Innen(fix.laenge, fix.breite) ? 1 : 0;
     ZeichneSpur(doc, abbildung, grafik->farbe, f);
 }
 

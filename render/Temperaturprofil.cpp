@@ -90,8 +90,11 @@ void ZeichneTemperaturverlauf(const CSarnixDoc& doc, const CAnsicht& ansicht, Ze
         }
     }
 
+    if (!ansicht.grundrissFenster)
+        return;
+    const Fenster& ausschnitt = *ansicht.grundrissFenster;
     for (const CDaten& fix : doc.datenListe) {
-        if (!fix.imAusschnitt)
+        if (!fix.hatPosition || !ImFenster(ausschnitt, fix.laenge, fix.breite))
             continue;
         const int32_t px = PixelAus(static_cast<float>(ecke.left + W)
                                     + static_cast<float>(int64_t{fix.temperatur} - rechts) * st);

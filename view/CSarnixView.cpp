@@ -100,7 +100,7 @@ CSarnixView::CSarnixView(CSarnixDoc& d, QWidget* parent)
     : QWidget(parent),
       doc(d),
       uhr(std::make_unique<Uhr>(*this)),
-      spurCursor(std::make_unique<CSpurCursor>(doc, zustand, *uhr))
+      spurCursor(std::make_unique<CSpurCursor>(doc, zustand, spur, *uhr))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -137,12 +137,23 @@ bool CSarnixView::LeinwandPassend()
     return true;
 }
 
+bool CSarnixView::VorDemZeichnen()
+{
+    const bool lesen = zustand.einstellungenLaden != 0;
+    if (lesen) {
+        EinstellungenLesen(zustand);
+        zustand.einstellungenLaden = 0;
+    }
+    doc.temperaturReferenz = zustand.temperaturReferenz;
+    return lesen;
+}
+
 void CSarnixView::LeinwandZeichnen()
 {
     if (bild.isNull())
         return;
-    const bool ersterLauf = zustand.einstellungenLaden != 0;
-    ::NeuZeichnen(doc, zustand, bild);
+    const bool ersterLauf = VorDemZeichnen();
+    ::NeuZeichnen(doc, zustand, bild, &spur);
     // A band being dragged is part of what the user sees; it must survive the redraw.
     if (zustand.zoomZiehen)
         AufLeinwand([&](Zeichenflaeche& f) { BandErneuern(zustand, f); });
@@ -159,16 +170,20 @@ void CSarnixView::NeuZeichnen()
 
 void CSarnixView::Zeichnen()
 {
-    bool einstellungenGelesen = false;
-    AufLeinwand([&](Zeichenflaeche& f) { einstellungenGelesen = ::Zeichnen(doc, zustand, f); });
-    if (einstellungenGelesen) {
-        NeuZeichnen();
-        emit ansichtGeaendert();
+    // Settings read just now may change the panes: then everything is drawn anew.
+    if (zustand.einstellungenLaden) {
+        if (!bild.isNull())
+            NeuZeichnen();
+        return;
     }
+    VorDemZeichnen();
+    AufLeinwand([&](Zeichenflaeche& f) { ::Zeichnen(doc, zustand, f, &spur); });
 }
 
 void CSarnixView::DokumentGeoeffnet()
 {
+    NeuerFlug(spur);
+    zustand.ausdehnungUebernommen = 0;
     NeuZeichnen();
     emit ansichtGeaendert();
 }

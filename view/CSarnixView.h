@@ -2,6 +2,7 @@
 // The graph view: owns the view state and the canvas, turns mouse, keyboard and timer events
 // into operations of the view state, the draw pipeline and the track cursor, and shows the canvas.
 
+#include "pipeline/SpurCursor.h"
 #include "pipeline/ZoomSchwenk.h"
 #include "render/Ansicht.h"
 
@@ -10,7 +11,6 @@
 #include <memory>
 
 class CSarnixDoc;
-class CSpurCursor;
 
 class CSarnixView : public QWidget {
     Q_OBJECT
@@ -19,6 +19,7 @@ public:
     ~CSarnixView() override;  // writes the view settings
 
     CSarnixDoc& dokument() { return doc; }
+    const CursorZustand& spurcursor() const { return spur; }
     CAnsicht& ansicht() { return zustand; }
     const CAnsicht& ansicht() const { return zustand; }
     const QImage& leinwand() const { return bild; }
@@ -58,6 +59,9 @@ private:
     void AufLeinwand(Schritt&& schritt);
     // A canvas of the widget's size at its screen's pixel ratio; true when it was made anew.
     bool LeinwandPassend();
+    // The stored settings before the first draw (true then), and the colouring's reference
+    // handed to the document before every draw, which only reads it.
+    bool VorDemZeichnen();
     void LeinwandZeichnen();
     void ZoomScharfStellen();
     void ZoomBeenden();
@@ -68,6 +72,7 @@ private:
 
     CSarnixDoc& doc;
     CAnsicht zustand;
+    CursorZustand spur;  // the track cursor's place and held key
     QImage bild;
     QSize leinwandFuer;  // the widget size the canvas was made for
     std::unique_ptr<Uhr> uhr;

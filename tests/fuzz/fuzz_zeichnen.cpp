@@ -53,7 +53,6 @@ void Durchlauf(CSarnixDoc& doc, fuzz::Wahl& wahl, int breite, int hoehe, int8_t 
     a.einstellungenLaden = 0;  // the settings file is not part of the input
     Waehlen(a, wahl);
     a.grafikanzahl = anzahl;
-    doc.ausdehnungUebernommen = 0;
     Zeichne(doc, a, bild);
     // The first draw of a flight shows the plan view on the left; choose the kind again.
     a.ansicht.grafik[0].art = static_cast<int8_t>(wahl.Zahl(7));
@@ -88,7 +87,8 @@ void Durchlauf(CSarnixDoc& doc, fuzz::Wahl& wahl, int breite, int hoehe, int8_t 
     KeineUhr uhr;
     QPainter maler(&bild);
     Zeichenflaeche f(maler);
-    CSpurCursor cursor(doc, a, uhr);
+    CursorZustand zustand;
+    CSpurCursor cursor(doc, a, zustand, uhr);
     cursor.Doppelklick(Punkt{wahl.Zahl(breite), wahl.Zahl(hoehe)}, f);
     cursor.CursorBewegen(VK_RIGHT, f);
     cursor.CursorBewegen(VK_LEFT, f);

@@ -10,7 +10,8 @@
 #include "flight/CSarnixDoc.h"
 #include "printmap/KarteDrucken.h"
 #include "printmap/SeitenMass.h"
-#include "pipeline/FensterBild.h"
+#include "pipeline/BildWahl.h"
+#include "pipeline/SpurCursor.h"
 #include "render/Zeichenflaeche.h"
 
 #include "TestHilfen.h"
@@ -67,8 +68,9 @@ QImage Fensterbild(const std::string& pfad, const BildWahl& wahl, ListenPos curs
     CSarnixDoc doc;
     if (!doc.OnOpenDocument(pfad))
         return {};
-    doc.cursorPos = cursor;
-    return FensterBild(doc, wahl);
+    CursorZustand z;
+    z.pos = cursor;
+    return WahlBild(doc, wahl, &z);
 }
 
 BildWahl Einzeln(int8_t art, int8_t farbe, int zeitmarken = 0, int wegpunkte = 0)

@@ -136,9 +136,9 @@ TEST_F(Befehle, ZoomBefehle)
     EXPECT_EQ(Gib(Befehl::Verkleinern), BefehlFolge::NeuZeichnen);
     EXPECT_EQ(a.zoomFenster.breiteMax, 100);
 
-    doc.ausdehnungUebernommen = 1;
+    a.ausdehnungUebernommen = 1;
     EXPECT_EQ(Gib(Befehl::Anpassen), BefehlFolge::NeuZeichnen);
-    EXPECT_EQ(doc.ausdehnungUebernommen, 0);
+    EXPECT_EQ(a.ausdehnungUebernommen, 0);
 }
 
 TEST_F(Befehle, DialogeUndFremdeBefehle)

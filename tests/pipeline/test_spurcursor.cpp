@@ -4,6 +4,7 @@
 #include "render/Ansicht.h"
 
 #include "TestHilfen.h"
+#include "ZeichenHilfen.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -33,15 +34,7 @@ public:
     std::vector<std::string> ereignisse;
 };
 
-// A picture where neighbouring pixels differ, so a pixel inverted twice or not at all shows.
-QImage Muster(int w, int h)
-{
-    QImage bild(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            bild.setPixel(x, y, qRgb((x * 37) & 0xFF, (y * 59) & 0xFF, ((x + y) * 13) & 0xFF));
-    return bild;
-}
+using test::Muster;
 
 QRgb Invertiert(QRgb c)
 {
@@ -127,7 +120,8 @@ protected:
     QImage bild = Muster(400, 300);
     std::unique_ptr<QPainter> maler;
     std::unique_ptr<Zeichenflaeche> flaeche;
-    CSpurCursor cursor{doc, ansicht, uhr};
+    CursorZustand z;
+    CSpurCursor cursor{doc, ansicht, z, uhr};
 };
 
 }  // namespace
@@ -138,10 +132,10 @@ TEST_F(SpurCursorTest, DoppelklickGenauAufEinenFixSetztDenCursorDorthin)
 {
     doc.datenListe = {Fix(40, 50), Fix(100, 100), Fix(150, 30)};
     cursor.Doppelklick({160, 140}, F());
-    EXPECT_EQ(doc.cursorPos, 1);
-    EXPECT_EQ(doc.cursorAlt, 1);  // the marker is on screen now
+    EXPECT_EQ(z.pos, 1);
+    EXPECT_EQ(z.alt, 1);  // the marker is on screen now
     cursor.Doppelklick({100, 190}, F());
-    EXPECT_EQ(doc.cursorPos, 0);
+    EXPECT_EQ(z.pos, 0);
 }
 
 TEST_F(SpurCursorTest, BeiGleichemAbstandGewinntDerFruehereFix)
@@ -149,11 +143,11 @@ TEST_F(SpurCursorTest, BeiGleichemAbstandGewinntDerFruehereFix)
     // 10 m west and 10 m east of the click.
     doc.datenListe = {Fix(20, 20), Fix(90, 100), Fix(110, 100)};
     cursor.Doppelklick({160, 140}, F());
-    EXPECT_EQ(doc.cursorPos, 1);
+    EXPECT_EQ(z.pos, 1);
     // 5 m north plus 5 m east against 10 m south: the same distance again.
     doc.datenListe = {Fix(20, 20), Fix(100, 90), Fix(105, 105)};
     cursor.Doppelklick({160, 140}, F());
-    EXPECT_EQ(doc.cursorPos, 1);
+    EXPECT_EQ(z.pos, 1);
 }
 
 TEST_F(SpurCursorTest, NurFixeMitPositionImFensterKommenInFrage)
@@ -161,52 +155,52 @@ TEST_F(SpurCursorTest, NurFixeMitPositionImFensterKommenInFrage)
     doc.datenListe = {Fix(100, 100, 0), Fix(0, 100), Fix(110, 100)};
     cursor.Doppelklick({160, 140}, F());
     // The exact hit has no position of its own, the one at 0 lies on the window's edge.
-    EXPECT_EQ(doc.cursorPos, 2);
+    EXPECT_EQ(z.pos, 2);
 }
 
 TEST_F(SpurCursorTest, KlickWeiterAlsZehnfacheNordSuedAusdehnungLaesstDenCursor)
 {
     doc.ausdehnung.breiteMax = B0 + 2;  // limit 20 m
     doc.datenListe = {Fix(40, 50), Fix(120, 100), Fix(150, 30)};
-    doc.cursorPos = 2;
+    z.pos = 2;
     cursor.Doppelklick({160, 140}, F());  // 20 m from fix 1: not closer than the limit
-    EXPECT_EQ(doc.cursorPos, 2);
+    EXPECT_EQ(z.pos, 2);
     cursor.Doppelklick({161, 140}, F());  // 19 m
-    EXPECT_EQ(doc.cursorPos, 1);
+    EXPECT_EQ(z.pos, 1);
 }
 
 TEST_F(SpurCursorTest, DoppelklickImLegendenstreifenEntferntDenCursor)
 {
     doc.datenListe = {Fix(40, 50)};
-    doc.cursorPos = 0;
+    z.pos = 0;
     cursor.Doppelklick({240, 150}, F());  // on the pane's edge: ignored
-    EXPECT_EQ(doc.cursorPos, 0);
+    EXPECT_EQ(z.pos, 0);
     cursor.Doppelklick({241, 150}, F());  // beyond client right - 160
-    EXPECT_EQ(doc.cursorPos, keinePosition);
+    EXPECT_EQ(z.pos, keinePosition);
 
     Geteilt();
-    doc.cursorPos = 0;
+    z.pos = 0;
     cursor.Doppelklick({600, 160}, F());  // below the strip, above the panes: ignored
-    EXPECT_EQ(doc.cursorPos, 0);
+    EXPECT_EQ(z.pos, 0);
     cursor.Doppelklick({600, 159}, F());
-    EXPECT_EQ(doc.cursorPos, keinePosition);
+    EXPECT_EQ(z.pos, keinePosition);
 }
 
 TEST_F(SpurCursorTest, DoppelklickOhneFlugOderAusserhalbEinesGrundrissesSetztNichts)
 {
     doc.datenListe = {Fix(40, 50), Fix(100, 100)};
-    doc.cursorPos = 0;
+    z.pos = 0;
     ansicht.ansicht.grafik[0].art = BarogrammWest;
     // The right pane keeps its old rectangle while one pane is shown; it must not take clicks.
     ansicht.ansicht.grafik[1].art = Grundriss;
     ansicht.ansicht.grafik[1].ecke = {60, 60, 240, 240};
     cursor.Doppelklick({160, 140}, F());
-    EXPECT_EQ(doc.cursorPos, 0);
+    EXPECT_EQ(z.pos, 0);
 
     ansicht.ansicht.grafik[0].art = Grundriss;
     doc.geladen = 0;
     cursor.Doppelklick({160, 140}, F());
-    EXPECT_EQ(doc.cursorPos, keinePosition);
+    EXPECT_EQ(z.pos, keinePosition);
 }
 
 TEST_F(SpurCursorTest, DoppelklickInGeteilterAnsichtNimmtDenRechtenGrundriss)
@@ -218,7 +212,7 @@ TEST_F(SpurCursorTest, DoppelklickInGeteilterAnsichtNimmtDenRechtenGrundriss)
     ansicht.anzeigeFenster.breiteMax = B0 + 320;
     doc.datenListe = {Fix(100, 100), Fix(200, 160), Fix(300, 300)};
     cursor.Doppelklick({657, 380}, F());
-    EXPECT_EQ(doc.cursorPos, 1);
+    EXPECT_EQ(z.pos, 1);
 }
 
 TEST_F(SpurCursorTest, BreitesFensterAufBreiterGrafikRechnetOhneUeberlauf)
@@ -232,7 +226,7 @@ TEST_F(SpurCursorTest, BreitesFensterAufBreiterGrafikRechnetOhneUeberlauf)
     doc.ausdehnung.breiteMax = B0 + 100000;
     doc.datenListe = {Fix(-400000000, 90), Fix(0, 90)};
     cursor.Doppelklick({1950, 150}, F());  // the middle of the pane: 5 * 10^8
-    EXPECT_EQ(doc.cursorPos, 1);
+    EXPECT_EQ(z.pos, 1);
 
     // Even a pane billions of pixels wide under the widest window finds the fix.
     ansicht.client.right = 2100000000;
@@ -241,7 +235,7 @@ TEST_F(SpurCursorTest, BreitesFensterAufBreiterGrafikRechnetOhneUeberlauf)
     ansicht.anzeigeFenster.laengeMax = 2000000000;
     doc.datenListe = {Fix(-400000000, 90), Fix(500000000, 90)};
     cursor.Doppelklick({1000000000, 150}, F());
-    EXPECT_EQ(doc.cursorPos, 1);
+    EXPECT_EQ(z.pos, 1);
 }
 
 // ---- stepping ----
@@ -249,28 +243,28 @@ TEST_F(SpurCursorTest, BreitesFensterAufBreiterGrafikRechnetOhneUeberlauf)
 TEST_F(SpurCursorTest, EinzelschritteVorUndZurueck)
 {
     VieleFixe(5);
-    doc.cursorPos = 2;
+    z.pos = 2;
     Taste(VK_RIGHT);
-    EXPECT_EQ(doc.cursorPos, 3);
+    EXPECT_EQ(z.pos, 3);
     Taste(VK_LEFT);
     Taste(VK_LEFT);
-    EXPECT_EQ(doc.cursorPos, 1);
-    EXPECT_EQ(doc.cursorLaeuft, 0);
+    EXPECT_EQ(z.pos, 1);
+    EXPECT_EQ(z.laeuft, 0);
 }
 
 TEST_F(SpurCursorTest, UeberEinEndeHinausVerschwindetDerCursor)
 {
     VieleFixe(3);
-    doc.cursorPos = 2;
+    z.pos = 2;
     Taste(VK_RIGHT);
-    EXPECT_EQ(doc.cursorPos, keinePosition);
-    doc.cursorPos = 0;
+    EXPECT_EQ(z.pos, keinePosition);
+    z.pos = 0;
     Taste(VK_LEFT);
-    EXPECT_EQ(doc.cursorPos, keinePosition);
+    EXPECT_EQ(z.pos, keinePosition);
     // Without a cursor the arrows start nothing.
     uhr.Abholen();
     Taste(VK_RIGHT);
-    EXPECT_EQ(doc.cursorPos, keinePosition);
+    EXPECT_EQ(z.pos, keinePosition);
     EXPECT_TRUE(uhr.Abholen().empty());
 }
 
@@ -278,28 +272,28 @@ TEST_F(SpurCursorTest, VerborgeneFixeWerdenUebersprungen)
 {
     // Fixes 0 and 1 outside the window (after a zoom), 2 and 3 inside.
     doc.datenListe = {Fix(200, 90), Fix(-5, 90), Fix(50, 90), Fix(60, 90), Fix(70, 90)};
-    doc.cursorPos = 0;
+    z.pos = 0;
     Taste(VK_RIGHT);
-    EXPECT_EQ(doc.cursorPos, 3);  // the fix after the first visible one
+    EXPECT_EQ(z.pos, 3);  // the fix after the first visible one
     // Backwards from a hidden fix (on the window's edge) past the visible fix 1.
     doc.datenListe[1] = Fix(50, 90);
     doc.datenListe[2] = Fix(50, 180);
-    doc.cursorPos = 2;
+    z.pos = 2;
     Taste(VK_LEFT);
-    EXPECT_EQ(doc.cursorPos, 0);
+    EXPECT_EQ(z.pos, 0);
 }
 
 TEST_F(SpurCursorTest, WiederholschrittUeberspringtZehnSichtbareFixe)
 {
     VieleFixe(30);
-    doc.cursorPos = 3;
-    doc.cursorSchritt = 9;
+    z.pos = 3;
+    z.schritt = 9;
     cursor.CursorBewegen(VK_RIGHT, F());
-    EXPECT_EQ(doc.cursorPos, 13);
+    EXPECT_EQ(z.pos, 13);
     cursor.CursorBewegen(VK_LEFT, F());
-    EXPECT_EQ(doc.cursorPos, 3);
+    EXPECT_EQ(z.pos, 3);
     cursor.CursorBewegen(VK_LEFT, F());  // only 3 fixes before it
-    EXPECT_EQ(doc.cursorPos, keinePosition);
+    EXPECT_EQ(z.pos, keinePosition);
 }
 
 TEST_F(SpurCursorTest, SchritteZaehlenAufgezeichneteSekunden)
@@ -309,103 +303,85 @@ TEST_F(SpurCursorTest, SchritteZaehlenAufgezeichneteSekunden)
     VieleFixe(30);
     for (size_t i = 0; i < doc.datenListe.size(); ++i)
         doc.datenListe[i].zeit = 36000 + 4 * static_cast<int32_t>(i) + (i >= 20 ? 59 : 0);
-    doc.cursorPos = 3;
-    doc.cursorSchritt = 9;
+    z.pos = 3;
+    z.schritt = 9;
     cursor.CursorBewegen(VK_RIGHT, F());
-    EXPECT_EQ(doc.cursorPos, 6);
+    EXPECT_EQ(z.pos, 6);
     cursor.CursorBewegen(VK_LEFT, F());
-    EXPECT_EQ(doc.cursorPos, 3);
-    doc.cursorSchritt = 0;
+    EXPECT_EQ(z.pos, 3);
+    z.schritt = 0;
     cursor.CursorBewegen(VK_RIGHT, F());
-    EXPECT_EQ(doc.cursorPos, 4);
-    doc.cursorPos = 19;
-    doc.cursorSchritt = 9;
+    EXPECT_EQ(z.pos, 4);
+    z.pos = 19;
+    z.schritt = 9;
     cursor.CursorBewegen(VK_RIGHT, F());  // over the gap in one
-    EXPECT_EQ(doc.cursorPos, 20);
+    EXPECT_EQ(z.pos, 20);
 }
 
-TEST_F(SpurCursorTest, ZeitgeberFolgeBeimHaltenEinerPfeiltaste)
+// Held down, the arrow waits one tick, then steps ten seconds per slow tick; after fifteen of
+// them it steps on the fast timer, and letting go stops every timer after one last step.
+TEST_F(SpurCursorTest, GehaltenePfeiltasteWirdSchneller)
 {
     VieleFixe(200);
-    doc.cursorPos = 0;
-
+    z.pos = 0;
     cursor.TasteRunter(VK_RIGHT, F());
-    EXPECT_EQ(uhr.Abholen(), (std::vector<std::string>{"Starte 1 200"}));
-    EXPECT_EQ(doc.cursorTimer1, 1);
-    EXPECT_EQ(doc.cursorLaeuft, 1);
-    EXPECT_EQ(doc.cursorTaste, VK_RIGHT);
-
-    cursor.Timer(1, F());  // the delay before the repeat: no step
-    EXPECT_EQ(uhr.Abholen(), (std::vector<std::string>{"Starte 2 200", "Stoppe 1"}));
-    EXPECT_EQ(doc.cursorTimer1, 0);
-    EXPECT_EQ(doc.cursorTimer2, 2);
-    EXPECT_EQ(doc.cursorPos, 0);
-
+    cursor.Timer(1, F());
+    EXPECT_EQ(z.pos, 0);
     for (int i = 1; i < 15; ++i)
         cursor.Timer(2, F());
-    EXPECT_EQ(doc.cursorPos, 140);
-    EXPECT_EQ(doc.cursorZaehler, 14);
-    EXPECT_TRUE(uhr.Abholen().empty());
-
-    cursor.Timer(2, F());  // the fifteenth slow step switches to the fast timer
-    EXPECT_EQ(doc.cursorPos, 150);
+    EXPECT_EQ(z.pos, 140);
+    uhr.Abholen();
+    cursor.Timer(2, F());
+    EXPECT_EQ(z.pos, 150);
     EXPECT_EQ(uhr.Abholen(), (std::vector<std::string>{"Stoppe 2", "Starte 3 1"}));
-    EXPECT_EQ(doc.cursorTimer2, 0);
-    EXPECT_EQ(doc.cursorTimer3, 3);
-
     cursor.Timer(3, F());
-    EXPECT_EQ(doc.cursorPos, 160);
-    EXPECT_EQ(doc.cursorZaehler, 0);
-    EXPECT_TRUE(uhr.Abholen().empty());
+    EXPECT_EQ(z.pos, 160);
 
-    cursor.TasteHoch(VK_RIGHT, F());  // all stopped, one last single step
+    cursor.TasteHoch(VK_RIGHT, F());
     const std::vector<std::string> gestoppt = uhr.Abholen();
     EXPECT_NE(std::find(gestoppt.begin(), gestoppt.end(), "Stoppe 3"), gestoppt.end());
     for (const std::string& e : gestoppt)
         EXPECT_EQ(e.rfind("Stoppe", 0), 0u) << e;
-    EXPECT_EQ(doc.cursorPos, 161);
-    EXPECT_EQ(doc.cursorTimer1 + doc.cursorTimer2 + doc.cursorTimer3, 0);
-    EXPECT_EQ(doc.cursorLaeuft, 0);
-    EXPECT_EQ(doc.cursorSchritt, 0);
+    EXPECT_EQ(z.pos, 161);
 }
 
 TEST_F(SpurCursorTest, AndereTasteWaehrendDerPfeilGehaltenWirdHaeltDenCursorAn)
 {
     VieleFixe(100);
-    doc.cursorPos = 0;
+    z.pos = 0;
     cursor.TasteRunter(VK_RIGHT, F());
     cursor.Timer(1, F());
     cursor.Timer(2, F());
-    EXPECT_EQ(doc.cursorPos, 10);
+    EXPECT_EQ(z.pos, 10);
 
     cursor.TasteRunter(0x41, F());  // 'A'
-    EXPECT_EQ(doc.cursorTaste, 0);
+    EXPECT_EQ(z.taste, 0);
     cursor.Timer(2, F());
     cursor.Timer(2, F());
-    EXPECT_EQ(doc.cursorPos, 10);
+    EXPECT_EQ(z.pos, 10);
 
     cursor.TasteHoch(0x41, F());  // stops the repeat; its single step goes nowhere
-    EXPECT_EQ(doc.cursorPos, 10);
-    EXPECT_EQ(doc.cursorLaeuft, 0);
+    EXPECT_EQ(z.pos, 10);
+    EXPECT_EQ(z.laeuft, 0);
     uhr.Abholen();
     cursor.TasteHoch(VK_RIGHT, F());
-    EXPECT_EQ(doc.cursorPos, 10);
+    EXPECT_EQ(z.pos, 10);
     EXPECT_TRUE(uhr.Abholen().empty());
 }
 
 TEST_F(SpurCursorTest, ZeitgeberNachNeuemFlugHaeltSichSelbstAn)
 {
     VieleFixe(100);
-    doc.cursorPos = 0;
+    z.pos = 0;
     cursor.TasteRunter(VK_RIGHT, F());
     cursor.Timer(1, F());
     doc.Leeren();  // a flight opened while the key is held
+    NeuerFlug(z);
     VieleFixe(100);
     uhr.Abholen();
     cursor.Timer(2, F());
     EXPECT_EQ(uhr.Abholen(), (std::vector<std::string>{"Stoppe 2"}));
-    EXPECT_EQ(doc.cursorPos, keinePosition);
-    EXPECT_EQ(doc.cursorTimer2, 0);
+    EXPECT_EQ(z.pos, keinePosition);
 }
 
 // ---- markers ----
@@ -414,7 +390,7 @@ TEST_F(SpurCursorTest, MarkerInvertiertEinenKreisUmDenFix)
 {
     const QImage vorher = Bild();
     doc.datenListe = {Fix(40, 50), Fix(100, 100)};
-    doc.cursorPos = 0;
+    z.pos = 0;
     cursor.ZeichneCursor(0, F());
     const QImage nachher = Bild();
     // Fix at pixel (100, 190); the marker covers 96..103 in its middle row and column.
@@ -437,7 +413,7 @@ TEST_F(SpurCursorTest, ZweimalGezeichnetBleibtDasBildUndEntferntIstEsWiederherge
     cursor.ZeichneAnzeige(F());  // the empty readout: the picture without any marker
     const QImage ohneMarker = Bild();
 
-    doc.cursorPos = 1;
+    z.pos = 1;
     cursor.ZeichneCursor(0, F());
     const QImage einmal = Bild();
     EXPECT_NE(einmal, ohneMarker);
@@ -445,7 +421,7 @@ TEST_F(SpurCursorTest, ZweimalGezeichnetBleibtDasBildUndEntferntIstEsWiederherge
     EXPECT_EQ(Bild(), einmal);
 
     Taste(VK_LEFT);  // moved: one marker only, at the new place
-    EXPECT_EQ(doc.cursorPos, 0);
+    EXPECT_EQ(z.pos, 0);
     EXPECT_EQ(Bild().pixel(160, 140), ohneMarker.pixel(160, 140));
     EXPECT_EQ(Bild().pixel(100, 190), Invertiert(ohneMarker.pixel(100, 190)));
 
@@ -457,12 +433,12 @@ TEST_F(SpurCursorTest, NachVollemNeuzeichnenWirdDerAlteMarkerNichtEntfernt)
 {
     const QImage vorher = Bild();
     doc.datenListe = {Fix(40, 50), Fix(100, 100)};
-    doc.cursorAlt = 0;  // was on screen before the repaint, which wiped it
-    doc.cursorPos = 1;
+    z.alt = 0;  // was on screen before the repaint, which wiped it
+    z.pos = 1;
     cursor.ZeichneCursor(5, F());
     EXPECT_EQ(Bild().pixel(100, 190), vorher.pixel(100, 190));
     EXPECT_EQ(Bild().pixel(160, 140), Invertiert(vorher.pixel(160, 140)));
-    EXPECT_EQ(doc.cursorAlt, 1);
+    EXPECT_EQ(z.alt, 1);
 }
 
 TEST_F(SpurCursorTest, KeinMarkerImTemperaturverlauf)
@@ -473,7 +449,7 @@ TEST_F(SpurCursorTest, KeinMarkerImTemperaturverlauf)
     ansicht.anzeigeFenster.laengeMax = L0 + 337;
     ansicht.anzeigeFenster.breiteMax = B0 + 320;
     doc.datenListe = {Fix(100, 100)};
-    doc.cursorPos = 0;
+    z.pos = 0;
     const QImage vorher = Bild();
     cursor.ZeichneCursor(0, F());
     const QImage nachher = Bild();
@@ -485,7 +461,7 @@ TEST_F(SpurCursorTest, MarkerImBarogramm)
 {
     ansicht.ansicht.grafik[0].art = BarogrammNord;
     doc.datenListe = {Fix(40, 50)};  // 500 m of 1000: half way up
-    doc.cursorPos = 0;
+    z.pos = 0;
     const QImage vorher = Bild();
     cursor.ZeichneCursor(0, F());
     EXPECT_EQ(Bild().pixel(100, 150), Invertiert(vorher.pixel(100, 150)));
@@ -504,7 +480,7 @@ TEST_F(SpurCursorTest, JedeGrafikZeigtDenMarkerInIhremEigenenFenster)
     ansicht.anzeigeFenster.laengeMin -= 16;
     ansicht.anzeigeFenster.laengeMax += 16;
     doc.datenListe = {Fix(320, 5000)};
-    doc.cursorPos = 0;
+    z.pos = 0;
     const QImage vorher = Bild();
     cursor.ZeichneCursor(0, F());
     const QImage nachher = Bild();
@@ -524,16 +500,16 @@ TEST_F(SpurCursorTest, JedeGrafikZeigtDenMarkerInIhremEigenenFenster)
 TEST_F(SpurCursorTest, PositionenAusserhalbDerListeGeltenAlsKeine)
 {
     doc.datenListe = {Fix(40, 50)};
-    doc.cursorPos = 7;
-    doc.cursorAlt = 3;
+    z.pos = 7;
+    z.alt = 3;
     const QImage vorher = Bild();
     cursor.ZeichneCursor(0, F());
-    EXPECT_EQ(doc.cursorPos, keinePosition);
-    EXPECT_EQ(doc.cursorAlt, keinePosition);
+    EXPECT_EQ(z.pos, keinePosition);
+    EXPECT_EQ(z.alt, keinePosition);
     EXPECT_EQ(Bild().copy(0, 0, 245, 300), vorher.copy(0, 0, 245, 300));
-    doc.cursorPos = 5;
+    z.pos = 5;
     cursor.CursorBewegen(VK_RIGHT, F());
-    EXPECT_EQ(doc.cursorPos, keinePosition);
+    EXPECT_EQ(z.pos, keinePosition);
 }
 
 // ---- readout ----
@@ -617,7 +593,7 @@ TEST_F(SpurCursorTest, AnzeigeZentriertUndOhnePositionRot)
     };
     const LogFont schriftVorher = F().AktuelleSchrift();
 
-    doc.cursorPos = 0;
+    z.pos = 0;
     cursor.ZeichneAnzeige(F());
     EXPECT_EQ(zaehle(Rot), 0);
     const int schwarz = zaehle(0xFF000000u);
@@ -635,7 +611,7 @@ TEST_F(SpurCursorTest, AnzeigeZentriertUndOhnePositionRot)
     ASSERT_LT(links, rechts);
     EXPECT_NEAR(links - r.left, r.right - 1 - rechts, 3);
 
-    doc.cursorPos = 1;
+    z.pos = 1;
     cursor.ZeichneAnzeige(F());
     EXPECT_GT(zaehle(Rot), 50);
     EXPECT_GT(zaehle(0xFF000000u), 100);
@@ -644,7 +620,7 @@ TEST_F(SpurCursorTest, AnzeigeZentriertUndOhnePositionRot)
     EXPECT_EQ(F().GetBkMode(), OPAQUE);
     EXPECT_EQ(F().AktuelleSchrift(), schriftVorher);
 
-    doc.cursorPos = keinePosition;  // without a cursor the panel stays empty
+    z.pos = keinePosition;  // without a cursor the panel stays empty
     cursor.ZeichneAnzeige(F());
     EXPECT_EQ(zaehle(Grau), (r.right - r.left) * (r.bottom - r.top));
 }
@@ -722,11 +698,11 @@ TEST_F(SpurCursorTest, SprungZeigtDieAnzeigeDesZiels)
         doc.datenListe.back().zeit = 36000 + i;
     }
     cursor.Springe(Sprung::Ende, F());
-    EXPECT_EQ(doc.cursorPos, 199);
+    EXPECT_EQ(z.pos, 199);
     cursor.Springe(Sprung::MinuteZurueck, F());
-    EXPECT_EQ(doc.cursorPos, 139);
+    EXPECT_EQ(z.pos, 139);
     cursor.Springe(Sprung::ZehnZurueck, F());
-    EXPECT_EQ(doc.cursorPos, 129);
+    EXPECT_EQ(z.pos, 129);
     EXPECT_EQ(AnzeigeZeilen(doc.datenListe[129]).front(), "Zeit:10:02:09");
     // The readout panel shows the fix now: text in the panel that was grey before.
     const Rechteck r = AnzeigeRechteck(ansicht);

@@ -1,10 +1,12 @@
 // The draw pipeline on an image: nothing without a flight, the plan view after every open, the
-// settings at the first draw, the selection strip, and colour changes drawn over the picture.
+// stored settings' layout, the selection strip, colour changes drawn over the picture, and the
+// temperature profile showing what the plan view drawn before it showed.
 
 #include "TestHilfen.h"
 #include "flight/CSarnixDoc.h"
 #include "render/Ansicht.h"
 #include "render/Zeichenflaeche.h"
+#include "pipeline/Einstellungen.h"
 #include "pipeline/Zeichnen.h"
 #include "pipeline/Zoom.h"
 
@@ -49,16 +51,6 @@ TEST_F(Pipeline, OhneFlugBleibtDasBildLeer)
     EXPECT_EQ(test::NichtWeiss(bild), 0);
 }
 
-TEST_F(Pipeline, OhneFlugWerdenDieEinstellungenTrotzdemGelesen)
-{
-    QSettings().setValue(QStringLiteral("Settings/Grafikanzahl"), 2);
-    a.einstellungenLaden = 1;
-    NeuZeichnen(doc, a, bild);
-    EXPECT_EQ(a.einstellungenLaden, 0);
-    EXPECT_EQ(a.grafikanzahl, 2);
-    EXPECT_EQ(test::NichtWeiss(bild), 0);
-}
-
 TEST_F(Pipeline, NachDemOeffnenIstLinksDerGrundrissDesGanzenFlugs)
 {
     Oeffne();
@@ -67,7 +59,6 @@ TEST_F(Pipeline, NachDemOeffnenIstLinksDerGrundrissDesGanzenFlugs)
     NeuZeichnen(doc, a, bild);
     EXPECT_EQ(a.ansicht.grafik[0].art, Grundriss);
     EXPECT_EQ(a.zoomFenster, doc.ausdehnung);
-    EXPECT_EQ(doc.ausdehnungUebernommen, 1);
     EXPECT_GT(test::NichtWeiss(bild), 1000);
 
     // Later draws keep the kind the user chose.
@@ -82,7 +73,7 @@ TEST_F(Pipeline, AnpassenSetztLinksWiederDenGrundriss)
     NeuZeichnen(doc, a, bild);
     a.ansicht.grafik[0].art = BarogrammNord;
     a.zoomFenster.breiteMax += 5000;
-    Anpassen(doc);
+    Anpassen(a);
     NeuZeichnen(doc, a, bild);
     EXPECT_EQ(a.ansicht.grafik[0].art, Grundriss);
     EXPECT_EQ(a.zoomFenster, doc.ausdehnung);
@@ -96,7 +87,7 @@ TEST_F(Pipeline, GespeicherteEinstellungenGeltenAbDemErstenBild)
     s.setValue(QStringLiteral("Settings/RechteAnsicht"), 4);
     s.sync();
     Oeffne();
-    a.einstellungenLaden = 1;
+    EinstellungenLesen(a);
     NeuZeichnen(doc, a, bild);
     EXPECT_EQ(a.grafikanzahl, 2);
     EXPECT_EQ(a.ansicht.grafik[1].art, Temperaturverlauf);
@@ -172,8 +163,36 @@ TEST_F(Pipeline, ZoomfensterFernAbDesFlugsZeichnetOhneSpur)
     a.zoomFenster.breiteMax += 6'000'000;
     NeuZeichnen(doc, a, bild);
     EXPECT_GT(test::NichtWeiss(bild), 0);
-    for (const CDaten& fix : doc.datenListe)
-        EXPECT_EQ(fix.imAusschnitt, 0);
+}
+
+// With the profile on the left it is drawn before the plan view: it shows the fixes of the window
+// the plan view showed in the draw before, however that window changed since.
+TEST_F(Pipeline, TemperaturprofilZeigtDieFixeDesZuletztGezeichnetenGrundrisses)
+{
+    Oeffne();
+    a.grafikanzahl = 2;
+    a.ansicht.grafik[1].art = Temperaturverlauf;
+    NeuZeichnen(doc, a, bild);
+    const auto profil = [&](int pane) {  // the green dots of the fixes in the pane
+        const Rechteck& e = a.ansicht.grafik[static_cast<size_t>(pane)].ecke;
+        int dots = 0;
+        for (int y = e.top; y <= e.bottom; ++y)
+            for (int x = e.left; x <= e.right; ++x)
+                dots += bild.pixel(x, y) == qRgb(0, 255, 0);
+        return dots;
+    };
+    const int ganzerFlug = profil(1);
+    EXPECT_GT(ganzerFlug, 2000);
+
+    a.ansicht.grafik[0].art = Temperaturverlauf;
+    a.ansicht.grafik[1].art = Grundriss;
+    a.zoomFenster.breiteMin += 6'000'000;  // ten degrees north: no fix in the plan view
+    a.zoomFenster.breiteMax += 6'000'000;
+    NeuZeichnen(doc, a, bild);
+    const int vorher = profil(0);
+    EXPECT_GT(vorher, ganzerFlug * 9 / 10);
+    NeuZeichnen(doc, a, bild);
+    EXPECT_EQ(profil(0), 0);
 }
 
 TEST_F(Pipeline, OftVerkleinertUndWinzigeFensterStuerzenNichtAb)
@@ -190,7 +209,7 @@ TEST_F(Pipeline, OftVerkleinertUndWinzigeFensterStuerzenNichtAb)
     for (const QSize groesse : {QSize(1, 1), QSize(10, 10), QSize(64, 300), QSize(300, 50)}) {
         for (int8_t anzahl : {int8_t{1}, int8_t{2}}) {
             a.grafikanzahl = anzahl;
-            Anpassen(doc);
+            Anpassen(a);
             QImage klein = test::LeeresBild(groesse.width(), groesse.height());
             NeuZeichnen(doc, a, klein);
         }

@@ -125,7 +125,7 @@ TEST_F(Zeitbarogramm, BandZoomtInDerZeitVerkleinernUndAnpassen)
 
     Band(mittag + 100, mittag + 110);  // narrower than a minute: a minute about its middle
     EXPECT_NEAR(a.zeitAnzeige.bis - a.zeitAnzeige.von, 60, 1);
-    Anpassen(doc);
+    Anpassen(a);
     NeuZeichnen(doc, a, bild);  // fitting shows the plan view on the left again, as after opening
     a.ansicht.grafik[0].art = BarogrammZeit;
     NeuZeichnen(doc, a, bild);
@@ -243,15 +243,16 @@ TEST_F(Zeitbarogramm, DoppelklickSetztDenCursorAufDieZeitUndPfeileSchreiten)
     KeineUhr uhr;
     QPainter maler(&bild);
     Zeichenflaeche f(maler);
-    CSpurCursor cursor(doc, a, uhr);
+    CursorZustand z;
+    CSpurCursor cursor(doc, a, z, uhr);
     cursor.Doppelklick({X(mittag + 300), (Ecke().top + Ecke().bottom) / 2}, f);
-    EXPECT_NEAR(doc.cursorPos, 300, 1);
-    const ListenPos vorher = doc.cursorPos;
+    EXPECT_NEAR(z.pos, 300, 1);
+    const ListenPos vorher = z.pos;
     cursor.CursorBewegen(VK_RIGHT, f);
-    EXPECT_EQ(doc.cursorPos, vorher + 1);
+    EXPECT_EQ(z.pos, vorher + 1);
     cursor.CursorBewegen(VK_LEFT, f);
     cursor.CursorBewegen(VK_LEFT, f);
-    EXPECT_EQ(doc.cursorPos, vorher - 1);
+    EXPECT_EQ(z.pos, vorher - 1);
 }
 
 TEST_F(Zeitbarogramm, GespeicherteArtUndBefehle)
@@ -289,7 +290,6 @@ TEST(Thermiken, MarkenNurWennEingeschaltetUndNichtImTemperaturverlauf)
         CAnsicht a;
         a.einstellungenLaden = 0;
         QImage bild = test::LeeresBild(1000, 700);
-        doc.ausdehnungUebernommen = 0;
         NeuZeichnen(doc, a, bild);
         a.ansicht.grafik[0].art = art;
         a.thermiken = thermiken;

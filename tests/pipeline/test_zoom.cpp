@@ -241,14 +241,6 @@ TEST(Zoom, VerkleinernOhneEndeLaeuftNichtUm)
     EXPECT_LE(a.zoomFenster.breiteMin, 0);
 }
 
-TEST(Zoom, AnpassenNimmtBeimNaechstenZeichnenDieAusdehnung)
-{
-    CSarnixDoc doc;
-    doc.ausdehnungUebernommen = 1;
-    Anpassen(doc);
-    EXPECT_EQ(doc.ausdehnungUebernommen, 0);
-}
-
 TEST(Zoom, PunktWirdGetrenntInXUndYAnDenRandGelegt)
 {
     const Rechteck r{100, 100, 500, 400};

@@ -22,7 +22,7 @@ protected:
         a.ansicht.grafik[1].ecke = Rechteck{600, 100, 999, 299};
         a.zoomFenster = Fenster{2000, 500, 500'019'968, 500'039'936, 500'000'000, 500'000'000};
         doc.geladen = 1;
-        doc.ausdehnungUebernommen = 1;
+        a.ausdehnungUebernommen = 1;
         doc.meterProBreite = 1.0f;
         doc.meterProLaenge = 1.0f;
     }

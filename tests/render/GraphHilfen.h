@@ -6,6 +6,7 @@
 #include "render/Zeichenflaeche.h"
 
 #include "TestHilfen.h"
+#include "ZeichenHilfen.h"
 
 #include <QImage>
 #include <QPainter>
@@ -69,18 +70,7 @@ inline CAnsicht AnsichtMit(const Rechteck& ecke, int8_t art, const Fenster& fens
     return ansicht;
 }
 
-// Draws with a surface over a fresh white canvas and returns the picture.
-template <class F>
-QImage Zeichne(int w, int h, F&& zeichnen)
-{
-    QImage bild = test::LeeresBild(w, h);
-    {
-        QPainter maler(&bild);
-        Zeichenflaeche flaeche(maler);
-        zeichnen(flaeche);
-    }
-    return bild;
-}
+using test::Zeichne;
 
 // A text drawn alone in `schrift` at (x, y): the reference a label is compared with.
 inline QImage Text(int w, int h, const LogFont& schrift, int x, int y, const QString& text)

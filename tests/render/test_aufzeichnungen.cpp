@@ -70,24 +70,5 @@ TEST_P(Aufzeichnung, JederFixLiegtAufSeinemPixel)
     }
 }
 
-TEST_P(Aufzeichnung, GrundrissMarkiertDenAusschnitt)
-{
-    Bild(Grundriss);
-    int markiert = 0;
-    for (const CDaten& fix : doc.datenListe)
-        markiert += fix.imAusschnitt;
-    EXPECT_GT(markiert, static_cast<int>(doc.datenListe.size()) * 3 / 4);
-    // Zoomed onto the western half: fewer fixes remain in the section.
-    ansicht.zoomFenster.laengeMax = ansicht.zoomFenster.laengeMin
-                                    + (ansicht.zoomFenster.laengeMax - ansicht.zoomFenster.laengeMin) / 2;
-    ansicht.zoomFenster.breiteMax = ansicht.zoomFenster.breiteMin
-                                    + (ansicht.zoomFenster.breiteMax - ansicht.zoomFenster.breiteMin) / 2;
-    Bild(Grundriss);
-    int danach = 0;
-    for (const CDaten& fix : doc.datenListe)
-        danach += fix.imAusschnitt;
-    EXPECT_LT(danach, markiert);
-}
-
 INSTANTIATE_TEST_SUITE_P(Beispiele, Aufzeichnung,
                          ::testing::Values("lokalflug-1h.vrl", "streckenflug-6h.vrl", "suedwest-3h.vrl"));

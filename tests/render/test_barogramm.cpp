@@ -162,12 +162,9 @@ TEST_F(Barogramm, FixAusserhalbDerAnderenRichtungUnterbricht)
 {
     doc.datenListe = {Fix(l0 + 1005, b0 + 1002, 500), Fix(l0 + 1505, b0 + 3000, 500),
                       Fix(l0 + 2005, b0 + 1002, 500)};
-    for (CDaten& fix : doc.datenListe)
-        fix.imAusschnitt = 1;
     const QImage bild = Bild(BarogrammNord);
     EXPECT_EQ(Anzahl(bild, gruen), 10);  // two dots, no segment, nothing for the fix to the north
     EXPECT_EQ(bild.pixel(170, 120), weiss);
-    EXPECT_EQ(doc.datenListe[1].imAusschnitt, 1);  // barograms leave the section marks alone
 }
 
 TEST_F(Barogramm, KeineHoeheUndEinzigePosition)

@@ -116,30 +116,9 @@ TEST_F(Spur, FixAufDemRandGiltAlsDraussen)
     Hinzu(Fix(l0 + 2005, b0));         // south edge
     Hinzu(Fix(l0 + 2005, b0 + 2005));  // north edge
     Hinzu(Fix(l0 + 1, b0 + 1));        // just inside the south-west corner
-    for (CDaten& fix : doc.datenListe)
-        fix.imAusschnitt = 1;
     const QImage bild = Bild();
-    EXPECT_EQ(doc.datenListe[0].imAusschnitt, 0);
-    EXPECT_EQ(doc.datenListe[1].imAusschnitt, 0);
-    EXPECT_EQ(doc.datenListe[2].imAusschnitt, 0);
-    EXPECT_EQ(doc.datenListe[3].imAusschnitt, 0);
-    EXPECT_EQ(doc.datenListe[4].imAusschnitt, 1);
     EXPECT_EQ(Anzahl(bild, gruen), 5);
     EXPECT_EQ(bild.pixel(20, 219), gruen);
-}
-
-TEST_F(Spur, ImAusschnittFolgtDemFenster)
-{
-    Hinzu(100);
-    Hinzu(300);
-    Bild();
-    EXPECT_EQ(doc.datenListe[0].imAusschnitt, 1);
-    EXPECT_EQ(doc.datenListe[1].imAusschnitt, 1);
-    // Zoomed onto the western half: the second fix leaves the section.
-    ansicht.zoomFenster.laengeMax = l0 + 2000;
-    Bild();
-    EXPECT_EQ(doc.datenListe[0].imAusschnitt, 1);
-    EXPECT_EQ(doc.datenListe[1].imAusschnitt, 0);
 }
 
 TEST_F(Spur, OhneFixesWirdNichtsGezeichnet)

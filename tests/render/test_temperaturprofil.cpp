@@ -13,11 +13,11 @@ using namespace graph;
 
 namespace {
 
+// A fix in the plan view's window, or east of it.
 CDaten Messung(int32_t temperatur, int16_t hoehe, bool imAusschnitt = true)
 {
-    CDaten fix = Fix(1000000, 2000000, hoehe);
+    CDaten fix = Fix(imAusschnitt ? 1002000 : 1005000, 2001000, hoehe);
     fix.temperatur = temperatur;
-    fix.imAusschnitt = imAusschnitt ? 1 : 0;
     return fix;
 }
 
@@ -29,6 +29,7 @@ struct Temperatur : ::testing::Test {
     {
         Einrichten(doc, FensterAus(1000000, 1004000, 2000000, 2002005, 1000));
         ansicht = AnsichtMit({60, 50, 304, 250}, Temperaturverlauf, doc.ausdehnung);
+        ansicht.grundrissFenster = doc.ausdehnung;
     }
     QImage Bild()
     {

@@ -1,6 +1,7 @@
 #include "render/Zeichenflaeche.h"
 
 #include "TestHilfen.h"
+#include "ZeichenHilfen.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -15,41 +16,10 @@ constexpr QRgb Schwarz = 0xFF000000u;
 constexpr QRgb Rot = 0xFFFF0000u;
 constexpr QRgb Blau = 0xFF0000FFu;
 
-using Pixel = std::pair<int, int>;
-
-// All pixels that differ from white, as (x, y).
-std::set<Pixel> Tinte(const QImage& bild)
-{
-    std::set<Pixel> p;
-    for (int y = 0; y < bild.height(); ++y)
-        for (int x = 0; x < bild.width(); ++x)
-            if (bild.pixel(x, y) != Weiss)
-                p.insert({x, y});
-    return p;
-}
-
-// Draws with a surface over a fresh white canvas and returns the picture.
-template <class F>
-QImage Zeichne(int w, int h, F&& f)
-{
-    QImage bild = test::LeeresBild(w, h);
-    {
-        QPainter maler(&bild);
-        Zeichenflaeche flaeche(maler);
-        f(flaeche);
-    }
-    return bild;
-}
-
-// A picture where neighbouring pixels differ, so a pixel inverted twice or not at all shows.
-QImage Muster(int w, int h)
-{
-    QImage bild(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            bild.setPixel(x, y, qRgb((x * 37) & 0xFF, (y * 59) & 0xFF, ((x + y) * 13) & 0xFF));
-    return bild;
-}
+using test::Muster;
+using test::Pixel;
+using test::Tinte;
+using test::Zeichne;
 
 }  // namespace
 

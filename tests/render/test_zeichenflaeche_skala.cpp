@@ -3,6 +3,8 @@
 
 #include "render/Zeichenflaeche.h"
 
+#include "ZeichenHilfen.h"
+
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -15,7 +17,10 @@ namespace {
 constexpr QRgb Weiss = 0xFFFFFFFFu;
 constexpr QRgb Schwarz = 0xFF000000u;
 
-using Pixel = std::pair<int, int>;
+using test::Pixel;
+using test::Tinte;
+using test::TintenRahmen;
+using test::Zeichne;
 
 // A white canvas of w x h logical pixels at ratio r.
 QImage Leinwand(int w, int h, double r)
@@ -24,16 +29,6 @@ QImage Leinwand(int w, int h, double r)
     bild.setDevicePixelRatio(r);
     bild.fill(Weiss);
     return bild;
-}
-
-std::set<Pixel> Tinte(const QImage& bild)
-{
-    std::set<Pixel> p;
-    for (int y = 0; y < bild.height(); ++y)
-        for (int x = 0; x < bild.width(); ++x)
-            if (bild.pixel(x, y) != Weiss)
-                p.insert({x, y});
-    return p;
 }
 
 std::set<Pixel> Block(int x0, int y0, int x1, int y1)  // inclusive
@@ -45,34 +40,10 @@ std::set<Pixel> Block(int x0, int y0, int x1, int y1)  // inclusive
     return p;
 }
 
-template <class F>
-QImage Zeichne(QImage bild, F&& f)
-{
-    {
-        QPainter maler(&bild);
-        Zeichenflaeche flaeche(maler);
-        f(flaeche);
-    }
-    return bild;
-}
-
 // Neighbouring pixels differ, so a pixel inverted twice or not at all shows.
 QImage Muster(int w, int h, double r)
 {
-    QImage bild = Leinwand(w, h, r);
-    for (int y = 0; y < bild.height(); ++y)
-        for (int x = 0; x < bild.width(); ++x)
-            bild.setPixel(x, y, qRgb((x * 37) & 0xFF, (y * 59) & 0xFF, ((x + y) * 13) & 0xFF));
-    return bild;
-}
-
-// Bounding box of the ink, in device pixels.
-QRect TintenRahmen(const QImage& bild)
-{
-    QRect r;
-    for (const auto& [x, y] : Tinte(bild))
-        r |= QRect(x, y, 1, 1);
-    return r;
+    return test::Muster(Leinwand(w, h, r));
 }
 
 }  // namespace

@@ -33,10 +33,6 @@ inline std::string DokumentFehler(const CSarnixDoc& doc, bool mitMagie, size_t g
         melde("mehr Fixe als Zeilen: " + std::to_string(doc.datenListe.size()));
     if (igc && doc.datenListe.empty())
         melde("IGC ohne Fix geladen");
-    if (doc.cursorPos != keinePosition || doc.cursorAlt != keinePosition || doc.cursorLaeuft != 0)
-        melde("Spurcursor nicht leer");
-    if (doc.ausdehnungUebernommen != 0)
-        melde("ausdehnungUebernommen gesetzt");
 
     bool positionen = false;
     uint32_t erwarteteZeit = 0;
@@ -59,8 +55,6 @@ inline std::string DokumentFehler(const CSarnixDoc& doc, bool mitMagie, size_t g
         erwarteteZeit = static_cast<uint32_t>(fix.zeit) + 1u;
         if (fix.hatPosition != 0 && fix.hatPosition != 1)
             melde("hatPosition " + std::to_string(fix.hatPosition));
-        if (fix.imAusschnitt != 0)
-            melde("imAusschnitt nach dem Lesen");
         positionen = positionen || fix.hatPosition;
         for (int farbe = -2; farbe <= 6; ++farbe) {
             const int index = FarbIndex(static_cast<int8_t>(farbe), fix, doc);

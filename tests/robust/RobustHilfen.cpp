@@ -21,13 +21,13 @@ public:
     void Stoppe(int) override {}
 };
 
-void Zeichne(CSarnixDoc& doc, CAnsicht& a, QImage& bild)
+void Zeichne(CSarnixDoc& doc, CAnsicht& a, QImage& bild, CursorZustand* cursor = nullptr)
 {
     bild.fill(Qt::white);
     BerechneLayout(a, Rechteck{0, 0, bild.width(), bild.height()});
     QPainter maler(&bild);
     Zeichenflaeche f(maler);
-    Zeichnen(doc, a, f);
+    Zeichnen(doc, a, f, cursor);
 }
 
 // One window size and layout: the first draw of the flight, the cursor placed in the plan view,
@@ -41,14 +41,14 @@ int Durchgang(CSarnixDoc& doc, int breite, int hoehe, int8_t anzahl, Umfang umfa
     a.grafikanzahl = anzahl;
     a.zeitmarken = 1;
     a.wegpunkte = 1;
-    doc.ausdehnungUebernommen = 0;
+    CursorZustand cursor;
     Zeichne(doc, a, leinwand);
     {
         KeineUhr uhr;
         QPainter maler(&leinwand);
         Zeichenflaeche f(maler);
         const Rechteck& e = a.ansicht.grafik[0].ecke;
-        CSpurCursor(doc, a, uhr).Doppelklick(Punkt{(e.left + e.right) / 2, (e.top + e.bottom) / 2}, f);
+        CSpurCursor(doc, a, cursor, uhr).Doppelklick(Punkt{(e.left + e.right) / 2, (e.top + e.bottom) / 2}, f);
     }
 
     int zuege = 1;
@@ -62,7 +62,7 @@ int Durchgang(CSarnixDoc& doc, int breite, int hoehe, int8_t anzahl, Umfang umfa
             a.ansicht.grafik[1].farbe = static_cast<int8_t>(Temperaturgradient - farbe);
             a.zeitmarken = farbe % 2;
             a.thermiken = (art + farbe) % 2;
-            Zeichne(doc, a, leinwand);
+            Zeichne(doc, a, leinwand, &cursor);
             ++zuege;
         }
     if (bild)

@@ -92,7 +92,7 @@ TEST(ZoomOhneEnde, HundertMalVerkleinernUndDreissigMalHineinklickenBleibtZeichen
         }
 
         // Fit brings the whole flight back.
-        Anpassen(doc);
+        Anpassen(a);
         Zeichne(doc, a, bild);
         EXPECT_EQ(a.zoomFenster, doc.ausdehnung);
     }

@@ -4,7 +4,7 @@
 #include "TestHilfen.h"
 #include "flight/CSarnixDoc.h"
 #include "pipeline/Befehle.h"
-#include "pipeline/FensterBild.h"
+#include "pipeline/BildWahl.h"
 #include "view/CSarnixView.h"
 
 #include <QSettings>
@@ -34,7 +34,7 @@ protected:
         wahl.zeitmarken = 1;
         wahl.wegpunkte = 1;
         wahl.skalierung = skalierung;
-        return FensterBild(doc, wahl);
+        return WahlBild(doc, wahl);
     }
 
     CSarnixDoc doc;
@@ -90,4 +90,47 @@ TEST_F(SarnixViewVerhaeltnis, FensterZeigtWasDieKommandozeileZeichnet)
     const QImage bild = Bild(view.devicePixelRatioF(), 2);
     EXPECT_EQ(bild.size(), view.leinwand().size());
     EXPECT_EQ(bild, view.leinwand());
+}
+
+// The window after the user's steps shows what the command line works out without replaying
+// them: each zoom-out widens what the draw before showed, and a temperature profile put on the
+// left shows the fixes of the plan view that was there before.
+TEST_F(SarnixViewVerhaeltnis, FensterNachSchrittenWieAusgerechnet)
+{
+    struct Fall {
+        int8_t anzahl;
+        int rechts;
+        int8_t rechteArt;
+        int links;
+        int8_t linkeArt;
+        int verkleinern;
+    };
+    for (const Fall& fall : {Fall{2, Befehl::RechtsOben, Grundriss, Befehl::LinksTemperatur, Temperaturverlauf, 2},
+                             Fall{1, Befehl::RechtsOben, Grundriss, Befehl::LinksTemperatur, Temperaturverlauf, 1},
+                             Fall{2, Befehl::RechtsTemperatur, Temperaturverlauf, Befehl::LinksSueden, BarogrammNord, 3}}) {
+        QSettings().clear();
+        CSarnixDoc fensterDoc;
+        ASSERT_TRUE(fensterDoc.OnOpenDocument(test::Sample("lokalflug-1h.vrl")));
+        CSarnixView view(fensterDoc);
+        view.resize(640, 400);
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        view.DokumentGeoeffnet();
+        if (fall.anzahl == 2)
+            view.Befehl(Befehl::GeteilteGrafik);
+        view.Befehl(fall.rechts);
+        for (int i = 0; i < fall.verkleinern; ++i)
+            view.Befehl(Befehl::Verkleinern);
+        view.Befehl(fall.links);
+
+        BildWahl wahl;
+        wahl.breite = 640;
+        wahl.hoehe = 400;
+        wahl.grafikanzahl = fall.anzahl;
+        wahl.linkeArt = fall.linkeArt;
+        wahl.rechteArt = fall.rechteArt;
+        wahl.verkleinern = fall.verkleinern;
+        wahl.skalierung = view.devicePixelRatioF();
+        EXPECT_EQ(WahlBild(doc, wahl), view.leinwand()) << int(fall.linkeArt) << " " << fall.verkleinern;
+    }
 }

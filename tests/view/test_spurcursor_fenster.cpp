@@ -55,28 +55,27 @@ TEST(SpurCursorImFenster, DoppelklickPfeiltastenUndAutomatischeWiederholung)
     const QImage vorher = view.leinwand().copy();
 
     QTest::mouseDClick(&view, Qt::LeftButton, {}, QPoint(180, 180));
-    EXPECT_EQ(doc.cursorPos, 100);
+    EXPECT_EQ(view.spurcursor().pos, 100);
     EXPECT_EQ(view.leinwand().pixel(180, 180), vorher.pixel(180, 180) ^ 0x00FFFFFFu);
 
     QTest::keyClick(&view, Qt::Key_Right);
-    EXPECT_EQ(doc.cursorPos, 101);
+    EXPECT_EQ(view.spurcursor().pos, 101);
     QTest::keyClick(&view, Qt::Key_Left);
     QTest::keyClick(&view, Qt::Key_Left);
-    EXPECT_EQ(doc.cursorPos, 99);
+    EXPECT_EQ(view.spurcursor().pos, 99);
 
     // Held down, the cursor moves by ten fixes per tick after the start delay; the release adds one.
     QTest::keyPress(&view, Qt::Key_Right);
-    ASSERT_TRUE(test::WarteBis([&] { return doc.cursorPos >= 109; }, 5000, "the auto-repeat"));
-    const ListenPos gehalten = doc.cursorPos;
+    ASSERT_TRUE(test::WarteBis([&] { return view.spurcursor().pos >= 109; }, 5000, "the auto-repeat"));
+    const ListenPos gehalten = view.spurcursor().pos;
     EXPECT_EQ((gehalten - 99) % 10, 0);
     QTest::keyRelease(&view, Qt::Key_Right);
-    EXPECT_EQ(doc.cursorPos, gehalten + 1);
+    EXPECT_EQ(view.spurcursor().pos, gehalten + 1);
     QTest::qWait(500);
-    EXPECT_EQ(doc.cursorPos, gehalten + 1);
-    EXPECT_EQ(doc.cursorTimer1 + doc.cursorTimer2 + doc.cursorTimer3, 0);
+    EXPECT_EQ(view.spurcursor().pos, gehalten + 1);
 
     // A double-click in the legend strip removes the cursor: the picture is as before.
     QTest::mouseDClick(&view, Qt::LeftButton, {}, QPoint(400, 200));
-    EXPECT_EQ(doc.cursorPos, keinePosition);
+    EXPECT_EQ(view.spurcursor().pos, keinePosition);
     EXPECT_EQ(view.leinwand(), vorher);
 }

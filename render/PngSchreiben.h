@@ -7,8 +7,6 @@
 
 class QIODevice;
 
-namespace cli {
-
 // The picture as 8-bit indexed image with the same pixels, or null when it has more colours.
 QImage MitPalette(const QImage& bild);
 
@@ -18,5 +16,3 @@ bool SchreibePng(const QImage& bild, QIODevice& ziel, int faeden = 1);
 // Writes bild as PNG to pfad through a temporary file renamed at the end, so a reader never sees
 // half a picture and a failure leaves what was there.
 bool SpeicherePng(const QImage& bild, const QString& pfad, int faeden = 1);
-
-}  // namespace cli

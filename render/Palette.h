@@ -8,8 +8,6 @@
 #include <array>
 #include <cstdint>
 
-namespace cli {
-
 // A small open-addressing table from colour to palette index; far quicker than a map for the
 // two million look-ups of a large picture, most of which hit the colour of the pixel before.
 class Farbtafel {
@@ -45,5 +43,3 @@ private:
 // Rows von..bis-1 of quelle (RGB32 or ARGB32) as palette indices into ziel, one byte a pixel and
 // zeilenAbstand bytes a row; the colours go into tafel. False when they do not fit.
 bool Indiziere(const QImage& quelle, int von, int bis, uchar* ziel, qsizetype zeilenAbstand, Farbtafel& tafel);
-
-}  // namespace cli

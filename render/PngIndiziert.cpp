@@ -1,23 +1,23 @@
-#include "cli/CliPngIndiziert.h"
+#include "render/PngIndiziert.h"
 
 #include <QIODevice>
 
 // The Windows build may have Qt's PNG writer only.
 #if defined(SARNIX_ZLIB) && __has_include(<zlib.h>)
 #define SARNIX_MIT_ZLIB 1
-#include "cli/CliPalette.h"
+#include "render/Palette.h"
 
 #include <zlib.h>
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <exception>
 #include <memory>
+#include <system_error>
 #include <thread>
 #include <vector>
 #endif
-
-namespace cli {
 
 #if defined(SARNIX_MIT_ZLIB)
 
@@ -37,16 +37,34 @@ struct Band {
     std::vector<uchar> gepackt;          // raw deflate data
     uLong adler = 1;                     // of the filtered rows, as zlib's trailer wants it
     bool ok = false;
+    bool ausfall = false;                // out of memory: the file fails
 };
 
-// arbeit(i) for every band, band 0 on the calling thread.
+// arbeit(i) for every band, band 0 on the calling thread, and any band whose thread cannot be
+// started. A band that runs out of memory fails alone (ok false), so the file fails, not the
+// program.
 template <typename Arbeit>
 void JedesBand(std::vector<Band>& baender, const Arbeit& arbeit)
 {
+    const auto sicher = [&baender, &arbeit](size_t i) {
+        try {
+            arbeit(i);
+        } catch (const std::exception&) {
+            baender[i].ok = false;
+            baender[i].ausfall = true;
+        }
+    };
+    std::vector<size_t> hier{0};
     std::vector<std::jthread> faeden;
-    for (size_t i = 1; i < baender.size(); ++i)
-        faeden.emplace_back([&arbeit, i] { arbeit(i); });
-    arbeit(0);
+    for (size_t i = 1; i < baender.size(); ++i) {
+        try {
+            faeden.emplace_back([&sicher, i] { sicher(i); });
+        } catch (const std::system_error&) {
+            hier.push_back(i);
+        }
+    }
+    for (const size_t i : hier)
+        sicher(i);
 }
 
 void Gross32(uchar* ziel, uint32_t wert)
@@ -210,6 +228,8 @@ Indiziert SchreibeIndiziert(const QImage& bild, QIODevice& ziel, int faeden)
     // One palette for the whole picture, in the order the colours first appear.
     Farbtafel palette;
     for (Band& band : baender) {
+        if (band.ausfall)
+            return Indiziert::Fehler;
         if (!band.ok)
             return Indiziert::ZuVieleFarben;
         const QList<QRgb>& eigene = band.tafel.Tabelle();
@@ -273,5 +293,3 @@ Indiziert SchreibeIndiziert(const QImage& bild, QIODevice& ziel, int faeden)
 Indiziert SchreibeIndiziert(const QImage&, QIODevice&, int) { return Indiziert::Unmoeglich; }
 
 #endif
-
-}  // namespace cli

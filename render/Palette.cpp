@@ -1,8 +1,6 @@
-#include "cli/CliPalette.h"
+#include "render/Palette.h"
 
 #include <cstring>
-
-namespace cli {
 
 namespace {
 
@@ -54,5 +52,3 @@ bool Indiziere(const QImage& quelle, int von, int bis, uchar* ziel, qsizetype ze
     }
     return true;
 }
-
-}  // namespace cli

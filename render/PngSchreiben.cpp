@@ -1,12 +1,10 @@
-#include "cli/CliPng.h"
+#include "render/PngSchreiben.h"
 
-#include "cli/CliPalette.h"
-#include "cli/CliPngIndiziert.h"
+#include "render/Palette.h"
+#include "render/PngIndiziert.h"
 
 #include <QImageWriter>
 #include <QSaveFile>
-
-namespace cli {
 
 namespace {
 
@@ -71,5 +69,3 @@ bool SpeicherePng(const QImage& bild, const QString& pfad, int faeden)
     }
     return datei.commit();
 }
-
-}  // namespace cli

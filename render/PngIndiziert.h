@@ -10,8 +10,6 @@
 
 class QIODevice;
 
-namespace cli {
-
 enum class Indiziert {
     Geschrieben,
     ZuVieleFarben,  // nothing written
@@ -21,5 +19,3 @@ enum class Indiziert {
 
 // Writes bild (RGB32 or ARGB32) to ziel with its resolution, on up to faeden threads.
 Indiziert SchreibeIndiziert(const QImage& bild, QIODevice& ziel, int faeden = 1);
-
-}  // namespace cli
