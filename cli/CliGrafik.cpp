@@ -8,17 +8,8 @@
 #include <QFile>
 #include <QGuiApplication>
 
-#include <cstdio>
-#include <cstdlib>
-
 #if defined(Q_OS_UNIX)
 #include <unistd.h>
-#endif
-
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define SARNIX_LECKSUCHE 1
-#endif
 #endif
 
 extern "C" Q_DECL_EXPORT int SarnixGrafikBefehl(int argc, char** argv)
@@ -44,13 +35,5 @@ extern "C" Q_DECL_EXPORT int SarnixGrafikBefehl(int argc, char** argv)
         return *code;
     QStringList& argumente = std::get<QStringList>(anfang);
     const QString befehl = argumente.takeFirst();
-    const int code = befehl == QLatin1String("render") ? CliRender(argumente) : CliPrint(argumente);
-#if !defined(__SANITIZE_ADDRESS__) && !defined(SARNIX_LECKSUCHE)
-    // Every output is written and closed: taking down fonts, the platform and the libraries one
-    // by one would only cost time. Sanitizer builds go the long way round, to see leaks.
-    std::fflush(nullptr);
-    std::_Exit(code);
-#else
-    return code;
-#endif
+    return befehl == QLatin1String("render") ? CliRender(argumente) : CliPrint(argumente);
 }

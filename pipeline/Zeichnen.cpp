@@ -6,7 +6,6 @@
 #include "render/Ansicht.h"
 #include "render/Graphen.h"
 #include "render/Thermiken.h"
-#include "pipeline/Bildspeicher.h"
 #include "pipeline/Layout.h"
 #include "pipeline/SpurCursor.h"
 
@@ -110,7 +109,7 @@ QImage Leinwand(int breite, int hoehe, double verhaeltnis)
     constexpr double groesste = 1 << 20;
     if (w < 1.0 || h < 1.0 || w > groesste || h > groesste)
         return {};
-    QImage bild = RgbBild(static_cast<int>(w), static_cast<int>(h));
+    QImage bild(static_cast<int>(w), static_cast<int>(h), QImage::Format_RGB32);
     if (!bild.isNull())
         bild.setDevicePixelRatio(verhaeltnis);
     return bild;
