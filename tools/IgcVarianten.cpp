@@ -22,6 +22,14 @@ struct Log {
     std::vector<std::string> nachher;  // everything from the first line after the last fix
 };
 
+int Zahl(const std::string& z, size_t von, size_t laenge)
+{
+    int wert = 0;
+    for (size_t i = von; i < von + laenge; ++i)
+        wert = wert * 10 + (z[i] - '0');
+    return wert;
+}
+
 Log Zerlege(std::string_view igc)
 {
     Log log;
@@ -38,8 +46,11 @@ Log Zerlege(std::string_view igc)
         if (log.fixe.empty() && zeile.size() >= 3 && zeile[0] == 'I')
             for (size_t e = 3; e + 7 <= zeile.size(); e += 7) {
                 const std::string_view code = std::string_view(zeile).substr(e + 4, 3);
-                if (code == "LAD" || code == "LOD")
-                    log.nachkommastellen.emplace_back(std::stoul(zeile.substr(e, 2)) - 1, std::stoul(zeile.substr(e + 2, 2)));
+                const bool ziffern = std::all_of(zeile.begin() + static_cast<std::ptrdiff_t>(e),
+                                                 zeile.begin() + static_cast<std::ptrdiff_t>(e + 4),
+                                                 [](char c) { return c >= '0' && c <= '9'; });
+                if (ziffern && Zahl(zeile, e, 2) > 0 && (code == "LAD" || code == "LOD"))
+                    log.nachkommastellen.emplace_back(static_cast<size_t>(Zahl(zeile, e, 2) - 1), static_cast<size_t>(Zahl(zeile, e + 2, 2)));
             }
         if (IstFix(zeile)) {
             // Lines between fixes (events, satellites) go on after the fixes; none is needed.
@@ -58,14 +69,6 @@ std::string Zusammen(const Log& log)
         for (const std::string& zeile : *teil)
             text += zeile + "\r\n";
     return text;
-}
-
-int Zahl(const std::string& z, size_t von, size_t laenge)
-{
-    int wert = 0;
-    for (size_t i = von; i < von + laenge; ++i)
-        wert = wert * 10 + (z[i] - '0');
-    return wert;
 }
 
 void Schreibe(std::string& z, size_t von, size_t laenge, int64_t wert)
