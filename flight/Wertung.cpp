@@ -842,7 +842,8 @@ Wertung Werte(const std::vector<CDaten>& fixe, size_t von, size_t bis, const Wer
             w.fehler = "Position außerhalb der Erde";
             return w;
         }
-        if (!index.empty() && f.zeit < fixe[index.back()].zeit) {
+        // Loggers jitter by a second or two; the order of the records stands for the order in time.
+        if (!index.empty() && f.zeit < fixe[index.back()].zeit - 10) {
             w.fehler = "die Zeit läuft rückwärts";
             return w;
         }

@@ -132,7 +132,7 @@ TEST(Wertung, OhneWertungMitGrund)
         f.hatPosition = 0;
     const std::vector<CDaten> stehend = Spur({{46, 7}}, false);
     std::vector<CDaten> rueckwaerts = Spur({{0, 0}, {0, 0.1}}, true);
-    std::swap(rueckwaerts[3].zeit, rueckwaerts[4].zeit);
+    rueckwaerts[4].zeit -= 60;
     const struct {
         const std::vector<CDaten>& fixe;
         const char* grund;
