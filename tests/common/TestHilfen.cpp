@@ -45,10 +45,12 @@ QString SarnixCli()
     return QStringLiteral(SARNIX_CLI);
 }
 
-Lauf Starte(const QString& programm, const QStringList& argumente)
+Lauf Starte(const QString& programm, const QStringList& argumente, const QByteArray& eingabe)
 {
     QProcess p;
     p.start(programm, argumente);
+    p.write(eingabe);
+    p.closeWriteChannel();
     Lauf l;
     if (!p.waitForFinished(120000))
         return l;

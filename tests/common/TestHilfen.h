@@ -33,8 +33,9 @@ struct Lauf {
     QString fehler;
 };
 
-// Runs programm with argumente until it ends; its output and error output read as UTF-8.
-Lauf Starte(const QString& programm, const QStringList& argumente);
+// Runs programm with argumente and eingabe on its standard input until it ends; its output and
+// error output read as UTF-8.
+Lauf Starte(const QString& programm, const QStringList& argumente, const QByteArray& eingabe = {});
 
 // A bundled sample's path as a QString, for command lines.
 QString Probe(const char* name);

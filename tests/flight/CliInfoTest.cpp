@@ -13,41 +13,26 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
+// A run with its output as the bytes JSON is parsed from.
 struct Lauf {
     int code = -1;
     QByteArray aus;
     QByteArray fehler;
 };
 
-QString Programm()
-{
-    return test::SarnixCli();
-}
-
 Lauf Starte(const QStringList& argumente, const QString& befehl = QStringLiteral("info"),
             const QByteArray& eingabe = {})
 {
-    QProcess p;
-    p.start(Programm(), QStringList{befehl} + argumente);
-    p.write(eingabe);
-    p.closeWriteChannel();
-    p.waitForFinished(60000);
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    const test::Lauf lauf = test::Starte(test::SarnixCli(), QStringList{befehl} + argumente, eingabe);
+    return {lauf.code, lauf.aus.toUtf8(), lauf.fehler.toUtf8()};
 }
 
-class CliInfo : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(QFileInfo(Programm()).isExecutable()) << "no sarnix-cli at " << Programm().toStdString();
-    }
-};
+using CliInfo = test::CliTest;
 
 }  // namespace
 
@@ -115,7 +100,6 @@ TEST_F(CliInfo, OhneSchalterKeineFixeUndKeinProfil)
 
 TEST_F(CliInfo, KeineAufzeichnungIstFuerJedenBefehlEinFehler)
 {
-    QTemporaryDir ordner;
     const QString ziel = ordner.filePath(QStringLiteral("x.png"));
     for (const std::string& inhalt : {std::string("kein Flug\n"), std::string()}) {
         const std::string pfad = test::TempDatei(inhalt);
@@ -200,7 +184,6 @@ TEST_F(CliInfo, PhasenUndStatistik)
 
 TEST_F(CliInfo, RenderZoomInGradWieInEinheiten)
 {
-    QTemporaryDir ordner;
     const QString probe = QString::fromStdString(test::Sample("lokalflug-1h.vrl"));
     const QString grad = ordner.filePath(QStringLiteral("grad.png"));
     const QString einheiten = ordner.filePath(QStringLiteral("einheiten.png"));
@@ -222,7 +205,6 @@ TEST_F(CliInfo, RenderZoomInGradWieInEinheiten)
 
 TEST_F(CliInfo, ZeitbarogrammThermikenUndTemperaturreferenz)
 {
-    QTemporaryDir ordner;
     const QString probe = QString::fromStdString(test::Sample("streckenflug-6h.vrl"));
     const QString ohne = ordner.filePath(QStringLiteral("ohne.png"));
     const QString mit = ordner.filePath(QStringLiteral("mit.png"));
