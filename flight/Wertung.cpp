@@ -64,9 +64,11 @@ Kugel Abbilden(const std::vector<double>& phi, const std::vector<double>& lambda
         dlMin = std::min(dlMin, d);
         dlMax = std::max(dlMax, d);
     }
-    // No path between two fixes strays further from them than half the flight's extent.
-    const double ausdehnung = std::hypot(*phiMax - *phiMin, (dlMax - dlMin) * std::cos(std::min(std::abs(*phiMin), std::abs(*phiMax))));
-    const double rand = 0.6 * ausdehnung + 1e-4;
+    // No two fixes lie further apart than along a meridian and then the parallel nearest the
+    // equator, and every point of a shortest path between them lies within half that of the
+    // nearer one (a hundredth more on the ellipsoid).
+    const double ausdehnung = (*phiMax - *phiMin) + (dlMax - dlMin) * std::cos(std::min(std::abs(*phiMin), std::abs(*phiMax)));
+    const double rand = 0.55 * ausdehnung + 1e-4;
     const double unten = *phiMin - rand, oben = *phiMax + rand;
     Kugel kugel;
     punkte.resize(n);
