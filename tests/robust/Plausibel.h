@@ -93,23 +93,26 @@ inline std::string DokumentFehler(const CSarnixDoc& doc, bool mitMagie, size_t g
             break;
         }
 
-    // The phases lie within the flight, in time order, one after the other, with finite figures.
+    // Each flight's phases lie within it, in time order, one after the other, with finite figures.
     const FlugAnalyse analyse = AnalysiereFlug(doc);
     const FlugStatistik& st = analyse.statistik;
     if (!st.geflogen && !analyse.phasen.empty())
         melde("Phasen ohne Flug");
-    size_t weiter = st.start;
-    for (const Flugphase& p : analyse.phasen) {
-        const bool endlich = std::isfinite(p.dauer) && std::isfinite(p.mittelSteigen) && std::isfinite(p.strecke)
-                             && std::isfinite(p.gleitzahl.value_or(0.0)) && std::isfinite(p.windGeschwindigkeit.value_or(0.0));
-        if (p.von != weiter || p.bis <= p.von || p.bis > st.landung || p.dauer <= 0.0 || p.dauer > st.flugzeit || !endlich) {
-            melde("Phase " + std::to_string(p.von) + ".." + std::to_string(p.bis) + " unstimmig");
-            break;
+    for (const FlugAuswertung& einer : analyse.fluege) {
+        const FlugStatistik& f = einer.statistik;
+        size_t weiter = f.start;
+        for (const Flugphase& p : einer.phasen) {
+            const bool endlich = std::isfinite(p.dauer) && std::isfinite(p.mittelSteigen) && std::isfinite(p.strecke)
+                                 && std::isfinite(p.gleitzahl.value_or(0.0)) && std::isfinite(p.windGeschwindigkeit.value_or(0.0));
+            if (p.von != weiter || p.bis <= p.von || p.bis > f.landung || p.dauer <= 0.0 || p.dauer > f.flugzeit || !endlich) {
+                melde("Phase " + std::to_string(p.von) + ".." + std::to_string(p.bis) + " unstimmig");
+                break;
+            }
+            weiter = p.bis;
         }
-        weiter = p.bis;
+        if (f.geflogen && (weiter != f.landung || f.landung >= doc.datenListe.size()))
+            melde("Phasen decken den Flug nicht");
     }
-    if (st.geflogen && (weiter != st.landung || st.landung >= doc.datenListe.size()))
-        melde("Phasen decken den Flug nicht");
     if (!(st.anteilKreisen >= 0.0 && st.anteilKreisen <= 1.0) || !std::isfinite(st.mittelSteigen)
         || !std::isfinite(st.schnittGeschwindigkeit))
         melde("Flugstatistik unstimmig");
