@@ -22,11 +22,6 @@ std::string Utf8(const fs::path& pfad)
     return {text.begin(), text.end()};
 }
 
-fs::path AusUtf8(const std::string& text)
-{
-    return fs::path(std::u8string(text.begin(), text.end()));
-}
-
 // One folder per run, removed with everything in it when the tests end.
 class Ordner {
 public:
@@ -70,6 +65,11 @@ std::string Schreibe(const fs::path& pfad, const std::string& inhalt)
 
 }  // namespace
 
+fs::path AlsPfad(const std::string& utf8)
+{
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
 std::string Sample(const std::string& name)
 {
     return std::string(SARNIX_SAMPLES_DIR) + "/" + name;
@@ -88,12 +88,12 @@ std::string TempDatei(const std::string& inhalt, const std::string& endung)
 
 std::string TempPfad(const std::string& name)
 {
-    return Utf8((TempOrdner() / AusUtf8(name)).make_preferred());
+    return Utf8((TempOrdner() / AlsPfad(name)).make_preferred());
 }
 
 std::string TempDateiNamens(const std::string& name, const std::string& inhalt)
 {
-    return Schreibe(AusUtf8(TempPfad(name)), inhalt);
+    return Schreibe(AlsPfad(TempPfad(name)), inhalt);
 }
 
 #ifdef _WIN32
@@ -103,7 +103,7 @@ FremderZugriff::FremderZugriff(const std::string& pfad, bool schreibt, Teilt tei
     const DWORD teilen = teilt == Teilt::Nichts  ? 0
                          : teilt == Teilt::Lesen ? FILE_SHARE_READ
                                                  : FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-    const HANDLE h = CreateFileW(AusUtf8(pfad).c_str(), zugriff, teilen, nullptr, OPEN_EXISTING,
+    const HANDLE h = CreateFileW(AlsPfad(pfad).c_str(), zugriff, teilen, nullptr, OPEN_EXISTING,
                                  FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h != INVALID_HANDLE_VALUE)
         handle_ = h;
@@ -117,7 +117,7 @@ FremderZugriff::~FremderZugriff()
 
 bool FremderZugriff::Offen() const { return handle_ != nullptr; }
 #else
-FremderZugriff::FremderZugriff(const std::string& pfad, bool, Teilt) : strom_(AusUtf8(pfad), std::ios::binary) {}
+FremderZugriff::FremderZugriff(const std::string& pfad, bool, Teilt) : strom_(AlsPfad(pfad), std::ios::binary) {}
 
 FremderZugriff::~FremderZugriff() = default;
 

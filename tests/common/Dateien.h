@@ -2,11 +2,14 @@
 // File helpers of the tests that need nothing but the standard library, so that those tests
 // also run where Qt is not at hand. Every path is UTF-8, as the readers take it.
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 
 namespace test {
 
+// A UTF-8 path as the file system takes it (a plain string means the ANSI code page on Windows).
+std::filesystem::path AlsPfad(const std::string& utf8);
 // Path of a bundled sample recording (samples/NAME).
 std::string Sample(const std::string& name);
 // Path of a file under tests/data.
@@ -32,8 +35,11 @@ public:
     bool Offen() const;
 
 private:
-    void* handle_ = nullptr;  // Windows
-    std::ifstream strom_;     // elsewhere
+#ifdef _WIN32
+    void* handle_ = nullptr;
+#else
+    std::ifstream strom_;
+#endif
 };
 
 }  // namespace test

@@ -1,15 +1,11 @@
 // The flight document: emptying, opening and its failures, reopening.
 
 #include "Saetze.h"
-#include "TestHilfen.h"
+#include "Dateien.h"
 
 #include "flight/CSarnixDoc.h"
 #include "flight/DateiLesen.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -109,7 +105,7 @@ TEST(Oeffnen, FehlendeDateiBehaeltDenFlug)
     ASSERT_TRUE(doc.OnOpenDocument(erste));
     const size_t fixe = doc.datenListe.size();
 
-    const std::string fehlt = QDir::tempPath().toStdString() + "/gibt-es-nicht-4711/flug.vrl";
+    const std::string fehlt = test::TempPfad("gibt-es-nicht-4711/flug.vrl");
     OeffnenFehler fehler = OeffnenFehler::Keiner;
     EXPECT_FALSE(doc.OnOpenDocument(fehlt, &fehler));
     EXPECT_EQ(fehler, OeffnenFehler::NichtGefunden);
@@ -122,10 +118,9 @@ TEST(Oeffnen, FehlendeDateiBehaeltDenFlug)
 
 TEST(Oeffnen, OrdnerUndLeererPfadSindUngueltig)
 {
-    QTemporaryDir ordner;
     CSarnixDoc doc;
     OeffnenFehler fehler = OeffnenFehler::Keiner;
-    EXPECT_FALSE(doc.OnOpenDocument(ordner.path().toStdString(), &fehler));
+    EXPECT_FALSE(doc.OnOpenDocument(test::TempPfad("."), &fehler));
     EXPECT_EQ(fehler, OeffnenFehler::UngueltigerPfad);
     EXPECT_FALSE(doc.OnOpenDocument("", &fehler));
     EXPECT_EQ(fehler, OeffnenFehler::UngueltigerPfad);
@@ -146,16 +141,19 @@ TEST(Oeffnen, GeraeteDateiWirdNichtGelesen)
 
 TEST(Oeffnen, OhneLeserechtVerwehrt)
 {
-#ifndef _WIN32
+#ifdef _WIN32
+    GTEST_SKIP() << "permissions on Windows only make a file read-only";
+#else
     if (geteuid() == 0)
         GTEST_SKIP() << "the superuser reads every file";
 #endif
     const std::string pfad = test::TempDatei(ErsterFlug());
-    QFile::setPermissions(QString::fromStdString(pfad), QFileDevice::WriteOwner);
+    namespace fs = std::filesystem;
+    fs::permissions(test::AlsPfad(pfad), fs::perms::owner_write);
     CSarnixDoc doc;
     OeffnenFehler fehler = OeffnenFehler::Keiner;
     const bool ok = doc.OnOpenDocument(pfad, &fehler);
-    QFile::setPermissions(QString::fromStdString(pfad), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    fs::permissions(test::AlsPfad(pfad), fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_FALSE(ok);
     EXPECT_EQ(fehler, OeffnenFehler::ZugriffVerweigert);
     EXPECT_EQ(doc.geladen, 0);
@@ -163,14 +161,8 @@ TEST(Oeffnen, OhneLeserechtVerwehrt)
 
 TEST(Oeffnen, UmlautPfad)
 {
-    QTemporaryDir ordner;
-    const QString pfad = ordner.path() + QStringLiteral("/Flug über den Wändén.vrl");
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray::fromStdString("@SX\n" + beispielFix + "\n"));
-    f.close();
+    const std::string utf8 = test::TempDateiNamens("Flug über den Wändén.vrl", "@SX\n" + beispielFix + "\n");
     CSarnixDoc doc;
-    const std::string utf8 = pfad.toUtf8().toStdString();
     ASSERT_TRUE(doc.OnOpenDocument(utf8));
     EXPECT_EQ(doc.dateiname, utf8);
     EXPECT_EQ(doc.datenListe.size(), 1u);
@@ -180,11 +172,11 @@ TEST(Oeffnen, DateiBleibtUnveraendert)
 {
     const std::string inhalt = ErsterFlug();
     const std::string pfad = test::TempDatei(inhalt);
-    const QDateTime vorher = QFileInfo(QString::fromStdString(pfad)).lastModified();
+    const auto vorher = std::filesystem::last_write_time(test::AlsPfad(pfad));
     CSarnixDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(pfad));
     EXPECT_EQ(Inhalt(pfad), inhalt);
-    EXPECT_EQ(QFileInfo(QString::fromStdString(pfad)).lastModified(), vorher);
+    EXPECT_EQ(std::filesystem::last_write_time(test::AlsPfad(pfad)), vorher);
 }
 
 TEST(Fehlertexte, AlleUrsachen)
@@ -221,7 +213,7 @@ TEST(Fehlertexte, BetriebssystemFehler)
 
 TEST(Oeffnen, ZuLangerPfad)
 {
-    const std::string pfad = QDir::tempPath().toStdString() + "/" + std::string(5000, 'a') + ".vrl";
+    const std::string pfad = test::TempPfad(std::string(5000, 'a') + ".vrl");
     CSarnixDoc doc;
     OeffnenFehler fehler = OeffnenFehler::Keiner;
     EXPECT_FALSE(doc.OnOpenDocument(pfad, &fehler));
