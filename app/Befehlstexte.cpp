@@ -74,6 +74,8 @@ const char* StatusRoh(int id)
     case RechtsZeit:
     case AktivZeit: return QT_TRANSLATE_NOOP("Befehlstexte", "Zeigt die Flughöhe über der Uhrzeit an.");
     case Thermiken: return QT_TRANSLATE_NOOP("Befehlstexte", "Markiert jede Thermik mit ihrem mittleren Steigen.");
+    case Befehl::Karte:
+        return QT_TRANSLATE_NOOP("Befehlstexte", "Legt eine Landkarte unter den Grundriß; erst dann werden Kacheln geladen.");
     case Befehl::Flugphasen:
         return QT_TRANSLATE_NOOP("Befehlstexte", "Zeigt Thermiken, Gleitstrecken und die Statistik des Fluges an.");
     default: return "";

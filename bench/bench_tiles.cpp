@@ -2,6 +2,11 @@
 // cache lookup of one tile (disk cache and MBTiles), and the window's redraw and wheel notch for
 // the day-long flight with every tile at hand. 16 ms for a redraw and a notch, 1 ms a lookup.
 
+#include "bench/Tagesflug.h"
+#include "flight/Koordinaten.h"
+#include "pipeline/Zeichnen.h"
+#include "pipeline/ZoomSchwenk.h"
+#include "render/Ansicht.h"
 #include "tiles/KachelAblage.h"
 #include "tiles/Kartendienst.h"
 #include "tiles/MbTiles.h"
@@ -105,6 +110,59 @@ void NachschlagenInMbTiles(benchmark::State& state)
     }
 }
 
+// The day-long flight's extent in degrees, with a pane's worth of margin.
+KartenAusschnitt FlugGebiet()
+{
+    const Fenster& f = Tagesflug().ausdehnung;
+    const auto grad = [](int32_t v) { return static_cast<double>(int64_t{v} - koordinatenNullpunkt) / 600000.0; };
+    const double rand = (grad(f.laengeMax) - grad(f.laengeMin)) * 0.6;
+    return {grad(f.laengeMin) - rand, grad(f.laengeMax) + rand, grad(f.breiteMax) + rand, grad(f.breiteMin) - rand, 1920, 1080};
+}
+
+// The window's plan view of the day-long flight coloured by climb, with the map: every tile
+// of the zooms the notches pass through has been drawn once, so it is in memory.
+struct MitKarte {
+    QTemporaryDir ordner;
+    Kartendienst dienst{KartenQuelle{QStringLiteral("Region"), {}, Regionsdatei(ordner, FlugGebiet(), 14), 19, {}}};
+    QImage bild = Leinwand(1920, 1080, 1.0);
+    CAnsicht a;
+    MitKarte()
+    {
+        a.einstellungenLaden = 0;
+        a.zeitmarken = 1;
+        a.ansicht.grafik[0].farbe = Variowerte;
+        a.karte = &dienst;
+        Tagesflug().ausdehnungUebernommen = 0;
+        NeuZeichnen(Tagesflug(), a, bild);
+    }
+};
+
+void NeuZeichnenMitKarte(benchmark::State& state)
+{
+    MitKarte m;
+    for (auto _ : state)
+        NeuZeichnen(Tagesflug(), m.a, m.bild);
+    FixeZaehlen(state);
+}
+
+void RadStufeMitKarte(benchmark::State& state)
+{
+    MitKarte m;
+    const Punkt zeiger{700, 500};
+    const auto stufe = [&](int i) {
+        ZoomUmPunkt(m.a, Tagesflug(), 0, zeiger, RadFaktor((i / 3) % 2 == 0 ? 120 : -120));
+        NeuZeichnen(Tagesflug(), m.a, m.bild);
+    };
+    for (int i = 0; i < 6; ++i)
+        stufe(i);  // the tiles of each step into memory
+    int i = 0;
+    for (auto _ : state)
+        stufe(i++);
+    FixeZaehlen(state);
+}
+
+BENCHMARK(NeuZeichnenMitKarte)->Unit(benchmark::kMillisecond);
+BENCHMARK(RadStufeMitKarte)->Unit(benchmark::kMillisecond);
 BENCHMARK(VerzerrenAusDemSpeicher)->Unit(benchmark::kMillisecond);
 BENCHMARK(NachschlagenImPlattenspeicher)->Unit(benchmark::kMicrosecond);
 BENCHMARK(NachschlagenInMbTiles)->Unit(benchmark::kMicrosecond);

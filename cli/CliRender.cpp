@@ -10,6 +10,9 @@
 #include "flight/CSarnixDoc.h"
 #include "flight/Koordinaten.h"
 #include "pipeline/BildWahl.h"
+#include "pipeline/Karte.h"
+#include "tiles/Kartendienst.h"
+#include "tiles/KartenEinstellungen.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -175,6 +178,23 @@ int CliRender(const QStringList& argumente)
                                                                       "in Grad wie 11.25 oder in internen Einheiten)")
                                               .arg(wert("zoom")));
     }
+    // The map: a source of the settings by name, an address template or an MBTiles file.
+    std::optional<KartenQuelle> karte;
+    if (gesetzt("karte")) {
+        karte = QuelleAus(wert("karte"), KartenEinstellungenLesen().quellen);
+        const QString fehler = karte->IstDatei() ? QString() : VorlagenFehler(karte->vorlage);
+        if (!fehler.isEmpty())
+            return Nutzungsfehler(befehl, fehler);
+    }
+    int kartenWartezeit = 10000;
+    if (gesetzt("karten-wartezeit")) {
+        bool ok = false;
+        const double s = wert("karten-wartezeit").toDouble(&ok);
+        if (!ok || !(s >= 0 && s <= 3600))
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Ungültige Wartezeit: %1 (erwartet 0 bis 3600 Sekunden)")
+                                              .arg(wert("karten-wartezeit")));
+        kartenWartezeit = static_cast<int>(std::lround(s * 1000));
+    }
 
     const QStringList dateien = parser.positionalArguments();
     if (dateien.isEmpty())
@@ -190,14 +210,23 @@ int CliRender(const QStringList& argumente)
 
     const std::jthread schriften = SchriftenVorladen();
     // Threads that no file keeps busy help to compress the pictures.
-    const int auftraege = Auftraege(parser);
+    // The map's requests wait on this thread's event loop: one file after the other.
+    const int auftraege = karte ? 1 : Auftraege(parser);
     const int packFaeden = static_cast<int>(std::max<qsizetype>(1, auftraege / dateien.size()));
     return Parallel(dateien.size(), auftraege, [&](qsizetype i) {
         CSarnixDoc doc;
         if (!Oeffne(doc, dateien[i]))
             return dateiFehler;
         doc.temperaturReferenz = referenz;
-        const QImage bild = WahlBild(doc, wahl);
+        QImage bild;
+        if (karte) {
+            Kartendienst dienst(*karte);
+            bild = WahlBildMitKarte(doc, wahl, dienst, kartenWartezeit);
+            if (!dienst.Hinweis().isEmpty())
+                Melde(QStringLiteral("%1: %2").arg(dateien[i], dienst.Hinweis()));
+        } else {
+            bild = WahlBild(doc, wahl);
+        }
         if (!SpeicherePng(bild, ausgaben[i], packFaeden)) {
             Melde(QCoreApplication::translate("Cli", "Die Datei %1 konnte nicht geschrieben werden.")
                       .arg(QFileInfo(ausgaben[i]).absoluteFilePath()));

@@ -6,6 +6,7 @@
 #include "render/Ansicht.h"
 #include "render/Graphen.h"
 #include "render/Thermiken.h"
+#include "pipeline/Karte.h"
 #include "pipeline/Layout.h"
 #include "pipeline/SpurCursor.h"
 
@@ -74,7 +75,13 @@ void Zeichnen(const CSarnixDoc& doc, CAnsicht& a, Zeichenflaeche& f, CursorZusta
             LegendeSeitlich(doc, a, f, i);
         else
             LegendeOben(doc, a, f, i);
+        // The map lies under grid and track, its attribution over them.
+        const bool karte = a.karte && a.ansicht.grafik[static_cast<size_t>(i)].art == Grundriss;
+        if (karte)
+            ZeichneKarte(doc, a, f, i, *a.karte);
         ZeichneGraph(doc, a, f, i);
+        if (karte)
+            ZeichneKartenTexte(a, f, i, *a.karte);
         if (a.thermiken) {
             if (!phasen)
                 phasen = BerechneFlugphasen(doc);

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <optional>
 
+class Kartendienst;
+
 struct Grafik {
     Rechteck ecke;                 // the pane in client pixels
     int8_t art = Grundriss;        // AnsichtArt
@@ -59,6 +61,7 @@ struct CAnsicht {
     int16_t randUnten = 60;
     int16_t randOben = 60;
     Rechteck client;  // the client area the layout was last computed for (left, top = 0)
+    Kartendienst* karte = nullptr;  // the map under plan views; none while "Karte" is off
 
     CAnsicht()
     {

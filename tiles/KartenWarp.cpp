@@ -75,7 +75,8 @@ void Verzerren(QImage& ziel, const KartenAusschnitt& a, int zoom, const KachelFi
     const int breite = std::min(a.breite, ziel.width());
     const int hoehe = std::min(a.hoehe, ziel.height());
     if (breite <= 0 || hoehe <= 0 || zoom < 0 || zoom > 30
-        || (ziel.format() != QImage::Format_RGB32 && ziel.format() != QImage::Format_ARGB32))
+        || (ziel.format() != QImage::Format_RGB32 && ziel.format() != QImage::Format_ARGB32
+            && ziel.format() != QImage::Format_ARGB32_Premultiplied))
         return;
 
     // Longitude is the same down every column: its tile and pixel are found once per column.

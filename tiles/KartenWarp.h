@@ -41,7 +41,7 @@ int ZoomFuerAusschnitt(const KartenAusschnitt& a, int groessterZoom);
 // arrives first; none beyond 85.05° north or south.
 std::vector<KachelNummer> KachelnIm(const KartenAusschnitt& a, int zoom);
 
-// Writes the map into ziel (RGB32 or ARGB32, at least a.breite x a.hoehe device pixels) from its
+// Writes the map into ziel (RGB32 or an ARGB32 format, at least a.breite x a.hoehe device pixels) from its
 // top left corner. Pixels of tiles the finder does not have, and rows beyond the Mercator
 // limits, are left as they were.
 void Verzerren(QImage& ziel, const KartenAusschnitt& a, int zoom, const KachelFinder& finder);

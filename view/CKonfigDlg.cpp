@@ -101,6 +101,10 @@ CKonfigDlg::CKonfigDlg(QWidget* parent) : QDialog(parent)
 
     auto* unten = new QHBoxLayout;
     unten->addWidget(symbol);
+    auto* karte = new QPushButton(tr("Karte..."), this);
+    karte->setAutoDefault(false);
+    connect(karte, &QPushButton::clicked, this, &CKonfigDlg::karteBearbeiten);
+    unten->addWidget(karte);
     unten->addStretch(1);
     unten->addWidget(abbrechen);
     unten->addWidget(ok);

@@ -27,6 +27,9 @@ public:
     // The radio button bound to control id (1032 ... 1051), for tests and accessibility.
     QRadioButton* Knopf(int id) const;
 
+signals:
+    void karteBearbeiten();  // the map's sources and cache
+
 public slots:
     // Cancel, Escape and closing the window: the values at opening come back.
     void reject() override;

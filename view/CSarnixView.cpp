@@ -104,6 +104,9 @@ CSarnixView::CSarnixView(CSarnixDoc& d, QWidget* parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    zustand.karte = karte.Dienst();
+    // Tiles arrive in bursts: each burst is one redraw, cursor and rubber band included.
+    connect(&karte, &KartenAnzeige::neuZeichnen, this, &CSarnixView::NeuZeichnen);
 }
 
 CSarnixView::~CSarnixView()
@@ -190,6 +193,13 @@ void CSarnixView::DokumentGeoeffnet()
 
 bool CSarnixView::Befehl(int id)
 {
+    if (id == Befehl::Karte) {
+        karte.Schalten(!karte.An());
+        zustand.karte = karte.Dienst();
+        NeuZeichnen();
+        emit ansichtGeaendert();
+        return true;
+    }
     switch (BefehlAnwenden(zustand, doc, id)) {
     case BefehlFolge::Unbekannt:
         return false;
@@ -220,12 +230,12 @@ bool CSarnixView::Befehl(int id)
 
 bool CSarnixView::BefehlAktiv(int id) const
 {
-    return ::BefehlAktiv(zustand, doc, id);
+    return id == Befehl::Karte || ::BefehlAktiv(zustand, doc, id);
 }
 
 bool CSarnixView::BefehlMarkiert(int id) const
 {
-    return ::BefehlMarkiert(zustand, id);
+    return id == Befehl::Karte ? karte.An() : ::BefehlMarkiert(zustand, id);
 }
 
 void CSarnixView::ZoomScharfStellen()
@@ -261,6 +271,10 @@ void CSarnixView::KonfigurationZeigen()
     dialog.rechteFarbe = dialog.rechteFarbeAlt = g[1].farbe;
     dialog.anzahl = dialog.anzahlAlt = zustand.grafikanzahl;
     dialog.temperaturReferenz = dialog.temperaturReferenzAlt = static_cast<int8_t>(zustand.temperaturReferenz);
+    connect(&dialog, &CKonfigDlg::karteBearbeiten, this, [this, &dialog] {
+        karte.Bearbeiten(&dialog);
+        zustand.karte = karte.Dienst();
+    });
     dialog.exec();
     // Cancel has put the values at opening back, so both ways end the same.
     auto& neu = zustand.ansicht.grafik;

@@ -5,6 +5,7 @@
 #include "pipeline/SpurCursor.h"
 #include "pipeline/ZoomSchwenk.h"
 #include "render/Ansicht.h"
+#include "view/KartenAnzeige.h"
 
 #include <QImage>
 #include <QWidget>
@@ -72,6 +73,7 @@ private:
 
     CSarnixDoc& doc;
     CAnsicht zustand;
+    KartenAnzeige karte;
     CursorZustand spur;  // the track cursor's place and held key
     QImage bild;
     QSize leinwandFuer;  // the widget size the canvas was made for

@@ -195,6 +195,10 @@
         <source>Flugphasen</source>
         <translation>Flight phases</translation>
     </message>
+    <message>
+        <source>Legt eine Landkarte unter den Grundriß; erst dann werden Kacheln geladen.</source>
+        <translation>Lays a map under the plan view; only then are tiles loaded.</translation>
+    </message>
 </context>
 <context>
     <name>CDruckDlg</name>
@@ -541,6 +545,10 @@ Sarnix may be used and passed on unchanged, free of charge. All other rights are
     <message>
         <source>Physikalisch (Ausgleichsgerade der sinkenden Luft)</source>
         <translation>Physical (least-squares line of the sinking air)</translation>
+    </message>
+    <message>
+        <source>Karte...</source>
+        <translation>Map...</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1000,22 @@ FILE - reads the recording from standard input.</translation>
     <message>
         <source>--temperaturreferenz kennt exakt und physikalisch.</source>
         <translation>--temperaturreferenz takes exakt or physikalisch.</translation>
+    </message>
+    <message>
+        <source>NAME|URL|DATEI.mbtiles</source>
+        <translation>NAME|URL|FILE.mbtiles</translation>
+    </message>
+    <message>
+        <source>Legt eine Karte unter den Grundriß: eine Quelle der Einstellungen, eine Adresse mit {z}/{x}/{y} oder eine MBTiles-Datei.</source>
+        <translation>Lays a map under the plan view: a source of the settings, an address with {z}/{x}/{y} or an MBTiles file.</translation>
+    </message>
+    <message>
+        <source>Wartet höchstens S Sekunden auf die Kacheln (Standard 10).</source>
+        <translation>Waits at most S seconds for the tiles (default 10).</translation>
+    </message>
+    <message>
+        <source>Ungültige Wartezeit: %1 (erwartet 0 bis 3600 Sekunden)</source>
+        <translation>Invalid waiting time: %1 (expected 0 to 3600 seconds)</translation>
     </message>
 </context>
 <context>
@@ -1507,6 +1531,10 @@ Do you want to replace it?</translation>
         <source>Flug&amp;phasen...</source>
         <translation>Flight &amp;phases...</translation>
     </message>
+    <message>
+        <source>&amp;Karte</source>
+        <translation>&amp;Map</translation>
+    </message>
 </context>
 <context>
     <name>OeffnenFehler</name>
@@ -1626,6 +1654,65 @@ Do you want to replace it?</translation>
     <message>
         <source>%1 bis %2: Dauer %3, Höhenunterschied %4 m, mittleres Steigen %5 m/s</source>
         <translation>%1 to %2: duration %3, altitude difference %4 m, mean climb %5 m/s</translation>
+    </message>
+</context>
+<context>
+    <name>KartenDlg</name>
+    <message>
+        <source>Karte</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Adresse oder MBTiles-Datei</source>
+        <translation>Address or MBTiles file</translation>
+    </message>
+    <message>
+        <source>Größter Zoom</source>
+        <translation>Largest zoom</translation>
+    </message>
+    <message>
+        <source>Namensnennung</source>
+        <translation>Attribution</translation>
+    </message>
+    <message>
+        <source>Kachelserver hinzufügen</source>
+        <translation>Add tile server</translation>
+    </message>
+    <message>
+        <source>MBTiles-Datei...</source>
+        <translation>MBTiles file...</translation>
+    </message>
+    <message>
+        <source>Entfernen</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Neue Karte</source>
+        <translation>New map</translation>
+    </message>
+    <message>
+        <source>MBTiles-Datei</source>
+        <translation>MBTiles file</translation>
+    </message>
+    <message>
+        <source>MBTiles (*.mbtiles)</source>
+        <translation>MBTiles (*.mbtiles)</translation>
+    </message>
+    <message>
+        <source>Gezeigte Karte:</source>
+        <translation>Map shown:</translation>
+    </message>
+    <message>
+        <source>Kartenspeicher höchstens:</source>
+        <translation>Map cache at most:</translation>
+    </message>
+    <message>
+        <source>Kacheln werden erst geladen, wenn &quot;Ansicht &gt; Karte&quot; eingeschaltet ist.</source>
+        <translation>Tiles are loaded only once &quot;View &gt; Map&quot; is turned on.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,11 @@
 // MBTiles files written here: rows counted from the south, the metadata, and damaged or locked
 // files.
 
+#include "Dateien.h"
+
+#include "flight/CSarnixDoc.h"
+#include "pipeline/Zeichnen.h"
+#include "render/Ansicht.h"
 #include "tiles/Kartendienst.h"
 
 #include <QBuffer>
@@ -97,4 +102,35 @@ TEST(MbTiles, BeschaedigtOderGesperrt)
     }
     QSqlDatabase::database(QStringLiteral("schreiben")).close();
     QSqlDatabase::removeDatabase(QStringLiteral("schreiben"));
+}
+
+TEST(MbTiles, KarteUnterDemGrundrissNurWennEingeschaltet)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("welt.mbtiles"));
+    Schreibe(pfad);
+    QSqlDatabase::removeDatabase(QStringLiteral("schreiben"));
+    Kartendienst karte(KartenQuelle{QStringLiteral("Welt"), {}, pfad, 30, {}});
+    CSarnixDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(test::Testdaten("igc/pg-riederalp-1h-vfix.igc")));
+    // Count the pixels of the lightened north-east tile (46° N, 8° E), and those of the
+    // attribution's grey, with the map off and on.
+    const auto zaehlen = [&](Kartendienst* k, QRgb farbe) {
+        CAnsicht a;
+        a.einstellungenLaden = 0;
+        a.karte = k;
+        a.zoomFenster = doc.ausdehnung;
+        QImage bild(800, 600, QImage::Format_RGB32);
+        NeuZeichnen(doc, a, bild);
+        int n = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x)
+                n += bild.pixel(x, y) == farbe;
+        return n;
+    };
+    EXPECT_EQ(zaehlen(nullptr, 0xFF80FF80), 0);
+    EXPECT_EQ(zaehlen(nullptr, 0xFF3C3C3C), 0);
+    // The pane is 800 - 60 - 160 by 600 - 2 * 60 pixels: most of its 278 400 are map.
+    EXPECT_GT(zaehlen(&karte, 0xFF80FF80), 200000);
+    EXPECT_GT(zaehlen(&karte, 0xFF3C3C3C), 20);  // "© Alpenkarte"
 }
