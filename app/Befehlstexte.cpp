@@ -73,6 +73,7 @@ const char* StatusRoh(int id)
     case LinksZeit:
     case RechtsZeit:
     case AktivZeit: return QT_TRANSLATE_NOOP("Befehlstexte", "Zeigt die Flughöhe über der Uhrzeit an.");
+    case Gelaende: return QT_TRANSLATE_NOOP("Befehlstexte", "Schattiert das Gelände unter dem Grundriß (mit einem Geländeordner in den Einstellungen).");
     case Thermiken: return QT_TRANSLATE_NOOP("Befehlstexte", "Markiert jede Thermik mit ihrem mittleren Steigen.");
     case Befehl::Karte:
         return QT_TRANSLATE_NOOP("Befehlstexte", "Legt eine Landkarte unter den Grundriß; erst dann werden Kacheln geladen.");

@@ -72,6 +72,7 @@ Menues BaueMenues(QMenuBar& leiste)
     Eintrag(m.ansicht, Zeitmarken, QT_TRANSLATE_NOOP("Menues", "&Zeitmarken"), true);
     Eintrag(m.ansicht, Routenpunkte, QT_TRANSLATE_NOOP("Menues", "&Routenpunkte"), true);
     Eintrag(m.ansicht, Thermiken, QT_TRANSLATE_NOOP("Menues", "T&hermiken"), true);
+    Eintrag(m.ansicht, Gelaende, QT_TRANSLATE_NOOP("Menues", "&Gelände"), true);
     Eintrag(m.ansicht, Befehl::Karte, QT_TRANSLATE_NOOP("Menues", "&Karte"), true);
 
     m.grafik = leiste.addMenu(QCoreApplication::translate("Menues", "&Grafik"));

@@ -125,6 +125,8 @@ CliBefehl RenderBefehl()
               QCoreApplication::translate("Cli", "Legt eine Karte unter den Grundriß: eine Quelle der Einstellungen, eine Adresse mit {z}/{x}/{y} oder eine MBTiles-Datei.")},
              {{QStringLiteral("karten-wartezeit")}, QStringLiteral("S"),
               QCoreApplication::translate("Cli", "Wartet höchstens S Sekunden auf die Kacheln (Standard 10).")},
+             {{QStringLiteral("gelaende")}, QCoreApplication::translate("Cli", "ORDNER"),
+              QCoreApplication::translate("Cli", "Zeichnet das Gelände aus den Höhenkacheln in ORDNER unter den Flug.")},
              Referenzoption(),
              Auftragsoption(),
              Hoehenoption(),

@@ -10,6 +10,7 @@
 #include "flight/CSarnixDoc.h"
 #include "flight/Koordinaten.h"
 #include "pipeline/BildWahl.h"
+#include "pipeline/GelaendeLesen.h"
 #include "pipeline/Karte.h"
 #include "tiles/Kartendienst.h"
 #include "tiles/KartenEinstellungen.h"
@@ -149,6 +150,11 @@ int CliRender(const QStringList& argumente)
     wahl.zeitmarken = gesetzt("zeitmarken") ? 1 : 0;
     wahl.wegpunkte = gesetzt("wegpunkte") ? 1 : 0;
     wahl.thermiken = gesetzt("thermiken") ? 1 : 0;
+    std::optional<GelaendeDienst> gelaende;
+    if (gesetzt("gelaende")) {
+        gelaende.emplace(wert("gelaende").toStdString());
+        wahl.gelaende = &*gelaende;
+    }
     const int referenz = TemperaturReferenz(parser);
     if (gesetzt("verkleinern")) {
         bool ok = false;
@@ -213,7 +219,7 @@ int CliRender(const QStringList& argumente)
     // The map's requests wait on this thread's event loop: one file after the other.
     const int auftraege = karte ? 1 : Auftraege(parser);
     const int packFaeden = static_cast<int>(std::max<qsizetype>(1, auftraege / dateien.size()));
-    return Parallel(dateien.size(), auftraege, [&](qsizetype i) {
+    const int code = Parallel(dateien.size(), auftraege, [&](qsizetype i) {
         CSarnixDoc doc;
         if (!Oeffne(doc, dateien[i]))
             return dateiFehler;
@@ -234,4 +240,9 @@ int CliRender(const QStringList& argumente)
         }
         return 0;
     });
+    // What the tiles lacked, once, after all pictures: the pictures are drawn all the same.
+    if (gelaende)
+        for (const QString& hinweis : gelaende->Hinweise())
+            Melde(hinweis);
+    return code;
 }

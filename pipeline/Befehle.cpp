@@ -110,6 +110,9 @@ BefehlFolge BefehlAnwenden(CAnsicht& a, const CSarnixDoc& doc, int id)
     case Befehl::Thermiken:
         a.thermiken = a.thermiken ? 0 : 1;
         return BefehlFolge::NeuZeichnen;
+    case Befehl::Gelaende:
+        a.gelaendeRelief = a.gelaendeRelief ? 0 : 1;
+        return BefehlFolge::NeuZeichnen;
     case Befehl::Flugphasen:
         return BefehlFolge::Flugphasen;
     case Befehl::Vergroessern:
@@ -153,6 +156,7 @@ bool BefehlMarkiert(const CAnsicht& a, int id)
     case Befehl::Zeitmarken: return a.zeitmarken == 1;
     case Befehl::Routenpunkte: return a.wegpunkte == 1;
     case Befehl::Thermiken: return a.thermiken == 1;
+    case Befehl::Gelaende: return a.gelaendeRelief == 1;
     default:
         // Kind and colour of the pane the entry or button acts on.
         if (const auto art = ArtBefehl(id))

@@ -58,6 +58,7 @@ inline constexpr int RechtsZeit = 32831;
 inline constexpr int AktivZeit = 32832;
 inline constexpr int Flugphasen = 32833;
 inline constexpr int Thermiken = 32834;
+inline constexpr int Gelaende = 32835;
 // The map has an id apart from the commands around it, which may grow.
 inline constexpr int Karte = 32840;
 }  // namespace Befehl

@@ -3,6 +3,7 @@
 #include "flight/CSarnixDoc.h"
 #include "render/Abbildung.h"
 #include "render/Ansicht.h"
+#include "pipeline/GelaendeLesen.h"
 #include "pipeline/Layout.h"
 #include "pipeline/Zeichnen.h"
 #include "pipeline/Zoom.h"
@@ -73,6 +74,10 @@ QImage WahlBild(const CSarnixDoc& doc, const BildWahl& wahl, CursorZustand* curs
     if (bild.isNull())
         return bild;
     CAnsicht a = AnsichtNachWahl(doc, wahl, LogischeGroesse(bild));
+    if (wahl.gelaende) {
+        a.gelaendeRelief = 1;
+        a.gelaende = wahl.gelaende->LiesJetzt(doc, a, true);
+    }
     NeuZeichnen(doc, a, bild, cursor);
     return bild;
 }

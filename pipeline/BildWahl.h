@@ -11,6 +11,7 @@
 #include <optional>
 
 class CSarnixDoc;
+class GelaendeDienst;
 struct CAnsicht;
 struct CursorZustand;
 struct Rechteck;
@@ -29,6 +30,7 @@ struct BildWahl {
     std::optional<Fenster> zoom;  // only the ground limits are taken
     int verkleinern = 0;          // zoom-outs after the zoom window
     double skalierung = 1.0;      // device pixels per logical pixel, as on a high-density screen
+    const GelaendeDienst* gelaende = nullptr;  // the ground and its relief; none without tiles
 };
 
 // The state of a window with that client area after the steps, each of which the window follows

@@ -26,6 +26,7 @@ void EinstellungenLesen(CAnsicht& a)
     a.zeitmarken = Wert(s, QStringLiteral("Zeitmarken"), 0, 0, 1);
     a.wegpunkte = Wert(s, QStringLiteral("Wegpunkte"), 0, 0, 1);
     a.thermiken = Wert(s, QStringLiteral("Thermiken"), 0, 0, 1);
+    a.gelaendeRelief = Wert(s, QStringLiteral("Gelaende"), 0, 0, 1);
     a.temperaturReferenz = Wert(s, QStringLiteral("Temperaturreferenz"), 0, 0, 1);
     a.grafikanzahl = static_cast<int8_t>(Wert(s, QStringLiteral("Grafikanzahl"), 1, 1, 2));
     a.ansicht.grafik[0].art = static_cast<int8_t>(
@@ -45,6 +46,7 @@ void EinstellungenSchreiben(const CAnsicht& a)
     s.setValue(QStringLiteral("Zeitmarken"), static_cast<int>(a.zeitmarken));
     s.setValue(QStringLiteral("Wegpunkte"), static_cast<int>(a.wegpunkte));
     s.setValue(QStringLiteral("Thermiken"), static_cast<int>(a.thermiken));
+    s.setValue(QStringLiteral("Gelaende"), static_cast<int>(a.gelaendeRelief));
     s.setValue(QStringLiteral("Temperaturreferenz"), static_cast<int>(a.temperaturReferenz));
     // Byte members go out sign-extended, as 32-bit integers.
     s.setValue(QStringLiteral("Grafikanzahl"), static_cast<int>(a.grafikanzahl));
@@ -52,4 +54,18 @@ void EinstellungenSchreiben(const CAnsicht& a)
     s.setValue(QStringLiteral("LinkeFarbe"), static_cast<int>(a.ansicht.grafik[0].farbe));
     s.setValue(QStringLiteral("RechteAnsicht"), static_cast<int>(a.ansicht.grafik[1].art));
     s.setValue(QStringLiteral("RechteFarbe"), static_cast<int>(a.ansicht.grafik[1].farbe));
+}
+
+QString GelaendeOrdner()
+{
+    QSettings s;
+    s.beginGroup(gruppe);
+    return s.value(QStringLiteral("Gelaendeordner")).toString();
+}
+
+void GelaendeOrdnerSetzen(const QString& ordner)
+{
+    QSettings s;
+    s.beginGroup(gruppe);
+    s.setValue(QStringLiteral("Gelaendeordner"), ordner);
 }

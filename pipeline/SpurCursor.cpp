@@ -3,6 +3,7 @@
 #include "flight/Flugphasen.h"
 #include "render/Abbildung.h"
 #include "render/Ansicht.h"
+#include "render/Gelaende.h"
 #include "render/KoordinatenText.h"
 #include "render/Stil.h"
 #include "render/Zeitmarken.h"
@@ -425,6 +426,7 @@ void CSpurCursor::ZeichneAnzeige(Zeichenflaeche& f)
     QStringList zeilen = AnzeigeZeilen(fix);
     if (!doc.hatTemperatur)
         zeilen[5] = QCoreApplication::translate("SpurCursor", "Temp.: keine");
+    zeilen += GelaendeZeilen(ansicht, pos, fix.hoehe);
     for (int n = 0; n < zeilen.size(); ++n) {
         // A position carried over from the fix before is shown in red.
         std::optional<Zeichenflaeche::TextFarbWahl> rot;

@@ -10,9 +10,12 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class Kartendienst;
+
+struct GelaendeAnsicht;
 
 struct Grafik {
     Rechteck ecke;                 // the pane in client pixels
@@ -60,6 +63,8 @@ struct CAnsicht {
     int16_t randRechts = 160;
     int16_t randUnten = 60;
     int16_t randOben = 60;
+    int32_t gelaendeRelief = 0;      // the plan view shades the relief (with a folder of tiles)
+    std::shared_ptr<const GelaendeAnsicht> gelaende;  // the ground read for this view; none without tiles
     Rechteck client;  // the client area the layout was last computed for (left, top = 0)
     Kartendienst* karte = nullptr;  // the map under plan views; none while "Karte" is off
 

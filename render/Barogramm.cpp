@@ -2,6 +2,7 @@
 
 #include "flight/CSarnixDoc.h"
 #include "render/Abbildung.h"
+#include "render/Gelaende.h"
 #include "render/Gitter.h"
 #include "render/Graphen.h"
 #include "render/KoordinatenText.h"
@@ -18,6 +19,7 @@ void ZeichneBarogramm(const CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& 
         return;
     FensterAnpassen(ansicht, doc, pane);
     const Abbildung abbildung(ansicht, doc, pane, art);
+    ZeichneGelaende(doc, ansicht, f, pane);
 
     if (art == BarogrammWest)
         ZeichneBreitenachse(doc, ansicht, f, pane, abbildung.SkalaHorizontal());

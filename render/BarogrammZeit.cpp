@@ -2,6 +2,7 @@
 
 #include "flight/CSarnixDoc.h"
 #include "render/Abbildung.h"
+#include "render/Gelaende.h"
 #include "render/Gitter.h"
 #include "render/Graphen.h"
 #include "render/Stil.h"
@@ -83,6 +84,7 @@ void ZeichneBarogrammZeit(const CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaec
     const Grafik* grafik = GrafikVon(ansicht, pane);
     if (doc.datenListe.empty() || !grafik)
         return;
+    ZeichneGelaende(doc, ansicht, f, pane);
     ZeichneZeitachse(doc, ansicht, f, pane);
     if (ansicht.zeitmarken)
         ZeichneZeitlinien(doc, ansicht, f, pane);

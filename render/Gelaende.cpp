@@ -6,6 +6,8 @@
 #include "render/Abbildung.h"
 #include "render/ZeitAbbildung.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -101,4 +103,31 @@ void ZeichneGelaendeprofil(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeich
             s = e;
         }
     }
+}
+
+void ZeichneGelaende(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane)
+{
+    const GelaendeAnsicht* gelaende = ansicht.gelaende.get();
+    const Grafik* grafik = GrafikVon(ansicht, pane);
+    if (!gelaende || !grafik)
+        return;
+    if (grafik->art != Grundriss) {
+        ZeichneGelaendeprofil(doc, ansicht, f, pane, gelaende->grund);
+        return;
+    }
+    if (!ansicht.gelaendeRelief || pane < 0 || pane >= int(gelaende->raster.size()))
+        return;
+    const auto p = static_cast<size_t>(pane);
+    if (gelaende->raster[p] == ReliefRasterVon(doc, ansicht, pane))
+        ZeichneRelief(f, gelaende->raster[p], gelaende->relief[p]);
+}
+
+QStringList GelaendeZeilen(const CAnsicht& ansicht, std::ptrdiff_t index, int32_t hoehe)
+{
+    const GelaendeAnsicht* gelaende = ansicht.gelaende.get();
+    if (!gelaende || index < 0 || size_t(index) >= gelaende->grund.size() || std::isnan(gelaende->grund[size_t(index)]))
+        return {};
+    const long grund = std::lround(gelaende->grund[size_t(index)]);
+    return {QCoreApplication::translate("Gelaende", "Grund: %1 Meter").arg(grund),
+            QCoreApplication::translate("Gelaende", "über Grund: %1 Meter").arg(hoehe - grund)};
 }

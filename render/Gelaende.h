@@ -7,7 +7,11 @@
 #include "render/Zeichenflaeche.h"
 
 #include <QImage>
+#include <QStringList>
+#include <array>
+#include <cstddef>
 #include <span>
+#include <vector>
 
 class CSarnixDoc;
 struct CAnsicht;
@@ -49,3 +53,19 @@ ReliefRaster ReliefRasterVon(const CSarnixDoc& doc, const CAnsicht& ansicht, int
 // where the height is unknown. Made once per raster, drawn on every redraw.
 QImage ReliefBild(const ReliefRaster& raster, std::span<const float> hoehen);
 void ZeichneRelief(Zeichenflaeche& f, const ReliefRaster& raster, const QImage& bild);
+
+// The ground a view shows, read before drawing (in the window on another thread) and kept in the
+// view state for every redraw until the flight or the plan view's window changes.
+struct GelaendeAnsicht {
+    std::vector<float> grund;  // per fix of the flight; empty without a model
+    std::array<ReliefRaster, 2> raster{};  // what the relief of each pane was read for
+    std::array<QImage, 2> relief;          // null where no relief is shown
+};
+
+// What the ground adds under pane `pane` of the view (ansicht.gelaende): the relief under a plan
+// view whose raster is still the one read, the profile under a barogram. Nothing without ground.
+void ZeichneGelaende(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f, int pane);
+
+// The track cursor's lines about the ground under fix `index` at altitude `hoehe`: the ground's
+// height and the altitude above it; none where the ground is unknown or not read.
+QStringList GelaendeZeilen(const CAnsicht& ansicht, std::ptrdiff_t index, int32_t hoehe);

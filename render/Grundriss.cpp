@@ -2,6 +2,7 @@
 
 #include "flight/CSarnixDoc.h"
 #include "render/Abbildung.h"
+#include "render/Gelaende.h"
 #include "render/Gitter.h"
 #include "render/Graphen.h"
 #include "render/KoordinatenText.h"
@@ -15,6 +16,7 @@ void ZeichneGrundriss(const CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& 
         return;
     FensterAnpassen(ansicht, doc, pane);
     const Abbildung abbildung(ansicht, doc, pane, Grundriss);
+    ZeichneGelaende(doc, ansicht, f, pane);
 
     ZeichneKoordinatennetz(doc, ansicht, f, pane, abbildung.SkalaHorizontal(),
                            abbildung.SkalaVertikal());

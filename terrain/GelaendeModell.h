@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -66,3 +67,9 @@ public:
 using GelaendeOeffnen = GelaendeModell* (*)(const char* ordner);
 inline constexpr const char* gelaendeEinstieg = "SarnixGelaendeOeffnen";
 inline constexpr const char* gelaendeModul = "sarnix-gelaende";
+
+// The reader from its module, searched beside the program in `programmOrdner` (UTF-8), in the
+// library folder of an installation and in the build; nothing, with the reason in `fehler`, when
+// it cannot be loaded.
+std::unique_ptr<GelaendeModell> GelaendeModellLaden(const std::string& ordner, const std::string& programmOrdner,
+                                                    std::string& fehler);

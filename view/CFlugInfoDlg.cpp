@@ -173,9 +173,31 @@ void CFlugInfoDlg::Uebernehmen(const CSarnixDoc& doc)
     signatur = k.signatur == "keine" ? tr("keine") : tr("signiert, nicht geprüft");
 }
 
-void CFlugInfoDlg::Zeige(const CSarnixDoc& doc, QWidget* parent)
+void CFlugInfoDlg::Zeige(const CSarnixDoc& doc, QWidget* parent,
+                         const std::vector<std::pair<QString, QString>>& gelaende)
 {
     CFlugInfoDlg dlg(parent);
     dlg.Uebernehmen(doc);
+    dlg.GelaendeZeigen(gelaende);
     dlg.exec();
+}
+
+void CFlugInfoDlg::GelaendeZeigen(const std::vector<std::pair<QString, QString>>& zeilen)
+{
+    auto* layout = qobject_cast<QVBoxLayout*>(this->layout());
+    if (zeilen.empty() || !layout)
+        return;
+    auto* gruppe = new QGroupBox(tr("Gelände"), this);
+    auto* raster = new QGridLayout(gruppe);
+    raster->setColumnStretch(1, 1);
+    int reihe = 0;
+    for (const auto& [beschriftung, text] : zeilen) {
+        raster->addWidget(new QLabel(beschriftung, gruppe), reihe, 0);
+        QLabel* wert = Wertfeld(QString(), Qt::AlignHCenter, gruppe);
+        wert->setMinimumWidth(feldBreite);
+        wert->setText(text);
+        raster->addWidget(wert, reihe++, 2);
+    }
+    // Above the buttons, below the file's values and the IGC header.
+    layout->insertWidget(layout->count() - 1, gruppe);
 }

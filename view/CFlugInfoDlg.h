@@ -2,6 +2,8 @@
 // "Flug Informationen": the flight's summary texts as the reader left them, read only.
 
 #include <QDialog>
+#include <utility>
+#include <vector>
 #include <QList>
 #include <QString>
 
@@ -15,7 +17,10 @@ public:
     explicit CFlugInfoDlg(QWidget* parent = nullptr);
 
     // Copies the document's texts into a dialog and shows it modally.
-    static void Zeige(const CSarnixDoc& doc, QWidget* parent);
+    // With `gelaende` (label and value per line) a group about the ground is added.
+    static void Zeige(const CSarnixDoc& doc, QWidget* parent,
+                      const std::vector<std::pair<QString, QString>>& gelaende = {});
+    void GelaendeZeigen(const std::vector<std::pair<QString, QString>>& zeilen);
     // Copies the twelve texts of the document and its number of flights into the members.
     void Uebernehmen(const CSarnixDoc& doc);
 

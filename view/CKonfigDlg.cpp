@@ -3,9 +3,12 @@
 #include "flight/Arten.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -87,6 +90,23 @@ CKonfigDlg::CKonfigDlg(QWidget* parent) : QDialog(parent)
     referenzLayout->addWidget(NeuerKnopf(referenzen[1].id, tr("Physikalisch (Ausgleichsgerade der sinkenden Luft)"),
                                          referenz, temperaturReferenz, referenzen[1].wert));
     layout->addWidget(referenz);
+
+    auto* gelaendeGruppe = new QGroupBox(tr("Gelände"), this);
+    auto* gelaendeLayout = new QHBoxLayout(gelaendeGruppe);
+    auto* ordnerFeld = new QLineEdit(gelaendeGruppe);
+    ordnerFeld->setObjectName(QStringLiteral("Gelaendeordner"));
+    ordnerFeld->setPlaceholderText(tr("Ordner mit Höhenkacheln (.hgt, GeoTIFF)"));
+    connect(ordnerFeld, &QLineEdit::textChanged, this, [this](const QString& text) { gelaendeOrdner = text; });
+    auto* waehlen = new QPushButton(tr("Wählen..."), gelaendeGruppe);
+    waehlen->setAutoDefault(false);
+    connect(waehlen, &QPushButton::clicked, this, [this, ordnerFeld] {
+        const QString ordner = QFileDialog::getExistingDirectory(this, tr("Geländeordner"), gelaendeOrdner);
+        if (!ordner.isEmpty())
+            ordnerFeld->setText(QDir::toNativeSeparators(ordner));
+    });
+    gelaendeLayout->addWidget(ordnerFeld, 1);
+    gelaendeLayout->addWidget(waehlen);
+    layout->addWidget(gelaendeGruppe);
 
     auto* symbol = new QLabel(this);
     symbol->setPixmap(QApplication::windowIcon().pixmap(symbolGroesse, symbolGroesse));
@@ -200,11 +220,14 @@ void CKonfigDlg::reject()
     rechteFarbe = rechteFarbeAlt;
     anzahl = anzahlAlt;
     temperaturReferenz = temperaturReferenzAlt;
+    gelaendeOrdner = gelaendeOrdnerAlt;
     QDialog::reject();
 }
 
 void CKonfigDlg::showEvent(QShowEvent* event)
 {
+    if (auto* feld = findChild<QLineEdit*>(QStringLiteral("Gelaendeordner")))
+        feld->setText(gelaendeOrdner);
     // The caller sets the members after construction.
     AktualisiereKnoepfe();
     QDialog::showEvent(event);

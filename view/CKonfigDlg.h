@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QHash>
+#include <QString>
 #include <cstdint>
 
 class QGroupBox;
@@ -20,6 +21,7 @@ public:
     int8_t rechteFarbe = 0, rechteFarbeAlt = 0;
     int8_t anzahl = 1, anzahlAlt = 1;
     int8_t temperaturReferenz = 0, temperaturReferenzAlt = 0;  // 0 exakt, 1 physikalisch
+    QString gelaendeOrdner, gelaendeOrdnerAlt;  // tiles of the ground; empty: none
     int32_t modusGewechselt = 0;
 
     // Brings the radio buttons in line with the members.

@@ -6,6 +6,7 @@
 #include "pipeline/Befehle.h"
 #include "view/CKonfigDlg.h"
 #include "pipeline/Einstellungen.h"
+#include "render/Gelaende.h"
 #include "pipeline/Layout.h"
 #include "pipeline/SpurCursor.h"
 #include "pipeline/Zeichnen.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPainter>
 #include <QTimerEvent>
 #include <QWheelEvent>
@@ -157,6 +159,7 @@ void CSarnixView::LeinwandZeichnen()
         return;
     const bool ersterLauf = VorDemZeichnen();
     ::NeuZeichnen(doc, zustand, bild, &spur);
+    GelaendeAnfordern();
     // A band being dragged is part of what the user sees; it must survive the redraw.
     if (zustand.zoomZiehen)
         AufLeinwand([&](Zeichenflaeche& f) { BandErneuern(zustand, f); });
@@ -186,6 +189,9 @@ void CSarnixView::Zeichnen()
 void CSarnixView::DokumentGeoeffnet()
 {
     NeuerFlug(spur);
+    zustand.gelaende.reset();
+    ++gelaendeAuftrag;
+    gelaendeLiest = false;
     zustand.ausdehnungUebernommen = 0;
     NeuZeichnen();
     emit ansichtGeaendert();
@@ -258,7 +264,7 @@ void CSarnixView::ZoomBeenden()
 
 void CSarnixView::FlugInfoZeigen()
 {
-    CFlugInfoDlg::Zeige(doc, this);
+    CFlugInfoDlg::Zeige(doc, this, GelaendeInfo(doc, zustand.gelaende.get()));
 }
 
 void CSarnixView::KonfigurationZeigen()
@@ -271,6 +277,7 @@ void CSarnixView::KonfigurationZeigen()
     dialog.rechteFarbe = dialog.rechteFarbeAlt = g[1].farbe;
     dialog.anzahl = dialog.anzahlAlt = zustand.grafikanzahl;
     dialog.temperaturReferenz = dialog.temperaturReferenzAlt = static_cast<int8_t>(zustand.temperaturReferenz);
+    dialog.gelaendeOrdner = dialog.gelaendeOrdnerAlt = GelaendeOrdner();
     connect(&dialog, &CKonfigDlg::karteBearbeiten, this, [this, &dialog] {
         karte.Bearbeiten(&dialog);
         zustand.karte = karte.Dienst();
@@ -284,6 +291,55 @@ void CSarnixView::KonfigurationZeigen()
     neu[1].farbe = dialog.rechteFarbe;
     zustand.grafikanzahl = dialog.anzahl;
     zustand.temperaturReferenz = dialog.temperaturReferenz;
+    GelaendeOrdnerSetzen(dialog.gelaendeOrdner);
+    NeuZeichnen();
+}
+
+void CSarnixView::GelaendeAnfordern()
+{
+    const QString ordner = GelaendeOrdner();
+    if (!gelaende || gelaende->Ordner() != ordner.toStdString()) {
+        // Another folder: what was read from the one before no longer counts.
+        gelaende.reset();
+        if (!ordner.isEmpty())
+            gelaende.emplace(ordner.toStdString());
+        zustand.gelaende.reset();
+        ++gelaendeAuftrag;
+        gelaendeLiest = false;
+    }
+    const bool relief = zustand.gelaendeRelief != 0;
+    if (!gelaende || !doc.geladen || gelaendeLiest ||
+        (zustand.gelaende && GelaendeAktuell(*zustand.gelaende, doc, zustand, relief)))
+        return;
+    gelaendeLiest = true;
+    const int auftrag = gelaendeAuftrag;
+    QPointer<CSarnixView> ziel(this);
+    gelaende->Lies(doc, zustand, zustand.gelaende, relief, [ziel, auftrag](auto gelesen, auto hinweise) {
+        // Back on the window's thread; a window closed meanwhile takes nothing.
+        QMetaObject::invokeMethod(
+            qApp, [ziel, auftrag, gelesen, hinweise] {
+                if (ziel)
+                    ziel->GelaendeGelesen(auftrag, gelesen, hinweise);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void CSarnixView::GelaendeGelesen(int auftrag, std::shared_ptr<const GelaendeAnsicht> gelesen,
+                                  const std::vector<QString>& hinweise)
+{
+    if (auftrag != gelaendeAuftrag)
+        return;
+    if (!hinweise.empty() && hinweise.back() != gelaendeHinweis) {
+        gelaendeHinweis = hinweise.back();
+        emit meldung(gelaendeHinweis);
+    }
+    if (!gelesen) {
+        gelaendeLiest = true;  // no reader: not asked again until the folder changes
+        return;
+    }
+    gelaendeLiest = false;
+    zustand.gelaende = std::move(gelesen);
     NeuZeichnen();
 }
 

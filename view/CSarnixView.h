@@ -2,6 +2,7 @@
 // The graph view: owns the view state and the canvas, turns mouse, keyboard and timer events
 // into operations of the view state, the draw pipeline and the track cursor, and shows the canvas.
 
+#include "pipeline/GelaendeLesen.h"
 #include "pipeline/SpurCursor.h"
 #include "pipeline/ZoomSchwenk.h"
 #include "render/Ansicht.h"
@@ -10,6 +11,8 @@
 #include <QImage>
 #include <QWidget>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class CSarnixDoc;
 
@@ -67,6 +70,10 @@ private:
     void ZoomScharfStellen();
     void ZoomBeenden();
     void SchwenkBeenden();
+    // The ground under the flight from the folder of tiles set, read on another thread whenever
+    // the view needs more of it; the view is drawn again when it comes.
+    void GelaendeAnfordern();
+    void GelaendeGelesen(int auftrag, std::shared_ptr<const GelaendeAnsicht> gelesen, const std::vector<QString>& hinweise);
     void FlugInfoZeigen();
     void KonfigurationZeigen();
     void FlugphasenZeigen();
@@ -74,6 +81,10 @@ private:
     CSarnixDoc& doc;
     CAnsicht zustand;
     KartenAnzeige karte;
+    std::optional<GelaendeDienst> gelaende;
+    int gelaendeAuftrag = 0;   // the read whose result is taken
+    bool gelaendeLiest = false;
+    QString gelaendeHinweis;   // the note shown last
     CursorZustand spur;  // the track cursor's place and held key
     QImage bild;
     QSize leinwandFuer;  // the widget size the canvas was made for

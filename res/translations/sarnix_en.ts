@@ -199,6 +199,10 @@
         <source>Legt eine Landkarte unter den Grundriß; erst dann werden Kacheln geladen.</source>
         <translation>Lays a map under the plan view; only then are tiles loaded.</translation>
     </message>
+    <message>
+        <source>Schattiert das Gelände unter dem Grundriß (mit einem Geländeordner in den Einstellungen).</source>
+        <translation>Shades the terrain under the plan view (with a terrain folder in the settings).</translation>
+    </message>
 </context>
 <context>
     <name>CDruckDlg</name>
@@ -316,6 +320,10 @@
     <message>
         <source>signiert, nicht geprüft</source>
         <translation>signed, not verified</translation>
+    </message>
+    <message>
+        <source>Gelände</source>
+        <translation>Terrain</translation>
     </message>
 </context>
 <context>
@@ -549,6 +557,22 @@ Sarnix may be used and passed on unchanged, free of charge. All other rights are
     <message>
         <source>Karte...</source>
         <translation>Map...</translation>
+    </message>
+    <message>
+        <source>Gelände</source>
+        <translation>Terrain</translation>
+    </message>
+    <message>
+        <source>Ordner mit Höhenkacheln (.hgt, GeoTIFF)</source>
+        <translation>Folder of elevation tiles (.hgt, GeoTIFF)</translation>
+    </message>
+    <message>
+        <source>Wählen...</source>
+        <translation>Choose...</translation>
+    </message>
+    <message>
+        <source>Geländeordner</source>
+        <translation>Terrain folder</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1041,14 @@ FILE - reads the recording from standard input.</translation>
         <source>Ungültige Wartezeit: %1 (erwartet 0 bis 3600 Sekunden)</source>
         <translation>Invalid waiting time: %1 (expected 0 to 3600 seconds)</translation>
     </message>
+    <message>
+        <source>ORDNER</source>
+        <translation>FOLDER</translation>
+    </message>
+    <message>
+        <source>Zeichnet das Gelände aus den Höhenkacheln in ORDNER unter den Flug.</source>
+        <translation>Draws the ground from the elevation tiles in FOLDER under the flight.</translation>
+    </message>
 </context>
 <context>
     <name>DruckBefehle</name>
@@ -1207,6 +1239,69 @@ Do you want to replace it?</translation>
     <message>
         <source>&amp;Nein</source>
         <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>Gelaende</name>
+    <message>
+        <source>Grund: %1 Meter</source>
+        <translation>Ground: %1 m</translation>
+    </message>
+    <message>
+        <source>über Grund: %1 Meter</source>
+        <translation>Above ground: %1 m</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>Gelände am Start:</source>
+        <translation>Ground at take-off:</translation>
+    </message>
+    <message>
+        <source>Gelände bei der Landung:</source>
+        <translation>Ground at landing:</translation>
+    </message>
+    <message>
+        <source>Tiefster Abstand über Grund:</source>
+        <translation>Lowest height above ground:</translation>
+    </message>
+    <message>
+        <source>Geländeordner %1 nicht gefunden oder nicht lesbar</source>
+        <translation>Terrain folder %1 not found or not readable</translation>
+    </message>
+    <message>
+        <source>Keine Höhenkacheln in %1</source>
+        <translation>No elevation tiles in %1</translation>
+    </message>
+    <message>
+        <source>Zu viele Dateien in %1: die Suche nach Höhenkacheln endete vorzeitig</source>
+        <translation>Too many files in %1: the search for elevation tiles stopped early</translation>
+    </message>
+    <message>
+        <source>Höhenkachel %1 nicht lesbar (falsche Größe, abgeschnitten oder kein Höhenmodell)</source>
+        <translation>Elevation tile %1 not readable (wrong size, truncated or not an elevation model)</translation>
+    </message>
+    <message>
+        <source>%1 ist ein Bild, kein Höhenmodell</source>
+        <translation>%1 is a picture, not an elevation model</translation>
+    </message>
+    <message>
+        <source>%1 hat keine Georeferenz, die sich in Grad umrechnen lässt</source>
+        <translation>%1 has no georeferencing that can be turned into degrees</translation>
+    </message>
+    <message>
+        <source>Höhenkachel %1 ist beschädigt: ein Teil der Höhen fehlt</source>
+        <translation>Elevation tile %1 is damaged: some of its heights are missing</translation>
+    </message>
+    <message>
+        <source>Höhenkachel %1 wurde geändert und neu gelesen</source>
+        <translation>Elevation tile %1 changed and was read again</translation>
+    </message>
+    <message>
+        <source>Der Leser für Höhenmodelle fehlt: %1</source>
+        <translation>The elevation model reader is missing: %1</translation>
     </message>
 </context>
 <context>
@@ -1534,6 +1629,10 @@ Do you want to replace it?</translation>
     <message>
         <source>&amp;Karte</source>
         <translation>&amp;Map</translation>
+    </message>
+    <message>
+        <source>&amp;Gelände</source>
+        <translation>Terr&amp;ain</translation>
     </message>
 </context>
 <context>

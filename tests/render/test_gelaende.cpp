@@ -98,3 +98,16 @@ TEST(Relief, EinPunktJePixel)
     EXPECT_NEAR(r.nord, 46.0 + 1995 / 600000.0, 1e-9);
     EXPECT_NEAR(r.meterSpalte, 10.0, 1e-4);
 }
+
+// The readout at the track cursor: the ground under the fix and the altitude above it.
+TEST(Gelaendeprofil, AnzeigeUeberGrund)
+{
+    CAnsicht ansicht;
+    EXPECT_TRUE(GelaendeZeilen(ansicht, 0, 1500).isEmpty());
+    auto gelaende = std::make_shared<GelaendeAnsicht>();
+    gelaende->grund = {812.4f, luecke};
+    ansicht.gelaende = gelaende;
+    EXPECT_EQ(GelaendeZeilen(ansicht, 0, 1500), (QStringList{"Grund: 812 Meter", "über Grund: 688 Meter"}));
+    EXPECT_TRUE(GelaendeZeilen(ansicht, 1, 1500).isEmpty());
+    EXPECT_TRUE(GelaendeZeilen(ansicht, 2, 1500).isEmpty());
+}
