@@ -132,7 +132,6 @@ struct MitKarte {
         a.zeitmarken = 1;
         a.ansicht.grafik[0].farbe = Variowerte;
         a.karte = &dienst;
-        Tagesflug().ausdehnungUebernommen = 0;
         NeuZeichnen(Tagesflug(), a, bild);
     }
 };

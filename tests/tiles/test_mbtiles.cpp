@@ -1,7 +1,7 @@
 // MBTiles files written here: rows counted from the south, the metadata, and damaged or locked
 // files.
 
-#include "Dateien.h"
+#include "TestHilfen.h"
 
 #include "flight/CSarnixDoc.h"
 #include "pipeline/Zeichnen.h"
@@ -133,4 +133,26 @@ TEST(MbTiles, KarteUnterDemGrundrissNurWennEingeschaltet)
     // The pane is 800 - 60 - 160 by 600 - 2 * 60 pixels: most of its 278 400 are map.
     EXPECT_GT(zaehlen(&karte, 0xFF80FF80), 200000);
     EXPECT_GT(zaehlen(&karte, 0xFF3C3C3C), 20);  // "© Alpenkarte"
+}
+
+TEST(MbTiles, KommandozeileSagtWasFehlt)
+{
+    QTemporaryDir ordner;
+    const QString bild = ordner.filePath(QStringLiteral("karte.png"));
+    const QString flug = QString::fromStdString(test::Testdaten("igc/pg-riederalp-1h-vfix.igc"));
+    struct Fall {
+        const char* karte;
+        int code;
+        const char* fehler;
+    };
+    // Port 9 of this computer refuses at once; the picture is written with the track alone.
+    for (const Fall& f : {Fall{"http://127.0.0.1:9/{z}/{x}/{y}.png", 0, "Kacheln fehlen; Kachelserver nicht erreichbar"},
+                          Fall{"http://127.0.0.1:9/{x}/{y}.png", 2, "Der Kartenadresse fehlt {z}"}}) {
+        const test::Lauf l = test::Starte(test::SarnixCli(), {QStringLiteral("render"), flug, QStringLiteral("-o"), bild,
+                                                              QStringLiteral("--karte"), QLatin1String(f.karte),
+                                                              QStringLiteral("--karten-wartezeit"), QStringLiteral("5")});
+        EXPECT_EQ(l.code, f.code) << f.karte;
+        EXPECT_TRUE(l.fehler.contains(QLatin1String(f.fehler))) << l.fehler.toStdString();
+    }
+    EXPECT_TRUE(QImage(bild).width() == 1280);
 }
