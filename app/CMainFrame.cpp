@@ -76,6 +76,7 @@ CMainFrame::CMainFrame(CSarnixDoc& dokument, QWidget* parent) : QMainWindow(pare
     menues = BaueMenues(*menuBar());
     BaueSprachMenue(*menues.ansicht);
     doc.hoehenQuelle = IgcHoeheLesen();
+    doc.WaehleOrtszeit(IgcOrtszeitLesen());
     BaueIgcMenue();
     leiste = BaueSymbolleiste(*this);
     BaueTastenkuerzel(*this);
@@ -141,6 +142,11 @@ void CMainFrame::BaueIgcMenue()
             trenner = aktion;
     BaueIgcHoehenMenue(*menues.datei, trenner, doc.hoehenQuelle,
                        [this](HoehenQuelle quelle) { IgcHoeheGewaehlt(quelle); });
+    BaueIgcZeitMenue(*menues.datei, trenner, doc.ortszeit, [this](bool ortszeit) {
+        IgcOrtszeitSchreiben(ortszeit);
+        doc.WaehleOrtszeit(ortszeit);
+        view->NeuZeichnen();
+    });
 }
 
 void CMainFrame::changeEvent(QEvent* event)

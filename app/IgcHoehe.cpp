@@ -8,6 +8,7 @@
 namespace {
 
 const QString schluessel = QStringLiteral("Settings/IgcHoehe");
+const QString zeitSchluessel = QStringLiteral("Settings/IgcZeit");
 
 }  // namespace
 
@@ -44,6 +45,37 @@ QMenu* BaueIgcHoehenMenue(QMenu& menue, QAction* vor, HoehenQuelle aktuell,
             "IgcHoehe", "Wählt, welche Höhe der Flugpunkte einer IGC-Datei gezeigt wird."));
         gruppe->addAction(eintrag);
         QObject::connect(eintrag, &QAction::triggered, untermenue, [q = quelle, gewaehlt] { gewaehlt(q); });
+    }
+    return untermenue;
+}
+
+bool IgcOrtszeitLesen()
+{
+    return QSettings().value(zeitSchluessel).toString() != QLatin1String("utc");
+}
+
+void IgcOrtszeitSchreiben(bool ortszeit)
+{
+    QSettings().setValue(zeitSchluessel, ortszeit ? QStringLiteral("ortszeit") : QStringLiteral("utc"));
+}
+
+QMenu* BaueIgcZeitMenue(QMenu& menue, QAction* vor, bool ortszeit, std::function<void(bool)> gewaehlt)
+{
+    auto* untermenue = new QMenu(QCoreApplication::translate("IgcHoehe", "IGC-&Uhrzeit"), &menue);
+    menue.insertMenu(vor, untermenue);
+    auto* gruppe = new QActionGroup(untermenue);
+    const std::pair<bool, QString> wahl[] = {
+        {true, QCoreApplication::translate("IgcHoehe", "&Ortszeit, wo die Datei ihre Zeitzone nennt")},
+        {false, QCoreApplication::translate("IgcHoehe", "&UTC")},
+    };
+    for (const auto& [ort, text] : wahl) {
+        QAction* eintrag = untermenue->addAction(text);
+        eintrag->setCheckable(true);
+        eintrag->setChecked(ort == ortszeit);
+        eintrag->setStatusTip(QCoreApplication::translate(
+            "IgcHoehe", "Wählt, ob die Uhrzeiten einer IGC-Datei in UTC oder in der Ortszeit des Flugs gezeigt werden."));
+        gruppe->addAction(eintrag);
+        QObject::connect(eintrag, &QAction::triggered, untermenue, [o = ort, gewaehlt] { gewaehlt(o); });
     }
     return untermenue;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Which altitude IGC logs take: a setting kept with the view's, chosen in the "Datei" menu.
+// Which altitude IGC logs take and in which time their times are shown: settings kept with the
+// view's, chosen in the "Datei" menu.
 
 #include "flight/Igc.h"
 
@@ -16,3 +17,10 @@ void IgcHoeheSchreiben(HoehenQuelle quelle);
 // choice; gewaehlt runs when the user picks another one.
 QMenu* BaueIgcHoehenMenue(QMenu& menue, QAction* vor, HoehenQuelle aktuell,
                           std::function<void(HoehenQuelle)> gewaehlt);
+
+// Whether IGC logs show the local time their header names (the default) or UTC.
+bool IgcOrtszeitLesen();
+void IgcOrtszeitSchreiben(bool ortszeit);
+
+// The submenu "IGC-Uhrzeit" beside the altitude's: local time of the flight or UTC.
+QMenu* BaueIgcZeitMenue(QMenu& menue, QAction* vor, bool ortszeit, std::function<void(bool)> gewaehlt);

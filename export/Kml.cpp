@@ -315,7 +315,7 @@ int8_t KmlFaerbung(const CSarnixDoc& doc, int8_t farbe)
     if (farbe == Temperaturgradient && !doc.hatTemperatur)
         return KeineFaerbung;
     // The wind is airspeed against ground speed; a fix without airspeed has no colour of its own.
-    if (farbe == Wind && std::none_of(doc.datenListe.begin(), doc.datenListe.end(), [](const CDaten& f) { return f.tas != 0; }))
+    if (farbe == Wind && !HatFahrtmessung(doc))
         return KeineFaerbung;
     return farbe;
 }

@@ -28,6 +28,7 @@ void Einsetzen(CSarnixDoc& doc, Flugdaten&& flug)
     doc.flugdauer = std::move(flug.flugdauer);
     doc.igc = std::move(flug.igc);
     doc.hatTemperatur = flug.hatTemperatur;
+    doc.zeitBezug = ZeitBezugFuer(doc, doc.ortszeit);
 }
 
 }  // namespace
@@ -56,7 +57,14 @@ void CSarnixDoc::Leeren()
     temperaturProfil.fill(TemperaturSlot{});
     igc = IgcKopf{};
     hatTemperatur = true;
+    zeitBezug = ZeitBezug{};
     temperaturProfilPhysikalisch.fill(TemperaturSlot{});
+}
+
+void CSarnixDoc::WaehleOrtszeit(bool ja)
+{
+    ortszeit = ja;
+    zeitBezug = ZeitBezugFuer(*this, ja);
 }
 
 bool CSarnixDoc::IstAufzeichnung(std::string_view inhalt)

@@ -8,6 +8,7 @@
 #include "flight/Fenster.h"
 #include "flight/Flugdaten.h"
 #include "flight/Igc.h"
+#include "flight/Ortszeit.h"
 
 #include <array>
 #include <cstddef>
@@ -112,4 +113,9 @@ public:
     bool hatTemperatur = true;
     // The altitude an IGC log's fixes take; a setting, kept when the document is emptied.
     HoehenQuelle hoehenQuelle = HoehenQuelle::Automatisch;
+    // Whether an IGC log's times are shown in the local time its header names (else UTC); a
+    // setting, kept when the document is emptied. zeitBezug is what follows from it for this flight.
+    bool ortszeit = true;
+    ZeitBezug zeitBezug;
+    void WaehleOrtszeit(bool ja);
 };

@@ -94,3 +94,9 @@ int FarbIndex(int8_t farbe, const CDaten& fix, const CSarnixDoc& doc)
         return gruen;
     }
 }
+
+bool HatFahrtmessung(const CSarnixDoc& doc)
+{
+    const auto& fixe = doc.datenListe;
+    return fixe.empty() || std::any_of(fixe.begin(), fixe.end(), [](const CDaten& f) { return f.tas != 0; });
+}

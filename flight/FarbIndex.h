@@ -11,3 +11,7 @@ void BaueFarbTabelle(CSarnixDoc& doc);
 
 // farbe is the pane's colour mode (a FarbArt, possibly out of range).
 int FarbIndex(int8_t farbe, const CDaten& fix, const CSarnixDoc& doc);
+
+// Whether the fixes carry an airspeed, without which there is no wind to colour. A document
+// without fixes has nothing to say otherwise.
+bool HatFahrtmessung(const CSarnixDoc& doc);

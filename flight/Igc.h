@@ -25,6 +25,7 @@ struct IgcKopf {
     std::string logger;        // recorder: its type header, else the A record
     std::string signatur;      // "keine" or "signiert, nicht geprüft" (never verified)
     std::string hoehe;         // "druck" or "gnss": the altitude the fixes carry
+    std::string zeitzone;      // the TZN (or older TZO) header's value, as "-3" or "+5.50"
     std::vector<std::string> erweiterungen;  // three-letter codes of the I record, in order
 };
 

@@ -199,7 +199,8 @@ void IgcLeser::HSatz(std::string_view z)
     }
     static constexpr std::pair<std::string_view, std::string IgcKopf::*> felder[] = {
         {"PLT", &IgcKopf::pilot},      {"GTY", &IgcKopf::muster},     {"GID", &IgcKopf::kennzeichen},
-        {"CID", &IgcKopf::wettbewerb}, {"SIT", &IgcKopf::startplatz}, {"FTY", &IgcKopf::logger}};
+        {"CID", &IgcKopf::wettbewerb}, {"SIT", &IgcKopf::startplatz}, {"FTY", &IgcKopf::logger},
+        {"TZN", &IgcKopf::zeitzone},   {"TZO", &IgcKopf::zeitzone}};
     for (const auto& [name, feld] : felder)
         if (code == name && (k.*feld).empty())
             k.*feld = std::string(wert.substr(0, textGrenze));

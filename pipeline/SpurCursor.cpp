@@ -1,5 +1,6 @@
 #include "pipeline/SpurCursor.h"
 
+#include "flight/FarbIndex.h"
 #include "flight/Flugphasen.h"
 #include "render/Abbildung.h"
 #include "render/Ansicht.h"
@@ -157,12 +158,10 @@ ListenPos SprungZiel(const CSarnixDoc& doc, const Fenster& fenster, ListenPos vo
     return p;
 }
 
-QStringList AnzeigeZeilen(const CDaten& fix)
+QStringList AnzeigeZeilen(const CDaten& fix, const ZeitBezug& bezug)
 {
-    const int32_t zeit = Tageszeit(fix.zeit);
     return {
-        QCoreApplication::translate("SpurCursor", "Zeit:")
-            + QString::asprintf("%.2i:%.2i:%.2i", zeit / 3600, zeit % 3600 / 60, zeit % 60),
+        QCoreApplication::translate("SpurCursor", "Zeit:") + QString::fromStdString(AnzeigeUhrzeit(fix.zeit, bezug, true)),
         KoordinatenText(fix.laenge, false, KoordinatenStil::Anzeige),
         KoordinatenText(fix.breite, true, KoordinatenStil::Anzeige),
         QCoreApplication::translate("SpurCursor", "Höhe: %1 Meter").arg(int{fix.hoehe}),
@@ -423,10 +422,12 @@ void CSpurCursor::ZeichneAnzeige(Zeichenflaeche& f)
 
     const CDaten& fix = doc.datenListe[static_cast<size_t>(pos)];
     const Zeichenflaeche::HintergrundWahl transparent(f, TRANSPARENT);
-    QStringList zeilen = AnzeigeZeilen(fix);
+    QStringList zeilen = AnzeigeZeilen(fix, doc.zeitBezug);
     if (!doc.hatTemperatur)
         zeilen[5] = QCoreApplication::translate("SpurCursor", "Temp.: keine");
     zeilen += GelaendeZeilen(ansicht, pos, fix.hoehe);
+    if (!HatFahrtmessung(doc))
+        zeilen[7] = QCoreApplication::translate("SpurCursor", "Ohne Fahrtmessung");
     for (int n = 0; n < zeilen.size(); ++n) {
         // A position carried over from the fix before is shown in red.
         std::optional<Zeichenflaeche::TextFarbWahl> rot;

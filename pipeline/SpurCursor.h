@@ -41,7 +41,7 @@ ListenPos SprungZiel(const CSarnixDoc& doc, const Fenster& fenster, ListenPos vo
 
 // The eight lines of the readout for one fix: time, longitude, latitude, altitude, climb rate,
 // temperature, speed over ground and true airspeed.
-QStringList AnzeigeZeilen(const CDaten& fix);
+QStringList AnzeigeZeilen(const CDaten& fix, const ZeitBezug& bezug = {});
 
 // The readout panel: the lower third of the legend strip with one pane, a box in the middle of
 // the top strip with two. Empty (left == right) for any other pane count.

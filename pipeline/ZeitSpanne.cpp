@@ -7,13 +7,6 @@
 
 namespace {
 
-QString Uhrzeit(int64_t sekunden)
-{
-    const int64_t s = ((sekunden % 86400) + 86400) % 86400;
-    return QString::asprintf("%02i:%02i:%02i", static_cast<int>(s / 3600), static_cast<int>(s % 3600 / 60),
-                             static_cast<int>(s % 60));
-}
-
 QString Dauer(int64_t sekunden)
 {
     return QString::asprintf("%i:%02i:%02i", static_cast<int>(sekunden / 3600), static_cast<int>(sekunden % 3600 / 60),
@@ -39,7 +32,8 @@ QString ZeitSpannenText(const CSarnixDoc& doc, const ZeitFenster& spanne)
     const int64_t sekunden = int64_t{letzter->zeit} - erster->zeit;
     const int differenz = letzter->hoehe - erster->hoehe;
     return QCoreApplication::translate("ZeitSpanne", "%1 bis %2: Dauer %3, Höhenunterschied %4 m, mittleres Steigen %5 m/s")
-        .arg(Uhrzeit(erster->zeit), Uhrzeit(letzter->zeit), Dauer(sekunden),
+        .arg(QString::fromStdString(AnzeigeUhrzeit(erster->zeit, doc.zeitBezug, true)),
+             QString::fromStdString(AnzeigeUhrzeit(letzter->zeit, doc.zeitBezug, true)), Dauer(sekunden),
              QString::asprintf("%+i", differenz),
              QString::asprintf("%0.2f", static_cast<double>(differenz) / static_cast<double>(sekunden)));
 }

@@ -14,7 +14,7 @@ void ZeitmarkenDrucken(const CSarnixDoc& doc, const KartenLage& lage, Zeichenfla
         if (!d.hatPosition || !ZeitmarkeFaellig(doc.datenListe, i, abstand, doc.igc.istIgc))
             continue;
         const Punkt p = lage.Seitenpunkt(d.laenge, d.breite);
-        const QString text = ZeitText(d.zeit);
+        const QString text = ZeitText(d.zeit + doc.zeitBezug.versatz);
         const Groesse g = f.GetTextExtentPoint(text);
         // A label cut off by the right edge would be misread: leave the whole mark out.
         if (int64_t{p.x} + 20 + g.cx > lage.mass.seite.right)

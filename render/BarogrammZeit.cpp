@@ -50,10 +50,12 @@ void ZeichneZeitachse(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenfla
     const int64_t schritt = ZeitGitterSchritt(int64_t{z.bis} - z.von);
     const Zeichenflaeche::StiftWahl stift(f, Stift{1, stil::gitterGrau});
     const Zeichenflaeche::SchriftWahl schrift(f, stil::Beschriftung(f.AktuelleSchrift(), true));
-    for (int64_t t = AbgerundetAuf(z.von, schritt); t <= z.bis; t += schritt) {
+    // The lines fall on round times of day as shown, local or UTC.
+    const int64_t versatz = doc.zeitBezug.versatz;
+    for (int64_t t = AbgerundetAuf(z.von + versatz, schritt) - versatz; t <= z.bis; t += schritt) {
         if (t < z.von)
             continue;
-        SenkrechteGitterlinie(f, grafik->ecke, abbildung.Spalte(t), UhrText(t));
+        SenkrechteGitterlinie(f, grafik->ecke, abbildung.Spalte(t), UhrText(t + versatz));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "flight/Arten.h"
 #include "flight/CSarnixDoc.h"
+#include "flight/FarbIndex.h"
 #include "render/Ansicht.h"
 #include "render/Stil.h"
 #include "render/Zeichenflaeche.h"
@@ -140,6 +141,9 @@ std::vector<Beschriftung> Beschriftungen(const CSarnixDoc& doc, const Leiste& l,
     case Flughoehe:
         return Hoehen(doc, l);
     case Wind:
+        // Without airspeed every fix is drawn in the middle colour; a scale of winds would lie.
+        if (!HatFahrtmessung(doc))
+            return {{QCoreApplication::translate("Legende", "Ohne Fahrtmessung"), Platz(l, 102.0f)}};
         return MitStufen(l, {QT_TRANSLATE_NOOP("Legende", "25 km/h Rückenwind"),
                              QT_TRANSLATE_NOOP("Legende", "17 km/h Rückenwind"),
                              QT_TRANSLATE_NOOP("Legende", "8 km/h Rückenwind"),

@@ -97,7 +97,7 @@ void ZeichneZeitmarken(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenfl
         const CDaten& fix = doc.datenListe[i];
         if (!ZeitmarkeFaellig(doc.datenListe, i, sekunden, doc.igc.istIgc) || !drin(fix))
             continue;
-        const QString text = ZeitText(fix.zeit);
+        const QString text = ZeitText(fix.zeit + doc.zeitBezug.versatz);
         const Punkt p = abbildung.Pixel(fix.laenge, fix.breite, fix.hoehe);
         f.TextOut(p.x + 11, p.y - f.GetTextExtentPoint(text).cy / 2, text);
         f.Ellipse(p.x - 6, p.y - 6, p.x + 6, p.y + 6);

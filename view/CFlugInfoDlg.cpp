@@ -139,13 +139,13 @@ void CFlugInfoDlg::Uebernehmen(const CSarnixDoc& doc)
     dateiname = QString::fromUtf8(doc.dateiname.data(), static_cast<qsizetype>(doc.dateiname.size()));
     flugdatum = latin1(doc.flugdatum);
     landeplatzHoehe = latin1(doc.landeplatzHoehe);
-    landezeit = latin1(doc.landezeit);
+    landezeit = latin1(AnzeigeUhrzeit(doc.landezeit, doc.zeitBezug));
     maxHoehe = latin1(doc.maxHoehe);
     maxSinken = latin1(doc.maxSinken);
     maxSteigen = latin1(doc.maxSteigen);
     startplatz = latin1(doc.startplatz);
     startplatzHoehe = latin1(doc.startplatzHoehe);
-    startzeit = latin1(doc.startzeit);
+    startzeit = latin1(AnzeigeUhrzeit(doc.startzeit, doc.zeitBezug));
     flugdauer = latin1(doc.flugdauer);
     flugstrecke = latin1(doc.flugstrecke);
     // A walk or a car trip says so instead of showing a count of naught.

@@ -23,11 +23,9 @@ namespace {
 // that the translation tools find them.
 QString Tr(const char* text) { return QCoreApplication::translate("CFlugphasenDlg", text); }
 
-QString Uhrzeit(int64_t s)
+QString Uhrzeit(int64_t s, const ZeitBezug& bezug)
 {
-    s = ((s % 86400) + 86400) % 86400;
-    return QString::asprintf("%02i:%02i:%02i", static_cast<int>(s / 3600), static_cast<int>(s % 3600 / 60),
-                             static_cast<int>(s % 60));
+    return QString::fromStdString(AnzeigeUhrzeit(s, bezug, true));
 }
 
 QString Dauer(double sekunden)
@@ -61,7 +59,7 @@ Zelle* Wahlweise(const std::optional<double>& wert, const char* format)
 
 }  // namespace
 
-CFlugphasenDlg::CFlugphasenDlg(const CSarnixDoc& doc, QWidget* parent) : QDialog(parent), analyse(AnalysiereFlug(doc))
+CFlugphasenDlg::CFlugphasenDlg(const CSarnixDoc& doc, QWidget* parent) : QDialog(parent), analyse(AnalysiereFlug(doc)), bezug(doc.zeitBezug)
 {
     setWindowTitle(QCoreApplication::translate("CFlugphasenDlg", "Flugphasen"));
     auto* layout = new QVBoxLayout(this);
@@ -83,7 +81,7 @@ CFlugphasenDlg::CFlugphasenDlg(const CSarnixDoc& doc, QWidget* parent) : QDialog
                 const FlugStatistik& f = analyse.fluege[i].statistik;
                 flugAuswahl->addItem(QCoreApplication::translate("CFlugphasenDlg", "%1. Flug, %2 bis %3")
                                          .arg(i + 1)
-                                         .arg(Uhrzeit(f.startZeit), Uhrzeit(f.landeZeit)));
+                                         .arg(Uhrzeit(f.startZeit, bezug), Uhrzeit(f.landeZeit, bezug)));
             }
             wahlZeile->addWidget(flugAuswahl);
             wahlZeile->addStretch(1);
@@ -156,7 +154,7 @@ void CFlugphasenDlg::ZeigeFlug(int wahl)
 
 void CFlugphasenDlg::FuelleStatistik(const FlugStatistik& s)
 {
-    QStringList texte{QString::number(analyse.fluege.size()), Uhrzeit(s.startZeit), Uhrzeit(s.landeZeit), Dauer(s.flugzeit),
+    QStringList texte{QString::number(analyse.fluege.size()), Uhrzeit(s.startZeit, bezug), Uhrzeit(s.landeZeit, bezug), Dauer(s.flugzeit),
                       QString::asprintf("%0.0f %%", s.anteilKreisen * 100.0),
                       QString::asprintf("%0.1f m/s", s.mittelSteigen),
                       s.mittlereGleitzahl ? QString::asprintf("%0.1f", *s.mittlereGleitzahl) : QStringLiteral("–"),
@@ -164,7 +162,7 @@ void CFlugphasenDlg::FuelleStatistik(const FlugStatistik& s)
                       QStringLiteral("–")};
     if (s.besteThermik) {
         const Flugphase& beste = (*gezeigt)[*s.besteThermik];
-        texte.back() = QCoreApplication::translate("CFlugphasenDlg", "%1 m/s um %2").arg(QString::asprintf("%0.1f", beste.mittelSteigen), Uhrzeit(beste.zeitVon));
+        texte.back() = QCoreApplication::translate("CFlugphasenDlg", "%1 m/s um %2").arg(QString::asprintf("%0.1f", beste.mittelSteigen), Uhrzeit(beste.zeitVon, bezug));
     }
     for (qsizetype i = 0; i < werte.size() && i < texte.size(); ++i)
         werte[i].second->setText(texte[i]);
@@ -186,8 +184,8 @@ void CFlugphasenDlg::FuelleTabelle()
         const bool thermik = p.art == PhasenArt::Thermik;
         tabelle->setItem(z, 0, new Zelle(QString::number(i + 1), static_cast<double>(i + 1)));
         tabelle->setItem(z, 1, new Zelle(thermik ? QCoreApplication::translate("CFlugphasenDlg", "Thermik") : QCoreApplication::translate("CFlugphasenDlg", "Gleiten"), thermik ? 1.0 : 0.0));
-        tabelle->setItem(z, 2, new Zelle(Uhrzeit(p.zeitVon), p.zeitVon));
-        tabelle->setItem(z, 3, new Zelle(Uhrzeit(p.zeitBis), p.zeitBis));
+        tabelle->setItem(z, 2, new Zelle(Uhrzeit(p.zeitVon, bezug), p.zeitVon));
+        tabelle->setItem(z, 3, new Zelle(Uhrzeit(p.zeitBis, bezug), p.zeitBis));
         tabelle->setItem(z, 4, new Zelle(Dauer(p.dauer), p.dauer));
         tabelle->setItem(z, 5, new Zelle(QString::asprintf("%i m", p.hoeheVon), p.hoeheVon));
         tabelle->setItem(z, 6, new Zelle(QString::asprintf("%i m", p.hoeheBis), p.hoeheBis));

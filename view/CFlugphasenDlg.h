@@ -33,6 +33,7 @@ private:
     void FuelleTabelle();
 
     FlugAnalyse analyse;
+    ZeitBezug bezug;  // the times of day as the window shows them
     const std::vector<Flugphase>* gezeigt = &analyse.phasen;
     QComboBox* flugAuswahl = nullptr;
     QTableWidget* tabelle = nullptr;

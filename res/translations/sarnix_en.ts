@@ -1311,6 +1311,22 @@ Do you want to replace it?</translation>
         <translation>IGC &amp;Altitude</translation>
     </message>
     <message>
+        <source>IGC-&amp;Uhrzeit</source>
+        <translation>IGC &amp;Times</translation>
+    </message>
+    <message>
+        <source>&amp;Ortszeit, wo die Datei ihre Zeitzone nennt</source>
+        <translation>&amp;Local time where the log names its time zone</translation>
+    </message>
+    <message>
+        <source>&amp;UTC</source>
+        <translation>&amp;UTC</translation>
+    </message>
+    <message>
+        <source>Wählt, ob die Uhrzeiten einer IGC-Datei in UTC oder in der Ortszeit des Flugs gezeigt werden.</source>
+        <translation>Chooses whether the times of an IGC log are shown in UTC or in the local time of the flight.</translation>
+    </message>
+    <message>
         <source>&amp;Automatisch (Luftdruck, ohne Barometer GNSS)</source>
         <translation>&amp;Automatic (pressure, GNSS without barometer)</translation>
     </message>
@@ -1466,6 +1482,10 @@ Do you want to replace it?</translation>
     <message>
         <source>Ohne Temperatur</source>
         <translation>No temperature</translation>
+    </message>
+    <message>
+        <source>Ohne Fahrtmessung</source>
+        <translation>No airspeed</translation>
     </message>
 </context>
 <context>
@@ -1694,6 +1714,10 @@ Do you want to replace it?</translation>
     <message>
         <source>Temp.: keine</source>
         <translation>Temp.: none</translation>
+    </message>
+    <message>
+        <source>Ohne Fahrtmessung</source>
+        <translation>No airspeed</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -330,6 +331,20 @@ TEST_F(LegendeTest, FarbwechselErsetztDieAlteLegende)
         const QImage altOben = Zeichne(doc, Geteilt(Variowerte, Variowerte), LegendeOben, 1);
         EXPECT_EQ(Zeichne(doc, Geteilt(0, neu), LegendeOben, 1, altOben), Zeichne(doc, Geteilt(0, neu), LegendeOben, 1))
             << int(neu);
+    }
+}
+
+TEST_F(LegendeTest, WindOhneFahrtmessung)
+{
+    // The seven wind labels only when some fix has an airspeed; otherwise one label at the
+    // middle of the bar (row 220), where every fix is coloured.
+    doc.datenListe.resize(3);
+    for (const auto& [tas, zeilen] : {std::pair{0, 1u}, std::pair{300, 7u}}) {
+        doc.datenListe[1].tas = static_cast<int16_t>(tas);
+        const auto laeufe = TintenZeilen(Zeichne(doc, Einzeln(Wind), LegendeSeitlich, 0), QRect(645, 52, 110, 340));
+        ASSERT_EQ(laeufe.size(), zeilen) << tas;
+        EXPECT_LE(laeufe[zeilen / 2].first, 220) << tas;
+        EXPECT_GE(laeufe[zeilen / 2].second, 220) << tas;
     }
 }
 

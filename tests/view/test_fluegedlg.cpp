@@ -46,8 +46,8 @@ TEST(FluegeDlg, JederFlugFuerSichUndAlleZusammen)
     CFlugphasenDlg dialog(doc);
     QComboBox* wahl = dialog.FlugAuswahl();
     ASSERT_NE(wahl, nullptr);
-    // The last fix at the launch spot and the first at the landing spot.
-    const QStringList eintraege{"Alle Flüge", "1. Flug, 12:04:59 bis 12:24:59", "2. Flug, 13:04:59 bis 13:24:59"};
+    // The last fix at the launch spot and the first at the landing spot; a log without a zone in UTC.
+    const QStringList eintraege{"Alle Flüge", "1. Flug, 12:04:59 UTC bis 12:24:59 UTC", "2. Flug, 13:04:59 UTC bis 13:24:59 UTC"};
     ASSERT_EQ(wahl->count(), eintraege.size());
     for (int i = 0; i < wahl->count(); ++i)
         EXPECT_EQ(wahl->itemText(i), eintraege[i]);
@@ -57,10 +57,10 @@ TEST(FluegeDlg, JederFlugFuerSichUndAlleZusammen)
     EXPECT_EQ(dialog.Tabelle()->rowCount(), 2);
 
     wahl->setCurrentIndex(2);
-    EXPECT_EQ(dialog.Wert("Start:"), "13:04:59");
+    EXPECT_EQ(dialog.Wert("Start:"), "13:04:59 UTC");
     EXPECT_EQ(dialog.Wert("Flugzeit:"), "0:20:00");
     ASSERT_EQ(dialog.Tabelle()->rowCount(), 1);
-    EXPECT_EQ(dialog.Tabelle()->item(0, 2)->text(), "13:04:59");
+    EXPECT_EQ(dialog.Tabelle()->item(0, 2)->text(), "13:04:59 UTC");
 
     CFlugInfoDlg info;
     info.Uebernehmen(doc);
