@@ -158,10 +158,13 @@ CliBefehl PrintBefehl()
 CliBefehl ExportBefehl()
 {
     return {QStringLiteral("export"),
-            QCoreApplication::translate("Cli", "DATEI -o AUSGABE.gpx|AUSGABE.kml [OPTIONEN]"),
-            QCoreApplication::translate("Cli", "Schreibt den Flug als GPX oder als gefärbte KML-Spur und meldet eine Zeile JSON."),
+            QCoreApplication::translate("Cli", "DATEI... -o AUSGABE.gpx|AUSGABE.kml|ORDNER/ [OPTIONEN]"),
+            QCoreApplication::translate("Cli", "Schreibt den Flug als GPX oder als gefärbte KML-Spur und meldet je Aufzeichnung eine Zeile JSON."),
             {{{QStringLiteral("o")}, QCoreApplication::translate("Cli", "AUSGABE"),
-              QCoreApplication::translate("Cli", "Zieldatei auf .gpx oder .kml; eine vorhandene wird nur durch eine vollständige ersetzt.")},
+              QCoreApplication::translate("Cli", "Zieldatei auf .gpx oder .kml; eine vorhandene wird nur durch eine vollständige ersetzt. "
+                                                 "Für mehrere Aufzeichnungen ein Ordner, darin je Aufzeichnung NAME.gpx oder NAME.kml.")},
+             {{QStringLiteral("format")}, QStringLiteral("gpx|kml"),
+              QCoreApplication::translate("Cli", "Das Format der Dateien in einem Ordner (Standard gpx).")},
              {{QStringLiteral("farbe")}, QCoreApplication::translate("Cli", "FARBE"),
               QCoreApplication::translate("Cli", "Färbung der KML-Spur (Standard vario).")},
              {{QStringLiteral("zeitzone")}, QCoreApplication::translate("Cli", "ZONE"),
@@ -245,25 +248,37 @@ QString Roff(QString text)
 
 QString ManSeite()
 {
-    QString text = QStringLiteral(".TH SARNIX-CLI 1 \"\" \"sarnix-cli " SARNIX_VERSION "\" \"Benutzerbefehle\"\n"
-                                  ".SH NAME\nsarnix\\-cli \\- Flugaufzeichnungen ohne Bildschirm auswerten\n"
-                                  ".SH ÜBERSICHT\n");
+    // The headings in the page's own language, as every manual section of that language has them.
+    const auto wort = [](const char* text) { return QCoreApplication::translate("Cli", text); };
+    QString text = QStringLiteral(".TH SARNIX-CLI 1 \"\" \"sarnix-cli " SARNIX_VERSION "\" \"%1\"\n.SH NAME\nsarnix\\-cli \\- %2\n.SH %3\n")
+                       .arg(wort(QT_TRANSLATE_NOOP("Cli", "Benutzerbefehle")),
+                            Roff(wort(QT_TRANSLATE_NOOP("Cli", "Flugaufzeichnungen (.vrl und IGC) ohne Bildschirm auswerten"))),
+                            wort(QT_TRANSLATE_NOOP("Cli", "ÜBERSICHT")));
     for (const CliBefehl& befehl : AlleBefehle())
         text += QStringLiteral(".B sarnix\\-cli %1\n%2\n.br\n").arg(befehl.name, Roff(befehl.aufruf));
-    text += QStringLiteral(".B sarnix\\-cli help\nBEFEHL\n.br\n.B sarnix\\-cli\n\\-\\-help | \\-\\-version\n");
-    text += QStringLiteral(".SH BESCHREIBUNG\n") + Roff(Uebersicht().section(QLatin1Char('\n'), 1, 1)) + QLatin1Char('\n');
+    text += QStringLiteral(".B sarnix\\-cli help\n%1\n.br\n.B sarnix\\-cli\n\\-\\-help | \\-\\-version\n")
+                .arg(wort(QT_TRANSLATE_NOOP("Cli", "BEFEHL")));
+    text += QStringLiteral(".SH %1\n").arg(wort(QT_TRANSLATE_NOOP("Cli", "BESCHREIBUNG")))
+            + Roff(Uebersicht().section(QLatin1Char('\n'), 1, 1)) + QLatin1Char('\n')
+            + Roff(wort(QT_TRANSLATE_NOOP("Cli", "Gelesen werden die Aufzeichnungen (.vrl) des Fluginstruments und IGC-Dateien "
+                                                 "von Flugrekordern, Telefon-Apps und Wettbewerbsloggern.")))
+            + QLatin1Char('\n');
     for (const CliBefehl& befehl : AlleBefehle()) {
-        text += QStringLiteral(".SH BEFEHL %1\n%2\n").arg(befehl.name.toUpper(), Roff(befehl.zweck));
+        text += QStringLiteral(".SH %1 %2\n%3\n")
+                    .arg(wort(QT_TRANSLATE_NOOP("Cli", "BEFEHL")), befehl.name.toUpper(), Roff(befehl.zweck));
         for (const CliOption& option : befehl.optionen)
             text += QStringLiteral(".TP\n.B %1\n%2\n").arg(Roff(Schreibweise(option)), Roff(option.text));
         if (!befehl.anhang.isEmpty())
             text += QStringLiteral(".PP\n%1\n").arg(Roff(befehl.anhang));
     }
-    text += QStringLiteral(".SH ALLGEMEINE OPTIONEN\n.TP\n.B \\-h, \\-\\-help\n") + Roff(QCoreApplication::translate("Cli", "Zeigt diese Hilfe."))
+    text += QStringLiteral(".SH %1\n.TP\n.B \\-h, \\-\\-help\n").arg(wort(QT_TRANSLATE_NOOP("Cli", "ALLGEMEINE OPTIONEN")))
+            + Roff(QCoreApplication::translate("Cli", "Zeigt diese Hilfe."))
             + QStringLiteral("\n.TP\n.B \\-v, \\-\\-version\n") + Roff(QCoreApplication::translate("Cli", "Zeigt die Version."))
             + QStringLiteral("\n.TP\n.B \\-\\-sprache de|en\n") + Roff(QCoreApplication::translate("Cli", "Sprache der Meldungen."))
-            + QStringLiteral("\n.SH RÜCKGABEWERT\n0 Erfolg, 1 Datei nicht lesbar oder nicht schreibbar, 2 falscher Aufruf.\n"
-                             ".SH SIEHE AUCH\n.BR sarnix (1)\n");
+            + QStringLiteral("\n.SH %1\n%2\n.SH %3\n.BR sarnix (1)\n")
+                  .arg(wort(QT_TRANSLATE_NOOP("Cli", "RÜCKGABEWERT")),
+                       Roff(wort(QT_TRANSLATE_NOOP("Cli", "0 Erfolg, 1 Datei nicht lesbar oder nicht schreibbar, 2 falscher Aufruf."))),
+                       wort(QT_TRANSLATE_NOOP("Cli", "SIEHE AUCH")));
     return text;
 }
 

@@ -4,14 +4,20 @@
 #include "cli/Cli.h"
 #include "cli/CliBefehl.h"
 #include "cli/CliGemeinsam.h"
+#include "cli/CliStapel.h"
 
 #include "flight/CSarnixDoc.h"
 #include "export/Exportieren.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <variant>
@@ -21,8 +27,9 @@ namespace {
 using namespace cli;
 
 struct Auftrag {
-    QString datei;
-    QString ziel;
+    QStringList dateien;
+    QStringList ziele;
+    QString ordner;  // empty for a single target file
     ExportWahl wahl;
     bool zoneGenannt = false;
 };
@@ -34,19 +41,39 @@ std::variant<Auftrag, int> Lesen(const QStringList& argumente)
     QCommandLineParser parser;
     if (const std::optional<int> ende = Lies(befehl, argumente, parser))
         return *ende;
-    const QStringList dateien = parser.positionalArguments();
-    if (dateien.isEmpty())
-        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Keine Aufzeichnung angegeben."));
-    if (dateien.size() > 1)
-        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Nur eine Aufzeichnung: %1").arg(dateien.at(1)));
-
     Auftrag a;
-    a.datei = dateien.first();
-    a.ziel = parser.value(QStringLiteral("o"));
-    const std::optional<ExportFormat> format = FormatAusEndung(a.ziel);
-    if (a.ziel.isEmpty() || !format)
+    a.dateien = parser.positionalArguments();
+    if (a.dateien.isEmpty())
+        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Keine Aufzeichnung angegeben."));
+
+    const QString ausgabe = parser.value(QStringLiteral("o"));
+    // A folder takes the format from --format; a file from its own ending.
+    std::optional<ExportFormat> format;
+    if (parser.isSet(QStringLiteral("format"))) {
+        const QString name = parser.value(QStringLiteral("format"));
+        format = FormatAusEndung(QStringLiteral("x.") + name);
+        if (!format)
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--format kennt gpx und kml."));
+    }
+    if (!ausgabe.isEmpty() && IstOrdner(ausgabe)) {
+        a.ordner = ausgabe;
+        if (!format)
+            format = ExportFormat::Gpx;
+    } else if (!ausgabe.isEmpty()) {
+        const std::optional<ExportFormat> endung = FormatAusEndung(ausgabe);
+        if (!endung || (format && *format != *endung))
+            return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "-o braucht eine Zieldatei auf .gpx oder .kml."));
+        format = endung;
+    }
+    if (!format)
         return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "-o braucht eine Zieldatei auf .gpx oder .kml."));
     a.wahl.format = *format;
+    const auto ziele = ZieleAus(a.dateien, ausgabe,
+                                a.wahl.format == ExportFormat::Gpx ? QStringLiteral("gpx") : QStringLiteral("kml"));
+    if (const QString* fehler = std::get_if<QString>(&ziele))
+        return Nutzungsfehler(befehl, *fehler);
+    a.ziele = std::get<QStringList>(ziele);
+
     if (parser.isSet(QStringLiteral("farbe"))) {
         const std::optional<int8_t> farbe = FarbeAus(parser.value(QStringLiteral("farbe")));
         if (!farbe)
@@ -63,21 +90,31 @@ std::variant<Auftrag, int> Lesen(const QStringList& argumente)
     return a;
 }
 
-}  // namespace
-
-int CliExport(const QStringList& argumente)
+// One line of JSON on stdout, whole.
+void Zeile(const QJsonObject& objekt)
 {
-    const std::variant<Auftrag, int> gelesen = Lesen(argumente);
-    if (const int* code = std::get_if<int>(&gelesen))
-        return *code;
-    const Auftrag& a = std::get<Auftrag>(gelesen);
+    const QByteArray text = QJsonDocument(objekt).toJson(QJsonDocument::Compact) + '\n';
+    std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
+}
 
+// One recording to one target: its line of JSON, an entry with "fehler" when it failed.
+int ExportiereEine(const Auftrag& a, qsizetype i)
+{
+    const QString& datei = a.dateien.at(i);
+    const auto fehlschlag = [&](const QString& fehler) {
+        // A single export fails on stderr alone, as it always did.
+        if (a.dateien.size() > 1)
+            Zeile({{QStringLiteral("datei"), datei}, {QStringLiteral("fehler"), fehler}});
+        return dateiFehler;
+    };
     CSarnixDoc doc;
-    if (!Oeffne(doc, a.datei))
-        return dateiFehler;
+    QString meldung;
+    if (!Oeffne(doc, datei, &meldung))
+        return fehlschlag(meldung);
     if (!doc.geladen) {
-        Melde(QCoreApplication::translate("Cli", "Keine Flugaufzeichnung: nichts zu exportieren."));
-        return dateiFehler;
+        const QString text = QCoreApplication::translate("Cli", "Keine Flugaufzeichnung: nichts zu exportieren.");
+        Melde(text);
+        return fehlschlag(text);
     }
 
     // Not refused: a script may export a folder of .vrl recordings and IGC logs with one zone.
@@ -86,18 +123,46 @@ int CliExport(const QStringList& argumente)
     if (const std::optional<QString> hinweis = HinweisUngefaerbt(doc, a.wahl))
         Melde(QCoreApplication::translate("Cli", "Hinweis: %1").arg(*hinweis));
 
-    const ExportErgebnis ergebnis = Exportiere(doc, a.ziel, a.wahl);
+    const ExportErgebnis ergebnis = Exportiere(doc, a.ziele.at(i), a.wahl);
     if (!ergebnis.geschrieben) {
         Melde(ergebnis.fehler);
-        return dateiFehler;
+        return fehlschlag(ergebnis.fehler);
     }
     const ExportBericht& b = ergebnis.bericht;
     if (b.punkte == 0)
         Melde(QCoreApplication::translate("Cli", "Hinweis: %1").arg(HinweisOhnePositionen()));
-    std::printf("{\"format\": \"%s\", \"punkte\": %lld, \"strecken\": %lld, \"wegpunkte\": %lld, \"stuecke\": %lld, "
-                "\"thermiken\": %lld}\n",
-                a.wahl.format == ExportFormat::Gpx ? "gpx" : "kml", static_cast<long long>(b.punkte),
-                static_cast<long long>(b.strecken), static_cast<long long>(b.wegpunkte),
-                static_cast<long long>(b.stuecke), static_cast<long long>(b.thermiken));
-    return std::fflush(stdout) == 0 ? 0 : dateiFehler;
+    // The line a single export always printed; in a batch each line also names its files.
+    QString zeile = QString::asprintf("{\"format\": \"%s\", \"punkte\": %lld, \"strecken\": %lld, \"wegpunkte\": %lld, "
+                                      "\"stuecke\": %lld, \"thermiken\": %lld",
+                                      a.wahl.format == ExportFormat::Gpx ? "gpx" : "kml", static_cast<long long>(b.punkte),
+                                      static_cast<long long>(b.strecken), static_cast<long long>(b.wegpunkte),
+                                      static_cast<long long>(b.stuecke), static_cast<long long>(b.thermiken));
+    if (a.dateien.size() > 1) {
+        const auto json = [](const QString& text) {
+            return QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact).chopped(1).mid(1));
+        };
+        zeile += QStringLiteral(", \"datei\": %1, \"ziel\": %2").arg(json(datei), json(a.ziele.at(i)));
+    }
+    const QByteArray text = (zeile + QStringLiteral("}\n")).toUtf8();
+    std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
+    return 0;
+}
+
+}  // namespace
+
+int CliExport(const QStringList& argumente)
+{
+    const std::variant<Auftrag, int> gelesen = Lesen(argumente);
+    if (const int* code = std::get_if<int>(&gelesen))
+        return *code;
+    const Auftrag& a = std::get<Auftrag>(gelesen);
+    if (!a.ordner.isEmpty() && !QDir().mkpath(a.ordner)) {
+        Melde(QCoreApplication::translate("Cli", "Der Ordner %1 konnte nicht angelegt werden.").arg(a.ordner));
+        return dateiFehler;
+    }
+    // In the order given, so that the n-th line is the n-th input's.
+    int code = 0;
+    for (qsizetype i = 0; i < a.dateien.size(); ++i)
+        code = std::max(code, ExportiereEine(a, i));
+    return std::fflush(stdout) == 0 ? code : dateiFehler;
 }

@@ -28,7 +28,7 @@ void Melde(const QString& text)
     std::fputs((text + QLatin1Char('\n')).toUtf8().constData(), stderr);
 }
 
-bool Oeffne(CSarnixDoc& doc, const QString& pfad)
+bool Oeffne(CSarnixDoc& doc, const QString& pfad, QString* meldung)
 {
     OeffnenFehler fehler = OeffnenFehler::Keiner;
     doc.hoehenQuelle = gewaehlteHoehe;
@@ -46,7 +46,10 @@ bool Oeffne(CSarnixDoc& doc, const QString& pfad)
     } else if (doc.OnOpenDocument(pfad.toStdString(), &fehler)) {
         return true;
     }
-    Melde(OeffnenFehlerText(fehler, pfad));
+    const QString text = OeffnenFehlerText(fehler, pfad);
+    Melde(text);
+    if (meldung)
+        *meldung = text;
     return false;
 }
 

@@ -22,8 +22,8 @@ inline constexpr int nutzungsFehler = 2;  // the arguments are wrong
 void Melde(const QString& text);
 
 // Opens the recording at pfad into doc, "-" from standard input; on failure the German message
-// goes to stderr. An IGC log takes the altitude chosen by HoehenOption.
-bool Oeffne(CSarnixDoc& doc, const QString& pfad);
+// goes to stderr, and to *meldung when given. An IGC log takes the altitude chosen by HoehenOption.
+bool Oeffne(CSarnixDoc& doc, const QString& pfad, QString* meldung = nullptr);
 
 // The first steps of every command once its application object stands: the names the settings
 // live under, then --sprache and --hoehe taken out of the program's arguments. The arguments

@@ -14,6 +14,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -33,6 +34,23 @@ double AlsZahl(float wert)
 }
 
 QString Text(const std::string& bytes) { return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())); }
+
+// The number a summary text starts with ("277 m", "4.2 m/s", "32.7 km"), or null when the
+// recording left it blank.
+QJsonValue ZahlAus(const std::string& text)
+{
+    static const QRegularExpression zahl(QStringLiteral("^\\s*(-?\\d+(?:\\.\\d+)?)"));
+    const QRegularExpressionMatch m = zahl.match(Text(text));
+    return m.hasMatch() ? QJsonValue(m.captured(1).toDouble()) : QJsonValue(QJsonValue::Null);
+}
+
+// "10:43" as 643 minutes.
+QJsonValue MinutenAus(const std::string& text)
+{
+    static const QRegularExpression dauer(QStringLiteral("^\\s*(\\d+):(\\d\\d)\\s*$"));
+    const QRegularExpressionMatch m = dauer.match(Text(text));
+    return m.hasMatch() ? QJsonValue(m.captured(1).toInt() * 60 + m.captured(2).toInt()) : QJsonValue(QJsonValue::Null);
+}
 
 QJsonObject Ausdehnung(const Fenster& a)
 {
@@ -211,6 +229,18 @@ void SchreibeFlug(const CSarnixDoc& doc, const InfoWahl& wahl, Ausgabe& aus)
         {QStringLiteral("maxSteigen"), Text(doc.maxSteigen)},
         {QStringLiteral("maxSinken"), Text(doc.maxSinken)},
         {QStringLiteral("flugstrecke"), Text(doc.flugstrecke)},
+        // The same figures as numbers, for scripts.
+        {QStringLiteral("flugdauerMinuten"), MinutenAus(doc.flugdauer)},
+        {QStringLiteral("startHoeheMeter"), ZahlAus(doc.startplatzHoehe)},
+        {QStringLiteral("landeHoeheMeter"), ZahlAus(doc.landeplatzHoehe)},
+        {QStringLiteral("maxHoeheMeter"), ZahlAus(doc.maxHoehe)},
+        {QStringLiteral("maxSteigenMeterProSekunde"), ZahlAus(doc.maxSteigen)},
+        {QStringLiteral("maxSinkenMeterProSekunde"), ZahlAus(doc.maxSinken)},
+        {QStringLiteral("flugstreckeKilometer"), ZahlAus(doc.flugstrecke)},
+        // The recorded times stay as they are; a reader adds this to show them as the window does.
+        {QStringLiteral("zeitVersatzMinuten"), doc.zeitBezug.versatz / 60},
+        {QStringLiteral("zeitBezug"), !doc.igc.istIgc ? QStringLiteral("aufzeichnung")
+                                      : doc.zeitBezug.utc ? QStringLiteral("utc") : QStringLiteral("ortszeit")},
         {QStringLiteral("ausdehnung"), Ausdehnung(doc.ausdehnung)},
         {QStringLiteral("meterProBreite"), AlsZahl(doc.meterProBreite)},
         {QStringLiteral("meterProLaenge"), AlsZahl(doc.meterProLaenge)},
@@ -258,6 +288,16 @@ void SchreibeFlug(const CSarnixDoc& doc, const InfoWahl& wahl, Ausgabe& aus)
     aus.Text(wahl.eineZeile ? "}\n" : "\n}\n");
 }
 
+// The entry of an input that could not be read, so that the n-th entry is still the n-th input's.
+void SchreibeFehler(const QString& datei, const QString& fehler, bool eineZeile, Ausgabe& aus)
+{
+    const QByteArray text = QJsonDocument(QJsonObject{{QStringLiteral("datei"), datei}, {QStringLiteral("fehler"), fehler}})
+                                .toJson(eineZeile ? QJsonDocument::Compact : QJsonDocument::Indented);
+    aus.Text(std::string_view(text.constData(), static_cast<size_t>(text.size())));
+    if (eineZeile)
+        aus.Text("\n");
+}
+
 }  // namespace
 
 int CliInfo(const QStringList& argumente)
@@ -285,15 +325,20 @@ int CliInfo(const QStringList& argumente)
         if (feld)
             aus.Text("[\n");
         for (const QString& datei : dateien) {
-            CSarnixDoc doc;
-            if (!cli::Oeffne(doc, datei)) {
-                code = cli::dateiFehler;
-                continue;
-            }
-            doc.temperaturReferenz = TemperaturReferenz(parser);
             if (feld && !erster)
                 aus.Text(",\n");
             erster = false;
+            CSarnixDoc doc;
+            QString fehler;
+            if (!cli::Oeffne(doc, datei, &fehler)) {
+                code = cli::dateiFehler;
+                // A single input fails on stderr alone, as it always did.
+                if (dateien.size() > 1)
+                    SchreibeFehler(datei, fehler, wahl.eineZeile, aus);
+                aus.Leeren();
+                continue;
+            }
+            doc.temperaturReferenz = TemperaturReferenz(parser);
             SchreibeFlug(doc, wahl, aus);
             aus.Leeren();
         }

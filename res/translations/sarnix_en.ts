@@ -636,16 +636,24 @@ Sarnix may be used and passed on unchanged, free of charge. All other rights are
         <translation>Note: the times of an IGC file are UTC; --zeitzone applies to .vrl recordings only.</translation>
     </message>
     <message>
-        <source>DATEI -o AUSGABE.gpx|AUSGABE.kml [OPTIONEN]</source>
-        <translation>FILE -o OUTPUT.gpx|OUTPUT.kml [OPTIONS]</translation>
+        <source>DATEI... -o AUSGABE.gpx|AUSGABE.kml|ORDNER/ [OPTIONEN]</source>
+        <translation>FILE... -o OUTPUT.gpx|OUTPUT.kml|FOLDER/ [OPTIONS]</translation>
     </message>
     <message>
-        <source>Schreibt den Flug als GPX oder als gefärbte KML-Spur und meldet eine Zeile JSON.</source>
-        <translation>Writes the flight as GPX or as a coloured KML track and reports one line of JSON.</translation>
+        <source>Schreibt den Flug als GPX oder als gefärbte KML-Spur und meldet je Aufzeichnung eine Zeile JSON.</source>
+        <translation>Writes the flight as GPX or as a coloured KML track and reports one line of JSON for each recording.</translation>
     </message>
     <message>
-        <source>Zieldatei auf .gpx oder .kml; eine vorhandene wird nur durch eine vollständige ersetzt.</source>
-        <translation>Output file ending in .gpx or .kml; an existing one is only replaced by a complete one.</translation>
+        <source>Zieldatei auf .gpx oder .kml; eine vorhandene wird nur durch eine vollständige ersetzt. Für mehrere Aufzeichnungen ein Ordner, darin je Aufzeichnung NAME.gpx oder NAME.kml.</source>
+        <translation>Output file ending in .gpx or .kml; an existing one is only replaced by a complete one. For several recordings a folder, holding NAME.gpx or NAME.kml for each.</translation>
+    </message>
+    <message>
+        <source>Das Format der Dateien in einem Ordner (Standard gpx).</source>
+        <translation>The format of the files in a folder (default gpx).</translation>
+    </message>
+    <message>
+        <source>--format kennt gpx und kml.</source>
+        <translation>--format knows gpx and kml.</translation>
     </message>
     <message>
         <source>FARBE</source>
@@ -1048,6 +1056,50 @@ FILE - reads the recording from standard input.</translation>
     <message>
         <source>Zeichnet das Gelände aus den Höhenkacheln in ORDNER unter den Flug.</source>
         <translation>Draws the ground from the elevation tiles in FOLDER under the flight.</translation>
+    </message>
+    <message>
+        <source>Benutzerbefehle</source>
+        <translation>User Commands</translation>
+    </message>
+    <message>
+        <source>Flugaufzeichnungen (.vrl und IGC) ohne Bildschirm auswerten</source>
+        <translation>study flight recordings (.vrl and IGC) without a screen</translation>
+    </message>
+    <message>
+        <source>ÜBERSICHT</source>
+        <translation>SYNOPSIS</translation>
+    </message>
+    <message>
+        <source>BEFEHL</source>
+        <translation>COMMAND</translation>
+    </message>
+    <message>
+        <source>BESCHREIBUNG</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <source>Gelesen werden die Aufzeichnungen (.vrl) des Fluginstruments und IGC-Dateien von Flugrekordern, Telefon-Apps und Wettbewerbsloggern.</source>
+        <translation>It reads the recordings (.vrl) of the flight instrument and the IGC logs of flight recorders, phone apps and competition loggers.</translation>
+    </message>
+    <message>
+        <source>ALLGEMEINE OPTIONEN</source>
+        <translation>GENERAL OPTIONS</translation>
+    </message>
+    <message>
+        <source>RÜCKGABEWERT</source>
+        <translation>EXIT STATUS</translation>
+    </message>
+    <message>
+        <source>0 Erfolg, 1 Datei nicht lesbar oder nicht schreibbar, 2 falscher Aufruf.</source>
+        <translation>0 success, 1 a file could not be read or written, 2 wrong usage.</translation>
+    </message>
+    <message>
+        <source>SIEHE AUCH</source>
+        <translation>SEE ALSO</translation>
+    </message>
+    <message>
+        <source>Die %1. Aufzeichnung konnte nicht verarbeitet werden: %2</source>
+        <translation>Recording %1 could not be processed: %2</translation>
     </message>
 </context>
 <context>

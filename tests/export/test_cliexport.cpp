@@ -63,7 +63,7 @@ TEST_F(CliExport, FalscheAufrufeUndZiele)
           QStringList{probe, "-o", Ziel("f.kml"), "--unbekannt"}}) {
         const Lauf l = Export(argumente);
         EXPECT_EQ(l.code, 2) << argumente.join(' ').toStdString();
-        EXPECT_TRUE(l.fehler.contains("Aufruf: sarnix-cli export DATEI -o AUSGABE.gpx|AUSGABE.kml")) << l.fehler.toStdString();
+        EXPECT_TRUE(l.fehler.contains("Aufruf: sarnix-cli export DATEI... -o AUSGABE.gpx|AUSGABE.kml")) << l.fehler.toStdString();
     }
     // Help is no fault: on stdout, exit 0, in the overview once and in the manual page.
     for (const QStringList& argumente : {QStringList{"export", "--help"}, QStringList{"help", "export"}}) {

@@ -255,10 +255,10 @@ TEST_F(CliInfo, MehrereDateienAlsFeldOderZeilen)
     EXPECT_EQ(zweiter[QStringLiteral("fixes")].toArray().size(), 10800);
     EXPECT_EQ(zweiter[QStringLiteral("dateiname")].toString(), suedwest);
 
-    // A missing file among others: the rest is still reported, the call fails.
+    // A missing file among others keeps its place with an entry of its own; the call fails.
     const Lauf teilweise = Starte({lokal, QStringLiteral("/gibt/es/nicht.vrl"), suedwest});
     EXPECT_EQ(teilweise.code, 1);
-    EXPECT_EQ(QJsonDocument::fromJson(teilweise.aus).array().size(), 2);
+    EXPECT_EQ(QJsonDocument::fromJson(teilweise.aus).array().size(), 3);
 }
 
 TEST_F(CliInfo, StandardeingabeWieDatei)

@@ -27,8 +27,14 @@ for g in 16 22 24 32 48 64 128 256; do
 done
 pruefe test -f "$w/share/doc/sarnix/copyright"
 pruefe test -f "$w/share/doc/sarnix/changelog.gz"
-pruefe test -s "$w/share/man/man1/sarnix.1.gz"
-pruefe test -s "$w/share/man/man1/sarnix-cli.1.gz"
+# The manual pages: English by default, German under de; each names IGC logs.
+for seite in sarnix sarnix-cli; do
+    pruefe zgrep -q '"User Commands"' "$w/share/man/man1/$seite.1.gz"
+    pruefe zgrep -q '"Benutzerbefehle"' "$w/share/man/de/man1/$seite.1.gz"
+    pruefe zgrep -q 'IGC' "$w/share/man/man1/$seite.1.gz"
+    pruefe zgrep -q 'IGC' "$w/share/man/de/man1/$seite.1.gz"
+done
+pruefe test -z "$(zgrep -E '^\.SH .*(Ü|BESCHREIBUNG|BEFEHL)' "$w/share/man/man1/sarnix-cli.1.gz")"
 
 # Dependencies come from dpkg-shlibdeps, so the Qt libraries the programs link are named.
 abhaengig=$(dpkg-deb -f "$deb" Depends)
