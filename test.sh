@@ -8,6 +8,8 @@ source tools/abhaengigkeiten.sh
 sarnix_pakete "${SARNIX_PAKETE_BAU[@]}" "${SARNIX_PAKETE_TEST[@]}"
 
 export QT_QPA_PLATFORM=offscreen
+# Where ccache is installed, a clone in another folder reuses what an earlier build compiled.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 jobs=$(nproc 2>/dev/null || echo 2)
 
 echo "== Windows-Prüfung"
