@@ -79,6 +79,10 @@ const char* StatusRoh(int id)
         return QT_TRANSLATE_NOOP("Befehlstexte", "Legt eine Landkarte unter den Grundriß; erst dann werden Kacheln geladen.");
     case Befehl::Flugphasen:
         return QT_TRANSLATE_NOOP("Befehlstexte", "Zeigt Thermiken, Gleitstrecken und die Statistik des Fluges an.");
+    case Befehl::Wertung:
+        return QT_TRANSLATE_NOOP("Befehlstexte", "Zeigt die beste Wertung des Fluges nach den Regeln einer Liga an.");
+    case Befehl::WertungZeigen:
+        return QT_TRANSLATE_NOOP("Befehlstexte", "Zeichnet die gewertete Strecke in die Grafik.");
     default: return "";
     }
 }
@@ -99,6 +103,7 @@ const char* TippRoh(int id)
     case AktivTemperatur: return QT_TRANSLATE_NOOP("Befehlstexte", "Temperaturverlauf");
     case AktivZeit: return QT_TRANSLATE_NOOP("Befehlstexte", "Barogramm über der Zeit");
     case Befehl::Flugphasen: return QT_TRANSLATE_NOOP("Befehlstexte", "Flugphasen");
+    case Befehl::Wertung: return QT_TRANSLATE_NOOP("Befehlstexte", "Wertung");
     case FlugInformationen: return QT_TRANSLATE_NOOP("Befehlstexte", "Flug Informationen");
     case AktivKeine: return QT_TRANSLATE_NOOP("Befehlstexte", "Keine Färbung");
     case AktivTemperaturgradient: return QT_TRANSLATE_NOOP("Befehlstexte", "Färbung: Temperaturgradient");

@@ -250,11 +250,11 @@ void CMainFrame::Ausfuehren(int id)
     case Neu: NeuesDokument(); break;
     case Drucken:
         if (flug)
-            DruckenMitDialog(doc, this);
+            DruckenMitDialog(doc, this, GezeigteWertung());
         break;
     case Befehl::Druckvorschau:
         if (flug)
-            DruckVorschau(doc, this);
+            DruckVorschau(doc, this, GezeigteWertung());
         break;
     case Befehl::Exportieren:
         if (flug)
@@ -276,6 +276,13 @@ void CMainFrame::Ausfuehren(int id)
         break;
     }
     AktualisiereBefehle();
+}
+
+std::shared_ptr<const Wertung> CMainFrame::GezeigteWertung() const
+{
+    // Printed as the window shows it: only with the overlay on.
+    const CAnsicht& a = view->ansicht();
+    return a.wertungZeigen ? a.wertung : nullptr;
 }
 
 void CMainFrame::DateiOeffnenDialog()

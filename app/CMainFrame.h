@@ -7,11 +7,13 @@
 #include "flight/Igc.h"
 
 #include <QMainWindow>
+#include <memory>
 
 class CSarnixDoc;
 class CSarnixView;
 class QAction;
 class Tastenanzeige;
+struct Wertung;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -66,6 +68,7 @@ private:
     void IgcHoeheGewaehlt(HoehenQuelle quelle);
     bool Aktiv(int id) const;
     bool Markiert(int id) const;
+    std::shared_ptr<const Wertung> GezeigteWertung() const;
 
     CSarnixDoc& doc;
     CSarnixView* view = nullptr;

@@ -73,6 +73,7 @@ Menues BaueMenues(QMenuBar& leiste)
     Eintrag(m.ansicht, Routenpunkte, QT_TRANSLATE_NOOP("Menues", "&Routenpunkte"), true);
     Eintrag(m.ansicht, Thermiken, QT_TRANSLATE_NOOP("Menues", "T&hermiken"), true);
     Eintrag(m.ansicht, Gelaende, QT_TRANSLATE_NOOP("Menues", "&Gelände"), true);
+    Eintrag(m.ansicht, Befehl::WertungZeigen, QT_TRANSLATE_NOOP("Menues", "&Wertung"), true);
     Eintrag(m.ansicht, Befehl::Karte, QT_TRANSLATE_NOOP("Menues", "&Karte"), true);
 
     m.grafik = leiste.addMenu(QCoreApplication::translate("Menues", "&Grafik"));
@@ -92,6 +93,7 @@ Menues BaueMenues(QMenuBar& leiste)
     Eintrag(zoom, Anpassen, QT_TRANSLATE_NOOP("Menues", "&Anpassen"));
     Eintrag(m.grafik, FlugInformationen, QT_TRANSLATE_NOOP("Menues", "Flug &Informationen"));
     Eintrag(m.grafik, Befehl::Flugphasen, QT_TRANSLATE_NOOP("Menues", "Flug&phasen..."));
+    Eintrag(m.grafik, Befehl::Wertung, QT_TRANSLATE_NOOP("Menues", "&Wertung..."));
     Eintrag(m.grafik, Einstellungen, QT_TRANSLATE_NOOP("Menues", "&Einstellungen..."));
 
     m.hilfe = leiste.addMenu(QCoreApplication::translate("Menues", "&?"));

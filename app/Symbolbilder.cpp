@@ -163,6 +163,17 @@ void Phasen(QPainter& p)
     p.drawLine(QPointF(9, 3), QPointF(15, 13));
 }
 
+// Scoring: a triangle flown between three turnpoints, its closing gap left open.
+void Wertungsbild(QPainter& p)
+{
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Stift(blau, 1.5));
+    p.drawPolyline(Linienzug({{4, 12}, {8, 2.5}, {13.5, 12}, {6, 12}}));
+    p.setPen(Stift(rot, 1.2));
+    for (const QPointF& ecke : {QPointF(8, 2.5), QPointF(13.5, 12), QPointF(4, 12)})
+        p.drawRect(QRectF(ecke.x() - 1.5, ecke.y() - 1.5, 3, 3));
+}
+
 void Information(QPainter& p)
 {
     p.setPen(Qt::NoPen);
@@ -231,6 +242,7 @@ void Zeichne(QPainter& p, int id)
     case AktivZeit: Zeit(p); break;
     case FlugInformationen: Information(p); break;
     case Befehl::Flugphasen: Phasen(p); break;
+    case Befehl::Wertung: Wertungsbild(p); break;
     case AktivKeine: Farbfeld(p, QColor(215, 215, 215), Qt::black); break;
     case AktivTemperaturgradient:
         Farbfeld(p, Verlauf({0, 0}, {16, 0}, {QColor(60, 110, 255), Qt::white, QColor(255, 70, 50)}),

@@ -32,7 +32,7 @@ QToolBar* BaueSymbolleiste(QMainWindow& fenster)
         {Oeffnen, Drucken, InfoUeber},
         {Anpassen, Vergroessern, Verkleinern},
         {AktivOben, AktivWest, AktivNord, AktivTemperatur, AktivZeit},
-        {FlugInformationen, Befehl::Flugphasen},
+        {FlugInformationen, Befehl::Flugphasen, Befehl::Wertung},
         {AktivKeine, AktivTemperaturgradient, AktivWind, AktivFlughoehe, AktivVario},
     };
     bool erste = true;

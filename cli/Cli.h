@@ -13,3 +13,9 @@ struct Wertung;
 class QJsonObject;
 // A flight's score as score prints it and info --wertung adds it.
 QJsonObject WertungsObjekt(const Wertung& wertung);
+
+class QCommandLineParser;
+struct WertungsRegeln;
+#include <optional>
+// The rule set of --regeln, xcontest without it; nothing for an unknown name.
+std::optional<WertungsRegeln> RegelnAus(const QCommandLineParser& parser);

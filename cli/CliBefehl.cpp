@@ -102,6 +102,16 @@ CliBefehl InfoBefehl()
             QCoreApplication::translate("Cli", "DATEI - liest die Aufzeichnung von der Standardeingabe.")};
 }
 
+namespace {
+
+CliOption Regeloption()
+{
+    return {{QStringLiteral("regeln")}, QStringLiteral("xcontest|ffvl|olc"),
+            QCoreApplication::translate("Cli", "Die Regeln der Wertung (Standard xcontest).")};
+}
+
+}  // namespace
+
 CliBefehl RenderBefehl()
 {
     return {QStringLiteral("render"),
@@ -116,6 +126,8 @@ CliBefehl RenderBefehl()
              {{QStringLiteral("zeitmarken")}, {}, QCoreApplication::translate("Cli", "Zeichnet die Zeitmarken.")},
              {{QStringLiteral("wegpunkte")}, {}, QCoreApplication::translate("Cli", "Zeichnet die Wegpunkte.")},
              {{QStringLiteral("thermiken")}, {}, QCoreApplication::translate("Cli", "Markiert die Thermiken mit ihrem mittleren Steigen.")},
+             {{QStringLiteral("wertung")}, {}, QCoreApplication::translate("Cli", "Zeichnet die gewertete Strecke des längsten Fluges.")},
+             Regeloption(),
              {{QStringLiteral("verkleinern")}, QStringLiteral("N"), QCoreApplication::translate("Cli", "Verkleinert N-mal nach dem Zoomfenster.")},
              {{QStringLiteral("zoom")}, QStringLiteral("LMIN,BMIN,LMAX,BMAX"),
               QCoreApplication::translate("Cli", "Zoomfenster des Grundrisses: Länge und Breite in Grad (11.25) oder in internen Einheiten.")},
@@ -167,6 +179,9 @@ CliBefehl ExportBefehl()
               QCoreApplication::translate("Cli", "Das Format der Dateien in einem Ordner (Standard gpx).")},
              {{QStringLiteral("farbe")}, QCoreApplication::translate("Cli", "FARBE"),
               QCoreApplication::translate("Cli", "Färbung der KML-Spur (Standard vario).")},
+             {{QStringLiteral("wertung")}, {},
+              QCoreApplication::translate("Cli", "Schreibt auch die gewertete Strecke: in GPX eine Route, in KML Punkte und eine Linie.")},
+             Regeloption(),
              {{QStringLiteral("zeitzone")}, QCoreApplication::translate("Cli", "ZONE"),
               QCoreApplication::translate("Cli", "Zeitzone, in der die Uhr einer .vrl-Aufzeichnung lief, etwa Europe/Berlin "
                                                  "(Standard: die des Rechners). Die Zeiten einer IGC-Datei sind UTC: für sie gilt "

@@ -8,6 +8,7 @@
 
 #include "flight/CSarnixDoc.h"
 #include "export/Exportieren.h"
+#include "flight/Wertung.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -32,6 +33,8 @@ struct Auftrag {
     QString ordner;  // empty for a single target file
     ExportWahl wahl;
     bool zoneGenannt = false;
+    bool mitWertung = false;
+    WertungsRegeln regeln;
 };
 
 // The arguments, or the exit code of a usage error or of --help.
@@ -87,6 +90,11 @@ std::variant<Auftrag, int> Lesen(const QStringList& argumente)
         a.wahl.zeitzone = zone;
         a.zoneGenannt = true;
     }
+    a.mitWertung = parser.isSet(QStringLiteral("wertung"));
+    const std::optional<WertungsRegeln> regeln = RegelnAus(parser);
+    if (!regeln)
+        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--regeln kennt xcontest, ffvl und olc."));
+    a.regeln = *regeln;
     return a;
 }
 
@@ -123,7 +131,15 @@ int ExportiereEine(const Auftrag& a, qsizetype i)
     if (const std::optional<QString> hinweis = HinweisUngefaerbt(doc, a.wahl))
         Melde(QCoreApplication::translate("Cli", "Hinweis: %1").arg(*hinweis));
 
-    const ExportErgebnis ergebnis = Exportiere(doc, a.ziele.at(i), a.wahl);
+    ExportWahl wahl = a.wahl;
+    if (a.mitWertung) {
+        WertungsOptionen optionen;
+        optionen.zeitlimit = 60.0;
+        wahl.wertung = std::make_shared<const Wertung>(WerteFlug(doc.datenListe, a.regeln, optionen));
+        if (!wahl.wertung->Gewertet())
+            Melde(QCoreApplication::translate("Cli", "Hinweis: keine Wertung: %1").arg(QString::fromStdString(wahl.wertung->fehler)));
+    }
+    const ExportErgebnis ergebnis = Exportiere(doc, a.ziele.at(i), wahl);
     if (!ergebnis.geschrieben) {
         Melde(ergebnis.fehler);
         return fehlschlag(ergebnis.fehler);

@@ -9,6 +9,7 @@
 
 #include "flight/CSarnixDoc.h"
 #include "flight/Koordinaten.h"
+#include "flight/Wertung.h"
 #include "pipeline/BildWahl.h"
 #include "pipeline/GelaendeLesen.h"
 #include "pipeline/Karte.h"
@@ -155,6 +156,10 @@ int CliRender(const QStringList& argumente)
         gelaende.emplace(wert("gelaende").toStdString());
         wahl.gelaende = &*gelaende;
     }
+    const std::optional<WertungsRegeln> regeln = RegelnAus(parser);
+    if (!regeln)
+        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--regeln kennt xcontest, ffvl und olc."));
+    const bool mitWertung = gesetzt("wertung");
     const int referenz = TemperaturReferenz(parser);
     if (gesetzt("verkleinern")) {
         bool ok = false;
@@ -224,14 +229,21 @@ int CliRender(const QStringList& argumente)
         if (!Oeffne(doc, dateien[i]))
             return dateiFehler;
         doc.temperaturReferenz = referenz;
+        BildWahl dieseWahl = wahl;
+        if (mitWertung) {
+            // Bounded as score is by default: a picture must come even for the search's hard case.
+            WertungsOptionen optionen;
+            optionen.zeitlimit = 60.0;
+            dieseWahl.wertung = std::make_shared<const Wertung>(WerteFlug(doc.datenListe, *regeln, optionen));
+        }
         QImage bild;
         if (karte) {
             Kartendienst dienst(*karte);
-            bild = WahlBildMitKarte(doc, wahl, dienst, kartenWartezeit);
+            bild = WahlBildMitKarte(doc, dieseWahl, dienst, kartenWartezeit);
             if (!dienst.Hinweis().isEmpty())
                 Melde(QStringLiteral("%1: %2").arg(dateien[i], dienst.Hinweis()));
         } else {
-            bild = WahlBild(doc, wahl);
+            bild = WahlBild(doc, dieseWahl);
         }
         if (!SpeicherePng(bild, ausgaben[i], packFaeden)) {
             Melde(QCoreApplication::translate("Cli", "Die Datei %1 konnte nicht geschrieben werden.")

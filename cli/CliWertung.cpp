@@ -60,6 +60,12 @@ QJsonObject WertungsObjekt(const Wertung& w)
     return json;
 }
 
+std::optional<WertungsRegeln> RegelnAus(const QCommandLineParser& parser)
+{
+    const QString name = parser.isSet(QStringLiteral("regeln")) ? parser.value(QStringLiteral("regeln")) : QStringLiteral("xcontest");
+    return RegelnFuer(name.toStdString());
+}
+
 int CliWertung(const QStringList& argumente)
 {
     const CliBefehl befehl = WertungBefehl();
@@ -69,8 +75,7 @@ int CliWertung(const QStringList& argumente)
     const QStringList dateien = parser.positionalArguments();
     if (dateien.isEmpty())
         return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Keine Aufzeichnung angegeben."));
-    const QString name = parser.isSet(QStringLiteral("regeln")) ? parser.value(QStringLiteral("regeln")) : QStringLiteral("xcontest");
-    const std::optional<WertungsRegeln> regeln = RegelnFuer(name.toStdString());
+    const std::optional<WertungsRegeln> regeln = RegelnAus(parser);
     if (!regeln)
         return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--regeln kennt xcontest, ffvl und olc."));
     WertungsOptionen optionen;

@@ -6,6 +6,9 @@
 #include <QTimeZone>
 
 #include <cstdint>
+#include <memory>
+
+struct Wertung;
 
 enum class ExportFormat { Gpx, Kml };
 
@@ -14,6 +17,8 @@ struct ExportWahl {
     int8_t farbe = Variowerte;  // FarbArt of the KML's coloured track
     // The zone the recording's time of day was kept in: the instrument's clock runs on local time.
     QTimeZone zeitzone = QTimeZone::systemTimeZone();
+    // The scored path, written as a route (GPX) or placemarks and a line (KML) when given.
+    std::shared_ptr<const Wertung> wertung;
 };
 
 struct ExportBericht {

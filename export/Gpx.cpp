@@ -4,6 +4,7 @@
 #include "export/FlugZeit.h"
 #include "export/Strecken.h"
 #include "export/Texte.h"
+#include "export/WertungsWeg.h"
 #include "export/XmlAusgabe.h"
 #include "export/Zahlen.h"
 
@@ -85,6 +86,29 @@ int64_t Wegpunkte(XmlAusgabe& w, const CSarnixDoc& doc)
     return anzahl;
 }
 
+// The scored path as a route: GPX puts routes between the waypoints and the track.
+void WertungsRoute(XmlAusgabe& w, const Wertung& wertung, const std::vector<int64_t>& zeiten)
+{
+    const std::vector<WertungsStation> stationen = WertungsStationen(wertung);
+    if (stationen.empty())
+        return;
+    QXmlStreamWriter& xml = w.xml;
+    xml.writeStartElement(QStringLiteral("rte"));
+    xml.writeTextElement(QStringLiteral("name"), WertungsTitel(wertung));
+    for (const WertungsStation& s : stationen) {
+        ::Lage lage;
+        if (!LageAus(s.punkt.breite, s.punkt.laenge, lage))
+            continue;
+        xml.writeStartElement(QStringLiteral("rtept"));
+        Lage(w, lage);
+        if (s.punkt.index < zeiten.size())
+            xml.writeTextElement(QStringLiteral("time"), w.Zeit(zeiten[s.punkt.index]));
+        xml.writeTextElement(QStringLiteral("name"), s.name);
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+}
+
 // One track point as the file holds it, on one line.
 void Punkt(std::string& t, const CDaten& f, const ::Lage& lage, const int64_t* zeit, bool mitTemperatur)
 {
@@ -142,6 +166,8 @@ bool SchreibeGpx(const CSarnixDoc& doc, const ExportWahl& wahl, QIODevice& ziel,
 
     Metadaten(aus, doc, zeiten, spur);
     const int64_t wegpunkte = Wegpunkte(aus, doc);
+    if (wahl.wertung)
+        WertungsRoute(aus, *wahl.wertung, zeiten);
 
     xml.writeStartElement(QStringLiteral("trk"));
     xml.writeTextElement(QStringLiteral("name"), FlugName(doc));

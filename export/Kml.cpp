@@ -6,6 +6,7 @@
 #include "export/FlugZeit.h"
 #include "export/Strecken.h"
 #include "export/Texte.h"
+#include "export/WertungsWeg.h"
 #include "export/XmlAusgabe.h"
 #include "export/Zahlen.h"
 
@@ -75,7 +76,7 @@ class KmlSchreiber {
 public:
     KmlSchreiber(const CSarnixDoc& dokument, const ExportWahl& auswahl, QIODevice& ziel)
         : doc(dokument), farbArt(KmlFaerbung(dokument, auswahl.farbe)), spur(SpurAus(dokument)),
-          zeiten(UtcZeiten(dokument, auswahl)), aus(ziel)
+          zeiten(UtcZeiten(dokument, auswahl)), wertung(auswahl.wertung), aus(ziel)
     {
     }
 
@@ -97,6 +98,8 @@ public:
         FarbigeSpur();
         const int64_t wegpunkte = Wegpunkte();
         const int64_t thermiken = Thermiken();
+        if (wertung)
+            WertungsWeg(*wertung);
         xml.writeEndElement();
         xml.writeEndElement();
         xml.writeEndDocument();
@@ -299,10 +302,44 @@ private:
         return anzahl;
     }
 
+    // A placemark at each point of the scored path, and the path as one line through them.
+    void WertungsWeg(const Wertung& w)
+    {
+        const std::vector<WertungsStation> stationen = WertungsStationen(w);
+        if (stationen.empty())
+            return;
+        Ordner(WertungsTitel(w), false);
+        QString linie;
+        for (const WertungsStation& s : stationen) {
+            Lage lage;
+            if (!LageAus(s.punkt.breite, s.punkt.laenge, lage))
+                continue;
+            const int hoehe = s.punkt.index < doc.datenListe.size() ? doc.datenListe[s.punkt.index].hoehe : 0;
+            const QString koordinate = aus.Koordinate(lage, hoehe, ',');
+            linie += (linie.isEmpty() ? QString() : QStringLiteral(" ")) + koordinate;
+            xml.writeStartElement(QStringLiteral("Placemark"));
+            xml.writeTextElement(QStringLiteral("name"), s.name);
+            xml.writeStartElement(QStringLiteral("Point"));
+            xml.writeTextElement(QStringLiteral("altitudeMode"), QStringLiteral("absolute"));
+            xml.writeTextElement(QStringLiteral("coordinates"), koordinate);
+            xml.writeEndElement();
+            xml.writeEndElement();
+        }
+        xml.writeStartElement(QStringLiteral("Placemark"));
+        xml.writeTextElement(QStringLiteral("name"), WertungsTitel(w));
+        xml.writeStartElement(QStringLiteral("LineString"));
+        xml.writeTextElement(QStringLiteral("altitudeMode"), QStringLiteral("absolute"));
+        xml.writeTextElement(QStringLiteral("coordinates"), linie);
+        xml.writeEndElement();
+        xml.writeEndElement();
+        xml.writeEndElement();
+    }
+
     const CSarnixDoc& doc;
     const int8_t farbArt;
     const Spur spur;
     const std::vector<int64_t> zeiten;
+    const std::shared_ptr<const Wertung> wertung;
     XmlAusgabe aus;
     QXmlStreamWriter& xml = aus.xml;
     std::array<std::vector<Stueck>, CSarnixDoc::anzahlFarben> stueckeJeFarbe;

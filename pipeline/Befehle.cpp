@@ -115,6 +115,11 @@ BefehlFolge BefehlAnwenden(CAnsicht& a, const CSarnixDoc& doc, int id)
         return BefehlFolge::NeuZeichnen;
     case Befehl::Flugphasen:
         return BefehlFolge::Flugphasen;
+    case Befehl::Wertung:
+        return BefehlFolge::Wertung;
+    case Befehl::WertungZeigen:
+        a.wertungZeigen = a.wertungZeigen ? 0 : 1;
+        return BefehlFolge::NeuZeichnen;
     case Befehl::Vergroessern:
         return doc.geladen ? BefehlFolge::ZoomScharf : BefehlFolge::Nichts;
     case Befehl::Verkleinern:
@@ -157,6 +162,7 @@ bool BefehlMarkiert(const CAnsicht& a, int id)
     case Befehl::Routenpunkte: return a.wegpunkte == 1;
     case Befehl::Thermiken: return a.thermiken == 1;
     case Befehl::Gelaende: return a.gelaendeRelief == 1;
+    case Befehl::WertungZeigen: return a.wertungZeigen == 1;
     default:
         // Kind and colour of the pane the entry or button acts on.
         if (const auto art = ArtBefehl(id))

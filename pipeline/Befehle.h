@@ -61,6 +61,10 @@ inline constexpr int Thermiken = 32834;
 inline constexpr int Gelaende = 32835;
 // The map has an id apart from the commands around it, which may grow.
 inline constexpr int Karte = 32840;
+
+// Scoring: the dialog and the scored path over the panes, apart from the map's
+inline constexpr int Wertung = 32850;
+inline constexpr int WertungZeigen = 32851;
 }  // namespace Befehl
 
 class CSarnixDoc;
@@ -76,6 +80,7 @@ enum class BefehlFolge {
     FlugInfo,       // open the flight information dialog
     Konfiguration,  // open the view configuration dialog
     Flugphasen,     // open the flight phases dialog
+    Wertung,        // open the scoring dialog
 };
 
 // Applies a view command to the state and says what follows.

@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class CSarnixDoc;
@@ -15,6 +16,7 @@ class GelaendeDienst;
 struct CAnsicht;
 struct CursorZustand;
 struct Rechteck;
+struct Wertung;
 
 struct BildWahl {
     int breite = 1280;
@@ -27,6 +29,7 @@ struct BildWahl {
     int32_t zeitmarken = 0;
     int32_t wegpunkte = 0;
     int32_t thermiken = 0;
+    std::shared_ptr<const Wertung> wertung;  // drawn over the panes when given
     std::optional<Fenster> zoom;  // only the ground limits are taken
     int verkleinern = 0;          // zoom-outs after the zoom window
     double skalierung = 1.0;      // device pixels per logical pixel, as on a high-density screen

@@ -27,6 +27,7 @@ void EinstellungenLesen(CAnsicht& a)
     a.wegpunkte = Wert(s, QStringLiteral("Wegpunkte"), 0, 0, 1);
     a.thermiken = Wert(s, QStringLiteral("Thermiken"), 0, 0, 1);
     a.gelaendeRelief = Wert(s, QStringLiteral("Gelaende"), 0, 0, 1);
+    a.wertungZeigen = Wert(s, QStringLiteral("Wertung"), 0, 0, 1);
     a.temperaturReferenz = Wert(s, QStringLiteral("Temperaturreferenz"), 0, 0, 1);
     a.grafikanzahl = static_cast<int8_t>(Wert(s, QStringLiteral("Grafikanzahl"), 1, 1, 2));
     a.ansicht.grafik[0].art = static_cast<int8_t>(
@@ -47,6 +48,7 @@ void EinstellungenSchreiben(const CAnsicht& a)
     s.setValue(QStringLiteral("Wegpunkte"), static_cast<int>(a.wegpunkte));
     s.setValue(QStringLiteral("Thermiken"), static_cast<int>(a.thermiken));
     s.setValue(QStringLiteral("Gelaende"), static_cast<int>(a.gelaendeRelief));
+    s.setValue(QStringLiteral("Wertung"), static_cast<int>(a.wertungZeigen));
     s.setValue(QStringLiteral("Temperaturreferenz"), static_cast<int>(a.temperaturReferenz));
     // Byte members go out sign-extended, as 32-bit integers.
     s.setValue(QStringLiteral("Grafikanzahl"), static_cast<int>(a.grafikanzahl));

@@ -1,5 +1,5 @@
 #pragma once
-// The seven view settings kept between runs, in the group "Settings" of the application's
+// The view settings kept between runs, in the group "Settings" of the application's
 // QSettings (organisation and application names are set by main).
 
 class QString;
@@ -8,7 +8,7 @@ struct CAnsicht;
 // Reads the settings into the view state. A value that is missing, not an integer or outside its
 // range gives the default of that value, so the view never starts in a state it cannot draw.
 void EinstellungenLesen(CAnsicht& ansicht);
-// Writes all seven values.
+// Writes them all.
 void EinstellungenSchreiben(const CAnsicht& ansicht);
 
 // The folder of elevation tiles, UTF-8 path as the user chose it; empty: no ground is drawn.

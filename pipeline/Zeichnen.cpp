@@ -6,6 +6,7 @@
 #include "render/Ansicht.h"
 #include "render/Graphen.h"
 #include "render/Thermiken.h"
+#include "render/WertungZeichnen.h"
 #include "pipeline/Karte.h"
 #include "pipeline/Layout.h"
 #include "pipeline/SpurCursor.h"
@@ -87,6 +88,8 @@ void Zeichnen(const CSarnixDoc& doc, CAnsicht& a, Zeichenflaeche& f, CursorZusta
                 phasen = BerechneFlugphasen(doc);
             ZeichneThermiken(doc, *phasen, a, f, i);
         }
+        if (a.wertungZeigen && a.wertung)
+            ZeichneWertung(doc, *a.wertung, a, f, i);
     }
 
     ZeichneAuswahlStreifen(a, f);

@@ -24,17 +24,19 @@
 namespace {
 
 // The scale dialog; it has no cancel, so however it closes, its members are the choice.
-DruckWahl FrageImDialog(int vorschlag, QWidget* eltern, const std::function<int(int)>& seitenZahl)
+DruckWahl FrageImDialog(int vorschlag, QWidget* eltern, const std::function<int(int)>& seitenZahl,
+                        const std::shared_ptr<const Wertung>& wertung)
 {
     CDruckDlg dialog(eltern);
     dialog.massstab = vorschlag;
     dialog.seitenZahl = seitenZahl;
     dialog.exec();
-    return {dialog.massstab, dialog.mitZeitmarken};
+    return {dialog.massstab, dialog.mitZeitmarken, wertung};
 }
 
 // The dialog shows how many pages each scale needs on the printer's current page.
-MassstabFrage DialogFrage(QWidget* eltern, const CSarnixDoc* doc = nullptr, const QPrinter* drucker = nullptr)
+MassstabFrage DialogFrage(QWidget* eltern, const CSarnixDoc* doc = nullptr, const QPrinter* drucker = nullptr,
+                          std::shared_ptr<const Wertung> wertung = {})
 {
     QWidget* fenster = eltern ? eltern->window() : nullptr;
     std::function<int(int)> seitenZahl;
@@ -43,7 +45,7 @@ MassstabFrage DialogFrage(QWidget* eltern, const CSarnixDoc* doc = nullptr, cons
             const std::optional<SeitenMass> mass = DruckerMass(*drucker);
             return mass ? SeitenAnzahl(*doc, *mass, massstab) : 1;
         };
-    return [fenster, seitenZahl](int vorschlag) { return FrageImDialog(vorschlag, fenster, seitenZahl); };
+    return [fenster, seitenZahl, wertung](int vorschlag) { return FrageImDialog(vorschlag, fenster, seitenZahl, wertung); };
 }
 
 bool MitBildschirm()
@@ -86,7 +88,7 @@ std::optional<QPrinterInfo> DruckerWaehlen(const QString& name)
 
 }  // namespace
 
-void DruckenMitDialog(const CSarnixDoc& doc, QWidget* eltern)
+void DruckenMitDialog(const CSarnixDoc& doc, QWidget* eltern, std::shared_ptr<const Wertung> wertung)
 {
     if (!doc.geladen)
         return;
@@ -96,16 +98,16 @@ void DruckenMitDialog(const CSarnixDoc& doc, QWidget* eltern)
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    SeiteDrucken(doc, drucker, DialogFrage(eltern, &doc, &drucker));
+    SeiteDrucken(doc, drucker, DialogFrage(eltern, &doc, &drucker, std::move(wertung)));
 }
 
-void DruckVorschau(const CSarnixDoc& doc, QWidget* eltern)
+void DruckVorschau(const CSarnixDoc& doc, QWidget* eltern, std::shared_ptr<const Wertung> wertung)
 {
     if (!doc.geladen)
         return;
     QPrinter drucker(QPrinter::HighResolution);
     QPrintPreviewDialog vorschau(&drucker, eltern);
-    const MassstabFrage dialogFrage = DialogFrage(eltern, &doc, &drucker);
+    const MassstabFrage dialogFrage = DialogFrage(eltern, &doc, &drucker, wertung);
 
     // The preview repaints often: the scale is asked once, and again only when a change of
     // page makes another proposal.
@@ -115,7 +117,7 @@ void DruckVorschau(const CSarnixDoc& doc, QWidget* eltern)
         if (gewaehlt && gewaehlt->first == vorschlag)
             return gewaehlt->second;
         if (fragt)
-            return DruckWahl{vorschlag, 1};
+            return DruckWahl{vorschlag, 1, wertung};
         fragt = true;
         gewaehlt.emplace(vorschlag, dialogFrage(vorschlag));
         fragt = false;

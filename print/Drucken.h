@@ -6,11 +6,13 @@
 #include "printmap/KarteDrucken.h"
 #include "printmap/SeitenMass.h"
 
+#include <memory>
 #include <optional>
 
 class QPrinter;
 class QString;
 class QWidget;
+struct Wertung;
 
 // The printer's page: its resolution, or the device's logical one when the printer gives none,
 // and its printable area, where a painter on it has its origin.
@@ -21,10 +23,11 @@ std::optional<SeitenMass> DruckerMass(const QPrinter& drucker);
 int SeiteDrucken(const CSarnixDoc& doc, QPrinter& drucker, const MassstabFrage& frage,
                  KartenInfo* info = nullptr);
 
-// The print command of the window: print dialog (cancel prints nothing), scale dialog, one page.
-void DruckenMitDialog(const CSarnixDoc& doc, QWidget* eltern);
+// The print command of the window: print dialog (cancel prints nothing), scale dialog, one page;
+// the scored path is printed over the track when given.
+void DruckenMitDialog(const CSarnixDoc& doc, QWidget* eltern, std::shared_ptr<const Wertung> wertung = {});
 // The print preview of the window.
-void DruckVorschau(const CSarnixDoc& doc, QWidget* eltern);
+void DruckVorschau(const CSarnixDoc& doc, QWidget* eltern, std::shared_ptr<const Wertung> wertung = {});
 // Command line: prints FILE on the default printer (druckerName empty) or the named one.
 // An IGC log takes the altitude hoehe. Returns the process exit code.
 int DruckeDatei(const QString& datei, const QString& druckerName,

@@ -9,6 +9,7 @@
 #include "printmap/SeitenMass.h"
 #include "printmap/KartenTexte.h"
 #include "printmap/ZeitmarkenDrucken.h"
+#include "render/WertungZeichnen.h"
 #include "render/KoordinatenText.h"
 
 #include <QCoreApplication>
@@ -250,6 +251,9 @@ int KartenSeiteDrucken(const CSarnixDoc& doc, Zeichenflaeche& f, const KartenPla
         return 0;
     Zeichenflaeche::StiftWahl stift(f, Stift{dick, RGB(0, 0, 0)});
     Spur(doc, lage, f);
+    if (plan.wertung)
+        ZeichneWertungsWeg(*plan.wertung, [&lage](int32_t laenge, int32_t breite) { return lage.Seitenpunkt(laenge, breite); },
+                           f, std::max(dick / 2, 2));
     return 1;
 }
 

@@ -7,15 +7,24 @@
 #include "printmap/SeitenMass.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class CSarnixDoc;
+struct Wertung;
 
 // The scale chosen for the page and whether time marks are printed; asked while drawing.
 struct DruckWahl {
+    // A constructor, so that a choice of scale and marks alone leaves the scored path out.
+    DruckWahl(int m = 0, int z = 1, std::shared_ptr<const Wertung> w = {})
+        : massstab(m), mitZeitmarken(z), wertung(std::move(w))
+    {
+    }
     int massstab = 0;
     int mitZeitmarken = 1;
+    std::shared_ptr<const Wertung> wertung;  // the scored path over the track, when the window shows it
 };
 // Shown with the proposed scale; returns the choice. The window shows CDruckDlg; sarnix-cli
 // answers without a dialog. A scale that is not one of the standard scales means the proposal.
@@ -42,6 +51,7 @@ struct Kachel {
 struct KartenPlan {
     KartenInfo info;
     int mitZeitmarken = 1;
+    std::shared_ptr<const Wertung> wertung;
     bool mehrseitig = false;
     SeitenMass mass;  // the printable page
     // Where the map is drawn: the whole page for a map on one sheet; on several sheets the page

@@ -11,7 +11,10 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <memory>
 #include <optional>
+
+struct Wertung;
 
 class Kartendienst;
 
@@ -50,6 +53,8 @@ struct CAnsicht {
     int32_t zeitmarken = 0;
     int32_t wegpunkte = 0;
     int32_t thermiken = 0;           // thermals marked with their mean climb
+    int32_t wertungZeigen = 0;       // the scored path drawn over the panes
+    std::shared_ptr<const Wertung> wertung;  // the score of the flight shown, once found
     int32_t temperaturReferenz = 0;  // 0 the instrument's reference, 1 the physical one
     ZeitFenster zeitAnzeige;         // the time span the time barogram drawn last showed
     // The window of the plan view drawn last; the temperature profile shows the fixes inside it,

@@ -13,6 +13,8 @@
 #include "pipeline/Zoom.h"
 #include "view/ZoomCursor.h"
 #include "view/CFlugphasenDlg.h"
+#include "view/CWertungDlg.h"
+#include "view/WertungsRechner.h"
 #include "pipeline/ZeitSpanne.h"
 
 #include <QApplication>
@@ -109,6 +111,18 @@ CSarnixView::CSarnixView(CSarnixDoc& d, QWidget* parent)
     zustand.karte = karte.Dienst();
     // Tiles arrive in bursts: each burst is one redraw, cursor and rubber band included.
     connect(&karte, &KartenAnzeige::neuZeichnen, this, &CSarnixView::NeuZeichnen);
+    rechner = new WertungsRechner(this);
+    connect(rechner, &WertungsRechner::fertig, this, [this](std::shared_ptr<const Wertung> w) {
+        zustand.wertung = w;
+        if (wertungDlg)
+            wertungDlg->ZeigeErgebnis(*w, doc.zeitBezug);
+        if (zustand.wertungZeigen)
+            NeuZeichnen();
+    });
+    connect(rechner, &WertungsRechner::abgebrochen, this, [this] {
+        if (wertungDlg)
+            wertungDlg->ZeigeAbgebrochen();
+    });
 }
 
 CSarnixView::~CSarnixView()
@@ -193,7 +207,14 @@ void CSarnixView::DokumentGeoeffnet()
     ++gelaendeAuftrag;
     gelaendeLiest = false;
     zustand.ausdehnungUebernommen = 0;
+    // The score of the flight before must neither arrive nor be drawn over this one.
+    rechner->Abbrechen();
+    zustand.wertung.reset();
     NeuZeichnen();
+    if (wertungDlg && wertungDlg->isVisible())
+        WertungStarten();
+    else
+        WertungBeschaffen();
     emit ansichtGeaendert();
 }
 
@@ -229,7 +250,12 @@ bool CSarnixView::Befehl(int id)
     case BefehlFolge::Flugphasen:
         FlugphasenZeigen();
         break;
+    case BefehlFolge::Wertung:
+        WertungDialog();
+        break;
     }
+    if (id == ::Befehl::WertungZeigen)
+        WertungBeschaffen();
     emit ansichtGeaendert();
     return true;
 }
@@ -350,6 +376,53 @@ void CSarnixView::FlugphasenZeigen()
         AufLeinwand([&](Zeichenflaeche& f) { spurCursor->Setze(pos, f); });
     });
     dialog.exec();
+}
+
+void CSarnixView::WertungDialog()
+{
+    if (!doc.geladen)
+        return;
+    if (!wertungDlg) {
+        wertungDlg = new CWertungDlg(GespeicherteRegeln(), zustand.wertungZeigen != 0, this);
+        connect(wertungDlg, &CWertungDlg::regelnGewaehlt, this, [this](const QString& name) {
+            RegelnSpeichern(name);
+            WertungStarten();
+            if (zustand.wertungZeigen)
+                NeuZeichnen();
+        });
+        connect(wertungDlg, &CWertungDlg::zeigenGewaehlt, this, [this](bool zeigen) {
+            zustand.wertungZeigen = zeigen ? 1 : 0;
+            WertungBeschaffen();
+            NeuZeichnen();
+            emit ansichtGeaendert();
+        });
+        connect(wertungDlg, &CWertungDlg::abbrechenGewaehlt, rechner, &WertungsRechner::Abbrechen);
+    }
+    if (zustand.wertung)
+        wertungDlg->ZeigeErgebnis(*zustand.wertung, doc.zeitBezug);
+    else if (rechner->Rechnet())
+        wertungDlg->ZeigeRechnen();
+    else
+        WertungStarten();
+    wertungDlg->show();
+    wertungDlg->raise();
+    wertungDlg->activateWindow();
+}
+
+void CSarnixView::WertungStarten()
+{
+    zustand.wertung.reset();
+    if (!doc.geladen)
+        return;
+    rechner->Starte(doc.datenListe, GespeicherteRegeln());
+    if (wertungDlg)
+        wertungDlg->ZeigeRechnen();
+}
+
+void CSarnixView::WertungBeschaffen()
+{
+    if (zustand.wertungZeigen && !zustand.wertung && !rechner->Rechnet() && doc.geladen)
+        WertungStarten();
 }
 
 void CSarnixView::paintEvent(QPaintEvent*)

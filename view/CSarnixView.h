@@ -15,6 +15,8 @@
 #include <vector>
 
 class CSarnixDoc;
+class CWertungDlg;
+class WertungsRechner;
 
 class CSarnixView : public QWidget {
     Q_OBJECT
@@ -77,6 +79,9 @@ private:
     void FlugInfoZeigen();
     void KonfigurationZeigen();
     void FlugphasenZeigen();
+    void WertungDialog();
+    void WertungStarten();     // for the stored rule set, dropping any earlier result
+    void WertungBeschaffen();  // when the overlay wants a score that is not there
 
     CSarnixDoc& doc;
     CAnsicht zustand;
@@ -94,4 +99,6 @@ private:
     Schwenk schwenk;                          // a drag that moves the view
     Qt::MouseButton schwenkTaste = Qt::NoButton;
     bool geschwenkt = false;                  // the left-button drag has gone beyond a click
+    WertungsRechner* rechner = nullptr;       // a child: stopped before the view goes
+    QPointer<CWertungDlg> wertungDlg;
 };

@@ -200,6 +200,18 @@
         <translation>Lays a map under the plan view; only then are tiles loaded.</translation>
     </message>
     <message>
+        <source>Zeigt die beste Wertung des Fluges nach den Regeln einer Liga an.</source>
+        <translation>Shows the flight's best score under a league's rules.</translation>
+    </message>
+    <message>
+        <source>Zeichnet die gewertete Strecke in die Grafik.</source>
+        <translation>Draws the scored path into the graph.</translation>
+    </message>
+    <message>
+        <source>Wertung</source>
+        <translation>Score</translation>
+    </message>
+    <message>
         <source>Schattiert das Gelände unter dem Grundriß (mit einem Geländeordner in den Einstellungen).</source>
         <translation>Shades the terrain under the plan view (with a terrain folder in the settings).</translation>
     </message>
@@ -600,6 +612,97 @@ Sarnix may be used and passed on unchanged, free of charge. All other rights are
     <message>
         <source>IGC-Dateien (*.igc *.IGC)</source>
         <translation>IGC files (*.igc *.IGC)</translation>
+    </message>
+</context>
+<context>
+    <name>CWertungDlg</name>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Art</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Faktor</source>
+        <translation>Multiplier</translation>
+    </message>
+    <message>
+        <source>Schließung</source>
+        <translation>Closing</translation>
+    </message>
+    <message>
+        <source>Freie Strecke</source>
+        <translation>Free distance</translation>
+    </message>
+    <message>
+        <source>Flaches Dreieck</source>
+        <translation>Flat triangle</translation>
+    </message>
+    <message>
+        <source>FAI-Dreieck</source>
+        <translation>FAI triangle</translation>
+    </message>
+    <message>
+        <source>Geschlossenes flaches Dreieck</source>
+        <translation>Closed flat triangle</translation>
+    </message>
+    <message>
+        <source>Geschlossenes FAI-Dreieck</source>
+        <translation>Closed FAI triangle</translation>
+    </message>
+    <message>
+        <source>keine Wertung: %1</source>
+        <translation>no score: %1</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Wendepunkt %1</source>
+        <translation>Turnpoint %1</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>Schenkel %1  %2</source>
+        <translation>Leg %1  %2</translation>
+    </message>
+    <message>
+        <source>Wertung</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Regeln</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>Gewertete Strecke in der Grafik zeigen</source>
+        <translation>Show the scored path in the graph</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Die beste Wertung wird gesucht...</source>
+        <translation>Searching for the best score...</translation>
+    </message>
+    <message>
+        <source>nicht bewiesen optimal: das Zeitlimit beendete die Suche</source>
+        <translation>not proven optimal: the time limit ended the search</translation>
+    </message>
+    <message>
+        <source>Abgebrochen.</source>
+        <translation>Cancelled.</translation>
     </message>
 </context>
 <context>
@@ -1101,6 +1204,42 @@ FILE - reads the recording from standard input.</translation>
         <source>Die %1. Aufzeichnung konnte nicht verarbeitet werden: %2</source>
         <translation>Recording %1 could not be processed: %2</translation>
     </message>
+    <message>
+        <source>NAME|URL|DATEI.mbtiles</source>
+        <translation>NAME|URL|FILE.mbtiles</translation>
+    </message>
+    <message>
+        <source>Legt eine Karte unter den Grundriß: eine Quelle der Einstellungen, eine Adresse mit {z}/{x}/{y} oder eine MBTiles-Datei.</source>
+        <translation>Lays a map under the plan view: a source of the settings, an address with {z}/{x}/{y} or an MBTiles file.</translation>
+    </message>
+    <message>
+        <source>Wartet höchstens S Sekunden auf die Kacheln (Standard 10).</source>
+        <translation>Waits at most S seconds for the tiles (default 10).</translation>
+    </message>
+    <message>
+        <source>Ungültige Wartezeit: %1 (erwartet 0 bis 3600 Sekunden)</source>
+        <translation>Invalid waiting time: %1 (expected 0 to 3600 seconds)</translation>
+    </message>
+    <message>
+        <source>Zeichnet die gewertete Strecke des längsten Fluges.</source>
+        <translation>Draws the scored path of the longest flight.</translation>
+    </message>
+    <message>
+        <source>Schreibt auch die gewertete Strecke: in GPX eine Route, in KML Punkte und eine Linie.</source>
+        <translation>Also writes the scored path: a route in GPX, points and a line in KML.</translation>
+    </message>
+    <message>
+        <source>Hinweis: keine Wertung: %1</source>
+        <translation>Note: no score: %1</translation>
+    </message>
+    <message>
+        <source>ORDNER</source>
+        <translation>FOLDER</translation>
+    </message>
+    <message>
+        <source>Zeichnet das Gelände aus den Höhenkacheln in ORDNER unter den Flug.</source>
+        <translation>Draws the ground from the elevation tiles in FOLDER under the flight.</translation>
+    </message>
 </context>
 <context>
     <name>DruckBefehle</name>
@@ -1246,6 +1385,22 @@ FILE - reads the recording from standard input.</translation>
     <message>
         <source>Flugstrecke:</source>
         <translation>Flight distance:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Wendepunkt %1</source>
+        <translation>Turnpoint %1</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>Wertung %1: %2, %3 Punkte</source>
+        <translation>Score %1: %2, %3 points</translation>
     </message>
 </context>
 <context>
@@ -1701,6 +1856,14 @@ Do you want to replace it?</translation>
     <message>
         <source>&amp;Karte</source>
         <translation>&amp;Map</translation>
+    </message>
+    <message>
+        <source>&amp;Wertung</source>
+        <translation>S&amp;cored Path</translation>
+    </message>
+    <message>
+        <source>&amp;Wertung...</source>
+        <translation>S&amp;core...</translation>
     </message>
     <message>
         <source>&amp;Gelände</source>
