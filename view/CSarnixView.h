@@ -9,6 +9,7 @@
 #include "view/KartenAnzeige.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <optional>
