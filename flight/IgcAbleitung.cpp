@@ -62,13 +62,21 @@ public:
         vorher_ = hier;
 
         // The median lies between the window's lowest and highest: when all are near enough,
-        // so is the median, and it need not be found.
-        const size_t erstes = i >= nachbarn ? 0 : nachbarn - i;
-        const size_t letztes = std::min(breite - 1, n - 1 - i + nachbarn);
-        bool weitAb = false;
-        for (size_t k = erstes; k <= letztes; ++k)
-            weitAb |= std::abs(int32_t{fenster[k]} - hier) > grenze;
-        if (!weitAb)
+        // so is the median, and it need not be found. Inside the log the window is whole: a test
+        // of fixed length, which the compiler unrolls.
+        const auto weitAb = [&](size_t k) { return std::abs(int32_t{fenster[k]} - hier) > grenze; };
+        const bool innen = i >= nachbarn && i + nachbarn < n;
+        const size_t erstes = innen || i >= nachbarn ? 0 : nachbarn - i;
+        const size_t letztes = innen ? breite - 1 : std::min(breite - 1, n - 1 - i + nachbarn);
+        bool ausreisser = false;
+        if (innen) {
+            for (size_t k = 0; k < breite; ++k)
+                ausreisser |= weitAb(k);
+        } else {
+            for (size_t k = erstes; k <= letztes; ++k)
+                ausreisser |= weitAb(k);
+        }
+        if (!ausreisser)
             return;
         const auto anfang = fenster.begin() + static_cast<std::ptrdiff_t>(erstes);
         const auto ende = fenster.begin() + static_cast<std::ptrdiff_t>(letztes + 1);
@@ -91,8 +99,6 @@ private:
 
 void LeiteIgcWerteAb(std::vector<CDaten>& fixe, bool hatVario, bool hatGeschwindigkeit)
 {
-    // Each pass over a long log costs more than the arithmetic in it: the glitches, the altitude
-    // climbed and the path walked so far in one pass, both rates in a second one.
     const size_t n = fixe.size();
     struct Bisher {
         int64_t gestiegen;  // without jumps no glider makes, such as a receiver finding its altitude again
@@ -103,47 +109,59 @@ void LeiteIgcWerteAb(std::vector<CDaten>& fixe, bool hatVario, bool hatGeschwind
     Ausreisser ausreisser(fixe);
     Kosinus kosinus;
     size_t letzte = 0;  // the last fix with a position
-    for (size_t i = 0; i < n; ++i) {
-        ausreisser.Ersetze(i);
-        if (i == 0) {
+    // The glitch of fix j replaced, then the altitude climbed and the path walked up to it.
+    const auto bisHier = [&](size_t j) {
+        ausreisser.Ersetze(j);
+        if (j == 0) {
             bisher[0] = {};
-            continue;
+            return;
         }
-        const int64_t dh = int64_t{fixe[i].hoehe} - fixe[i - 1].hoehe;
-        const int64_t schritt = std::clamp<int64_t>(std::llabs(int64_t{fixe[i].zeit} - fixe[i - 1].zeit), 1, 3600);
+        const int64_t dh = int64_t{fixe[j].hoehe} - fixe[j - 1].hoehe;
+        const int64_t schritt = std::clamp<int64_t>(std::llabs(int64_t{fixe[j].zeit} - fixe[j - 1].zeit), 1, 3600);
         const bool sprung = std::llabs(dh) > steilsteMeterProSekunde * schritt + hoehenSpielraum;
-        bisher[i].gestiegen = bisher[i - 1].gestiegen + (sprung ? 0 : dh);
-        bisher[i].weg = bisher[i - 1].weg;
-        if (fixe[i].hatPosition) {
+        bisher[j].gestiegen = bisher[j - 1].gestiegen + (sprung ? 0 : dh);
+        bisher[j].weg = bisher[j - 1].weg;
+        if (fixe[j].hatPosition) {
             if (fixe[letzte].hatPosition)
-                bisher[i].weg += Meter(fixe[letzte], fixe[i], kosinus);
-            letzte = i;
+                bisher[j].weg += Meter(fixe[letzte], fixe[j], kosinus);
+            letzte = j;
         }
-    }
-    if (hatVario && hatGeschwindigkeit)
-        return;
+    };
 
-    // Over the fixes within halbesFenster seconds either side, at least one either side where the
-    // log has one; both ends of the window move forward fix by fix.
+    // Both rates over the fixes within halbesFenster seconds either side, at least one either
+    // side where the log has one; both ends of the window move forward fix by fix. A long log is
+    // taken in blocks that stay in the processor's cache: each pass over it costs more than the
+    // arithmetic in it.
+    constexpr size_t block = 2048;
+    size_t i = 0;
     size_t von = 0;
     size_t bis = 0;
-    for (size_t i = 0; i < n; ++i) {
-        const int64_t t = fixe[i].zeit;
-        while (von + 1 < i && t - fixe[von + 1].zeit >= halbesFenster)
-            ++von;
-        bis = std::max(bis, std::min(i + 1, n - 1));
-        while (bis + 1 < n && fixe[bis].zeit - t < halbesFenster)
-            ++bis;
-        const int64_t dt = int64_t{fixe[bis].zeit} - fixe[von].zeit;
-        if (dt <= 0)
+    for (size_t anfang = 0; anfang < n; anfang += block) {
+        const size_t ende = std::min(n, anfang + block);
+        for (size_t j = anfang; j < ende; ++j)
+            bisHier(j);
+        if (hatVario && hatGeschwindigkeit)
             continue;
-        const int64_t meter = bisher[bis].gestiegen - bisher[von].gestiegen;
-        // Over ten seconds, as at a fix a second, the metres are the rate in tenths of a metre per
-        // second: the division would give the same.
-        if (!hatVario)
-            fixe[i].vario = dt == 10 ? AufInt16(static_cast<double>(meter))
-                                     : AufInt16(static_cast<double>(meter) * 10.0 / static_cast<double>(dt));
-        if (!hatGeschwindigkeit)
-            fixe[i].sog = AufInt16((bisher[bis].weg - bisher[von].weg) / static_cast<double>(dt) * 36.0);
+        for (; i < n; ++i) {
+            const int64_t t = fixe[i].zeit;
+            while (von + 1 < i && t - fixe[von + 1].zeit >= halbesFenster)
+                ++von;
+            bis = std::max(bis, std::min(i + 1, n - 1));
+            while (bis + 1 < n && fixe[bis].zeit - t < halbesFenster)
+                ++bis;
+            if (bis >= ende)
+                break;  // the window reaches into the next block
+            const int64_t dt = int64_t{fixe[bis].zeit} - fixe[von].zeit;
+            if (dt <= 0)
+                continue;
+            const int64_t meter = bisher[bis].gestiegen - bisher[von].gestiegen;
+            // Over ten seconds, as at a fix a second, the metres are the rate in tenths of a metre
+            // per second: the division would give the same.
+            if (!hatVario)
+                fixe[i].vario = dt == 10 ? AufInt16(static_cast<double>(meter))
+                                         : AufInt16(static_cast<double>(meter) * 10.0 / static_cast<double>(dt));
+            if (!hatGeschwindigkeit)
+                fixe[i].sog = AufInt16((bisher[bis].weg - bisher[von].weg) / static_cast<double>(dt) * 36.0);
+        }
     }
 }

@@ -25,23 +25,6 @@ constexpr int32_t naechsterTagAb = 3600;  // a step back by more than this is th
 constexpr size_t bLaenge = 35;            // a B record without extensions
 constexpr size_t textGrenze = 80;
 
-bool Ziffern(std::string_view z, size_t von, size_t anzahl)
-{
-    if (von + anzahl > z.size())
-        return false;
-    return std::all_of(z.begin() + static_cast<std::ptrdiff_t>(von),
-                       z.begin() + static_cast<std::ptrdiff_t>(von + anzahl), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// Digits only, checked by the caller.
-int32_t Zahl(std::string_view z, size_t von, size_t anzahl)
-{
-    int32_t wert = 0;
-    for (size_t i = von; i < von + anzahl; ++i)
-        wert = wert * 10 + (z[i] - '0');
-    return wert;
-}
-
 // The number the digits z[von, von + anzahl) spell; false when the record is too short or a
 // character is no digit.
 bool Zahl(std::string_view z, size_t von, size_t anzahl, int32_t& wert)
@@ -188,9 +171,8 @@ void IgcLeser::HSatz(std::string_view z)
     const std::string_view wert = Getrimmt(doppelpunkt == std::string_view::npos ? z.substr(5) : z.substr(doppelpunkt + 1));
     IgcKopf& k = flug_.igc;
     if (code == "DTE") {
-        if (k.datum.empty() && Ziffern(wert, 0, 6)) {
-            const int32_t t = Zahl(wert, 0, 2);
-            const int32_t m = Zahl(wert, 2, 2);
+        int32_t t = 0, m = 0, j = 0;
+        if (k.datum.empty() && Zahl(wert, 0, 2, t) && Zahl(wert, 2, 2, m) && Zahl(wert, 4, 2, j)) {
             if (t >= 1 && t <= 31 && m >= 1 && m <= 12)
                 k.datum = std::string(wert.substr(0, 2)) + '-' + std::string(wert.substr(2, 2)) + '-'
                           + std::string(wert.substr(4, 2));
@@ -213,17 +195,18 @@ void IgcLeser::ISatz(std::string_view z)
     if (iGelesen_)
         return;
     iGelesen_ = true;
-    if (!Ziffern(z, 1, 2))
+    int32_t anzahl = 0;
+    if (!Zahl(z, 1, 2, anzahl))
         return;
     static constexpr std::pair<std::string_view, std::optional<Spalte> Spalten::*> arten[] = {
         {"LAD", &Spalten::lad}, {"LOD", &Spalten::lod},   {"TAS", &Spalten::tas},
         {"OAT", &Spalten::oat}, {"VAT", &Spalten::vario}, {"VAR", &Spalten::vario}, {"GSP", &Spalten::gsp}};
-    const size_t anzahl = static_cast<size_t>(Zahl(z, 1, 2));
-    for (size_t i = 0; i < anzahl; ++i) {
+    for (size_t i = 0; i < static_cast<size_t>(anzahl); ++i) {
         const size_t p = 3 + 7 * i;
-        if (!Ziffern(z, p, 4) || p + 7 > z.size())
+        int32_t von = 0, bis = 0;
+        if (p + 7 > z.size() || !Zahl(z, p, 2, von) || !Zahl(z, p + 2, 2, bis))
             break;
-        const Spalte spalte{static_cast<size_t>(Zahl(z, p, 2)), static_cast<size_t>(Zahl(z, p + 2, 2))};
+        const Spalte spalte{static_cast<size_t>(von), static_cast<size_t>(bis)};
         // Columns inside the basic record or the wrong way round are a damaged I record.
         if (spalte.von <= bLaenge || spalte.bis < spalte.von)
             continue;
@@ -243,13 +226,10 @@ void IgcLeser::ISatz(std::string_view z)
 // no task of this flight.
 void IgcLeser::CSatz(std::string_view z)
 {
+    int32_t bGrad = 0, bMin = 0, lGrad = 0, lMin = 0;  // the minutes in thousandths
     if (!flug_.fixe.empty() || z.size() < 18 || (z[8] != 'N' && z[8] != 'S') || (z[17] != 'E' && z[17] != 'W')
-        || !Ziffern(z, 1, 7) || !Ziffern(z, 9, 8))
+        || !Zahl(z, 1, 2, bGrad) || !Zahl(z, 3, 5, bMin) || !Zahl(z, 9, 3, lGrad) || !Zahl(z, 12, 5, lMin))
         return;
-    const int32_t bGrad = Zahl(z, 1, 2);
-    const int32_t bMin = Zahl(z, 3, 5);  // thousandths of a minute
-    const int32_t lGrad = Zahl(z, 9, 3);
-    const int32_t lMin = Zahl(z, 12, 5);
     if (bGrad > 90 || lGrad > 180 || bMin >= 60000 || lMin >= 60000)
         return;
     const int32_t b = (bGrad * 60) * einheitenProMinute + bMin * 10;
@@ -273,12 +253,11 @@ void IgcLeser::BSatz(std::string_view z)
     const char gueltig = z[24];
     if ((ns != 'N' && ns != 'S') || (ew != 'E' && ew != 'W') || (gueltig != 'A' && gueltig != 'V'))
         return;
-    int32_t h = 0, m = 0, s = 0, bGrad = 0, bMin = 0, lGrad = 0, lMin = 0, druck = 0, gnss = 0;
+    int32_t h = 0, m = 0, s = 0, bGrad = 0, bMin = 0, lGrad = 0, lMin = 0, druck = 0, gnss = 0;  // minutes in thousandths
     if (!Zahl(z, 1, 2, h) || !Zahl(z, 3, 2, m) || !Zahl(z, 5, 2, s) || !Zahl(z, 7, 2, bGrad) || !Zahl(z, 9, 5, bMin)
         || !Zahl(z, 15, 3, lGrad) || !Zahl(z, 18, 5, lMin) || !VorzeichenZahl(z, 25, 5, druck)
         || !VorzeichenZahl(z, 30, 5, gnss))
         return;
-    // The minutes are in thousandths.
     if (h > 23 || m > 59 || s > 59 || bMin >= 60000 || lMin >= 60000)
         return;
 
@@ -286,10 +265,11 @@ void IgcLeser::BSatz(std::string_view z)
     // where the logger writes one.
     int32_t b = (bGrad * 60) * einheitenProMinute + bMin * 10;
     int32_t l = (lGrad * 60) * einheitenProMinute + lMin * 10;
-    if (spalten_.lad && Ziffern(z, spalten_.lad->von - 1, 1))
-        b += z[spalten_.lad->von - 1] - '0';
-    if (spalten_.lod && Ziffern(z, spalten_.lod->von - 1, 1))
-        l += z[spalten_.lod->von - 1] - '0';
+    int32_t ziffer = 0;
+    if (spalten_.lad && Zahl(z, spalten_.lad->von - 1, 1, ziffer))
+        b += ziffer;
+    if (spalten_.lod && Zahl(z, spalten_.lod->von - 1, 1, ziffer))
+        l += ziffer;
     if (b > 90 * 60 * einheitenProMinute || l > 180 * 60 * einheitenProMinute)
         return;
 

@@ -20,8 +20,9 @@ constexpr size_t fixLaenge = 31;
 constexpr size_t wegpunktLaenge = 48;
 constexpr size_t textGrenze = 80;
 
-// The digit of every byte: '0'..'9' and 'A'..'F', lower-case 'a'..'f' like upper-case ones; every other byte, the seven between '9' and 'A' included, counts 0,
-// so no byte of a damaged file reads outside the table.
+// The digit of every byte: '0'..'9' and 'A'..'F', lower-case 'a'..'f' like upper-case ones; every
+// other byte, the seven between '9' and 'A' included, counts 0, so no byte of a damaged file
+// reads outside the table.
 constexpr std::array<int8_t, 256> ziffernWert = [] {
     std::array<int8_t, 256> t{};
     for (int i = 0; i < 10; ++i)
