@@ -39,7 +39,7 @@ TEST(Symbolleiste, KnoepfeInGruppen)
     test::Fenster f;
     EXPECT_EQ(Reihe(f.rahmen->symbolleiste()),
               QList<int>({57601, 57607, 57664, 0, 32798, 32796, 32797, 0, 32815, 32816, 32817, 32818, 32832, 0,
-                          32799, 32833, 0, 32819, 32820, 32821, 32822, 32823}));
+                          32799, 32833, 32850, 0, 32819, 32820, 32821, 32822, 32823}));
     EXPECT_EQ(f.rahmen->symbolleiste()->iconSize(), QSize(16, 15));
 }
 
