@@ -1855,7 +1855,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>&amp;Karte</source>
-        <translation>&amp;Map</translation>
+        <translation>Ma&amp;p</translation>
     </message>
     <message>
         <source>&amp;Wertung</source>

@@ -109,7 +109,9 @@ TEST(Menueleiste, JederEintragMitMnemonikUndTrenner)
         "  &Zeitmarken",
         "  &Routenpunkte",
         "  T&hermiken",
+        "  &Gelände",
         "  &Wertung",
+        "  &Karte",
         "  ---",
         "  S&prache >",
         "    &Deutsch",
@@ -153,7 +155,7 @@ TEST(Menueleiste, JederEintragMitMnemonikUndTrenner)
         "&? >",
         "  Inf&o über sarnix...",
     };
-    EXPECT_EQ(alle, erwartet);
+    EXPECT_EQ(alle.join(QChar(0x0a)).toStdString(), erwartet.join(QChar(0x0a)).toStdString());
 }
 
 // Entries of a menu and its submenus without a key of their own; the key is the letter after a

@@ -94,7 +94,7 @@ TEST(KonfigDlg, TexteUndGruppen)
         }
     }
     titel.sort();
-    EXPECT_EQ(titel, (QStringList{"Ansicht", "Ansicht", "Farbe", "Farbe", "Linke Grafik", "Recht Grafik", "Temperaturreferenz"}));
+    EXPECT_EQ(titel, (QStringList{"Ansicht", "Ansicht", "Farbe", "Farbe", "Gelände", "Linke Grafik", "Recht Grafik", "Temperaturreferenz"}));
     // The left side's buttons sit in "Linke Grafik", the right side's in "Recht Grafik".
     const auto seite = [&](int id) {
         for (QWidget* w = dlg.Knopf(id); w; w = w->parentWidget())
