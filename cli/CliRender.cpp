@@ -82,7 +82,6 @@ bool GroesseAus(const QString& text, int& breite, int& hoehe)
 // 180), or the internal unit (500 000 000 plus 1/10 000 arc minute), whose values lie far above.
 std::optional<int32_t> GrenzeAus(const QString& text)
 {
-    constexpr double einheitenProGrad = 600000.0;
     bool ok = false;
     const double wert = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(wert))

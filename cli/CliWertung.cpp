@@ -23,7 +23,7 @@ namespace {
 using namespace cli;
 
 // Degrees to six places (about 0.1 m), as a pilot reads them.
-double Grad(int32_t wert) { return std::round((static_cast<double>(wert) - koordinatenNullpunkt) / 600000.0 * 1e6) / 1e6; }
+double Grad(int32_t wert) { return std::round(GradAus(wert) * 1e6) / 1e6; }
 
 QJsonObject Punkt(const WertungsPunkt& p)
 {

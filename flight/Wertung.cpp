@@ -838,8 +838,8 @@ Wertung Werte(const std::vector<CDaten>& fixe, size_t von, size_t bis, const Wer
         const CDaten& f = fixe[i];
         if (!f.hatPosition)
             continue;
-        const double b = (static_cast<double>(f.breite) - koordinatenNullpunkt) / 600000.0;
-        const double l = (static_cast<double>(f.laenge) - koordinatenNullpunkt) / 600000.0;
+        const double b = GradAus(f.breite);
+        const double l = GradAus(f.laenge);
         if (!(std::abs(b) <= 90) || !(std::abs(l) <= 360)) {
             w.fehler = "Position außerhalb der Erde";
             return w;

@@ -13,10 +13,6 @@
 
 namespace {
 
-double Grad(int32_t wert)
-{
-    return static_cast<double>(int64_t{wert} - koordinatenNullpunkt) / 600000.0;
-}
 
 }  // namespace
 
@@ -36,7 +32,7 @@ void ZeichneKarte(const CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& f, i
     const QRect geraet = t.mapRect(feld).toRect();
     const Fenster& w = ansicht.anzeigeFenster;
     const auto ausschnitt = [&](const QSize& g) {
-        return KartenAusschnitt{Grad(w.laengeMin), Grad(w.laengeMax), Grad(w.breiteMax), Grad(w.breiteMin), g.width(),
+        return KartenAusschnitt{GradAus(w.laengeMin), GradAus(w.laengeMax), GradAus(w.breiteMax), GradAus(w.breiteMin), g.width(),
                                 g.height()};
     };
     if (breite <= 0 || hoehe <= 0 || geraet.isEmpty() || double(geraet.width()) * geraet.height() > 1e8)

@@ -10,8 +10,6 @@
 
 namespace {
 
-double Grad(double koordinate) { return (koordinate - koordinatenNullpunkt) / 600000.0; }
-
 int Mischung(int dunkel, int hell, double licht) { return static_cast<int>(std::lround(dunkel + (hell - dunkel) * licht)); }
 
 }  // namespace
@@ -36,10 +34,10 @@ ReliefRaster ReliefRasterVon(const CSarnixDoc& doc, const CAnsicht& ansicht, int
     r.spalten = spalten;
     r.zeilen = zeilen;
     // A pixel's column holds the coordinates that map into it: its centre lies half a pixel in.
-    r.west = Grad(fenster.laengeMin + 0.5 / ux);
-    r.ost = Grad(fenster.laengeMin + (spalten - 0.5) / ux);
-    r.nord = Grad(fenster.breiteMin + (zeilen - 0.5) / uy);
-    r.sued = Grad(fenster.breiteMin + 0.5 / uy);
+    r.west = GradAus(fenster.laengeMin + 0.5 / ux);
+    r.ost = GradAus(fenster.laengeMin + (spalten - 0.5) / ux);
+    r.nord = GradAus(fenster.breiteMin + (zeilen - 0.5) / uy);
+    r.sued = GradAus(fenster.breiteMin + 0.5 / uy);
     r.meterSpalte = 1.0 / abbildung.SkalaHorizontal();
     r.meterZeile = 1.0 / abbildung.SkalaVertikal();
     return r;

@@ -32,8 +32,6 @@ struct GelaendeHinweis {
     friend bool operator==(const GelaendeHinweis&, const GelaendeHinweis&) = default;
 };
 
-// Degrees of a biased flight coordinate.
-inline double GradAus(int32_t koordinate) { return (int64_t{koordinate} - koordinatenNullpunkt) / 600000.0; }
 
 // A grid of points over the ground in degrees: the first column on `west`, the last on `ost`,
 // the first row on `nord`, the last on `sued`, evenly between.
