@@ -1205,22 +1205,6 @@ FILE - reads the recording from standard input.</translation>
         <translation>Recording %1 could not be processed: %2</translation>
     </message>
     <message>
-        <source>NAME|URL|DATEI.mbtiles</source>
-        <translation>NAME|URL|FILE.mbtiles</translation>
-    </message>
-    <message>
-        <source>Legt eine Karte unter den Grundriß: eine Quelle der Einstellungen, eine Adresse mit {z}/{x}/{y} oder eine MBTiles-Datei.</source>
-        <translation>Lays a map under the plan view: a source of the settings, an address with {z}/{x}/{y} or an MBTiles file.</translation>
-    </message>
-    <message>
-        <source>Wartet höchstens S Sekunden auf die Kacheln (Standard 10).</source>
-        <translation>Waits at most S seconds for the tiles (default 10).</translation>
-    </message>
-    <message>
-        <source>Ungültige Wartezeit: %1 (erwartet 0 bis 3600 Sekunden)</source>
-        <translation>Invalid waiting time: %1 (expected 0 to 3600 seconds)</translation>
-    </message>
-    <message>
         <source>Zeichnet die gewertete Strecke des längsten Fluges.</source>
         <translation>Draws the scored path of the longest flight.</translation>
     </message>
@@ -1231,14 +1215,6 @@ FILE - reads the recording from standard input.</translation>
     <message>
         <source>Hinweis: keine Wertung: %1</source>
         <translation>Note: no score: %1</translation>
-    </message>
-    <message>
-        <source>ORDNER</source>
-        <translation>FOLDER</translation>
-    </message>
-    <message>
-        <source>Zeichnet das Gelände aus den Höhenkacheln in ORDNER unter den Flug.</source>
-        <translation>Draws the ground from the elevation tiles in FOLDER under the flight.</translation>
     </message>
 </context>
 <context>
