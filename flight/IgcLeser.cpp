@@ -1,5 +1,5 @@
-// The IGC reader, after the IGC flight recorder specification (FAI GNSS Flight Recorder
-// Approval, Appendix A): A, H, I, C, B and G records in one pass; E, F, J, K, L and unknown
+// The IGC reader, after the published IGC file format (FAI GNSS Flight Recorder Approval,
+// Appendix A): A, H, I, C, B and G records in one pass; E, F, J, K, L and unknown
 // records are skipped. Columns below are counted from 0, the B record's letter included.
 
 #include "flight/Flugdaten.h"
