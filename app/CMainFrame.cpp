@@ -250,11 +250,11 @@ void CMainFrame::Ausfuehren(int id)
     case Neu: NeuesDokument(); break;
     case Drucken:
         if (flug)
-            DruckenMitDialog(doc, this, GezeigteWertung());
+            DruckenMitDialog(doc, this, GezeigteWertung(), view->Unterlage());
         break;
     case Befehl::Druckvorschau:
         if (flug)
-            DruckVorschau(doc, this, GezeigteWertung());
+            DruckVorschau(doc, this, GezeigteWertung(), view->Unterlage());
         break;
     case Befehl::Exportieren:
         if (flug)
@@ -307,7 +307,7 @@ void CMainFrame::Exportieren()
     const int8_t farbe = zustand.ansicht.grafik[zustand.aktiveGrafik == 1 ? 1 : 0].farbe;
     const QFileInfo quelle(QString::fromStdString(doc.dateiname));
     const QString vorschlag = quelle.absolutePath() + u'/' + quelle.completeBaseName() + QStringLiteral(".kml");
-    const std::optional<ExportZiel> ziel = FrageExportZiel(this, doc, vorschlag, farbe);
+    const std::optional<ExportZiel> ziel = FrageExportZiel(this, doc, vorschlag, farbe, zustand.temperaturReferenz);
     if (!ziel)
         return;
     ExportErgebnis ergebnis;

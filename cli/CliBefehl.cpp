@@ -84,6 +84,16 @@ QString FehlenderWert(const CliBefehl& befehl, const QStringList& argumente)
     return option && !option->wert.isEmpty() ? letztes : QString();
 }
 
+CliOption Karteoption(const QString& wozu)
+{
+    return {{QStringLiteral("karte")}, QCoreApplication::translate("Cli", "NAME|URL|DATEI.mbtiles"), wozu};
+}
+
+CliOption Gelaendeoption(const QString& wozu)
+{
+    return {{QStringLiteral("gelaende")}, QCoreApplication::translate("Cli", "ORDNER"), wozu};
+}
+
 }  // namespace
 
 CliBefehl InfoBefehl()
@@ -95,6 +105,8 @@ CliBefehl InfoBefehl()
              {{QStringLiteral("profile")}, {}, QCoreApplication::translate("Cli", "Gibt auch das Temperaturprofil aus.")},
              {{QStringLiteral("phasen")}, {}, QCoreApplication::translate("Cli", "Gibt auch Flugphasen und Flugstatistik aus.")},
              {{QStringLiteral("wertung")}, {}, QCoreApplication::translate("Cli", "Gibt auch die Wertung nach XContest-Regeln aus, wie score.")},
+             Gelaendeoption(QCoreApplication::translate("Cli", "Gibt auch den Grund aus den Höhenkacheln in ORDNER aus: bei Start und "
+                                                               "Landung, den tiefsten Abstand darüber und mit --fixes den Grund je Fix.")),
              Referenzoption(),
              {{QStringLiteral("jsonl")}, {}, QCoreApplication::translate("Cli", "Ein Objekt je Zeile statt eines Feldes.")},
              Hoehenoption(),
@@ -133,12 +145,10 @@ CliBefehl RenderBefehl()
               QCoreApplication::translate("Cli", "Zoomfenster des Grundrisses: Länge und Breite in Grad (11.25) oder in internen Einheiten.")},
              {{QStringLiteral("skalierung")}, QStringLiteral("F"),
               QCoreApplication::translate("Cli", "Zeichnet mit F Bildpunkten je Pixel, wie ein Bildschirm mit Skalierung (1 bis 8).")},
-             {{QStringLiteral("karte")}, QCoreApplication::translate("Cli", "NAME|URL|DATEI.mbtiles"),
-              QCoreApplication::translate("Cli", "Legt eine Karte unter den Grundriß: eine Quelle der Einstellungen, eine Adresse mit {z}/{x}/{y} oder eine MBTiles-Datei.")},
+             Karteoption(QCoreApplication::translate("Cli", "Legt eine Karte unter den Grundriß: eine Quelle der Einstellungen, eine Adresse mit {z}/{x}/{y} oder eine MBTiles-Datei.")),
              {{QStringLiteral("karten-wartezeit")}, QStringLiteral("S"),
               QCoreApplication::translate("Cli", "Wartet höchstens S Sekunden auf die Kacheln (Standard 10).")},
-             {{QStringLiteral("gelaende")}, QCoreApplication::translate("Cli", "ORDNER"),
-              QCoreApplication::translate("Cli", "Zeichnet das Gelände aus den Höhenkacheln in ORDNER unter den Flug.")},
+             Gelaendeoption(QCoreApplication::translate("Cli", "Zeichnet das Gelände aus den Höhenkacheln in ORDNER unter den Flug.")),
              Referenzoption(),
              Auftragsoption(),
              Hoehenoption(),
@@ -161,6 +171,9 @@ CliBefehl PrintBefehl()
              {{QStringLiteral("landscape")}, {}, QCoreApplication::translate("Cli", "Querformat.")},
              {{QStringLiteral("massstab")}, QStringLiteral("N"), QCoreApplication::translate("Cli", "Maßstab 1:N statt des Vorschlags.")},
              {{QStringLiteral("ohne-zeitmarken")}, {}, QCoreApplication::translate("Cli", "Druckt ohne Zeitmarken.")},
+             Karteoption(QCoreApplication::translate("Cli", "Legt eine Karte unter die Spur, aus dem Zwischenspeicher oder der MBTiles-Datei: "
+                                                            "beim Drucken wird nichts geladen.")),
+             Gelaendeoption(QCoreApplication::translate("Cli", "Legt das Relief aus den Höhenkacheln in ORDNER unter die Spur.")),
              Auftragsoption(),
              Hoehenoption(),
              Hilfeoption()},

@@ -9,6 +9,9 @@
 #include "flight/Flugphasen.h"
 #include "flight/TemperaturReferenz.h"
 #include "flight/Wertung.h"
+#include "language/Fehlertexte.h"
+#include "terrain/GelaendeModell.h"
+#include "terrain/GrundWerte.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -19,6 +22,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -102,12 +107,14 @@ private:
     std::string puffer;
 };
 
-// One compact object a fix; numbers only, so no text needs escaping.
-void SchreibeFixe(const CSarnixDoc& doc, bool eineZeile, Ausgabe& aus)
+// One compact object a fix; numbers only, so no text needs escaping. With ground heights, each
+// fix gains its ground in whole metres, null where the model has none.
+void SchreibeFixe(const CSarnixDoc& doc, TemperaturReferenzArt referenz, std::span<const float> grund, bool eineZeile, Ausgabe& aus)
 {
     aus.Text(eineZeile ? ",\"fixes\":[" : ",\n    \"fixes\": [");
     const std::string_view trenner = eineZeile ? "," : ",\n        ";
     bool erster = true;
+    size_t i = 0;
     for (const CDaten& f : doc.datenListe) {
         aus.Text(erster ? (eineZeile ? "" : "\n        ") : trenner);
         erster = false;
@@ -124,9 +131,18 @@ void SchreibeFixe(const CSarnixDoc& doc, bool eineZeile, Ausgabe& aus)
         for (int8_t art = 0; art <= 4; ++art) {
             if (art > 0)
                 aus.Text(", ");
-            aus.Zahl(FarbIndex(art, f, doc));
+            aus.Zahl(FarbIndex(art, f, doc, referenz));
         }
-        aus.Text("]}");
+        aus.Text("]");
+        if (i < grund.size()) {
+            aus.Text(", \"grund\": ");
+            if (std::isnan(grund[i]))
+                aus.Text("null");
+            else
+                aus.Zahl(static_cast<int>(std::lround(grund[i])));
+        }
+        ++i;
+        aus.Text("}");
         aus.Voll();
     }
     aus.Text(doc.datenListe.empty() || eineZeile ? "]" : "\n    ]");
@@ -152,10 +168,10 @@ QJsonObject IgcObjekt(const CSarnixDoc& doc)
             {QStringLiteral("erweiterungen"), erweiterungen}};
 }
 
-QJsonArray Profil(const CSarnixDoc& doc)
+QJsonArray Profil(const CSarnixDoc& doc, TemperaturReferenzArt referenz)
 {
     QJsonArray liste;
-    for (const TemperaturSlot& slot : ReferenzProfil(doc))
+    for (const TemperaturSlot& slot : ReferenzProfil(doc, referenz))
         liste.append(QJsonArray{AlsZahl(slot.steigung), AlsZahl(slot.basis)});
     return liste;
 }
@@ -204,16 +220,32 @@ QJsonObject Statistik(const FlugStatistik& s)
             {QStringLiteral("anzahlThermiken"), s.anzahlThermiken}};
 }
 
+// What the ground says of the flight, in whole metres; null where the model has nothing.
+QJsonObject GrundObjekt(const CSarnixDoc& doc, std::span<const float> grund)
+{
+    const GrundWerte w = GrundWerteVon(doc.datenListe, grund);
+    const auto meter = [](const std::optional<float>& m) {
+        return m ? QJsonValue(static_cast<int>(std::lround(*m))) : QJsonValue(QJsonValue::Null);
+    };
+    return {{QStringLiteral("startGrundMeter"), meter(w.startGrund)},
+            {QStringLiteral("landeGrundMeter"), meter(w.landeGrund)},
+            {QStringLiteral("tiefsterAbstandMeter"), meter(w.tiefsterAbstand)},
+            {QStringLiteral("tiefsterAbstandZeit"),
+             w.tiefsterAbstand ? QJsonValue(doc.datenListe[w.tiefsterFix].zeit) : QJsonValue(QJsonValue::Null)}};
+}
+
 struct InfoWahl {
     bool fixes = false;
     bool profil = false;
     bool phasen = false;
     bool wertung = false;
     bool eineZeile = false;
+    TemperaturReferenzArt referenz = ReferenzExakt;
 };
 
-// The flight as one JSON object into aus: indented, or on one line for --jsonl.
-void SchreibeFlug(const CSarnixDoc& doc, const InfoWahl& wahl, Ausgabe& aus)
+// The flight as one JSON object into aus: indented, or on one line for --jsonl. `modell` gives
+// the ground when --gelaende is set.
+void SchreibeFlug(const CSarnixDoc& doc, const InfoWahl& wahl, GelaendeModell* modell, Ausgabe& aus)
 {
     QJsonObject json{
         {QStringLiteral("geladen"), doc.geladen},
@@ -256,7 +288,12 @@ void SchreibeFlug(const CSarnixDoc& doc, const InfoWahl& wahl, Ausgabe& aus)
         json.insert(QStringLiteral("wertung"), WertungsObjekt(WerteFlug(doc.datenListe, *RegelnFuer("xcontest"), optionen)));
     }
     if (wahl.profil)
-        json.insert(QStringLiteral("temperaturProfil"), Profil(doc));
+        json.insert(QStringLiteral("temperaturProfil"), Profil(doc, wahl.referenz));
+    std::vector<float> grund;
+    if (modell) {
+        grund = modell->HoehenEntlang(doc.datenListe);
+        json.insert(QStringLiteral("gelaende"), GrundObjekt(doc, grund));
+    }
     if (wahl.phasen) {
         const FlugAnalyse analyse = AnalysiereFlug(doc);
         json.insert(QStringLiteral("phasen"), Phasen(analyse.phasen));
@@ -284,7 +321,7 @@ void SchreibeFlug(const CSarnixDoc& doc, const InfoWahl& wahl, Ausgabe& aus)
     while (text.endsWith('\n'))
         text.chop(1);
     aus.Text(std::string_view(text.constData(), static_cast<size_t>(text.size())));
-    SchreibeFixe(doc, wahl.eineZeile, aus);
+    SchreibeFixe(doc, wahl.referenz, grund, wahl.eineZeile, aus);
     aus.Text(wahl.eineZeile ? "}\n" : "\n}\n");
 }
 
@@ -315,6 +352,18 @@ int CliInfo(const QStringList& argumente)
     wahl.phasen = parser.isSet(QStringLiteral("phasen"));
     wahl.wertung = parser.isSet(QStringLiteral("wertung"));
     wahl.eineZeile = parser.isSet(QStringLiteral("jsonl"));
+    wahl.referenz = static_cast<TemperaturReferenzArt>(TemperaturReferenz(parser));
+    // The reader of elevation models is loaded only when asked for: it costs every start.
+    std::unique_ptr<GelaendeModell> modell;
+    if (parser.isSet(QStringLiteral("gelaende"))) {
+        std::string grund;
+        modell = GelaendeModellLaden(parser.value(QStringLiteral("gelaende")).toStdString(),
+                                     QCoreApplication::applicationDirPath().toStdString(), grund);
+        if (!modell) {
+            cli::Melde(GelaendeHinweisText({GelaendeHinweisArt::KeinLeser, grund}));
+            return cli::dateiFehler;
+        }
+    }
     // One file gives one object, as it always did; several an array unless one a line is asked.
     const bool feld = dateien.size() > 1 && !wahl.eineZeile;
 
@@ -338,13 +387,16 @@ int CliInfo(const QStringList& argumente)
                 aus.Leeren();
                 continue;
             }
-            doc.temperaturReferenz = TemperaturReferenz(parser);
-            SchreibeFlug(doc, wahl, aus);
+            SchreibeFlug(doc, wahl, modell.get(), aus);
             aus.Leeren();
         }
         if (feld)
             aus.Text("]\n");
     }
+    // What the tiles lacked, once, after all flights.
+    if (modell)
+        for (const GelaendeHinweis& hinweis : modell->Hinweise())
+            cli::Melde(GelaendeHinweisText(hinweis));
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         return cli::dateiFehler;
     return code;

@@ -12,6 +12,9 @@
 #include "printmap/KarteDrucken.h"
 #include "printmap/KartenLage.h"
 #include "printmap/SeitenMass.h"
+#include "pipeline/GelaendeLesen.h"
+#include "tiles/Kartendienst.h"
+#include "tiles/KartenEinstellungen.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,6 +48,8 @@ struct Auftrag {
     bool quer = false;
     int massstab = 0;  // 0: the proposal
     bool zeitmarken = true;
+    std::optional<KartenQuelle> karte;
+    std::optional<GelaendeDienst> gelaende;
 };
 
 
@@ -80,6 +85,14 @@ std::variant<Auftrag, int> Lesen(const CliBefehl& befehl, const QCommandLinePars
             return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--massstab kennt 25000, 50000, 100000, 200000, 250000, 500000 und 1000000."));
     }
     a.zeitmarken = !parser.isSet(QStringLiteral("ohne-zeitmarken"));
+    if (parser.isSet(QStringLiteral("karte"))) {
+        a.karte = QuelleAus(parser.value(QStringLiteral("karte")), KartenEinstellungenLesen().quellen);
+        const QString fehler = a.karte->IstDatei() ? QString() : VorlagenFehler(a.karte->vorlage);
+        if (!fehler.isEmpty())
+            return Nutzungsfehler(befehl, fehler);
+    }
+    if (parser.isSet(QStringLiteral("gelaende")))
+        a.gelaende.emplace(parser.value(QStringLiteral("gelaende")).toStdString());
     return a;
 }
 
@@ -179,8 +192,14 @@ std::optional<QByteArray> Drucke(const Auftrag& a, const QString& datei, const Q
         return std::nullopt;
     }
 
-    const MassstabFrage frage = [&a](int vorschlag) {
-        return DruckWahl{a.massstab != 0 ? a.massstab : vorschlag, a.zeitmarken ? 1 : 0};
+    // The map of this file's pages; it only reads, from the cache or the MBTiles file.
+    std::optional<Kartendienst> karte;
+    if (a.karte)
+        karte.emplace(*a.karte);
+    UnterlageErgebnis summe;
+    const DruckUnterlage unterlage{karte ? &*karte : nullptr, a.gelaende ? &*a.gelaende : nullptr, &summe};
+    const MassstabFrage frage = [&a, &unterlage](int vorschlag) {
+        return DruckWahl{a.massstab != 0 ? a.massstab : vorschlag, a.zeitmarken ? 1 : 0, {}, unterlage};
     };
     const bool pdf = QFileInfo(ziel).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
     // Written beside the target and renamed at the end: never half a map under its name.
@@ -198,6 +217,14 @@ std::optional<QByteArray> Drucke(const Auftrag& a, const QString& datei, const Q
         Melde(QCoreApplication::translate("Cli", "Kann %1 nicht schreiben.").arg(ziel));
         return std::nullopt;
     }
+    if (summe.kachelnFehlend > 0)
+        Melde(QCoreApplication::translate("Cli", "%1: %2 von %3 Kacheln der Karte fehlen im Zwischenspeicher; beim Drucken wird "
+                                                 "nichts geladen.")
+                  .arg(datei)
+                  .arg(summe.kachelnFehlend)
+                  .arg(summe.kachelnBenoetigt));
+    else if (karte && !karte->Hinweis().isEmpty())
+        Melde(QStringLiteral("%1: %2").arg(datei, karte->Hinweis()));
     QByteArray zeile = QByteArrayLiteral("{\"vorschlag\": %1, \"massstab\": %2, \"gedreht\": %3, \"gitter\": %4, \"seiten\": %5");
     zeile = QString::fromLatin1(zeile)
                 .arg(info->vorschlag)
@@ -253,7 +280,8 @@ int CliPrint(const QStringList& argumente)
     // The lines come in the order of the files, whichever map was finished first.
     std::vector<std::optional<QByteArray>> zeilen(static_cast<size_t>(dateien.size()));
     // Threads that no file keeps busy help to compress the pictures.
-    const int auftraege = Auftraege(parser);
+    // A map's service lives on the thread that made it: one file after the other.
+    const int auftraege = a.karte ? 1 : Auftraege(parser);
     const int packFaeden = static_cast<int>(std::max<qsizetype>(1, auftraege / dateien.size()));
     const int code = Parallel(dateien.size(), auftraege, [&](qsizetype i) {
         zeilen[static_cast<size_t>(i)] = Drucke(a, dateien[i], ausgaben[i], dateien.size() > 1, packFaeden);
@@ -262,5 +290,9 @@ int CliPrint(const QStringList& argumente)
     for (const auto& zeile : zeilen)
         if (zeile)
             std::fwrite(zeile->constData(), 1, static_cast<size_t>(zeile->size()), stdout);
+    // What the elevation tiles lacked, once, after all maps: the maps are printed all the same.
+    if (a.gelaende)
+        for (const QString& hinweis : a.gelaende->Hinweise())
+            Melde(hinweis);
     return code;
 }

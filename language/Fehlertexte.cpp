@@ -1,6 +1,7 @@
 #include "language/Fehlertexte.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 QString OeffnenFehlerText(OeffnenFehler fehler, const QString& pfad)
 {
@@ -41,4 +42,39 @@ QString OeffnenFehlerText(OeffnenFehler fehler, const QString& pfad)
     if (vorlage == nullptr)  // a cause added below without a text here
         return QString::fromStdString(FehlerText(fehler, pfad.toStdString()));
     return QCoreApplication::translate("OeffnenFehler", vorlage).arg(pfad);
+}
+
+QString GelaendeHinweisText(const GelaendeHinweis& h)
+{
+    const char* vorlage = nullptr;
+    switch (h.art) {
+    case GelaendeHinweisArt::KeinOrdner:
+        vorlage = QT_TRANSLATE_NOOP("Gelaende", "Geländeordner %1 nicht gefunden oder nicht lesbar");
+        break;
+    case GelaendeHinweisArt::KeineKacheln:
+        vorlage = QT_TRANSLATE_NOOP("Gelaende", "Keine Höhenkacheln in %1");
+        break;
+    case GelaendeHinweisArt::ZuVieleDateien:
+        vorlage = QT_TRANSLATE_NOOP("Gelaende", "Zu viele Dateien in %1: die Suche nach Höhenkacheln endete vorzeitig");
+        break;
+    case GelaendeHinweisArt::NichtLesbar:
+        vorlage = QT_TRANSLATE_NOOP("Gelaende", "Höhenkachel %1 nicht lesbar (falsche Größe, abgeschnitten oder kein Höhenmodell)");
+        break;
+    case GelaendeHinweisArt::KeineHoehen:
+        vorlage = QT_TRANSLATE_NOOP("Gelaende", "%1 ist ein Bild, kein Höhenmodell");
+        break;
+    case GelaendeHinweisArt::OhneBezug:
+        vorlage = QT_TRANSLATE_NOOP("Gelaende", "%1 hat keine Georeferenz, die sich in Grad umrechnen lässt");
+        break;
+    case GelaendeHinweisArt::Beschaedigt:
+        vorlage = QT_TRANSLATE_NOOP("Gelaende", "Höhenkachel %1 ist beschädigt: ein Teil der Höhen fehlt");
+        break;
+    case GelaendeHinweisArt::Geaendert:
+        vorlage = QT_TRANSLATE_NOOP("Gelaende", "Höhenkachel %1 wurde geändert und neu gelesen");
+        break;
+    case GelaendeHinweisArt::KeinLeser:
+        vorlage = QT_TRANSLATE_NOOP("Gelaende", "Der Leser für Höhenmodelle fehlt: %1");
+        break;
+    }
+    return QCoreApplication::translate("Gelaende", vorlage).arg(QDir::toNativeSeparators(QString::fromStdString(h.datei)));
 }

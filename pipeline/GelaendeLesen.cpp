@@ -6,6 +6,7 @@
 #include "render/Gelaende.h"
 #include "terrain/GelaendeModell.h"
 #include "terrain/GrundWerte.h"
+#include "language/Fehlertexte.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -76,41 +77,6 @@ std::vector<std::pair<QString, QString>> GelaendeInfo(const CSarnixDoc& doc, con
             {QCoreApplication::translate("Gelaende", "Tiefster Abstand über Grund:"), meter(w.tiefsterAbstand)}};
 }
 
-QString GelaendeHinweisText(const GelaendeHinweis& h)
-{
-    const char* vorlage = nullptr;
-    switch (h.art) {
-    case GelaendeHinweisArt::KeinOrdner:
-        vorlage = QT_TRANSLATE_NOOP("Gelaende", "Geländeordner %1 nicht gefunden oder nicht lesbar");
-        break;
-    case GelaendeHinweisArt::KeineKacheln:
-        vorlage = QT_TRANSLATE_NOOP("Gelaende", "Keine Höhenkacheln in %1");
-        break;
-    case GelaendeHinweisArt::ZuVieleDateien:
-        vorlage = QT_TRANSLATE_NOOP("Gelaende", "Zu viele Dateien in %1: die Suche nach Höhenkacheln endete vorzeitig");
-        break;
-    case GelaendeHinweisArt::NichtLesbar:
-        vorlage = QT_TRANSLATE_NOOP("Gelaende", "Höhenkachel %1 nicht lesbar (falsche Größe, abgeschnitten oder kein Höhenmodell)");
-        break;
-    case GelaendeHinweisArt::KeineHoehen:
-        vorlage = QT_TRANSLATE_NOOP("Gelaende", "%1 ist ein Bild, kein Höhenmodell");
-        break;
-    case GelaendeHinweisArt::OhneBezug:
-        vorlage = QT_TRANSLATE_NOOP("Gelaende", "%1 hat keine Georeferenz, die sich in Grad umrechnen lässt");
-        break;
-    case GelaendeHinweisArt::Beschaedigt:
-        vorlage = QT_TRANSLATE_NOOP("Gelaende", "Höhenkachel %1 ist beschädigt: ein Teil der Höhen fehlt");
-        break;
-    case GelaendeHinweisArt::Geaendert:
-        vorlage = QT_TRANSLATE_NOOP("Gelaende", "Höhenkachel %1 wurde geändert und neu gelesen");
-        break;
-    case GelaendeHinweisArt::KeinLeser:
-        vorlage = QT_TRANSLATE_NOOP("Gelaende", "Der Leser für Höhenmodelle fehlt: %1");
-        break;
-    }
-    return QCoreApplication::translate("Gelaende", vorlage).arg(QDir::toNativeSeparators(QString::fromStdString(h.datei)));
-}
-
 struct GelaendeDienst::Zustand {
     std::string ordner;
     std::mutex sperre;
@@ -177,4 +143,12 @@ std::shared_ptr<const GelaendeAnsicht> GelaendeDienst::LiesJetzt(const CSarnixDo
     if (hinweise)
         *hinweise = z->Hinweise();
     return gelesen;
+}
+
+QImage GelaendeDienst::ReliefJetzt(const ReliefRaster& r) const
+{
+    GelaendeModell* modell = z->Modell();
+    if (!modell || r.spalten <= 0 || r.zeilen <= 0)
+        return {};
+    return ReliefBild(r, modell->HoehenGitter({r.west, r.ost, r.sued, r.nord, r.spalten, r.zeilen}));
 }

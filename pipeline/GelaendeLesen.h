@@ -3,6 +3,8 @@
 // every fix and the relief of each plan-view pane, one point per pixel. Any thread may run it: it
 // reads the document and a copy of the view state and writes neither.
 
+#include <QImage>
+
 #include <functional>
 #include <memory>
 #include <utility>
@@ -15,6 +17,7 @@ class QString;
 struct GelaendeHinweis;
 struct CAnsicht;
 struct GelaendeAnsicht;
+struct ReliefRaster;
 
 // The panes must be laid out and the zoom window set. The heights per fix of `vorher`, read for
 // the same flight, are kept, as is the relief of a pane whose raster did not change. Without
@@ -30,9 +33,6 @@ bool GelaendeAktuell(const GelaendeAnsicht& gelesen, const CSarnixDoc& doc, cons
 // The flight information's lines about the ground, label and value: the ground at take-off and
 // landing, the lowest height above it in flight; none without ground.
 std::vector<std::pair<QString, QString>> GelaendeInfo(const CSarnixDoc& doc, const GelaendeAnsicht* gelaende);
-
-// A note in the interface's language, for the status bar or stderr.
-QString GelaendeHinweisText(const GelaendeHinweis& hinweis);
 
 // The model of one folder for a window: the reader is loaded and the folder searched on first
 // use, on a thread of Qt's pool like every read after it, so that neither a large folder nor a
@@ -50,6 +50,9 @@ public:
     // The same at once, on the caller's thread: sarnix-cli and printing.
     std::shared_ptr<const GelaendeAnsicht> LiesJetzt(const CSarnixDoc& doc, const CAnsicht& ansicht, bool relief,
                                                      std::vector<QString>* hinweise = nullptr) const;
+    // The shaded relief of any raster at once, on the caller's thread: the printed map. Null
+    // without the reader.
+    QImage ReliefJetzt(const ReliefRaster& raster) const;
     const std::string& Ordner() const;
     // Every note so far, in the interface's language.
     std::vector<QString> Hinweise() const;

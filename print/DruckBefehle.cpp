@@ -25,18 +25,18 @@ namespace {
 
 // The scale dialog; it has no cancel, so however it closes, its members are the choice.
 DruckWahl FrageImDialog(int vorschlag, QWidget* eltern, const std::function<int(int)>& seitenZahl,
-                        const std::shared_ptr<const Wertung>& wertung)
+                        const std::shared_ptr<const Wertung>& wertung, const DruckUnterlage& unterlage)
 {
     CDruckDlg dialog(eltern);
     dialog.massstab = vorschlag;
     dialog.seitenZahl = seitenZahl;
     dialog.exec();
-    return {dialog.massstab, dialog.mitZeitmarken, wertung};
+    return {dialog.massstab, dialog.mitZeitmarken, wertung, unterlage};
 }
 
 // The dialog shows how many pages each scale needs on the printer's current page.
 MassstabFrage DialogFrage(QWidget* eltern, const CSarnixDoc* doc = nullptr, const QPrinter* drucker = nullptr,
-                          std::shared_ptr<const Wertung> wertung = {})
+                          std::shared_ptr<const Wertung> wertung = {}, DruckUnterlage unterlage = {})
 {
     QWidget* fenster = eltern ? eltern->window() : nullptr;
     std::function<int(int)> seitenZahl;
@@ -45,7 +45,9 @@ MassstabFrage DialogFrage(QWidget* eltern, const CSarnixDoc* doc = nullptr, cons
             const std::optional<SeitenMass> mass = DruckerMass(*drucker);
             return mass ? SeitenAnzahl(*doc, *mass, massstab) : 1;
         };
-    return [fenster, seitenZahl, wertung](int vorschlag) { return FrageImDialog(vorschlag, fenster, seitenZahl, wertung); };
+    return [fenster, seitenZahl, wertung, unterlage](int vorschlag) {
+        return FrageImDialog(vorschlag, fenster, seitenZahl, wertung, unterlage);
+    };
 }
 
 bool MitBildschirm()
@@ -88,7 +90,8 @@ std::optional<QPrinterInfo> DruckerWaehlen(const QString& name)
 
 }  // namespace
 
-void DruckenMitDialog(const CSarnixDoc& doc, QWidget* eltern, std::shared_ptr<const Wertung> wertung)
+void DruckenMitDialog(const CSarnixDoc& doc, QWidget* eltern, std::shared_ptr<const Wertung> wertung,
+                      DruckUnterlage unterlage)
 {
     if (!doc.geladen)
         return;
@@ -98,16 +101,17 @@ void DruckenMitDialog(const CSarnixDoc& doc, QWidget* eltern, std::shared_ptr<co
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    SeiteDrucken(doc, drucker, DialogFrage(eltern, &doc, &drucker, std::move(wertung)));
+    SeiteDrucken(doc, drucker, DialogFrage(eltern, &doc, &drucker, std::move(wertung), unterlage));
 }
 
-void DruckVorschau(const CSarnixDoc& doc, QWidget* eltern, std::shared_ptr<const Wertung> wertung)
+void DruckVorschau(const CSarnixDoc& doc, QWidget* eltern, std::shared_ptr<const Wertung> wertung,
+                   DruckUnterlage unterlage)
 {
     if (!doc.geladen)
         return;
     QPrinter drucker(QPrinter::HighResolution);
     QPrintPreviewDialog vorschau(&drucker, eltern);
-    const MassstabFrage dialogFrage = DialogFrage(eltern, &doc, &drucker, wertung);
+    const MassstabFrage dialogFrage = DialogFrage(eltern, &doc, &drucker, wertung, unterlage);
 
     // The preview repaints often: the scale is asked once, and again only when a change of
     // page makes another proposal.
@@ -117,7 +121,7 @@ void DruckVorschau(const CSarnixDoc& doc, QWidget* eltern, std::shared_ptr<const
         if (gewaehlt && gewaehlt->first == vorschlag)
             return gewaehlt->second;
         if (fragt)
-            return DruckWahl{vorschlag, 1, wertung};
+            return DruckWahl{vorschlag, 1, wertung, unterlage};
         fragt = true;
         gewaehlt.emplace(vorschlag, dialogFrage(vorschlag));
         fragt = false;

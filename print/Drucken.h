@@ -24,10 +24,12 @@ int SeiteDrucken(const CSarnixDoc& doc, QPrinter& drucker, const MassstabFrage& 
                  KartenInfo* info = nullptr);
 
 // The print command of the window: print dialog (cancel prints nothing), scale dialog, one page;
-// the scored path is printed over the track when given.
-void DruckenMitDialog(const CSarnixDoc& doc, QWidget* eltern, std::shared_ptr<const Wertung> wertung = {});
+// the scored path is printed over the track and the map and relief under it when given.
+void DruckenMitDialog(const CSarnixDoc& doc, QWidget* eltern, std::shared_ptr<const Wertung> wertung = {},
+                      DruckUnterlage unterlage = {});
 // The print preview of the window.
-void DruckVorschau(const CSarnixDoc& doc, QWidget* eltern, std::shared_ptr<const Wertung> wertung = {});
+void DruckVorschau(const CSarnixDoc& doc, QWidget* eltern, std::shared_ptr<const Wertung> wertung = {},
+                   DruckUnterlage unterlage = {});
 // Command line: prints FILE on the default printer (druckerName empty) or the named one.
 // An IGC log takes the altitude hoehe. Returns the process exit code.
 int DruckeDatei(const QString& datei, const QString& druckerName,

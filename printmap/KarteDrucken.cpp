@@ -8,6 +8,7 @@
 #include "printmap/KartenLage.h"
 #include "printmap/SeitenMass.h"
 #include "printmap/KartenTexte.h"
+#include "printmap/KartenUnterlage.h"
 #include "printmap/ZeitmarkenDrucken.h"
 #include "render/WertungZeichnen.h"
 #include "render/KoordinatenText.h"
@@ -231,6 +232,7 @@ int KartenSeiteDrucken(const CSarnixDoc& doc, Zeichenflaeche& f, const KartenPla
         Fusszeile(f, mass.seite, lage.massstab, doc, zusatz);
     }
     const Feldgrenze grenze(f, plan.feld, plan.mehrseitig);
+    ZeichneUnterlage(f, lage, plan.feld, plan.unterlage);
     {
         Zeichenflaeche::StiftWahl stift(f, Stift{duenn, RGB(0, 0, 0)});
         Gitter(f, lage, aufrecht, liegend, plan.mehrseitig);
@@ -249,11 +251,23 @@ int KartenSeiteDrucken(const CSarnixDoc& doc, Zeichenflaeche& f, const KartenPla
     }
     if (doc.datenListe.empty())
         return 0;
-    Zeichenflaeche::StiftWahl stift(f, Stift{dick, RGB(0, 0, 0)});
-    Spur(doc, lage, f);
-    if (plan.wertung)
-        ZeichneWertungsWeg(*plan.wertung, [&lage](int32_t laenge, int32_t breite) { return lage.Seitenpunkt(laenge, breite); },
-                           f, std::max(dick / 2, 2));
+    {
+        Zeichenflaeche::StiftWahl stift(f, Stift{dick, RGB(0, 0, 0)});
+        Spur(doc, lage, f);
+        if (plan.wertung)
+            ZeichneWertungsWeg(*plan.wertung,
+                               [&lage](int32_t laenge, int32_t breite) { return lage.Seitenpunkt(laenge, breite); }, f,
+                               std::max(dick / 2, 2));
+    }
+    if (plan.unterlage.karte) {
+        Rechteck ecke = plan.feld;
+        if (!plan.mehrseitig) {
+            // On a single sheet the footer runs along the field's bottom edge.
+            const Zeichenflaeche::SchriftWahl schrift(f, liegend);
+            ecke.bottom -= f.GetTextExtentPoint(QStringLiteral("0")).cy;
+        }
+        ZeichneNamensnennung(f, ecke, mass.pxMmX, plan.unterlage);
+    }
     return 1;
 }
 

@@ -141,6 +141,7 @@ std::optional<KartenPlan> KartePlanen(const CSarnixDoc& doc, const SeitenMass& m
     KartenPlan plan;
     plan.mitZeitmarken = wahl.mitZeitmarken;
     plan.wertung = wahl.wertung;
+    plan.unterlage = wahl.unterlage;
     plan.mass = mass;
     plan.feld = mass.seite;
     // A flight that fits one page keeps its one page exactly.

@@ -4,6 +4,7 @@
 // the scale dialog counts them, from this one plan.
 
 #include "printmap/KartenLage.h"
+#include "printmap/KartenUnterlage.h"
 #include "printmap/SeitenMass.h"
 
 #include <functional>
@@ -17,14 +18,16 @@ struct Wertung;
 
 // The scale chosen for the page and whether time marks are printed; asked while drawing.
 struct DruckWahl {
-    // A constructor, so that a choice of scale and marks alone leaves the scored path out.
-    DruckWahl(int m = 0, int z = 1, std::shared_ptr<const Wertung> w = {})
-        : massstab(m), mitZeitmarken(z), wertung(std::move(w))
+    // A constructor, so that a choice of scale and marks alone leaves the scored path and the
+    // underlay out.
+    DruckWahl(int m = 0, int z = 1, std::shared_ptr<const Wertung> w = {}, DruckUnterlage u = {})
+        : massstab(m), mitZeitmarken(z), wertung(std::move(w)), unterlage(u)
     {
     }
     int massstab = 0;
     int mitZeitmarken = 1;
     std::shared_ptr<const Wertung> wertung;  // the scored path over the track, when the window shows it
+    DruckUnterlage unterlage;                // map and relief under the track, as the window shows them
 };
 // Shown with the proposed scale; returns the choice. The window shows CDruckDlg; sarnix-cli
 // answers without a dialog. A scale that is not one of the standard scales means the proposal.
@@ -52,6 +55,7 @@ struct KartenPlan {
     KartenInfo info;
     int mitZeitmarken = 1;
     std::shared_ptr<const Wertung> wertung;
+    DruckUnterlage unterlage;
     bool mehrseitig = false;
     SeitenMass mass;  // the printable page
     // Where the map is drawn: the whole page for a map on one sheet; on several sheets the page

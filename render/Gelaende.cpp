@@ -119,7 +119,7 @@ void ZeichneGelaende(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflae
         return;
     const auto p = static_cast<size_t>(pane);
     if (gelaende->raster[p] == ReliefRasterVon(doc, ansicht, pane))
-        ZeichneRelief(f, gelaende->raster[p], gelaende->relief[p]);
+        ZeichneRelief(f, gelaende->raster[p], gelaende->relief[p], ansicht.karte != nullptr);
 }
 
 QStringList GelaendeZeilen(const CAnsicht& ansicht, std::ptrdiff_t index, int32_t hoehe)

@@ -52,7 +52,8 @@ ReliefRaster ReliefRasterVon(const CSarnixDoc& doc, const CAnsicht& ansicht, int
 // flat ground light, slopes facing the light lighter, those turned from it darker; transparent
 // where the height is unknown. Made once per raster, drawn on every redraw.
 QImage ReliefBild(const ReliefRaster& raster, std::span<const float> hoehen);
-void ZeichneRelief(Zeichenflaeche& f, const ReliefRaster& raster, const QImage& bild);
+// Over a map the relief darkens it rather than hiding it.
+void ZeichneRelief(Zeichenflaeche& f, const ReliefRaster& raster, const QImage& bild, bool ueberKarte = false);
 
 // The ground a view shows, read before drawing (in the window on another thread) and kept in the
 // view state for every redraw until the flight or the plan view's window changes.

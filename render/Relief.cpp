@@ -91,9 +91,13 @@ QImage ReliefBild(const ReliefRaster& r, std::span<const float> hoehen)
     return bild;
 }
 
-void ZeichneRelief(Zeichenflaeche& f, const ReliefRaster& r, const QImage& bild)
+void ZeichneRelief(Zeichenflaeche& f, const ReliefRaster& r, const QImage& bild, bool ueberKarte)
 {
     if (bild.isNull() || bild.width() != r.spalten || bild.height() != r.zeilen)
         return;
-    f.painter().drawImage(QPoint(r.ecke.left, r.ecke.top), bild);
+    QPainter& maler = f.painter();
+    const MalerZustand zustand(maler);
+    if (ueberKarte)
+        maler.setCompositionMode(QPainter::CompositionMode_Multiply);
+    maler.drawImage(QPoint(r.ecke.left, r.ecke.top), bild);
 }

@@ -12,6 +12,9 @@
 #include <optional>
 #include <utility>
 
+MalerZustand::MalerZustand(QPainter& p) : maler(p) { maler.save(); }
+MalerZustand::~MalerZustand() { maler.restore(); }
+
 namespace {
 
 // Coordinates beyond this are cut back before rasterising, so the 64-bit line arithmetic never
@@ -22,17 +25,6 @@ QColor AlsFarbe(COLORREF c)
 {
     return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
 }
-
-// QPainter::save/restore for one scope.
-class MalerZustand {
-public:
-    explicit MalerZustand(QPainter& p) : maler(p) { maler.save(); }
-    ~MalerZustand() { maler.restore(); }
-    MalerZustand(const MalerZustand&) = delete;
-    MalerZustand& operator=(const MalerZustand&) = delete;
-private:
-    QPainter& maler;
-};
 
 // Inclusive pixel range a figure may touch.
 struct Bereich {

@@ -63,6 +63,18 @@ struct Pinsel {
     COLORREF farbe = RGB(255, 255, 255);
 };
 
+// QPainter::save/restore for one scope.
+class MalerZustand {
+public:
+    explicit MalerZustand(QPainter& p);
+    ~MalerZustand();
+    MalerZustand(const MalerZustand&) = delete;
+    MalerZustand& operator=(const MalerZustand&) = delete;
+
+private:
+    QPainter& maler;
+};
+
 class Zeichenflaeche {
 public:
     // The painter must stay active for the surface's lifetime. When its device is a QImage of

@@ -162,6 +162,13 @@ Kartendienst::Ergebnis Kartendienst::Zeichne(QImage& ziel, const KartenAusschnit
         const QString grund = gescheitert.value(Schluessel(k));
         if (!grund.isEmpty() && !letzteGruende.contains(grund))
             letzteGruende << grund;
+        // Printing asks for finer tiles than the window showed and fetches none: a coarser one
+        // from the cache or the file stands in.
+        for (int stufe = 1; !laden && stufe <= ersatzStufen && stufe <= k.zoom; ++stufe) {
+            const KachelNummer grob{k.zoom - stufe, k.x >> stufe, k.y >> stufe};
+            if (AusSpeicher(grob) || AusDatei(grob, false))
+                break;
+        }
     }
     Verzerren(ziel, a, zoom, [this](const KachelNummer& k) { return Ersatz(k); });
     if (laden && netz)

@@ -163,7 +163,6 @@ bool CSarnixView::VorDemZeichnen()
         EinstellungenLesen(zustand);
         zustand.einstellungenLaden = 0;
     }
-    doc.temperaturReferenz = zustand.temperaturReferenz;
     return lesen;
 }
 
@@ -316,7 +315,7 @@ void CSarnixView::KonfigurationZeigen()
     neu[1].art = dialog.rechteAnsicht;
     neu[1].farbe = dialog.rechteFarbe;
     zustand.grafikanzahl = dialog.anzahl;
-    zustand.temperaturReferenz = dialog.temperaturReferenz;
+    zustand.temperaturReferenz = static_cast<TemperaturReferenzArt>(dialog.temperaturReferenz);
     GelaendeOrdnerSetzen(dialog.gelaendeOrdner);
     NeuZeichnen();
 }
@@ -600,4 +599,9 @@ void CSarnixView::wheelEvent(QWheelEvent* event)
         NeuZeichnen();
         emit ansichtGeaendert();
     }
+}
+
+DruckUnterlage CSarnixView::Unterlage() const
+{
+    return {zustand.karte, gelaende && zustand.gelaendeRelief ? &*gelaende : nullptr};
 }

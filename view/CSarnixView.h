@@ -5,6 +5,7 @@
 #include "pipeline/GelaendeLesen.h"
 #include "pipeline/SpurCursor.h"
 #include "pipeline/ZoomSchwenk.h"
+#include "printmap/KartenUnterlage.h"
 #include "render/Ansicht.h"
 #include "view/KartenAnzeige.h"
 
@@ -30,6 +31,8 @@ public:
     CAnsicht& ansicht() { return zustand; }
     const CAnsicht& ansicht() const { return zustand; }
     const QImage& leinwand() const { return bild; }
+    // What the plan view shows under the track, for printing it the same.
+    DruckUnterlage Unterlage() const;
 
     // View commands by id (view/Befehle.h). Befehl returns false for ids the view does not handle.
     bool Befehl(int id);
@@ -66,8 +69,7 @@ private:
     void AufLeinwand(Schritt&& schritt);
     // A canvas of the widget's size at its screen's pixel ratio; true when it was made anew.
     bool LeinwandPassend();
-    // The stored settings before the first draw (true then), and the colouring's reference
-    // handed to the document before every draw, which only reads it.
+    // The stored settings before the first draw (true then).
     bool VorDemZeichnen();
     void LeinwandZeichnen();
     void ZoomScharfStellen();
