@@ -72,7 +72,7 @@ QStringList ExportFilter()
 }
 
 std::optional<ExportZiel> FrageExportZiel(QWidget* eltern, const CSarnixDoc& doc, const QString& vorschlag,
-                                          int8_t farbe)
+                                          int8_t farbe, TemperaturReferenzArt referenz)
 {
     QFileDialog dialog(eltern, Text(QT_TRANSLATE_NOOP("ExportDlg", "Exportieren")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -102,6 +102,7 @@ std::optional<ExportZiel> FrageExportZiel(QWidget* eltern, const CSarnixDoc& doc
         if (!getippt)
             ziel.pfad += u'.' + Endung(typ.format);
         ziel.wahl.farbe = typ.format == ExportFormat::Kml ? typ.farbe : farbe;
+        ziel.wahl.temperaturReferenz = referenz;
 
         if (const std::optional<QString> fehler = ZielFehler(doc, ziel.pfad)) {
             QMessageBox box(QMessageBox::Warning, QStringLiteral("sarnix"), *fehler, QMessageBox::Ok, eltern);

@@ -19,8 +19,8 @@ struct ExportZiel {
 // The name filters in the dialog's order; the KML entries carry the colouring.
 QStringList ExportFilter();
 
-// Asks for the target, starting at vorschlag with the KML entry of colouring farbe selected.
-// Nothing when the user cancels. A folder or the recording itself is refused with a message and
-// asked for again.
+// Asks for the target, starting at vorschlag with the KML entry of colouring farbe selected; the
+// temperature colouring takes the graphs' reference. Nothing when the user cancels. A folder or
+// the recording itself is refused with a message and asked for again.
 std::optional<ExportZiel> FrageExportZiel(QWidget* eltern, const CSarnixDoc& doc, const QString& vorschlag,
-                                          int8_t farbe);
+                                          int8_t farbe, TemperaturReferenzArt referenz);

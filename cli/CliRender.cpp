@@ -159,7 +159,7 @@ int CliRender(const QStringList& argumente)
     if (!regeln)
         return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--regeln kennt xcontest, ffvl und olc."));
     const bool mitWertung = gesetzt("wertung");
-    const int referenz = TemperaturReferenz(parser);
+    wahl.temperaturReferenz = static_cast<TemperaturReferenzArt>(TemperaturReferenz(parser));
     if (gesetzt("verkleinern")) {
         bool ok = false;
         wahl.verkleinern = wert("verkleinern").toInt(&ok);
@@ -227,7 +227,6 @@ int CliRender(const QStringList& argumente)
         CSarnixDoc doc;
         if (!Oeffne(doc, dateien[i]))
             return dateiFehler;
-        doc.temperaturReferenz = referenz;
         BildWahl dieseWahl = wahl;
         if (mitWertung) {
             // Bounded as score is by default: a picture must come even for the search's hard case.

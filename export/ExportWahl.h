@@ -15,6 +15,7 @@ enum class ExportFormat { Gpx, Kml };
 struct ExportWahl {
     ExportFormat format = ExportFormat::Gpx;
     int8_t farbe = Variowerte;  // FarbArt of the KML's coloured track
+    TemperaturReferenzArt temperaturReferenz = ReferenzExakt;  // of its temperature colouring
     // The zone the recording's time of day was kept in: the instrument's clock runs on local time.
     QTimeZone zeitzone = QTimeZone::systemTimeZone();
     // The scored path, written as a route (GPX) or placemarks and a line (KML) when given.

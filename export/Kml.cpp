@@ -75,7 +75,7 @@ void Linie(std::string& t, const Spur& spur, const std::vector<CDaten>& fixe, si
 class KmlSchreiber {
 public:
     KmlSchreiber(const CSarnixDoc& dokument, const ExportWahl& auswahl, QIODevice& ziel)
-        : doc(dokument), farbArt(KmlFaerbung(dokument, auswahl.farbe)), spur(SpurAus(dokument)),
+        : doc(dokument), farbArt(KmlFaerbung(dokument, auswahl.farbe)), referenz(auswahl.temperaturReferenz), spur(SpurAus(dokument)),
           zeiten(UtcZeiten(dokument, auswahl)), wertung(auswahl.wertung), aus(ziel)
     {
     }
@@ -120,11 +120,11 @@ private:
     {
         for (const Strecke& strecke : spur.strecken) {
             size_t anfang = strecke.anfang;
-            int farbe = FarbIndex(farbArt, doc.datenListe[anfang], doc);
+            int farbe = FarbIndex(farbArt, doc.datenListe[anfang], doc, referenz);
             while (anfang < strecke.ende) {
                 size_t ende = anfang + 1;
                 int naechste = -1;
-                while (ende < strecke.ende && (naechste = FarbIndex(farbArt, doc.datenListe[ende], doc)) == farbe)
+                while (ende < strecke.ende && (naechste = FarbIndex(farbArt, doc.datenListe[ende], doc, referenz)) == farbe)
                     ++ende;
                 const size_t bis = std::min(ende + 1, strecke.ende);
                 if (bis - anfang >= 2)
@@ -337,6 +337,7 @@ private:
 
     const CSarnixDoc& doc;
     const int8_t farbArt;
+    const TemperaturReferenzArt referenz;
     const Spur spur;
     const std::vector<int64_t> zeiten;
     const std::shared_ptr<const Wertung> wertung;

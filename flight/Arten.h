@@ -19,3 +19,7 @@ enum FarbArt : int8_t {
     Wind = 3,
     Temperaturgradient = 4,
 };
+
+// The reference the temperature colouring compares against (TemperaturReferenz.h): 0 the
+// instrument's computation, 1 the physical one; other stored values mean the instrument's.
+enum TemperaturReferenzArt : int32_t { ReferenzExakt = 0, ReferenzPhysikalisch = 1 };

@@ -100,11 +100,9 @@ public:
     std::array<COLORREF, anzahlFarben> farbTabelle{};
     std::array<int32_t, 51> rampe{};
     std::array<TemperaturSlot, anzahlSlots> temperaturProfil{};
-    // The physical reference (TemperaturReferenz.h), and which of the two the colouring uses:
-    // 0 the instrument's (temperaturProfil), 1 the physical one. A setting handed over by the
-    // view or the command line before drawing or exporting, kept when the document is emptied.
+    // The physical reference (TemperaturReferenz.h); which of the two the colouring uses is the
+    // caller's choice.
     std::array<TemperaturSlot, anzahlSlots> temperaturProfilPhysikalisch{};
-    int32_t temperaturReferenz = 0;
 
     // The header of an IGC log; istIgc false for a .vrl recording.
     IgcKopf igc;

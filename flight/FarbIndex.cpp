@@ -45,13 +45,13 @@ int WindIndex(const CDaten& fix)
     return gruen + Begrenzt(k, -101, 101);
 }
 
-int TemperaturIndex(const CDaten& fix, const CSarnixDoc& doc)
+int TemperaturIndex(const CDaten& fix, const CSarnixDoc& doc, TemperaturReferenzArt referenz)
 {
     const int band = fix.hoehe / 5;
     const int32_t eigene = 10 * fix.temperatur;
     double erwartet = 0.0;
     if (band >= 0 && band < CSarnixDoc::anzahlSlots) {
-        const TemperaturSlot& slot = ReferenzProfil(doc)[static_cast<size_t>(band)];
+        const TemperaturSlot& slot = ReferenzProfil(doc, referenz)[static_cast<size_t>(band)];
         erwartet = std::trunc(100.0 * (double{slot.basis} - double{slot.steigung} * fix.hoehe));
     }
     // A band outside the table counts like a band without profile.
@@ -78,7 +78,7 @@ void BaueFarbTabelle(CSarnixDoc& doc)
     }
 }
 
-int FarbIndex(int8_t farbe, const CDaten& fix, const CSarnixDoc& doc)
+int FarbIndex(int8_t farbe, const CDaten& fix, const CSarnixDoc& doc, TemperaturReferenzArt referenz)
 {
     switch (farbe) {
     case Variowerte:
@@ -89,7 +89,7 @@ int FarbIndex(int8_t farbe, const CDaten& fix, const CSarnixDoc& doc)
         return WindIndex(fix);
     case Temperaturgradient:
         // Without recorded temperature there is no deviation to colour.
-        return doc.hatTemperatur ? TemperaturIndex(fix, doc) : gruen;
+        return doc.hatTemperatur ? TemperaturIndex(fix, doc, referenz) : gruen;
     default:
         return gruen;
     }

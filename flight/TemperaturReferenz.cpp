@@ -73,7 +73,8 @@ std::array<TemperaturSlot, CSarnixDoc::anzahlSlots> PhysikalischesProfil(const s
     return profil;
 }
 
-const std::array<TemperaturSlot, CSarnixDoc::anzahlSlots>& ReferenzProfil(const CSarnixDoc& doc)
+const std::array<TemperaturSlot, CSarnixDoc::anzahlSlots>& ReferenzProfil(const CSarnixDoc& doc,
+                                                                          TemperaturReferenzArt referenz)
 {
-    return doc.temperaturReferenz == ReferenzPhysikalisch ? doc.temperaturProfilPhysikalisch : doc.temperaturProfil;
+    return referenz == ReferenzPhysikalisch ? doc.temperaturProfilPhysikalisch : doc.temperaturProfil;
 }

@@ -33,6 +33,7 @@ CAnsicht AnsichtNachWahl(const CSarnixDoc& doc, const BildWahl& wahl, const Rech
     a.zeitmarken = wahl.zeitmarken;
     a.wegpunkte = wahl.wegpunkte;
     a.thermiken = wahl.thermiken;
+    a.temperaturReferenz = wahl.temperaturReferenz;
     a.wertung = wahl.wertung;
     a.wertungZeigen = wahl.wertung ? 1 : 0;
     a.ansicht.grafik[0].farbe = wahl.linkeFarbe;

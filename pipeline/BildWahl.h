@@ -29,6 +29,7 @@ struct BildWahl {
     int32_t zeitmarken = 0;
     int32_t wegpunkte = 0;
     int32_t thermiken = 0;
+    TemperaturReferenzArt temperaturReferenz = ReferenzExakt;
     std::shared_ptr<const Wertung> wertung;  // drawn over the panes when given
     std::optional<Fenster> zoom;  // only the ground limits are taken
     int verkleinern = 0;          // zoom-outs after the zoom window

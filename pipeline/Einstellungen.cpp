@@ -28,7 +28,7 @@ void EinstellungenLesen(CAnsicht& a)
     a.thermiken = Wert(s, QStringLiteral("Thermiken"), 0, 0, 1);
     a.gelaendeRelief = Wert(s, QStringLiteral("Gelaende"), 0, 0, 1);
     a.wertungZeigen = Wert(s, QStringLiteral("Wertung"), 0, 0, 1);
-    a.temperaturReferenz = Wert(s, QStringLiteral("Temperaturreferenz"), 0, 0, 1);
+    a.temperaturReferenz = static_cast<TemperaturReferenzArt>(Wert(s, QStringLiteral("Temperaturreferenz"), 0, 0, 1));
     a.grafikanzahl = static_cast<int8_t>(Wert(s, QStringLiteral("Grafikanzahl"), 1, 1, 2));
     a.ansicht.grafik[0].art = static_cast<int8_t>(
         Wert(s, QStringLiteral("LinkeAnsicht"), Grundriss, Grundriss, BarogrammZeit));

@@ -55,7 +55,7 @@ struct CAnsicht {
     int32_t thermiken = 0;           // thermals marked with their mean climb
     int32_t wertungZeigen = 0;       // the scored path drawn over the panes
     std::shared_ptr<const Wertung> wertung;  // the score of the flight shown, once found
-    int32_t temperaturReferenz = 0;  // 0 the instrument's reference, 1 the physical one
+    TemperaturReferenzArt temperaturReferenz = ReferenzExakt;  // the temperature colouring's
     ZeitFenster zeitAnzeige;         // the time span the time barogram drawn last showed
     // The window of the plan view drawn last; the temperature profile shows the fixes inside it,
     // so a profile drawn before the plan view of the same draw shows those of the draw before.

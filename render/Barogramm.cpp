@@ -29,7 +29,7 @@ void ZeichneBarogramm(const CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& 
         ZeichneZeitmarken(doc, ansicht, f, pane);
     if (ansicht.wegpunkte)
         ZeichneWegpunkte(doc, ansicht, f, pane);
-    ZeichneSpur(doc, abbildung, grafik->farbe, f);
+    ZeichneSpur(doc, abbildung, grafik->farbe, ansicht.temperaturReferenz, f);
 }
 
 // The ground axis across a barogram: breite looking west, laenge looking north. The step comes

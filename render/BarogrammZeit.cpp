@@ -107,6 +107,6 @@ void ZeichneBarogrammZeit(const CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaec
         const Punkt p = abbildung.Pixel(fix.zeit, fix.hoehe);
         if (strich.Wiederholt(p.x, p.y))
             continue;
-        strich.Zeichne(p.x, p.y, FixFarbe(doc, grafik->farbe, fix));
+        strich.Zeichne(p.x, p.y, FixFarbe(doc, grafik->farbe, ansicht.temperaturReferenz, fix));
     }
 }

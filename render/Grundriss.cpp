@@ -25,7 +25,7 @@ void ZeichneGrundriss(const CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& 
     if (ansicht.wegpunkte)
         ZeichneWegpunkte(doc, ansicht, f, pane);
 
-    ZeichneSpur(doc, abbildung, grafik->farbe, f);
+    ZeichneSpur(doc, abbildung, grafik->farbe, ansicht.temperaturReferenz, f);
 }
 
 void ZeichneKoordinatennetz(const CSarnixDoc& doc, const CAnsicht& ansicht, Zeichenflaeche& f,

@@ -24,13 +24,14 @@ void Strich::Zeichne(int32_t px, int32_t py, COLORREF farbe)
     gezeichnet = true;
 }
 
-COLORREF FixFarbe(const CSarnixDoc& doc, int8_t farbe, const CDaten& fix)
+COLORREF FixFarbe(const CSarnixDoc& doc, int8_t farbe, TemperaturReferenzArt referenz, const CDaten& fix)
 {
-    const int index = std::clamp(FarbIndex(farbe, fix, doc), 0, CSarnixDoc::anzahlFarben - 1);
+    const int index = std::clamp(FarbIndex(farbe, fix, doc, referenz), 0, CSarnixDoc::anzahlFarben - 1);
     return doc.farbTabelle[static_cast<size_t>(index)];
 }
 
-void ZeichneSpur(const CSarnixDoc& doc, const Abbildung& abbildung, int8_t farbe, Zeichenflaeche& f)
+void ZeichneSpur(const CSarnixDoc& doc, const Abbildung& abbildung, int8_t farbe, TemperaturReferenzArt referenz,
+                 Zeichenflaeche& f)
 {
     Strich strich(f);
     for (const CDaten& fix : doc.datenListe) {
@@ -41,6 +42,6 @@ void ZeichneSpur(const CSarnixDoc& doc, const Abbildung& abbildung, int8_t farbe
         const Punkt p = abbildung.Pixel(fix.laenge, fix.breite, fix.hoehe);
         if (strich.Wiederholt(p.x, p.y))
             continue;
-        strich.Zeichne(p.x, p.y, FixFarbe(doc, farbe, fix));
+        strich.Zeichne(p.x, p.y, FixFarbe(doc, farbe, referenz, fix));
     }
 }

@@ -3,6 +3,7 @@
 // skipped, a fix that starts the track or lies within one pixel of the last one gets a
 // five-pixel dot, any other fix is joined to the last one by a 3-pixel segment in its colour.
 
+#include "flight/Arten.h"
 #include "flight/Farbe.h"
 
 #include <cstdint>
@@ -35,7 +36,8 @@ private:
 
 // The whole track in file order through `abbildung`, coloured by the pane's colour mode `farbe`.
 // Fixes without a position or outside the ground window are not drawn and break the track.
-void ZeichneSpur(const CSarnixDoc& doc, const Abbildung& abbildung, int8_t farbe, Zeichenflaeche& f);
+void ZeichneSpur(const CSarnixDoc& doc, const Abbildung& abbildung, int8_t farbe, TemperaturReferenzArt referenz,
+                 Zeichenflaeche& f);
 
 // The colour of a fix in a pane of colour mode `farbe`.
-COLORREF FixFarbe(const CSarnixDoc& doc, int8_t farbe, const CDaten& fix);
+COLORREF FixFarbe(const CSarnixDoc& doc, int8_t farbe, TemperaturReferenzArt referenz, const CDaten& fix);

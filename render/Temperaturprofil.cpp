@@ -67,7 +67,7 @@ void ZeichneTemperaturverlauf(const CSarnixDoc& doc, const CAnsicht& ansicht, Ze
 
     // The physical reference is a line the pilot can read; the instrument's is left undrawn as
     // it always was.
-    if (doc.temperaturReferenz == ReferenzPhysikalisch) {
+    if (ansicht.temperaturReferenz == ReferenzPhysikalisch) {
         const Zeichenflaeche::StiftWahl stift(f, Stift{1, RGB(0, 0, 0)});
         bool neu = true;
         for (int64_t h = std::max<int64_t>(hUnten, 0) / 5 * 5; h <= hMax; h += 5) {
@@ -100,7 +100,7 @@ void ZeichneTemperaturverlauf(const CSarnixDoc& doc, const CAnsicht& ansicht, Ze
                                     + static_cast<float>(int64_t{fix.temperatur} - rechts) * st);
         const int32_t py = PixelAus(static_cast<float>(ecke.top + H)
                                     - static_cast<float>(fix.hoehe - hUnten) * sv);
-        f.Tupfen(px, py, FixFarbe(doc, grafik->farbe, fix));
+        f.Tupfen(px, py, FixFarbe(doc, grafik->farbe, ansicht.temperaturReferenz, fix));
     }
 }
 

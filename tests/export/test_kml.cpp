@@ -89,7 +89,8 @@ TEST(Kml, FarbeDesGewaehltenModus)
     const KmlInhalt hoehe = LiesKml(Kml(doc, Flughoehe));
     ASSERT_EQ(hoehe.linien.size(), 5u);
     EXPECT_EQ(hoehe.linien.front().stil, "#farbe0");
-    EXPECT_EQ(hoehe.linien.back().stil, QStringLiteral("#farbe%1").arg(FarbIndex(Flughoehe, doc.datenListe[4], doc)));
+    EXPECT_EQ(hoehe.linien.back().stil,
+              QStringLiteral("#farbe%1").arg(FarbIndex(Flughoehe, doc.datenListe[4], doc, ReferenzExakt)));
     EXPECT_EQ(hoehe.ordner.last(), "Gefärbt nach Flughöhe");
 }
 

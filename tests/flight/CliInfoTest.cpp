@@ -76,7 +76,7 @@ TEST_F(CliInfo, BeispielflugAlsJson)
         const QJsonArray farben = j[QStringLiteral("farbIndex")].toArray();
         ASSERT_EQ(farben.size(), 5);
         for (int8_t k = 0; k < 5; ++k)
-            EXPECT_EQ(farben[k].toInt(), FarbIndex(k, f, doc));
+            EXPECT_EQ(farben[k].toInt(), FarbIndex(k, f, doc, ReferenzExakt));
     }
 
     const QJsonArray profil = json[QStringLiteral("temperaturProfil")].toArray();

@@ -44,37 +44,37 @@ TEST(FarbIndex, OhneFaerbungUndUnbekannteArt)
 {
     const CSarnixDoc doc;
     const CDaten f = Fix(50, 1000, 300, 200, 2900);
-    EXPECT_EQ(FarbIndex(KeineFaerbung, f, doc), 102);
-    EXPECT_EQ(FarbIndex(5, f, doc), 102);
-    EXPECT_EQ(FarbIndex(-1, f, doc), 102);
-    EXPECT_EQ(FarbIndex(127, f, doc), 102);
+    EXPECT_EQ(FarbIndex(KeineFaerbung, f, doc, ReferenzExakt), 102);
+    EXPECT_EQ(FarbIndex(5, f, doc, ReferenzExakt), 102);
+    EXPECT_EQ(FarbIndex(-1, f, doc, ReferenzExakt), 102);
+    EXPECT_EQ(FarbIndex(127, f, doc, ReferenzExakt), 102);
 }
 
 TEST(FarbIndex, Variowerte)
 {
     const CSarnixDoc doc;
-    EXPECT_EQ(FarbIndex(Variowerte, Fix(0), doc), 102);
-    EXPECT_EQ(FarbIndex(Variowerte, Fix(1), doc), 103);
-    EXPECT_EQ(FarbIndex(Variowerte, Fix(-1), doc), 101);
-    EXPECT_EQ(FarbIndex(Variowerte, Fix(10), doc), 119);
-    EXPECT_EQ(FarbIndex(Variowerte, Fix(59), doc), 202);
-    EXPECT_EQ(FarbIndex(Variowerte, Fix(60), doc), 203);
-    EXPECT_EQ(FarbIndex(Variowerte, Fix(255), doc), 203);
-    EXPECT_EQ(FarbIndex(Variowerte, Fix(-59), doc), 2);
-    EXPECT_EQ(FarbIndex(Variowerte, Fix(-60), doc), 1);
-    EXPECT_EQ(FarbIndex(Variowerte, Fix(-255), doc), 1);
+    EXPECT_EQ(FarbIndex(Variowerte, Fix(0), doc, ReferenzExakt), 102);
+    EXPECT_EQ(FarbIndex(Variowerte, Fix(1), doc, ReferenzExakt), 103);
+    EXPECT_EQ(FarbIndex(Variowerte, Fix(-1), doc, ReferenzExakt), 101);
+    EXPECT_EQ(FarbIndex(Variowerte, Fix(10), doc, ReferenzExakt), 119);
+    EXPECT_EQ(FarbIndex(Variowerte, Fix(59), doc, ReferenzExakt), 202);
+    EXPECT_EQ(FarbIndex(Variowerte, Fix(60), doc, ReferenzExakt), 203);
+    EXPECT_EQ(FarbIndex(Variowerte, Fix(255), doc, ReferenzExakt), 203);
+    EXPECT_EQ(FarbIndex(Variowerte, Fix(-59), doc, ReferenzExakt), 2);
+    EXPECT_EQ(FarbIndex(Variowerte, Fix(-60), doc, ReferenzExakt), 1);
+    EXPECT_EQ(FarbIndex(Variowerte, Fix(-255), doc, ReferenzExakt), 1);
 }
 
 TEST(FarbIndex, Wind)
 {
     const CSarnixDoc doc;
-    EXPECT_EQ(FarbIndex(Wind, Fix(0, 0, 1910, 0), doc), 102);
-    EXPECT_EQ(FarbIndex(Wind, Fix(0, 0, 100, 101), doc), 102);
-    EXPECT_EQ(FarbIndex(Wind, Fix(0, 0, 400, 300), doc), 142);
-    EXPECT_EQ(FarbIndex(Wind, Fix(0, 0, 300, 400), doc), 62);
-    EXPECT_EQ(FarbIndex(Wind, Fix(0, 0, 553, 300), doc), 203);
-    EXPECT_EQ(FarbIndex(Wind, Fix(0, 0, 300, 553), doc), 1);
-    EXPECT_EQ(FarbIndex(Wind, Fix(0, 0, 1910, 5), doc), 203);
+    EXPECT_EQ(FarbIndex(Wind, Fix(0, 0, 1910, 0), doc, ReferenzExakt), 102);
+    EXPECT_EQ(FarbIndex(Wind, Fix(0, 0, 100, 101), doc, ReferenzExakt), 102);
+    EXPECT_EQ(FarbIndex(Wind, Fix(0, 0, 400, 300), doc, ReferenzExakt), 142);
+    EXPECT_EQ(FarbIndex(Wind, Fix(0, 0, 300, 400), doc, ReferenzExakt), 62);
+    EXPECT_EQ(FarbIndex(Wind, Fix(0, 0, 553, 300), doc, ReferenzExakt), 203);
+    EXPECT_EQ(FarbIndex(Wind, Fix(0, 0, 300, 553), doc, ReferenzExakt), 1);
+    EXPECT_EQ(FarbIndex(Wind, Fix(0, 0, 1910, 5), doc, ReferenzExakt), 203);
 }
 
 TEST(FarbIndex, Flughoehe)
@@ -82,14 +82,14 @@ TEST(FarbIndex, Flughoehe)
     CSarnixDoc doc;
     doc.ausdehnung.hoeheMin = 500;
     doc.ausdehnung.hoeheMax = 2530;
-    EXPECT_EQ(FarbIndex(Flughoehe, Fix(0, 500), doc), 0);
-    EXPECT_EQ(FarbIndex(Flughoehe, Fix(0, 2530), doc), 203);
-    EXPECT_EQ(FarbIndex(Flughoehe, Fix(0, 1515), doc), 101);
-    EXPECT_EQ(FarbIndex(Flughoehe, Fix(0, 509), doc), 0);
-    EXPECT_EQ(FarbIndex(Flughoehe, Fix(0, 510), doc), 1);
+    EXPECT_EQ(FarbIndex(Flughoehe, Fix(0, 500), doc, ReferenzExakt), 0);
+    EXPECT_EQ(FarbIndex(Flughoehe, Fix(0, 2530), doc, ReferenzExakt), 203);
+    EXPECT_EQ(FarbIndex(Flughoehe, Fix(0, 1515), doc, ReferenzExakt), 101);
+    EXPECT_EQ(FarbIndex(Flughoehe, Fix(0, 509), doc, ReferenzExakt), 0);
+    EXPECT_EQ(FarbIndex(Flughoehe, Fix(0, 510), doc, ReferenzExakt), 1);
     // Fixes without position may lie outside the extent: held to the table.
-    EXPECT_EQ(FarbIndex(Flughoehe, Fix(0, 100), doc), 0);
-    EXPECT_EQ(FarbIndex(Flughoehe, Fix(0, 9000), doc), 203);
+    EXPECT_EQ(FarbIndex(Flughoehe, Fix(0, 100), doc, ReferenzExakt), 0);
+    EXPECT_EQ(FarbIndex(Flughoehe, Fix(0, 9000), doc, ReferenzExakt), 203);
 }
 
 TEST(FarbIndex, FlughoeheOhneHoehenunterschied)
@@ -98,11 +98,11 @@ TEST(FarbIndex, FlughoeheOhneHoehenunterschied)
     CSarnixDoc doc;
     doc.ausdehnung.hoeheMin = 800;
     doc.ausdehnung.hoeheMax = 800;
-    EXPECT_EQ(FarbIndex(Flughoehe, Fix(0, 800), doc), 102);
+    EXPECT_EQ(FarbIndex(Flughoehe, Fix(0, 800), doc, ReferenzExakt), 102);
     // No fix with position: the extent keeps its start values, hoeheMin above hoeheMax.
     const CSarnixDoc leer;
     for (int16_t h : {int16_t{-32768}, int16_t{0}, int16_t{500}, int16_t{32767}}) {
-        const int index = FarbIndex(Flughoehe, Fix(0, h), leer);
+        const int index = FarbIndex(Flughoehe, Fix(0, h), leer, ReferenzExakt);
         EXPECT_GE(index, 0);
         EXPECT_LE(index, 203);
     }
@@ -113,16 +113,16 @@ TEST(FarbIndex, Temperaturgradient)
     CSarnixDoc doc;
     // Band 1000 m: 290.00 K at 1000 m.
     doc.temperaturProfil[200] = {0.5f, 790.0f};
-    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(-10, 1000, 0, 0, 2900), doc), 50);
-    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(-10, 1000, 0, 0, 2905), doc), 75);
-    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(-10, 1000, 0, 0, 2890), doc), 0);
-    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(-10, 1000, 0, 0, 2880), doc), 0);
-    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(-10, 1000, 0, 0, 2930), doc), 202);
-    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(-10, 1000, 0, 0, 3000), doc), 202);
+    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(-10, 1000, 0, 0, 2900), doc, ReferenzExakt), 50);
+    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(-10, 1000, 0, 0, 2905), doc, ReferenzExakt), 75);
+    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(-10, 1000, 0, 0, 2890), doc, ReferenzExakt), 0);
+    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(-10, 1000, 0, 0, 2880), doc, ReferenzExakt), 0);
+    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(-10, 1000, 0, 0, 2930), doc, ReferenzExakt), 202);
+    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(-10, 1000, 0, 0, 3000), doc, ReferenzExakt), 202);
     // 1004 m is the same band: reference 288.00 K.
-    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(-10, 1004, 0, 0, 2880), doc), 50);
+    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(-10, 1004, 0, 0, 2880), doc, ReferenzExakt), 50);
     // No profile in the band: neutral.
-    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(-10, 1005, 0, 0, 2500), doc), 50);
+    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(-10, 1005, 0, 0, 2500), doc, ReferenzExakt), 50);
 }
 
 TEST(FarbIndex, TemperaturgradientAusserhalbDerTabelle)
@@ -130,10 +130,10 @@ TEST(FarbIndex, TemperaturgradientAusserhalbDerTabelle)
     CSarnixDoc doc;
     for (TemperaturSlot& slot : doc.temperaturProfil)
         slot = {0.0065f, 300.0f};
-    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(0, 6050, 0, 0, 1000), doc), 50);
-    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(0, 32767, 0, 0, 1000), doc), 50);
-    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(0, -5, 0, 0, 1000), doc), 50);
-    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(0, -32768, 0, 0, 1000), doc), 50);
+    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(0, 6050, 0, 0, 1000), doc, ReferenzExakt), 50);
+    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(0, 32767, 0, 0, 1000), doc, ReferenzExakt), 50);
+    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(0, -5, 0, 0, 1000), doc, ReferenzExakt), 50);
+    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(0, -32768, 0, 0, 1000), doc, ReferenzExakt), 50);
     // -4 m is band 0: there is a reference, 300.02 K; 290.0 K is far colder.
-    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(0, -4, 0, 0, 2900), doc), 0);
+    EXPECT_EQ(FarbIndex(Temperaturgradient, Fix(0, -4, 0, 0, 2900), doc, ReferenzExakt), 0);
 }

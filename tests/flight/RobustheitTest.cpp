@@ -17,7 +17,7 @@ void PruefeFlug(const CSarnixDoc& doc)
 {
     for (const CDaten& f : doc.datenListe)
         for (int8_t art = -1; art <= 5; ++art) {
-            const int index = FarbIndex(art, f, doc);
+            const int index = FarbIndex(art, f, doc, ReferenzExakt);
             ASSERT_GE(index, 0);
             ASSERT_LT(index, CSarnixDoc::anzahlFarben);
         }

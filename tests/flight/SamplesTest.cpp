@@ -112,7 +112,7 @@ TEST(Samples, LesenSichPlausibel)
         // Thermal cores are warmer than the reference: the colours spread beyond neutral.
         int warm = 0;
         for (const CDaten& f : doc.datenListe)
-            warm += FarbIndex(4, f, doc) > 75 ? 1 : 0;
+            warm += FarbIndex(4, f, doc, ReferenzExakt) > 75 ? 1 : 0;
         EXPECT_GT(warm, 100);
     }
 }

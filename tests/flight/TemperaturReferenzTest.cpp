@@ -49,14 +49,12 @@ CSarnixDoc Tag()
 TEST(TemperaturReferenz, PhysikalischFaerbtKerneWarmUndSinkendeLuftNeutral)
 {
     CSarnixDoc doc = Tag();
-    EXPECT_EQ(doc.temperaturReferenz, ReferenzExakt);
-    EXPECT_EQ(&ReferenzProfil(doc), &doc.temperaturProfil);
+    EXPECT_EQ(&ReferenzProfil(doc, ReferenzExakt), &doc.temperaturProfil);
 
-    doc.temperaturReferenz = ReferenzPhysikalisch;
     // Neutral is index 50; +1.5 K is (150 + 100) × 101 / 200 = 126.
     int neutral = 0, warm = 0, sinkend = 0, kerne = 0;
     for (const CDaten& f : doc.datenListe) {
-        const int index = FarbIndex(Temperaturgradient, f, doc);
+        const int index = FarbIndex(Temperaturgradient, f, doc, ReferenzPhysikalisch);
         if (f.vario < 0) {
             ++sinkend;
             neutral += std::abs(index - 50) <= 3;
@@ -102,8 +100,7 @@ TEST(TemperaturReferenz, OhneSinkendeLuftBleibtAllesNeutral)
         doc.datenListe.push_back(Fix(h, Luft(h) + 30, 20));
     doc.BerechneAusdehnung();
     doc.BerechneTemperaturProfil();
-    doc.temperaturReferenz = ReferenzPhysikalisch;
     for (const TemperaturSlot& s : doc.temperaturProfilPhysikalisch)
         ASSERT_EQ(s.steigung, 0.0f);
-    EXPECT_EQ(FarbIndex(Temperaturgradient, doc.datenListe.front(), doc), 50);
+    EXPECT_EQ(FarbIndex(Temperaturgradient, doc.datenListe.front(), doc, ReferenzPhysikalisch), 50);
 }

@@ -57,7 +57,7 @@ inline std::string DokumentFehler(const CSarnixDoc& doc, bool mitMagie, size_t g
             melde("hatPosition " + std::to_string(fix.hatPosition));
         positionen = positionen || fix.hatPosition;
         for (int farbe = -2; farbe <= 6; ++farbe) {
-            const int index = FarbIndex(static_cast<int8_t>(farbe), fix, doc);
+            const int index = FarbIndex(static_cast<int8_t>(farbe), fix, doc, ReferenzExakt);
             if (index < 0 || index >= CSarnixDoc::anzahlFarben) {
                 melde("FarbIndex " + std::to_string(index) + " bei Fix " + std::to_string(i)
                       + ", Farbart " + std::to_string(farbe));
