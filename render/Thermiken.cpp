@@ -2,8 +2,8 @@
 
 #include "flight/CSarnixDoc.h"
 #include "render/Abbildung.h"
+#include "render/GrafikAbbildung.h"
 #include "render/Stil.h"
-#include "render/ZeitAbbildung.h"
 
 #include <algorithm>
 #include <optional>
@@ -32,14 +32,8 @@ void ZeichneThermiken(const CSarnixDoc& doc, const std::vector<Flugphase>& phase
     const Grafik* grafik = GrafikVon(ansicht, pane);
     if (!grafik)
         return;
-    const int8_t art = grafik->art;
-    std::optional<Abbildung> boden;
-    std::optional<ZeitAbbildung> zeit;
-    if (art == Grundriss || art == BarogrammWest || art == BarogrammNord)
-        boden.emplace(ansicht, doc, pane, art);
-    else if (art == BarogrammZeit)
-        zeit.emplace(ansicht, doc, pane);
-    else
+    const std::optional<GrafikAbbildung> abbildung = GrafikAbbildung::Von(ansicht, doc, pane);
+    if (!abbildung)
         return;
 
     const Zeichenflaeche::StiftWahl stift(f, Stift{2, thermikRot});
@@ -53,19 +47,12 @@ void ZeichneThermiken(const CSarnixDoc& doc, const std::vector<Flugphase>& phase
             continue;
         // Half way up the climb; in time, half way through it.
         const int32_t hoehe = (p.hoeheVon + p.hoeheBis) / 2;
-        Punkt m;
-        if (boden) {
-            if (!boden->Innen(p.laenge, p.breite))
-                continue;
-            m = boden->Pixel(p.laenge, p.breite, hoehe);
-        } else {
-            const int32_t mitte = static_cast<int32_t>((int64_t{p.zeitVon} + p.zeitBis) / 2);
-            if (!zeit->Innen(mitte))
-                continue;
-            m = zeit->Pixel(mitte, hoehe);
-        }
-        f.Ellipse(m.x - radius, m.y - radius, m.x + radius + 1, m.y + radius + 1);
-        marken.push_back({m, p.mittelSteigen});
+        const int32_t mitte = static_cast<int32_t>((int64_t{p.zeitVon} + p.zeitBis) / 2);
+        const std::optional<Punkt> m = abbildung->Pixel(p.laenge, p.breite, mitte, hoehe);
+        if (!m)
+            continue;
+        f.Ellipse(m->x - radius, m->y - radius, m->x + radius + 1, m->y + radius + 1);
+        marken.push_back({*m, p.mittelSteigen});
     }
 
     // A long flight circles many times in one place: the strongest climbs are labelled first,

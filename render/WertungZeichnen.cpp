@@ -3,7 +3,7 @@
 #include "flight/CSarnixDoc.h"
 #include "flight/Wertung.h"
 #include "render/Abbildung.h"
-#include "render/ZeitAbbildung.h"
+#include "render/GrafikAbbildung.h"
 
 #include <algorithm>
 #include <cmath>
@@ -89,31 +89,19 @@ void ZeichneWertung(const CSarnixDoc& doc, const Wertung& w, const CAnsicht& ans
         ZeichneWertungsWeg(w, [&](int32_t laenge, int32_t breite) { return boden.Pixel(laenge, breite, 0); }, f);
         return;
     }
-    std::optional<Abbildung> boden;
-    std::optional<ZeitAbbildung> zeit;
-    if (art == BarogrammWest || art == BarogrammNord)
-        boden.emplace(ansicht, doc, pane, art);
-    else if (art == BarogrammZeit)
-        zeit.emplace(ansicht, doc, pane);
-    else
+    const std::optional<GrafikAbbildung> abbildung = GrafikAbbildung::Von(ansicht, doc, pane);
+    if (!abbildung)
         return;
     const Zeichenflaeche::StiftWahl stift(f, Stift{2, wertungsFarbe});
     const Zeichenflaeche::PinselWahl hohl(f, Pinsel{true});
     for (const WertungsPunkt& p : w.wendepunkte) {
         // The altitude of the fix itself; the result keeps only its place and time.
         const int32_t hoehe = p.index < doc.datenListe.size() ? doc.datenListe[p.index].hoehe : 0;
-        Punkt m;
-        if (boden) {
-            if (!boden->Innen(p.laenge, p.breite))
-                continue;
-            m = boden->Pixel(p.laenge, p.breite, hoehe);
-        } else {
-            if (!zeit->Innen(p.zeit))
-                continue;
-            m = zeit->Pixel(p.zeit, hoehe);
-        }
-        Wendemarke(f, m);
+        const std::optional<Punkt> m = abbildung->Pixel(p.laenge, p.breite, p.zeit, hoehe);
+        if (!m)
+            continue;
+        Wendemarke(f, *m);
         // A stroke down to the pane's floor finds the mark again in a dense barogram.
-        Gestrichelt(f, Punkt{m.x, m.y + 6}, Punkt{m.x, grafik->ecke.bottom});
+        Gestrichelt(f, Punkt{m->x, m->y + 6}, Punkt{m->x, grafik->ecke.bottom});
     }
 }
