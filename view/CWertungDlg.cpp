@@ -57,7 +57,7 @@ WertungsAnzeige WertungsTexte(const Wertung& w, const ZeitBezug& bezug)
 {
     WertungsAnzeige a;
     if (!w.Gewertet()) {
-        a.werte.append({Tr(beschriftungen[0]), Tr("keine Wertung: %1").arg(QString::fromStdString(w.fehler))});
+        a.werte.append({Tr(beschriftungen[0]), Tr(QT_TRANSLATE_NOOP("CWertungDlg", "keine Wertung: %1")).arg(QString::fromStdString(w.fehler))});
         return a;
     }
     a.werte.append({Tr(beschriftungen[0]), QString::asprintf("%.2f", w.punkte)});
@@ -69,18 +69,18 @@ WertungsAnzeige WertungsTexte(const Wertung& w, const ZeitBezug& bezug)
     const auto zeile = [&](const QString& name, const WertungsPunkt& p) {
         a.punkte.append(name + QStringLiteral("  ") + QString::fromStdString(AnzeigeUhrzeit(p.zeit, bezug, true)));
     };
-    zeile(Tr("Start"), w.start);
+    zeile(Tr(QT_TRANSLATE_NOOP("CWertungDlg", "Start")), w.start);
     for (size_t i = 0; i < w.wendepunkte.size(); ++i)
-        zeile(Tr("Wendepunkt %1").arg(i + 1), w.wendepunkte[i]);
-    zeile(Tr("Ziel"), w.ziel);
+        zeile(Tr(QT_TRANSLATE_NOOP("CWertungDlg", "Wendepunkt %1")).arg(i + 1), w.wendepunkte[i]);
+    zeile(Tr(QT_TRANSLATE_NOOP("CWertungDlg", "Ziel")), w.ziel);
     for (size_t i = 0; i < w.legs.size(); ++i)
-        a.punkte.append(Tr("Schenkel %1  %2").arg(i + 1).arg(Km(w.legs[i])));
+        a.punkte.append(Tr(QT_TRANSLATE_NOOP("CWertungDlg", "Schenkel %1  %2")).arg(i + 1).arg(Km(w.legs[i])));
     return a;
 }
 
 CWertungDlg::CWertungDlg(const QString& regeln, bool zeigen, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(Tr("Wertung"));
+    setWindowTitle(Tr(QT_TRANSLATE_NOOP("CWertungDlg", "Wertung")));
     auto* layout = new QVBoxLayout(this);
 
     auto* kopf = new QFormLayout;
@@ -88,9 +88,9 @@ CWertungDlg::CWertungDlg(const QString& regeln, bool zeigen, QWidget* parent) : 
     for (const std::string_view name : RegelNamen())
         regelWahl->addItem(Anzeigename(name), QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     regelWahl->setCurrentIndex(std::max(0, regelWahl->findData(regeln)));
-    kopf->addRow(Tr("Regeln"), regelWahl);
+    kopf->addRow(Tr(QT_TRANSLATE_NOOP("CWertungDlg", "Regeln")), regelWahl);
     layout->addLayout(kopf);
-    zeigenFeld = new QCheckBox(Tr("Gewertete Strecke in der Grafik zeigen"), this);
+    zeigenFeld = new QCheckBox(Tr(QT_TRANSLATE_NOOP("CWertungDlg", "Gewertete Strecke in der Grafik zeigen")), this);
     zeigenFeld->setChecked(zeigen);
     layout->addWidget(zeigenFeld);
 
@@ -98,7 +98,7 @@ CWertungDlg::CWertungDlg(const QString& regeln, bool zeigen, QWidget* parent) : 
     fortschritt = new QProgressBar(this);
     fortschritt->setRange(0, 0);  // busy: the search cannot say how far it has come
     fortschritt->setTextVisible(false);
-    abbrechenKnopf = new QPushButton(Tr("Abbrechen"), this);
+    abbrechenKnopf = new QPushButton(Tr(QT_TRANSLATE_NOOP("CWertungDlg", "Abbrechen")), this);
     rechnen->addWidget(fortschritt);
     rechnen->addWidget(abbrechenKnopf);
     layout->addLayout(rechnen);
@@ -132,7 +132,7 @@ void CWertungDlg::ZeigeRechnen()
 {
     fortschritt->setVisible(true);
     abbrechenKnopf->setVisible(true);
-    zustand->setText(Tr("Die beste Wertung wird gesucht..."));
+    zustand->setText(Tr(QT_TRANSLATE_NOOP("CWertungDlg", "Die beste Wertung wird gesucht...")));
     for (auto& [name, feld] : werte)
         feld->clear();
     liste->clear();
@@ -142,7 +142,7 @@ void CWertungDlg::ZeigeErgebnis(const Wertung& w, const ZeitBezug& bezug)
 {
     fortschritt->setVisible(false);
     abbrechenKnopf->setVisible(false);
-    zustand->setText(w.Gewertet() && !w.optimal ? Tr("nicht bewiesen optimal: das Zeitlimit beendete die Suche")
+    zustand->setText(w.Gewertet() && !w.optimal ? Tr(QT_TRANSLATE_NOOP("CWertungDlg", "nicht bewiesen optimal: das Zeitlimit beendete die Suche"))
                                                 : QString());
     const WertungsAnzeige a = WertungsTexte(w, bezug);
     for (auto& [name, feld] : werte) {
@@ -158,7 +158,7 @@ void CWertungDlg::ZeigeAbgebrochen()
 {
     fortschritt->setVisible(false);
     abbrechenKnopf->setVisible(false);
-    zustand->setText(Tr("Abgebrochen."));
+    zustand->setText(Tr(QT_TRANSLATE_NOOP("CWertungDlg", "Abgebrochen.")));
 }
 
 QString CWertungDlg::Wert(const QString& beschriftung) const

@@ -1149,6 +1149,22 @@ FILE - reads the recording from standard input.</translation>
         <translation>Waits at most S seconds for the tiles (default 10).</translation>
     </message>
     <message>
+        <source>Gibt auch den Grund aus den Höhenkacheln in ORDNER aus: bei Start und Landung, den tiefsten Abstand darüber und mit --fixes den Grund je Fix.</source>
+        <translation>Also writes the ground from the elevation tiles in FOLDER: at take-off and landing, the lowest height above it and, with --fixes, the ground of each fix.</translation>
+    </message>
+    <message>
+        <source>Legt eine Karte unter die Spur, aus dem Zwischenspeicher oder der MBTiles-Datei: beim Drucken wird nichts geladen.</source>
+        <translation>Lays a map under the track, from the cache or the MBTiles file: printing fetches nothing.</translation>
+    </message>
+    <message>
+        <source>Legt das Relief aus den Höhenkacheln in ORDNER unter die Spur.</source>
+        <translation>Lays the relief of the elevation tiles in FOLDER under the track.</translation>
+    </message>
+    <message>
+        <source>%1: %2 von %3 Kacheln der Karte fehlen im Zwischenspeicher; beim Drucken wird nichts geladen.</source>
+        <translation>%1: %2 of %3 map tiles are missing from the cache; printing fetches nothing.</translation>
+    </message>
+    <message>
         <source>Ungültige Wartezeit: %1 (erwartet 0 bis 3600 Sekunden)</source>
         <translation>Invalid waiting time: %1 (expected 0 to 3600 seconds)</translation>
     </message>

@@ -10,9 +10,13 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -200,5 +204,43 @@ TEST_F(Cli, HandbuchNenntJedeOptionDerHilfe)
             EXPECT_TRUE(handbuch.aus.contains(roff)) << befehl << " " << treffer.captured(1).toStdString();
         }
         EXPECT_GE(gefunden, 3) << befehl;
+    }
+}
+
+// Flat ground at 1000 m under the sample: info gives it at take-off, landing and under every fix;
+// a folder without tiles gives nulls and names the folder; the printed map carries the relief.
+TEST_F(Cli, GelaendeInInfoUndDruck)
+{
+    QDir(ordner.path()).mkdir(QStringLiteral("dem"));
+    QDir(ordner.path()).mkdir(QStringLiteral("leer"));
+    QByteArray hoehen;
+    for (int i = 0; i < 1201 * 1201; ++i)
+        hoehen.append(char(1000 >> 8)).append(char(1000 & 0xFF));
+    QFile kachel(Ziel("dem/N47E011.hgt"));
+    ASSERT_TRUE(kachel.open(QIODevice::WriteOnly) && kachel.write(hoehen) == hoehen.size());
+    kachel.close();
+    const QString datei = Probe("lokalflug-1h.vrl");
+
+    const Lauf info = Starte({QStringLiteral("info"), datei, QStringLiteral("--fixes"), QStringLiteral("--gelaende"), Ziel("dem")});
+    ASSERT_EQ(info.code, 0) << info.fehler.toStdString();
+    const QJsonObject flug = QJsonDocument::fromJson(info.aus.toUtf8()).object();
+    EXPECT_EQ(flug[QStringLiteral("gelaende")][QStringLiteral("startGrundMeter")].toInt(), 1000);
+    EXPECT_EQ(flug[QStringLiteral("gelaende")][QStringLiteral("landeGrundMeter")].toInt(), 1000);
+    for (const QJsonValue fix : flug[QStringLiteral("fixes")].toArray())
+        ASSERT_EQ(fix[QStringLiteral("grund")].toInt(), 1000);
+
+    const Lauf ohne = Starte({QStringLiteral("info"), datei, QStringLiteral("--gelaende"), Ziel("leer")});
+    EXPECT_EQ(ohne.code, 0);
+    EXPECT_TRUE(QJsonDocument::fromJson(ohne.aus.toUtf8())[QStringLiteral("gelaende")][QStringLiteral("startGrundMeter")].isNull());
+    EXPECT_TRUE(ohne.fehler.contains(QStringLiteral("Keine Höhenkacheln in"))) << ohne.fehler.toStdString();
+
+    for (const QString& mit : {QString(), Ziel("dem")}) {
+        QStringList argumente{QStringLiteral("print"), datei, QStringLiteral("-o"), Ziel("karte.png"), QStringLiteral("--dpi"), QStringLiteral("50")};
+        if (!mit.isEmpty())
+            argumente << QStringLiteral("--gelaende") << mit;
+        ASSERT_EQ(Starte(argumente).code, 0);
+        // The flat shade fills the printable area (92 % of the sheet) beyond the track and grid.
+        const double anteil = test::NichtWeiss(QImage(Ziel("karte.png"))) / (413.0 * 585.0);
+        EXPECT_EQ(anteil > 0.8, !mit.isEmpty()) << anteil;
     }
 }
