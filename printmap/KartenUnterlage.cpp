@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 UnterlageRaster UnterlageRasterVon(const KartenLage& lage, const Rechteck& feld)
 {
@@ -17,40 +18,35 @@ UnterlageRaster UnterlageRasterVon(const KartenLage& lage, const Rechteck& feld)
     if (lage.massstab <= 0 || !(m.pxMmX > 0.0f) || !(m.pxMmY > 0.0f) || feld.right <= feld.left
         || feld.bottom <= feld.top)
         return r;
-    // Page pixels per coordinate unit along the axis each direction runs on, as KartenLage maps.
-    const double proLaenge = double(lage.meterProLaenge) * (lage.gedreht ? m.pxMmY : m.pxMmX) * 1000.0 / lage.massstab;
-    const double proBreite = double(lage.meterProBreite) * (lage.gedreht ? m.pxMmX : m.pxMmY) * 1000.0 / lage.massstab;
+    // Turned, east runs up the page and north to its left.
+    const double pxLaenge = lage.gedreht ? m.pxMmY : m.pxMmX;
+    const double pxBreite = lage.gedreht ? m.pxMmX : m.pxMmY;
+    const Rechteck& s = m.seite;
+    const auto [laengeVon, laengeBis] = lage.gedreht ? std::pair(s.bottom - feld.bottom, s.bottom - feld.top)
+                                                     : std::pair(feld.left - s.left, feld.right - s.left);
+    const auto [breiteVon, breiteBis] = lage.gedreht ? std::pair(s.right - feld.right, s.right - feld.left)
+                                                     : std::pair(s.bottom - feld.bottom, s.bottom - feld.top);
+    // Page pixels per coordinate unit along each direction, as KartenLage maps.
+    const double proLaenge = double(lage.meterProLaenge) * pxLaenge * 1000.0 / lage.massstab;
+    const double proBreite = double(lage.meterProBreite) * pxBreite * 1000.0 / lage.massstab;
     if (!(proLaenge > 0.0) || !(proBreite > 0.0))
         return r;
-    const Rechteck& s = m.seite;
-    const double laenge0 = double(lage.laengeMin);
-    const double breite0 = double(lage.breiteMin);
-    double mmOstWest = 0.0, mmNordSued = 0.0;
-    if (!lage.gedreht) {
-        r.west = GradAus(laenge0 + (feld.left - s.left) / proLaenge);
-        r.ost = GradAus(laenge0 + (feld.right - s.left) / proLaenge);
-        r.sued = GradAus(breite0 + (s.bottom - feld.bottom) / proBreite);
-        r.nord = GradAus(breite0 + (s.bottom - feld.top) / proBreite);
-        mmOstWest = (feld.right - feld.left) / double(m.pxMmX);
-        mmNordSued = (feld.bottom - feld.top) / double(m.pxMmY);
-    } else {
-        // Turned: east runs up the page, north to its left.
-        r.west = GradAus(laenge0 + (s.bottom - feld.bottom) / proLaenge);
-        r.ost = GradAus(laenge0 + (s.bottom - feld.top) / proLaenge);
-        r.nord = GradAus(breite0 + (s.right - feld.left) / proBreite);
-        r.sued = GradAus(breite0 + (s.right - feld.right) / proBreite);
-        mmOstWest = (feld.bottom - feld.top) / double(m.pxMmY);
-        mmNordSued = (feld.right - feld.left) / double(m.pxMmX);
-    }
+    KartenAusschnitt& a = r.ausschnitt;
+    a.west = GradAus(double(lage.laengeMin) + laengeVon / proLaenge);
+    a.ost = GradAus(double(lage.laengeMin) + laengeBis / proLaenge);
+    a.sued = GradAus(double(lage.breiteMin) + breiteVon / proBreite);
+    a.nord = GradAus(double(lage.breiteMin) + breiteBis / proBreite);
+    const double mmOstWest = (laengeBis - laengeVon) / pxLaenge;
+    const double mmNordSued = (breiteBis - breiteVon) / pxBreite;
     double proMm = std::min({double(m.pxMmX), double(m.pxMmY), unterlageDpi / 25.4});
     const double flaeche = mmOstWest * mmNordSued * proMm * proMm;
     if (flaeche > unterlageHoechstPixel)
         proMm *= std::sqrt(unterlageHoechstPixel / flaeche);
-    r.spalten = std::max(1, int(std::lround(mmOstWest * proMm)));
-    r.zeilen = std::max(1, int(std::lround(mmNordSued * proMm)));
+    a.breite = std::max(1, int(std::lround(mmOstWest * proMm)));
+    a.hoehe = std::max(1, int(std::lround(mmNordSued * proMm)));
     // A ground metre is massstab / 1000 paper millimetres.
-    r.meterSpalte = mmOstWest * lage.massstab / 1000.0 / r.spalten;
-    r.meterZeile = mmNordSued * lage.massstab / 1000.0 / r.zeilen;
+    r.meterSpalte = mmOstWest * lage.massstab / 1000.0 / a.breite;
+    r.meterZeile = mmNordSued * lage.massstab / 1000.0 / a.hoehe;
     return r;
 }
 
@@ -59,19 +55,11 @@ namespace {
 // The relief's points are the pixels' centres.
 ReliefRaster ReliefFuer(const UnterlageRaster& u)
 {
-    const double spalte = (u.ost - u.west) / u.spalten;
-    const double zeile = (u.nord - u.sued) / u.zeilen;
-    ReliefRaster r;
-    r.ecke = {0, 0, u.spalten, u.zeilen};
-    r.west = u.west + spalte / 2;
-    r.ost = u.ost - spalte / 2;
-    r.nord = u.nord - zeile / 2;
-    r.sued = u.sued + zeile / 2;
-    r.spalten = u.spalten;
-    r.zeilen = u.zeilen;
-    r.meterSpalte = u.meterSpalte;
-    r.meterZeile = u.meterZeile;
-    return r;
+    const KartenAusschnitt& a = u.ausschnitt;
+    const double spalte = (a.ost - a.west) / a.breite;
+    const double zeile = (a.nord - a.sued) / a.hoehe;
+    return {{0, 0, a.breite, a.hoehe}, a.west + spalte / 2, a.ost - spalte / 2, a.sued + zeile / 2, a.nord - zeile / 2,
+            a.breite, a.hoehe, u.meterSpalte, u.meterZeile};
 }
 
 }  // namespace
@@ -81,15 +69,14 @@ UnterlageErgebnis ZeichneUnterlage(Zeichenflaeche& f, const KartenLage& lage, co
 {
     UnterlageErgebnis ergebnis;
     const UnterlageRaster u = UnterlageRasterVon(lage, feld);
-    if (unterlage.Leer() || u.spalten <= 0)
+    if (unterlage.Leer() || u.ausschnitt.breite <= 0)
         return ergebnis;
-    QImage bild(u.spalten, u.zeilen, QImage::Format_RGB32);
+    QImage bild(u.ausschnitt.breite, u.ausschnitt.hoehe, QImage::Format_RGB32);
     if (bild.isNull())
         return ergebnis;
     bild.fill(Qt::white);
     if (unterlage.karte) {
-        const Kartendienst::Ergebnis e =
-            unterlage.karte->Zeichne(bild, {u.west, u.ost, u.nord, u.sued, u.spalten, u.zeilen}, false);
+        const Kartendienst::Ergebnis e = unterlage.karte->Zeichne(bild, u.ausschnitt, false);
         ergebnis.kachelnBenoetigt = e.benoetigt;
         ergebnis.kachelnFehlend = e.fehlend;
         if (unterlage.summe) {

@@ -5,6 +5,7 @@
 
 #include "printmap/KartenLage.h"
 #include "render/Zeichenflaeche.h"
+#include "tiles/KartenWarp.h"
 
 #include <QImage>
 #include <QString>
@@ -33,15 +34,11 @@ inline constexpr double unterlageDpi = 150.0;
 // Pixels of one page's underlay at most, whatever the paper: memory stays bounded on a plotter.
 inline constexpr double unterlageHoechstPixel = 16.0e6;
 
-// The field of a page as a picture facing north: its edges in degrees and its size in pixels.
+// The field of a page as a picture facing north: its edges in degrees, its size in pixels, and
+// a pixel's size on the ground.
 struct UnterlageRaster {
-    double west = 0.0;
-    double ost = 0.0;
-    double nord = 0.0;
-    double sued = 0.0;
-    int spalten = 0;
-    int zeilen = 0;
-    double meterSpalte = 0.0;  // a pixel's size on the ground
+    KartenAusschnitt ausschnitt;
+    double meterSpalte = 0.0;
     double meterZeile = 0.0;
 };
 UnterlageRaster UnterlageRasterVon(const KartenLage& lage, const Rechteck& feld);

@@ -65,12 +65,12 @@ TEST_F(Unterlage, RasterFacesNorthOnEitherPage)
     const auto hoch = KartenLage::Berechne(doc, *SeitenMassAus(500, 1000, 254, 254), true, 100000);
     for (const auto& [lage, feld] : {std::pair{quer, Rechteck{0, 0, 1000, 500}}, std::pair{hoch, Rechteck{0, 0, 500, 1000}}}) {
         const UnterlageRaster r = UnterlageRasterVon(lage, feld);
-        EXPECT_NEAR(r.west, 8.0 + 10.0 / 60, 1e-9);
-        EXPECT_NEAR(r.ost, 8.3, 1e-9);
-        EXPECT_NEAR(r.sued, 46.0 + 39.8 / 60, 1e-9);
-        EXPECT_NEAR(r.nord, 46.0 + 41.8 / 60, 1e-9);
-        EXPECT_EQ(r.spalten, 591);
-        EXPECT_EQ(r.zeilen, 295);
+        EXPECT_NEAR(r.ausschnitt.west, 8.0 + 10.0 / 60, 1e-9);
+        EXPECT_NEAR(r.ausschnitt.ost, 8.3, 1e-9);
+        EXPECT_NEAR(r.ausschnitt.sued, 46.0 + 39.8 / 60, 1e-9);
+        EXPECT_NEAR(r.ausschnitt.nord, 46.0 + 41.8 / 60, 1e-9);
+        EXPECT_EQ(r.ausschnitt.breite, 591);
+        EXPECT_EQ(r.ausschnitt.hoehe, 295);
         EXPECT_NEAR(r.meterSpalte, 10000.0 / 591, 1e-9);
     }
 }
