@@ -51,18 +51,10 @@ std::vector<Punkt> Punkte(const std::vector<CDaten>& fixe)
 {
     std::vector<Punkt> p;
     p.reserve(fixe.size());
-    for (size_t i = 0; i < fixe.size(); ++i) {
-        const CDaten& f = fixe[i];
-        if (f.hatPosition != 1 || (!p.empty() && f.zeit <= p.back().zeit))
-            continue;
-        const CDaten* vorher = p.empty() ? nullptr : &fixe[p.back().index];
-        const bool wiederholt = vorher && vorher->laenge == f.laenge && vorher->breite == f.breite;
-        p.push_back({i, f.zeit, wiederholt ? p.back().neu : f.zeit});
-    }
-
     Kosinus kosinus;
-    // The latest point at least `fenster` seconds before point k, or keiner.
-    const auto fensterAnfang = [&p](size_t& j, size_t k, int32_t fenster) {
+    // The latest point at least `fenster` seconds before the newest point, or keiner.
+    const auto fensterAnfang = [&p](size_t& j, int32_t fenster) {
+        const size_t k = p.size() - 1;
         while (j + 1 < k && p[j + 1].zeit <= p[k].zeit - fenster)
             ++j;
         const int32_t dt = p[k].zeit - p[j].zeit;
@@ -70,19 +62,29 @@ std::vector<Punkt> Punkte(const std::vector<CDaten>& fixe)
     };
     size_t jTempo = 0;
     size_t jSteigen = 0;
-    for (size_t k = 1; k < p.size(); ++k) {
-        const CDaten& jetzt = fixe[p[k].index];
+    // The windows of a point reach back only: each is judged as it is added.
+    for (size_t i = 0; i < fixe.size(); ++i) {
+        const CDaten& jetzt = fixe[i];
+        if (jetzt.hatPosition != 1 || (!p.empty() && jetzt.zeit <= p.back().zeit))
+            continue;
+        if (p.empty()) {
+            p.push_back({i, jetzt.zeit, jetzt.zeit});
+            continue;
+        }
+        const CDaten& vorher = fixe[p.back().index];
+        const bool wiederholt = vorher.laenge == jetzt.laenge && vorher.breite == jetzt.breite;
+        Punkt& neu = p.emplace_back(Punkt{i, jetzt.zeit, wiederholt ? p.back().neu : jetzt.zeit});
         // Between the times the two positions were new: a recorder that repeats a position
         // moved the whole way in the time since it last wrote a new one.
         // A position repeated for long is a recorder standing still, not one that lags.
-        if (const size_t j = fensterAnfang(jTempo, k, tempoFenster); j != keiner) {
+        if (const size_t j = fensterAnfang(jTempo, tempoFenster); j != keiner) {
             const int32_t seit = std::max(p[j].neu, p[j].zeit - tempoFenster);
-            p[k].fensterVon = j;
-            p[k].bewegt = Meter(fixe[p[j].index], jetzt, kosinus) >= flugTempo * std::max(1, p[k].neu - seit);
+            neu.fensterVon = j;
+            neu.bewegt = Meter(fixe[p[j].index], jetzt, kosinus) >= flugTempo * std::max(1, neu.neu - seit);
         }
-        p[k].lebendig = p[k].bewegt;
-        if (const size_t j = fensterAnfang(jSteigen, k, steigFenster); j != keiner)
-            p[k].lebendig |= std::abs(jetzt.hoehe - fixe[p[j].index].hoehe) >= schwebeSteigen * (p[k].zeit - p[j].zeit);
+        neu.lebendig = neu.bewegt;
+        if (const size_t j = fensterAnfang(jSteigen, steigFenster); j != keiner)
+            neu.lebendig |= std::abs(jetzt.hoehe - fixe[p[j].index].hoehe) >= schwebeSteigen * (neu.zeit - p[j].zeit);
     }
     return p;
 }
