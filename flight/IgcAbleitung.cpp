@@ -116,23 +116,21 @@ void LeiteIgcWerteAb(std::vector<CDaten>& fixe, bool hatVario, bool hatGeschwind
     Ausreisser ausreisser(fixe);
     Kosinus kosinus;
     size_t letzte = 0;  // the last fix with a position
+    Bisher summen{0, 0.0};  // the running totals, which each fix adds to
     // The glitch of fix j replaced, then the altitude climbed and the path walked up to it.
     const auto bisHier = [&](size_t j) {
         ausreisser.Ersetze(j);
-        if (j == 0) {
-            bisher[0] = {};
-            return;
+        if (j > 0) {
+            const int64_t dh = int64_t{fixe[j].hoehe} - fixe[j - 1].hoehe;
+            const int64_t schritt = std::clamp<int64_t>(std::llabs(int64_t{fixe[j].zeit} - fixe[j - 1].zeit), 1, 3600);
+            if (std::llabs(dh) <= steilsteMeterProSekunde * schritt + hoehenSpielraum)
+                summen.gestiegen += dh;
+            if (fixe[j].hatPosition && fixe[letzte].hatPosition)
+                summen.weg += Meter(fixe[letzte], fixe[j], kosinus);
         }
-        const int64_t dh = int64_t{fixe[j].hoehe} - fixe[j - 1].hoehe;
-        const int64_t schritt = std::clamp<int64_t>(std::llabs(int64_t{fixe[j].zeit} - fixe[j - 1].zeit), 1, 3600);
-        const bool sprung = std::llabs(dh) > steilsteMeterProSekunde * schritt + hoehenSpielraum;
-        bisher[j].gestiegen = bisher[j - 1].gestiegen + (sprung ? 0 : dh);
-        bisher[j].weg = bisher[j - 1].weg;
-        if (fixe[j].hatPosition) {
-            if (fixe[letzte].hatPosition)
-                bisher[j].weg += Meter(fixe[letzte], fixe[j], kosinus);
+        if (fixe[j].hatPosition)
             letzte = j;
-        }
+        bisher[j] = summen;
     };
 
     // Both rates over the fixes within halbesFenster seconds either side, at least one either
