@@ -64,21 +64,17 @@ ReliefRaster ReliefFuer(const UnterlageRaster& u)
 
 }  // namespace
 
-UnterlageErgebnis ZeichneUnterlage(Zeichenflaeche& f, const KartenLage& lage, const Rechteck& feld,
-                                   const DruckUnterlage& unterlage)
+void ZeichneUnterlage(Zeichenflaeche& f, const KartenLage& lage, const Rechteck& feld, const DruckUnterlage& unterlage)
 {
-    UnterlageErgebnis ergebnis;
     const UnterlageRaster u = UnterlageRasterVon(lage, feld);
     if (unterlage.Leer() || u.ausschnitt.breite <= 0)
-        return ergebnis;
+        return;
     QImage bild(u.ausschnitt.breite, u.ausschnitt.hoehe, QImage::Format_RGB32);
     if (bild.isNull())
-        return ergebnis;
+        return;
     bild.fill(Qt::white);
     if (unterlage.karte) {
         const Kartendienst::Ergebnis e = unterlage.karte->Zeichne(bild, u.ausschnitt, false);
-        ergebnis.kachelnBenoetigt = e.benoetigt;
-        ergebnis.kachelnFehlend = e.fehlend;
         if (unterlage.summe) {
             unterlage.summe->kachelnBenoetigt += e.benoetigt;
             unterlage.summe->kachelnFehlend += e.fehlend;
@@ -109,7 +105,6 @@ UnterlageErgebnis ZeichneUnterlage(Zeichenflaeche& f, const KartenLage& lage, co
             maler.drawImage(QRectF(feld.left, feld.top, breite, hoehe), bild);
         }
     }
-    return ergebnis;
 }
 
 void ZeichneNamensnennung(Zeichenflaeche& f, const Rechteck& feld, float pxMm, const DruckUnterlage& unterlage)

@@ -14,7 +14,7 @@ class CSarnixDoc;
 class GelaendeDienst;
 class Kartendienst;
 
-// What the map of the pages lacked.
+// What the map of a print job's pages lacked.
 struct UnterlageErgebnis {
     int kachelnBenoetigt = 0;
     int kachelnFehlend = 0;
@@ -44,7 +44,6 @@ struct UnterlageRaster {
 UnterlageRaster UnterlageRasterVon(const KartenLage& lage, const Rechteck& feld);
 
 // Draws the underlay over the field `feld` of the page with working window `lage`.
-UnterlageErgebnis ZeichneUnterlage(Zeichenflaeche& f, const KartenLage& lage, const Rechteck& feld,
-                                   const DruckUnterlage& unterlage);
+void ZeichneUnterlage(Zeichenflaeche& f, const KartenLage& lage, const Rechteck& feld, const DruckUnterlage& unterlage);
 // The map's attribution in the bottom right corner of `feld`, over everything else.
 void ZeichneNamensnennung(Zeichenflaeche& f, const Rechteck& feld, float pxMm, const DruckUnterlage& unterlage);
