@@ -345,6 +345,8 @@ std::optional<int> Lies(const CliBefehl& befehl, const QStringList& argumente, Q
     if (OptionMitNamen(befehl, QStringLiteral("temperaturreferenz")) && parser.isSet(QStringLiteral("temperaturreferenz"))
         && !cli::TemperaturReferenzAus(parser.value(QStringLiteral("temperaturreferenz"))))
         return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--temperaturreferenz kennt exakt und physikalisch."));
+    if (parser.positionalArguments().isEmpty())
+        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Keine Aufzeichnung angegeben."));
     return std::nullopt;
 }
 

@@ -37,9 +37,9 @@ QString Version();
 // The manual page (troff) made from the same tables, so it never tells other options than --help.
 QString ManSeite();
 
-// Parses the arguments after the command's name into parser. Nothing when the command may run;
-// otherwise the exit code, after the usage went to stdout (--help) or the fault and the usage to
-// stderr.
+// Parses the arguments after the command's name into parser. Nothing when the command may run
+// (every command reads at least one recording); otherwise the exit code, after the usage went to
+// stdout (--help) or the fault and the usage to stderr.
 std::optional<int> Lies(const CliBefehl& befehl, const QStringList& argumente, QCommandLineParser& parser);
 
 // Reports a fault in the arguments with the command's usage on stderr; the exit code for it.

@@ -46,8 +46,6 @@ std::variant<Auftrag, int> Lesen(const QStringList& argumente)
         return *ende;
     Auftrag a;
     a.dateien = parser.positionalArguments();
-    if (a.dateien.isEmpty())
-        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Keine Aufzeichnung angegeben."));
 
     const QString ausgabe = parser.value(QStringLiteral("o"));
     // A folder takes the format from --format; a file from its own ending.

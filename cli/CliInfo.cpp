@@ -344,8 +344,6 @@ int CliInfo(const QStringList& argumente)
     if (const auto ende = Lies(befehl, argumente, parser))
         return *ende;
     const QStringList dateien = parser.positionalArguments();
-    if (dateien.isEmpty())
-        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Keine Aufzeichnung angegeben."));
     InfoWahl wahl;
     wahl.fixes = parser.isSet(QStringLiteral("fixes"));
     wahl.profil = parser.isSet(QStringLiteral("profile"));

@@ -255,8 +255,6 @@ int CliPrint(const QStringList& argumente)
     const Auftrag& a = std::get<Auftrag>(gelesen);
 
     const QStringList dateien = parser.positionalArguments();
-    if (dateien.isEmpty())
-        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Keine Aufzeichnung angegeben."));
     const QString ausgabe = parser.value(QStringLiteral("o"));
     const QString format = parser.value(QStringLiteral("format")).toLower();
     if (parser.isSet(QStringLiteral("format")) && format != QLatin1String("pdf") && format != QLatin1String("png"))

@@ -207,8 +207,6 @@ int CliRender(const QStringList& argumente)
     }
 
     const QStringList dateien = parser.positionalArguments();
-    if (dateien.isEmpty())
-        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Keine Aufzeichnung angegeben."));
     const auto ziele = ZieleAus(dateien, wert("o"), QStringLiteral("png"));
     if (const QString* fehler = std::get_if<QString>(&ziele))
         return Nutzungsfehler(befehl, *fehler);

@@ -73,8 +73,6 @@ int CliWertung(const QStringList& argumente)
     if (const auto ende = Lies(befehl, argumente, parser))
         return *ende;
     const QStringList dateien = parser.positionalArguments();
-    if (dateien.isEmpty())
-        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Keine Aufzeichnung angegeben."));
     const std::optional<WertungsRegeln> regeln = RegelnAus(parser);
     if (!regeln)
         return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--regeln kennt xcontest, ffvl und olc."));
