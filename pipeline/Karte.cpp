@@ -11,11 +11,6 @@
 #include <QImage>
 #include <QPainter>
 
-namespace {
-
-
-}  // namespace
-
 void ZeichneKarte(const CSarnixDoc& doc, CAnsicht& ansicht, Zeichenflaeche& f, int pane, Kartendienst& karte,
                   bool laden)
 {
