@@ -71,16 +71,22 @@ CAnsicht AnsichtNachWahl(const CSarnixDoc& doc, const BildWahl& wahl, const Rech
     return a;
 }
 
+CAnsicht BildAnsicht(const CSarnixDoc& doc, const BildWahl& wahl, const QImage& leinwand)
+{
+    CAnsicht a = AnsichtNachWahl(doc, wahl, LogischeGroesse(leinwand));
+    if (wahl.gelaende) {
+        a.gelaendeRelief = 1;
+        a.gelaende = wahl.gelaende->LiesJetzt(doc, a, true);
+    }
+    return a;
+}
+
 QImage WahlBild(const CSarnixDoc& doc, const BildWahl& wahl, CursorZustand* cursor)
 {
     QImage bild = Leinwand(wahl.breite, wahl.hoehe, wahl.skalierung);
     if (bild.isNull())
         return bild;
-    CAnsicht a = AnsichtNachWahl(doc, wahl, LogischeGroesse(bild));
-    if (wahl.gelaende) {
-        a.gelaendeRelief = 1;
-        a.gelaende = wahl.gelaende->LiesJetzt(doc, a, true);
-    }
+    CAnsicht a = BildAnsicht(doc, wahl, bild);
     NeuZeichnen(doc, a, bild, cursor);
     return bild;
 }

@@ -41,6 +41,8 @@ struct BildWahl {
 // with a full draw: a zoom-out widens what the draw before showed, and a temperature profile on
 // the left shows the fixes of the plan view drawn before it took the pane's place.
 CAnsicht AnsichtNachWahl(const CSarnixDoc& doc, const BildWahl& wahl, const Rechteck& client);
+// The same for a canvas, with the ground read when the choice names a folder of tiles.
+CAnsicht BildAnsicht(const CSarnixDoc& doc, const BildWahl& wahl, const QImage& leinwand);
 
 // That state drawn on a canvas of the chosen size; the document must be open (without a flight
 // the picture is blank). Null for an impossible size.

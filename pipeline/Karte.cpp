@@ -76,7 +76,7 @@ QImage WahlBildMitKarte(const CSarnixDoc& doc, const BildWahl& wahl, Kartendiens
     QImage bild = Leinwand(wahl.breite, wahl.hoehe, wahl.skalierung);
     if (bild.isNull())
         return bild;
-    CAnsicht a = AnsichtNachWahl(doc, wahl, LogischeGroesse(bild));
+    CAnsicht a = BildAnsicht(doc, wahl, bild);
     a.karte = &karte;
     const CAnsicht vorher = a;  // the second draw starts from the same state
     NeuZeichnen(doc, a, bild);

@@ -208,7 +208,8 @@ TEST_F(Cli, HandbuchNenntJedeOptionDerHilfe)
 }
 
 // Flat ground at 1000 m under the sample: info gives it at take-off, landing and under every fix;
-// a folder without tiles gives nulls and names the folder; the printed map carries the relief.
+// a folder without tiles gives nulls and names the folder; render draws it under the barogram, with
+// a map too; the printed map carries the relief.
 TEST_F(Cli, GelaendeInInfoUndDruck)
 {
     QDir(ordner.path()).mkdir(QStringLiteral("dem"));
@@ -233,6 +234,16 @@ TEST_F(Cli, GelaendeInInfoUndDruck)
     EXPECT_EQ(ohne.code, 0);
     EXPECT_TRUE(QJsonDocument::fromJson(ohne.aus.toUtf8())[QStringLiteral("gelaende")][QStringLiteral("startGrundMeter")].isNull());
     EXPECT_TRUE(ohne.fehler.contains(QStringLiteral("Keine Höhenkacheln in"))) << ohne.fehler.toStdString();
+
+    // With a map as well (here one that cannot be had), the barogram still stands on the ground.
+    ASSERT_EQ(Starte({QStringLiteral("render"), datei, QStringLiteral("-o"), Ziel("nord.png"), QStringLiteral("--left"), QStringLiteral("nord"),
+                      QStringLiteral("--gelaende"), Ziel("dem"), QStringLiteral("--karte"), Ziel("fehlt.mbtiles")}).code, 0);
+    const QImage nord(Ziel("nord.png"));
+    int erde = 0;
+    for (int y = 0; y < nord.height(); ++y)
+        for (int x = 0; x < nord.width(); ++x)
+            erde += nord.pixel(x, y) == qRgb(222, 205, 170);
+    EXPECT_GT(erde, 1000);
 
     for (const QString& mit : {QString(), Ziel("dem")}) {
         QStringList argumente{QStringLiteral("print"), datei, QStringLiteral("-o"), Ziel("karte.png"), QStringLiteral("--dpi"), QStringLiteral("50")};
