@@ -18,9 +18,12 @@ void KartenAnzeige::Einstellen()
         return;
     }
     const KartenQuelle& quelle = einstellungen.Gewaehlt();
-    if (dienst && dienst->Quelle().name == quelle.name && dienst->Quelle().vorlage == quelle.vorlage
-        && dienst->Quelle().mbtilesDatei == quelle.mbtilesDatei)
+    // Kept while nothing it was made from changed: its tiles in memory stay. An edited zoom limit,
+    // attribution or cache size makes a new one.
+    if (dienst && quelle == dienstQuelle && einstellungen.speicherMb == dienstSpeicherMb)
         return;
+    dienstQuelle = quelle;
+    dienstSpeicherMb = einstellungen.speicherMb;
     dienst = std::make_unique<Kartendienst>(quelle, KachelAblage::StandardWurzel(),
                                             int64_t{einstellungen.speicherMb} << 20);
     connect(dienst.get(), &Kartendienst::kachelnAngekommen, this, &KartenAnzeige::neuZeichnen);

@@ -30,4 +30,6 @@ signals:
 private:
     KartenEinstellungen einstellungen;
     std::unique_ptr<Kartendienst> dienst;
+    KartenQuelle dienstQuelle;  // what the service was made from
+    int dienstSpeicherMb = 0;
 };
