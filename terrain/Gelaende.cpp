@@ -95,6 +95,7 @@ struct Kachel {
     std::optional<double> keinWert;
     GDALDatasetUniquePtr datensatz;  // open while its heights are read
     bool gesperrt = false;
+    bool ueberdeckt = false;  // a finer tile lies over part of it
 };
 
 struct Block {
@@ -215,6 +216,15 @@ void GelaendeQuelle::Innen::Suche(const fs::path& wurzel)
             for (int l = l0; l <= l1; ++l)
                 zellen[ZellSchluessel(b, l)].push_back(i);
     }
+    for (const auto& [schluessel, liste] : zellen)
+        for (std::size_t a = 0; a < liste.size(); ++a)
+            for (std::size_t b = a + 1; b < liste.size(); ++b) {
+                const Kachel& fein = kacheln[size_t(liste[a])];
+                Kachel& grob = kacheln[size_t(liste[b])];
+                if (fein.pixelGrad < grob.pixelGrad && fein.west < grob.ost && fein.ost > grob.west
+                    && fein.sued < grob.nord && fein.nord > grob.sued)
+                    grob.ueberdeckt = true;
+            }
 }
 
 std::optional<GelaendeHinweisArt> GelaendeQuelle::Innen::Georeferenz(Kachel& k, GDALDataset& ds) const
@@ -509,7 +519,10 @@ float GelaendeQuelle::Innen::Bilinear(int k, int stufe, double x, double y)
 float GelaendeQuelle::Innen::Punkt(double laenge, double breite, int& letzte, const std::vector<int>* stufen)
 {
     double x = 0.0, y = 0.0;
-    if (letzte < 0 || kacheln[size_t(letzte)].gesperrt || !PixelVon(kacheln[size_t(letzte)], laenge, breite, x, y)) {
+    // The tile of the point before answers again while the point lies in it, unless a finer tile
+    // may lie over this point.
+    if (letzte < 0 || kacheln[size_t(letzte)].gesperrt || kacheln[size_t(letzte)].ueberdeckt
+        || !PixelVon(kacheln[size_t(letzte)], laenge, breite, x, y)) {
         letzte = Finde(laenge, breite, -1);
         if (letzte < 0 || !PixelVon(kacheln[size_t(letzte)], laenge, breite, x, y))
             return unbekannt;

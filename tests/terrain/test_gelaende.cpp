@@ -160,6 +160,25 @@ TEST_F(Gelaende, NahtZwischenKacheln)
         EXPECT_NEAR(q.Hoehe(45.5, l).value_or(-1), 1200 * (l - 7.0), 0.01) << l;
 }
 
+// A fine model over part of a coarse one answers there, also for a track that enters it from the
+// coarse one: 500 m outside, 900 m inside.
+TEST_F(Gelaende, FeinereKachelGiltAuchEntlangDerSpur)
+{
+    SchreibeHgt(ordner() / "N46E008.hgt", 1201, [](int, int) { return 500; });
+    SchreibeTiff(ordner() / "fein.tif", 100, 100, 8.5, 46.51, 0.0001, [](int, int) { return 900; });
+    GelaendeQuelle q(ordner().string());
+    const auto fix = [](double laenge, double breite) {
+        CDaten d;
+        d.laenge = static_cast<int32_t>(std::lround(koordinatenNullpunkt + laenge * einheitenProGrad));
+        d.breite = static_cast<int32_t>(std::lround(koordinatenNullpunkt + breite * einheitenProGrad));
+        d.hatPosition = 1;
+        return d;
+    };
+    const std::vector<float> grund = q.HoehenEntlang(std::vector<CDaten>{fix(8.49, 46.505), fix(8.505, 46.505)});
+    EXPECT_FLOAT_EQ(grund[0], 500.0f);
+    EXPECT_FLOAT_EQ(grund[1], 900.0f);
+}
+
 // A tile in UTM zone 32: 9° E on the equator is easting 500 000, northing 0 by the zone's
 // definition. Heights there rise one metre per 10 m east from easting 499 000.
 TEST_F(Gelaende, AndereProjektionWirdUmgerechnet)
