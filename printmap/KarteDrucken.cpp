@@ -15,7 +15,6 @@
 
 #include <QCoreApplication>
 #include <QPainter>
-#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
@@ -149,37 +148,6 @@ void Fusszeile(Zeichenflaeche& f, const Rechteck& seite, int massstab, const CSa
     f.TextOut(seite.left, seite.bottom - f.GetTextExtentPoint(text).cy, text);
 }
 
-// Keeps a map of several sheets inside its field, off the footer; the clip before is given back.
-class Feldgrenze {
-public:
-    Feldgrenze(Zeichenflaeche& f, const Rechteck& feld, bool an) : flaeche(f), aktiv(an)
-    {
-        if (!aktiv)
-            return;
-        QPainter& maler = flaeche.painter();
-        hatte = maler.hasClipping();
-        vorher = maler.clipRegion();
-        maler.setClipRect(QRect(feld.left, feld.top, feld.right - feld.left, feld.bottom - feld.top),
-                          hatte ? Qt::IntersectClip : Qt::ReplaceClip);
-    }
-    ~Feldgrenze()
-    {
-        if (!aktiv)
-            return;
-        QPainter& maler = flaeche.painter();
-        maler.setClipRegion(vorher);
-        maler.setClipping(hatte);
-    }
-    Feldgrenze(const Feldgrenze&) = delete;
-    Feldgrenze& operator=(const Feldgrenze&) = delete;
-
-private:
-    Zeichenflaeche& flaeche;
-    bool aktiv;
-    bool hatte = false;
-    QRegion vorher;
-};
-
 // A tile's outline on the overview page, with its page number in the middle.
 void KachelRahmen(Zeichenflaeche& f, const KartenLage& uebersicht, const KartenLage& kachel, int nummer)
 {
@@ -231,7 +199,14 @@ int KartenSeiteDrucken(const CSarnixDoc& doc, Zeichenflaeche& f, const KartenPla
         Zeichenflaeche::SchriftWahl schrift(f, liegend);
         Fusszeile(f, mass.seite, lage.massstab, doc, zusatz);
     }
-    const Feldgrenze grenze(f, plan.feld, plan.mehrseitig);
+    // A map of several sheets stays inside its field, off the footer.
+    std::optional<MalerZustand> grenze;
+    if (plan.mehrseitig) {
+        grenze.emplace(f.painter());
+        const Rechteck& r = plan.feld;
+        f.painter().setClipRect(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top),
+                                f.painter().hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    }
     ZeichneUnterlage(f, lage, plan.feld, plan.unterlage);
     {
         Zeichenflaeche::StiftWahl stift(f, Stift{duenn, RGB(0, 0, 0)});
