@@ -1,6 +1,8 @@
 #include "cli/CliBefehl.h"
 
 #include "cli/CliGemeinsam.h"
+#include "cli/Cli.h"
+#include "flight/WertungsRegeln.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -345,6 +347,8 @@ std::optional<int> Lies(const CliBefehl& befehl, const QStringList& argumente, Q
     if (OptionMitNamen(befehl, QStringLiteral("temperaturreferenz")) && parser.isSet(QStringLiteral("temperaturreferenz"))
         && !cli::TemperaturReferenzAus(parser.value(QStringLiteral("temperaturreferenz"))))
         return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--temperaturreferenz kennt exakt und physikalisch."));
+    if (OptionMitNamen(befehl, QStringLiteral("regeln")) && !RegelnAus(parser))
+        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--regeln kennt xcontest, ffvl und olc."));
     if (parser.positionalArguments().isEmpty())
         return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "Keine Aufzeichnung angegeben."));
     return std::nullopt;

@@ -89,10 +89,7 @@ std::variant<Auftrag, int> Lesen(const QStringList& argumente)
         a.zoneGenannt = true;
     }
     a.mitWertung = parser.isSet(QStringLiteral("wertung"));
-    const std::optional<WertungsRegeln> regeln = RegelnAus(parser);
-    if (!regeln)
-        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--regeln kennt xcontest, ffvl und olc."));
-    a.regeln = *regeln;
+    a.regeln = *RegelnAus(parser);  // the name was checked with the arguments
     return a;
 }
 

@@ -87,7 +87,7 @@ std::variant<Auftrag, int> Lesen(const CliBefehl& befehl, const QCommandLinePars
     a.zeitmarken = !parser.isSet(QStringLiteral("ohne-zeitmarken"));
     if (parser.isSet(QStringLiteral("karte"))) {
         a.karte = QuelleAus(parser.value(QStringLiteral("karte")), KartenEinstellungenLesen().quellen);
-        const QString fehler = a.karte->IstDatei() ? QString() : VorlagenFehler(a.karte->vorlage);
+        const QString fehler = QuellenFehler(*a.karte);
         if (!fehler.isEmpty())
             return Nutzungsfehler(befehl, fehler);
     }

@@ -155,9 +155,7 @@ int CliRender(const QStringList& argumente)
         gelaende.emplace(wert("gelaende").toStdString());
         wahl.gelaende = &*gelaende;
     }
-    const std::optional<WertungsRegeln> regeln = RegelnAus(parser);
-    if (!regeln)
-        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--regeln kennt xcontest, ffvl und olc."));
+    const WertungsRegeln regeln = *RegelnAus(parser);  // the name was checked with the arguments
     const bool mitWertung = gesetzt("wertung");
     wahl.temperaturReferenz = static_cast<TemperaturReferenzArt>(TemperaturReferenz(parser));
     if (gesetzt("verkleinern")) {
@@ -192,7 +190,7 @@ int CliRender(const QStringList& argumente)
     std::optional<KartenQuelle> karte;
     if (gesetzt("karte")) {
         karte = QuelleAus(wert("karte"), KartenEinstellungenLesen().quellen);
-        const QString fehler = karte->IstDatei() ? QString() : VorlagenFehler(karte->vorlage);
+        const QString fehler = QuellenFehler(*karte);
         if (!fehler.isEmpty())
             return Nutzungsfehler(befehl, fehler);
     }
@@ -230,7 +228,7 @@ int CliRender(const QStringList& argumente)
             // Bounded as score is by default: a picture must come even for the search's hard case.
             WertungsOptionen optionen;
             optionen.zeitlimit = 60.0;
-            dieseWahl.wertung = std::make_shared<const Wertung>(WerteFlug(doc.datenListe, *regeln, optionen));
+            dieseWahl.wertung = std::make_shared<const Wertung>(WerteFlug(doc.datenListe, regeln, optionen));
         }
         QImage bild;
         if (karte) {

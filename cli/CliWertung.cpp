@@ -73,9 +73,7 @@ int CliWertung(const QStringList& argumente)
     if (const auto ende = Lies(befehl, argumente, parser))
         return *ende;
     const QStringList dateien = parser.positionalArguments();
-    const std::optional<WertungsRegeln> regeln = RegelnAus(parser);
-    if (!regeln)
-        return Nutzungsfehler(befehl, QCoreApplication::translate("Cli", "--regeln kennt xcontest, ffvl und olc."));
+    const WertungsRegeln regeln = *RegelnAus(parser);  // the name was checked with the arguments
     WertungsOptionen optionen;
     bool zahl = false;
     // A straight line of a million fixes is the search's hard case: without a limit it may take hours.
@@ -89,7 +87,7 @@ int CliWertung(const QStringList& argumente)
         CSarnixDoc doc;
         if (!Oeffne(doc, dateien.at(i)))
             return dateiFehler;
-        const Wertung w = WerteFlug(doc.datenListe, *regeln, optionen);
+        const Wertung w = WerteFlug(doc.datenListe, regeln, optionen);
         QJsonObject json = WertungsObjekt(w);
         json.insert(QStringLiteral("datei"), dateien.at(i));
         texte[static_cast<size_t>(i)] = QJsonDocument(json).toJson(eineZeile ? QJsonDocument::Compact : QJsonDocument::Indented);

@@ -101,3 +101,8 @@ QStringList QuellenAlsText(const std::vector<KartenQuelle>& quellen)
     }
     return eintraege;
 }
+
+QString QuellenFehler(const KartenQuelle& quelle)
+{
+    return quelle.IstDatei() ? QString() : VorlagenFehler(quelle.vorlage);
+}

@@ -24,6 +24,8 @@ KartenQuelle StandardQuelle();
 // Why a template cannot serve tiles, empty when it can: it needs {z}, {x} and {y} and must be
 // an http or https address.
 QString VorlagenFehler(const QString& vorlage);
+// The same for any source; a file is always taken here, and says what is wrong with it on use.
+QString QuellenFehler(const KartenQuelle& quelle);
 
 // The address of one tile; {s} cycles through a, b and c so neighbouring tiles spread over the
 // server's names.

@@ -123,7 +123,7 @@ KartenEinstellungen KartenDlg::Einstellungen() const
 void KartenDlg::accept()
 {
     for (const KartenQuelle& q : Einstellungen().quellen) {
-        const QString fehler = q.IstDatei() ? QString() : VorlagenFehler(q.vorlage);
+        const QString fehler = QuellenFehler(q);
         if (!fehler.isEmpty()) {
             QMessageBox::warning(this, windowTitle(), QStringLiteral("%1: %2").arg(q.name, fehler));
             return;
