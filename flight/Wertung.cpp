@@ -137,7 +137,6 @@ public:
         Baue();
     }
 
-    int Anzahl() const { return n; }
     bool Abgebrochen() const { return abgebrochen; }
 
     // The best distance over wendepunkte turnpoints of at least mindestWert metres (exact).

@@ -11,7 +11,6 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <memory>
 #include <optional>
 
 struct Wertung;

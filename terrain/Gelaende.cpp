@@ -129,7 +129,6 @@ double Versatz(int s) { return (s / 2) + 0.5; }
 }  // namespace
 
 struct GelaendeQuelle::Innen {
-    std::string ordner;
     std::vector<Kachel> kacheln;
     std::unordered_map<int64_t, std::vector<int>> zellen;  // whole degrees to the tiles over them
     std::vector<GelaendeHinweis> hinweise;
@@ -535,7 +534,6 @@ GelaendeQuelle::GelaendeQuelle(const std::string& ordner, std::size_t speicher) 
     static std::once_flag registriert;
     std::call_once(registriert, [] { GDALAllRegister(); });
     const Leise leise;
-    d->ordner = ordner;
     d->grenze = speicher;
     d->wgs84.SetWellKnownGeogCS("WGS84");
     d->wgs84.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
@@ -544,7 +542,6 @@ GelaendeQuelle::GelaendeQuelle(const std::string& ordner, std::size_t speicher) 
 
 GelaendeQuelle::~GelaendeQuelle() = default;
 
-const std::string& GelaendeQuelle::Ordner() const { return d->ordner; }
 
 std::size_t GelaendeQuelle::AnzahlKacheln() const
 {

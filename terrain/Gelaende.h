@@ -17,7 +17,6 @@ public:
     GelaendeQuelle(const GelaendeQuelle&) = delete;
     GelaendeQuelle& operator=(const GelaendeQuelle&) = delete;
 
-    const std::string& Ordner() const;
     std::size_t AnzahlKacheln() const override;
     std::vector<GelaendeHinweis> Hinweise() const override;
     std::optional<float> Hoehe(double breiteGrad, double laengeGrad) override;

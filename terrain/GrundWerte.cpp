@@ -23,7 +23,7 @@ GrundWerte GrundWerteVon(const std::vector<CDaten>& fixe, std::span<const float>
     w.startGrund = Bekannt(grund[fluege.front().start]);
     w.landeGrund = Bekannt(grund[fluege.back().landung]);
     for (const Flugabschnitt& flug : fluege) {
-        for (std::size_t i = flug.start; i <= flug.landung && i < fixe.size(); ++i) {
+        for (std::size_t i = flug.start; i <= flug.landung; ++i) {
             const CDaten& fix = fixe[i];
             if (std::isnan(grund[i]) || fix.zeit < flug.startZeit + randSekunden ||
                 fix.zeit > flug.landeZeit - randSekunden)
