@@ -30,6 +30,9 @@ QString ServerVon(const QString& adresse)
     return QUrl(adresse).host();
 }
 
+// The tile `stufe` zoom levels coarser that covers k.
+KachelNummer Grober(const KachelNummer& k, int stufe) { return {k.zoom - stufe, k.x >> stufe, k.y >> stufe}; }
+
 }  // namespace
 
 Kartendienst::Kartendienst(const KartenQuelle& q, const QString& ablageWurzel, int64_t ablageGrenze, QObject* parent)
@@ -132,8 +135,7 @@ KachelTreffer Kartendienst::Ersatz(const KachelNummer& k)
     // A coarser tile already in memory, enlarged, until the right one arrives: no blank
     // squares after a wheel notch.
     for (int stufe = 1; stufe <= ersatzStufen && stufe <= k.zoom; ++stufe) {
-        const KachelNummer grob{k.zoom - stufe, k.x >> stufe, k.y >> stufe};
-        if (const QImage* b = AusSpeicher(grob)) {
+        if (const QImage* b = AusSpeicher(Grober(k, stufe))) {
             const int teil = kachelPixel >> stufe;
             const int maske = (1 << stufe) - 1;
             return {b, stufe, {static_cast<int>(k.x & maske) * teil, static_cast<int>(k.y & maske) * teil}};
@@ -164,11 +166,9 @@ Kartendienst::Ergebnis Kartendienst::Zeichne(QImage& ziel, const KartenAusschnit
             letzteGruende << grund;
         // Printing asks for finer tiles than the window showed and fetches none: a coarser one
         // from the cache or the file stands in.
-        for (int stufe = 1; !laden && stufe <= ersatzStufen && stufe <= k.zoom; ++stufe) {
-            const KachelNummer grob{k.zoom - stufe, k.x >> stufe, k.y >> stufe};
-            if (AusSpeicher(grob) || AusDatei(grob, false))
+        for (int stufe = 1; !laden && stufe <= ersatzStufen && stufe <= k.zoom; ++stufe)
+            if (AusSpeicher(Grober(k, stufe)) || AusDatei(Grober(k, stufe), false))
                 break;
-        }
     }
     Verzerren(ziel, a, zoom, [this](const KachelNummer& k) { return Ersatz(k); });
     if (laden && netz)
