@@ -37,13 +37,6 @@ int16_t AufInt16(double wert)
                                                     std::numeric_limits<int16_t>::max()));
 }
 
-// A whole number needs no rounding, only holding to the field.
-int16_t AufInt16(int64_t wert)
-{
-    return static_cast<int16_t>(std::clamp<int64_t>(wert, std::numeric_limits<int16_t>::min(),
-                                                    std::numeric_limits<int16_t>::max()));
-}
-
 // An altitude that stands off the median of its neighbourhood by more than any glider could
 // climb or sink since the nearest fix takes that median. A steady climb or dive is its own
 // median and stays. Fix by fix in order: the window holds the altitudes as recorded.
@@ -160,11 +153,8 @@ void LeiteIgcWerteAb(std::vector<CDaten>& fixe, bool hatVario, bool hatGeschwind
             if (dt <= 0)
                 continue;
             const int64_t meter = bisher[bis].gestiegen - bisher[von].gestiegen;
-            // Over ten seconds, as at a fix a second, the metres are the rate in tenths of a metre
-            // per second: the division would give the same.
             if (!hatVario)
-                fixe[i].vario = dt == 10 ? AufInt16(meter)
-                                         : AufInt16(static_cast<double>(meter) * 10.0 / static_cast<double>(dt));
+                fixe[i].vario = AufInt16(static_cast<double>(meter) * 10.0 / static_cast<double>(dt));
             if (!hatGeschwindigkeit)
                 fixe[i].sog = AufInt16((bisher[bis].weg - bisher[von].weg) / static_cast<double>(dt) * 36.0);
         }
