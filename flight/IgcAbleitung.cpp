@@ -28,12 +28,20 @@ constexpr int32_t halbesFenster = 5;
 // part it cuts off is exact in a double.
 int16_t AufInt16(double wert)
 {
-    if (std::isnan(wert))
-        return 0;
-    const double begrenzt = std::clamp(wert, -1e6, 1e6);
-    const double rest = begrenzt - static_cast<int32_t>(begrenzt);
-    const int32_t ganz = static_cast<int32_t>(begrenzt) + (rest >= 0.5 ? 1 : 0) - (rest <= -0.5 ? 1 : 0);
-    return static_cast<int16_t>(std::clamp<int32_t>(ganz, std::numeric_limits<int16_t>::min(),
+    constexpr double grenze = std::numeric_limits<int16_t>::max() + 1.0;
+    if (!(std::abs(wert) < grenze))
+        return wert > 0 ? std::numeric_limits<int16_t>::max() : wert < 0 ? std::numeric_limits<int16_t>::min() : 0;
+    const int32_t ganz = static_cast<int32_t>(wert);
+    const double rest = wert - ganz;
+    return static_cast<int16_t>(std::clamp<int32_t>(ganz + (rest >= 0.5) - (rest <= -0.5), std::numeric_limits<int16_t>::min(),
+                                                    std::numeric_limits<int16_t>::max()));
+}
+
+// The same for a quotient of whole numbers (divisor above zero), without leaving them.
+int16_t AufInt16(int64_t zaehler, int64_t nenner)
+{
+    const int64_t betrag = (2 * std::llabs(zaehler) + nenner) / (2 * nenner);
+    return static_cast<int16_t>(std::clamp<int64_t>(zaehler < 0 ? -betrag : betrag, std::numeric_limits<int16_t>::min(),
                                                     std::numeric_limits<int16_t>::max()));
 }
 
@@ -154,7 +162,7 @@ void LeiteIgcWerteAb(std::vector<CDaten>& fixe, bool hatVario, bool hatGeschwind
                 continue;
             const int64_t meter = bisher[bis].gestiegen - bisher[von].gestiegen;
             if (!hatVario)
-                fixe[i].vario = AufInt16(static_cast<double>(meter) * 10.0 / static_cast<double>(dt));
+                fixe[i].vario = AufInt16(meter * 10, dt);
             if (!hatGeschwindigkeit)
                 fixe[i].sog = AufInt16((bisher[bis].weg - bisher[von].weg) / static_cast<double>(dt) * 36.0);
         }

@@ -273,15 +273,16 @@ void IgcLeser::BSatz(std::string_view z)
     if (b > 90 * 60 * einheitenProMinute || l > 180 * 60 * einheitenProMinute)
         return;
 
-    const CDaten* vorher = flug_.fixe.empty() ? nullptr : &flug_.fixe.back();
-    CDaten fix;
-    if (vorher)
-        fix = *vorher;
-    else if (spalten_.oat)
+    // Filled in place: a fix put together aside and copied in stalls the copy on its own
+    // narrower writes.
+    const bool erster = flug_.fixe.empty();
+    CDaten& fix = erster ? flug_.fixe.emplace_back() : flug_.fixe.emplace_back(flug_.fixe.back());
+    if (erster && spalten_.oat)
         fix.temperatur = 2732;  // 0 °C until the first record that has a temperature
 
+    const int32_t zeitVorher = fix.zeit;
     fix.zeit = h * 3600 + m * 60 + s + tage_ * tag;
-    if (vorher && fix.zeit < vorher->zeit - naechsterTagAb) {
+    if (!erster && fix.zeit < zeitVorher - naechsterTagAb) {
         ++tage_;
         fix.zeit += tag;
     }
@@ -295,7 +296,7 @@ void IgcLeser::BSatz(std::string_view z)
 
     // A fix without a valid position has no valid GNSS altitude either: it keeps the one before.
     if (quelle_ == HoehenQuelle::Gnss) {
-        if (hatPosition || !vorher)
+        if (hatPosition || erster)
             fix.hoehe = AufInt16(gnss);
     } else {
         fix.hoehe = AufInt16(druck);
@@ -317,7 +318,6 @@ void IgcLeser::BSatz(std::string_view z)
         fix.vario = AufInt16(InZehnteln(wert, spalten_.vario->Breite()));
     if (spalten_.oat && spalten_.oat->Wert(z, wert))
         fix.temperatur = static_cast<int32_t>(std::clamp<int64_t>(InZehnteln(wert, spalten_.oat->Breite()) + 2732, 0, 100000));
-    flug_.fixe.push_back(fix);
 }
 
 // Take-off, start, turnpoints, finish and landing in the order of the declaration; points at
