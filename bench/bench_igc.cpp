@@ -3,6 +3,7 @@
 
 #include "bench/Aufzeichnungen.h"
 #include "flight/CSarnixDoc.h"
+#include "flight/IgcZusammenfassung.h"
 
 #include <benchmark/benchmark.h>
 
@@ -48,5 +49,15 @@ void IgcOeffnen(benchmark::State& state)
     OeffnenMessen(state, IgcLog(state.range(0)));
 }
 BENCHMARK(IgcOeffnen)->Arg(86400)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// The summary, which opening leaves until "Flug Informationen", an export or `info` asks for it.
+void IgcZusammenfassungBerechnen(benchmark::State& state)
+{
+    CSarnixDoc doc;
+    doc.OnOpenDocument(IgcLog(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(IgcZusammenfassung(doc.datenListe));
+}
+BENCHMARK(IgcZusammenfassungBerechnen)->Arg(86400)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -247,28 +247,29 @@ struct InfoWahl {
 // the ground when --gelaende is set.
 void SchreibeFlug(const CSarnixDoc& doc, const InfoWahl& wahl, GelaendeModell* modell, Ausgabe& aus)
 {
+    const FlugZusammenfassung& z = doc.Zusammenfassung();
     QJsonObject json{
         {QStringLiteral("geladen"), doc.geladen},
         {QStringLiteral("dateiname"), QString::fromUtf8(doc.dateiname.data(), static_cast<qsizetype>(doc.dateiname.size()))},
         {QStringLiteral("flugdatum"), Text(doc.flugdatum)},
-        {QStringLiteral("startzeit"), Text(doc.startzeit)},
-        {QStringLiteral("landezeit"), Text(doc.landezeit)},
-        {QStringLiteral("flugdauer"), Text(doc.flugdauer)},
+        {QStringLiteral("startzeit"), Text(z.startzeit)},
+        {QStringLiteral("landezeit"), Text(z.landezeit)},
+        {QStringLiteral("flugdauer"), Text(z.flugdauer)},
         {QStringLiteral("startplatz"), Text(doc.startplatz)},
-        {QStringLiteral("startplatzHoehe"), Text(doc.startplatzHoehe)},
-        {QStringLiteral("landeplatzHoehe"), Text(doc.landeplatzHoehe)},
-        {QStringLiteral("maxHoehe"), Text(doc.maxHoehe)},
-        {QStringLiteral("maxSteigen"), Text(doc.maxSteigen)},
-        {QStringLiteral("maxSinken"), Text(doc.maxSinken)},
-        {QStringLiteral("flugstrecke"), Text(doc.flugstrecke)},
+        {QStringLiteral("startplatzHoehe"), Text(z.startplatzHoehe)},
+        {QStringLiteral("landeplatzHoehe"), Text(z.landeplatzHoehe)},
+        {QStringLiteral("maxHoehe"), Text(z.maxHoehe)},
+        {QStringLiteral("maxSteigen"), Text(z.maxSteigen)},
+        {QStringLiteral("maxSinken"), Text(z.maxSinken)},
+        {QStringLiteral("flugstrecke"), Text(z.flugstrecke)},
         // The same figures as numbers, for scripts.
-        {QStringLiteral("flugdauerMinuten"), MinutenAus(doc.flugdauer)},
-        {QStringLiteral("startHoeheMeter"), ZahlAus(doc.startplatzHoehe)},
-        {QStringLiteral("landeHoeheMeter"), ZahlAus(doc.landeplatzHoehe)},
-        {QStringLiteral("maxHoeheMeter"), ZahlAus(doc.maxHoehe)},
-        {QStringLiteral("maxSteigenMeterProSekunde"), ZahlAus(doc.maxSteigen)},
-        {QStringLiteral("maxSinkenMeterProSekunde"), ZahlAus(doc.maxSinken)},
-        {QStringLiteral("flugstreckeKilometer"), ZahlAus(doc.flugstrecke)},
+        {QStringLiteral("flugdauerMinuten"), MinutenAus(z.flugdauer)},
+        {QStringLiteral("startHoeheMeter"), ZahlAus(z.startplatzHoehe)},
+        {QStringLiteral("landeHoeheMeter"), ZahlAus(z.landeplatzHoehe)},
+        {QStringLiteral("maxHoeheMeter"), ZahlAus(z.maxHoehe)},
+        {QStringLiteral("maxSteigenMeterProSekunde"), ZahlAus(z.maxSteigen)},
+        {QStringLiteral("maxSinkenMeterProSekunde"), ZahlAus(z.maxSinken)},
+        {QStringLiteral("flugstreckeKilometer"), ZahlAus(z.flugstrecke)},
         // The recorded times stay as they are; a reader adds this to show them as the window does.
         {QStringLiteral("zeitVersatzMinuten"), doc.zeitBezug.versatz / 60},
         {QStringLiteral("zeitBezug"), !doc.igc.istIgc ? QStringLiteral("aufzeichnung")

@@ -23,6 +23,7 @@ QString FlugName(const CSarnixDoc& doc)
 
 QString FlugBeschreibung(const CSarnixDoc& doc)
 {
+    const FlugZusammenfassung& z = doc.Zusammenfassung();
     // The labels of the flight information dialog.
     const struct {
         const char* titel;
@@ -30,12 +31,12 @@ QString FlugBeschreibung(const CSarnixDoc& doc)
     } felder[] = {
         {QT_TRANSLATE_NOOP("Export", "Flug Datum:"), doc.flugdatum},
         {QT_TRANSLATE_NOOP("Export", "Start Platz:"), doc.startplatz},
-        {QT_TRANSLATE_NOOP("Export", "Startplatz Höhe:"), doc.startplatzHoehe},
-        {QT_TRANSLATE_NOOP("Export", "Startzeit:"), doc.startzeit},
-        {QT_TRANSLATE_NOOP("Export", "Landezeit:"), doc.landezeit},
-        {QT_TRANSLATE_NOOP("Export", "Flugdauer:"), doc.flugdauer},
-        {QT_TRANSLATE_NOOP("Export", "Max. Höhe:"), doc.maxHoehe},
-        {QT_TRANSLATE_NOOP("Export", "Flugstrecke:"), doc.flugstrecke},
+        {QT_TRANSLATE_NOOP("Export", "Startplatz Höhe:"), z.startplatzHoehe},
+        {QT_TRANSLATE_NOOP("Export", "Startzeit:"), z.startzeit},
+        {QT_TRANSLATE_NOOP("Export", "Landezeit:"), z.landezeit},
+        {QT_TRANSLATE_NOOP("Export", "Flugdauer:"), z.flugdauer},
+        {QT_TRANSLATE_NOOP("Export", "Max. Höhe:"), z.maxHoehe},
+        {QT_TRANSLATE_NOOP("Export", "Flugstrecke:"), z.flugstrecke},
     };
     QStringList zeilen;
     for (const auto& feld : felder) {

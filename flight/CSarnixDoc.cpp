@@ -3,6 +3,7 @@
 #include "flight/AbgeleiteteWerte.h"
 #include "flight/DateiLesen.h"
 #include "flight/FarbIndex.h"
+#include "flight/IgcZusammenfassung.h"
 #include "flight/TemperaturProfil.h"
 #include "flight/TemperaturReferenz.h"
 
@@ -17,15 +18,7 @@ void Einsetzen(CSarnixDoc& doc, Flugdaten&& flug)
     doc.wegpunktListe = std::move(flug.wegpunkte);
     doc.flugdatum = std::move(flug.flugdatum);
     doc.startplatz = std::move(flug.startplatz);
-    doc.startplatzHoehe = std::move(flug.startplatzHoehe);
-    doc.landeplatzHoehe = std::move(flug.landeplatzHoehe);
-    doc.startzeit = std::move(flug.startzeit);
-    doc.landezeit = std::move(flug.landezeit);
-    doc.maxSinken = std::move(flug.maxSinken);
-    doc.maxSteigen = std::move(flug.maxSteigen);
-    doc.maxHoehe = std::move(flug.maxHoehe);
-    doc.flugstrecke = std::move(flug.flugstrecke);
-    doc.flugdauer = std::move(flug.flugdauer);
+    doc.SetzeZusammenfassung(std::move(flug.zusammenfassung));
     doc.igc = std::move(flug.igc);
     doc.hatTemperatur = flug.hatTemperatur;
     doc.zeitBezug = ZeitBezugFuer(doc, doc.ortszeit);
@@ -49,10 +42,9 @@ void CSarnixDoc::Leeren()
     meterProBreite = 0.0f;
     meterProLaenge = 0.0f;
 
-    for (std::string* text : {&dateiname, &flugdatum, &startplatz, &startplatzHoehe, &landeplatzHoehe,
-                              &startzeit, &landezeit, &maxSinken, &maxSteigen, &maxHoehe, &flugstrecke,
-                              &flugdauer})
+    for (std::string* text : {&dateiname, &flugdatum, &startplatz})
         text->assign(1, ' ');
+    zusammenfassung_ = FlugZusammenfassung{};
 
     temperaturProfil.fill(TemperaturSlot{});
     igc = IgcKopf{};
@@ -114,12 +106,18 @@ void CSarnixDoc::Uebernimm(Flugdaten&& flug)
     BerechneMassstab();
     BerechneTemperaturProfil();
     if (igc.istIgc) {
-        // A log carries no summary; and a route point has no altitude in it: it stands at the
-        // flight's lowest.
-        BerechneIgcZusammenfassung();
+        zusammenfassung_.reset();
+        // A route point has no altitude in a log: it stands at the flight's lowest.
         for (CWegPunkt& punkt : wegpunktListe)
             punkt.hoehe = static_cast<int16_t>(ausdehnung.hoeheMin <= ausdehnung.hoeheMax ? ausdehnung.hoeheMin : 0);
     }
+}
+
+const FlugZusammenfassung& CSarnixDoc::Zusammenfassung() const
+{
+    if (!zusammenfassung_)
+        zusammenfassung_ = IgcZusammenfassung(datenListe);
+    return *zusammenfassung_;
 }
 
 void CSarnixDoc::LiesAufzeichnung(std::string_view inhalt)

@@ -13,8 +13,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Why a recording could not be opened; each cause has its own German message.
@@ -75,23 +77,18 @@ public:
     void BerechneMassstab();
     // Both reference profiles.
     void BerechneTemperaturProfil();
-    // The summary texts of an IGC flight from its fixes (IGC summary file).
-    void BerechneIgcZusammenfassung();
+    // The summary: as a .vrl recording carries it. An IGC log carries none: it is worked out from
+    // the fixes when first asked for, since opening shows none of it. Like the rest of the
+    // document, for one thread at a time.
+    const FlugZusammenfassung& Zusammenfassung() const;
+    // A summary in place of the recorded or worked-out one (a flight put together by hand).
+    void SetzeZusammenfassung(FlugZusammenfassung texte) { zusammenfassung_ = std::move(texte); }
 
     std::vector<CDaten> datenListe;
     float meterProBreite = 0.0f;
     float meterProLaenge = 0.0f;
-    // Summary texts as recorded (bytes of the file, Latin-1), " " when absent.
+    // Texts as recorded (bytes of the file, Latin-1), " " when absent.
     std::string startplatz;
-    std::string startplatzHoehe;
-    std::string landeplatzHoehe;
-    std::string startzeit;
-    std::string landezeit;
-    std::string maxSinken;
-    std::string maxSteigen;
-    std::string maxHoehe;
-    std::string flugstrecke;
-    std::string flugdauer;
     Fenster ausdehnung;
     int32_t geladen = 0;
     std::string dateiname;  // the path exactly as given to OnOpenDocument (UTF-8)
@@ -116,4 +113,7 @@ public:
     bool ortszeit = true;
     ZeitBezug zeitBezug;
     void WaehleOrtszeit(bool ja);
+
+private:
+    mutable std::optional<FlugZusammenfassung> zusammenfassung_;  // empty: still to be worked out
 };

@@ -10,13 +10,8 @@
 #include <string_view>
 #include <vector>
 
-struct Flugdaten {
-    std::vector<CDaten> fixe;
-    std::vector<CWegPunkt> wegpunkte;
-    // Summary texts as recorded (bytes of the file, Latin-1), " " when absent. An IGC log
-    // carries only the date and the site; the document works out the rest from the fixes.
-    std::string flugdatum = " ";
-    std::string startplatz = " ";
+// What a flight's summary says, as texts (bytes of the file, Latin-1), " " when absent.
+struct FlugZusammenfassung {
     std::string startplatzHoehe = " ";
     std::string landeplatzHoehe = " ";
     std::string startzeit = " ";
@@ -26,6 +21,16 @@ struct Flugdaten {
     std::string maxHoehe = " ";
     std::string flugstrecke = " ";
     std::string flugdauer = " ";
+};
+
+struct Flugdaten {
+    std::vector<CDaten> fixe;
+    std::vector<CWegPunkt> wegpunkte;
+    // Texts as recorded, " " when absent. An IGC log carries only the date and the site; its
+    // summary is worked out from the fixes (IgcZusammenfassung.h).
+    std::string flugdatum = " ";
+    std::string startplatz = " ";
+    FlugZusammenfassung zusammenfassung;
     // The header of an IGC log; istIgc false for a .vrl recording.
     IgcKopf igc;
     // False when the fixes carry no air temperature (an IGC log without OAT).

@@ -1,6 +1,5 @@
-// The summary texts of an IGC flight, which a log does not carry: computed from its fixes.
+#include "flight/IgcZusammenfassung.h"
 
-#include "flight/CSarnixDoc.h"
 #include "flight/Fluege.h"
 #include "flight/Strecke.h"
 
@@ -37,11 +36,11 @@ std::string Uhrzeit(int32_t zeit)
 
 }  // namespace
 
-void CSarnixDoc::BerechneIgcZusammenfassung()
+FlugZusammenfassung IgcZusammenfassung(const std::vector<CDaten>& f)
 {
-    const std::vector<CDaten>& f = datenListe;
+    FlugZusammenfassung z;
     if (f.empty())
-        return;
+        return z;
 
     // The flights the phases find; a log that never flies is summed up whole.
     std::vector<Flugabschnitt> fluege = FindeFluege(f);
@@ -83,17 +82,18 @@ void CSarnixDoc::BerechneIgcZusammenfassung()
 
     const CDaten& start = f[fluege.front().start];
     const CDaten& landung = f[fluege.back().landung];
-    startzeit = Uhrzeit(start.zeit);
-    landezeit = Uhrzeit(landung.zeit);
+    z.startzeit = Uhrzeit(start.zeit);
+    z.landezeit = Uhrzeit(landung.zeit);
     // Only the time in the air, not the time on the ground between two flights.
     dauer /= 60;
     char dauerText[32];
     std::snprintf(dauerText, sizeof dauerText, "%.2i:%.2i", dauer / 60, dauer % 60);
-    flugdauer = dauerText;
-    startplatzHoehe = Text("%.0f m", start.hoehe);
-    landeplatzHoehe = Text("%.0f m", landung.hoehe);
-    maxHoehe = Text("%.0f m", hoechste);
-    maxSteigen = Text("%0.1f m/s", steigen);
-    maxSinken = Text("%0.1f m/s", sinken < 0.0 ? -sinken : 0.0);
-    flugstrecke = Text("%0.1f km", strecke / 1000.0);
+    z.flugdauer = dauerText;
+    z.startplatzHoehe = Text("%.0f m", start.hoehe);
+    z.landeplatzHoehe = Text("%.0f m", landung.hoehe);
+    z.maxHoehe = Text("%.0f m", hoechste);
+    z.maxSteigen = Text("%0.1f m/s", steigen);
+    z.maxSinken = Text("%0.1f m/s", sinken < 0.0 ? -sinken : 0.0);
+    z.flugstrecke = Text("%0.1f km", strecke / 1000.0);
+    return z;
 }

@@ -168,18 +168,19 @@ private:
 void VrlLeser::Kopfsatz(const char* z)
 {
     Flugdaten& f = flug_;
+    FlugZusammenfassung& texte = f.zusammenfassung;
     f.flugdatum = std::string(z + 15, 2) + '-' + std::string(z + 17, 2) + '-' + std::string(z + 19, 2);
-    f.startzeit = std::string(z + 21, 2) + ':' + std::string(z + 23, 2);
-    f.landezeit = std::string(z + 25, 2) + ':' + std::string(z + 27, 2);
+    texte.startzeit = std::string(z + 21, 2) + ':' + std::string(z + 23, 2);
+    texte.landezeit = std::string(z + 25, 2) + ':' + std::string(z + 27, 2);
     // Text up to a NUL byte, as a C string would hold it.
     f.startplatz = std::string(z + 31, 11).c_str();
     // Signed like the fixes' altitude: low airfields lie below the pressure altitude's 0 m.
-    f.startplatzHoehe = Formatiert("%i m", static_cast<int16_t>(HexZahl(z + 46, 4)));
-    f.landeplatzHoehe = Formatiert("%i m", static_cast<int16_t>(HexZahl(z + 50, 4)));
-    f.maxHoehe = Formatiert("%i m", static_cast<int16_t>(HexZahl(z + 54, 4)));
-    f.maxSteigen = Formatiert("%0.1f m/s", static_cast<double>(static_cast<float>(HexZahl(z + 66, 2)) * 0.1f));
-    f.maxSinken = Formatiert("%0.1f m/s", static_cast<double>(static_cast<float>(HexZahl(z + 68, 2)) * 0.1f));
-    f.flugstrecke = Formatiert("%0.1f km", static_cast<double>(static_cast<float>(HexZahl(z + 74, 4)) * 0.1f));
+    texte.startplatzHoehe = Formatiert("%i m", static_cast<int16_t>(HexZahl(z + 46, 4)));
+    texte.landeplatzHoehe = Formatiert("%i m", static_cast<int16_t>(HexZahl(z + 50, 4)));
+    texte.maxHoehe = Formatiert("%i m", static_cast<int16_t>(HexZahl(z + 54, 4)));
+    texte.maxSteigen = Formatiert("%0.1f m/s", static_cast<double>(static_cast<float>(HexZahl(z + 66, 2)) * 0.1f));
+    texte.maxSinken = Formatiert("%0.1f m/s", static_cast<double>(static_cast<float>(HexZahl(z + 68, 2)) * 0.1f));
+    texte.flugstrecke = Formatiert("%0.1f km", static_cast<double>(static_cast<float>(HexZahl(z + 74, 4)) * 0.1f));
     const int start = Dezimal(z + 21, 2) * 60 + Dezimal(z + 23, 2);
     const int lande = Dezimal(z + 25, 2) * 60 + Dezimal(z + 27, 2);
     // A landing before the take-off time is on the next day.
@@ -188,7 +189,7 @@ void VrlLeser::Kopfsatz(const char* z)
         dauer = (dauer % (24 * 60) + 24 * 60) % (24 * 60);
     char dauerText[32];
     std::snprintf(dauerText, sizeof dauerText, "%.2i:%.2i", dauer / 60, dauer % 60);
-    f.flugdauer = dauerText;
+    texte.flugdauer = dauerText;
 }
 
 void VrlLeser::Zeitsatz(const char* z)

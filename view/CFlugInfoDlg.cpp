@@ -132,22 +132,23 @@ void CFlugInfoDlg::showEvent(QShowEvent* event)
 
 void CFlugInfoDlg::Uebernehmen(const CSarnixDoc& doc)
 {
+    const FlugZusammenfassung& z = doc.Zusammenfassung();
     // The summary texts are the file's bytes (Latin-1); the path is UTF-8.
     const auto latin1 = [](const std::string& s) {
         return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
     };
     dateiname = QString::fromUtf8(doc.dateiname.data(), static_cast<qsizetype>(doc.dateiname.size()));
     flugdatum = latin1(doc.flugdatum);
-    landeplatzHoehe = latin1(doc.landeplatzHoehe);
-    landezeit = latin1(AnzeigeUhrzeit(doc.landezeit, doc.zeitBezug));
-    maxHoehe = latin1(doc.maxHoehe);
-    maxSinken = latin1(doc.maxSinken);
-    maxSteigen = latin1(doc.maxSteigen);
+    landeplatzHoehe = latin1(z.landeplatzHoehe);
+    landezeit = latin1(AnzeigeUhrzeit(z.landezeit, doc.zeitBezug));
+    maxHoehe = latin1(z.maxHoehe);
+    maxSinken = latin1(z.maxSinken);
+    maxSteigen = latin1(z.maxSteigen);
     startplatz = latin1(doc.startplatz);
-    startplatzHoehe = latin1(doc.startplatzHoehe);
-    startzeit = latin1(AnzeigeUhrzeit(doc.startzeit, doc.zeitBezug));
-    flugdauer = latin1(doc.flugdauer);
-    flugstrecke = latin1(doc.flugstrecke);
+    startplatzHoehe = latin1(z.startplatzHoehe);
+    startzeit = latin1(AnzeigeUhrzeit(z.startzeit, doc.zeitBezug));
+    flugdauer = latin1(z.flugdauer);
+    flugstrecke = latin1(z.flugstrecke);
     // A walk or a car trip says so instead of showing a count of naught.
     const size_t anzahl = FindeFluege(doc.datenListe).size();
     fluege = anzahl > 0 ? QString::number(anzahl) : doc.datenListe.empty() ? QStringLiteral(" ") : tr("keiner");

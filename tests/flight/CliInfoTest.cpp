@@ -49,7 +49,7 @@ TEST_F(CliInfo, BeispielflugAlsJson)
     EXPECT_EQ(json[QStringLiteral("dateiname")].toString().toStdString(), pfad);
     EXPECT_EQ(json[QStringLiteral("startplatz")].toString(), QStringLiteral("Sonnalm    "));
     EXPECT_EQ(json[QStringLiteral("flugdatum")].toString(), QStringLiteral("14-07-26"));
-    EXPECT_EQ(json[QStringLiteral("flugdauer")].toString().toStdString(), doc.flugdauer);
+    EXPECT_EQ(json[QStringLiteral("flugdauer")].toString().toStdString(), doc.Zusammenfassung().flugdauer);
     EXPECT_EQ(json[QStringLiteral("anzahlFixes")].toInt(), 3600);
     EXPECT_EQ(json[QStringLiteral("ausdehnung")][QStringLiteral("hoeheMax")].toInt(), doc.ausdehnung.hoeheMax);
     EXPECT_EQ(json[QStringLiteral("ausdehnung")][QStringLiteral("laengeMin")].toInt(), doc.ausdehnung.laengeMin);

@@ -53,7 +53,7 @@ TEST(Dokument, NeuIstLeer)
     EXPECT_EQ(doc.ausdehnung.laengeMin, 1000000000);
     EXPECT_EQ(doc.dateiname, " ");
     EXPECT_EQ(doc.startplatz, " ");
-    EXPECT_EQ(doc.maxSinken, " ");
+    EXPECT_EQ(doc.Zusammenfassung().maxSinken, " ");
 }
 
 TEST(Dokument, LeerenLaesstKeinenFlug)
@@ -81,7 +81,7 @@ TEST(Oeffnen, ZweiteDateiLaesstNichtsVonDerErsten)
 {
     CSarnixDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(test::TempDatei(ErsterFlug())));
-    ASSERT_EQ(doc.flugdauer, "01:30");
+    ASSERT_EQ(doc.Zusammenfassung().flugdauer, "01:30");
     ASSERT_EQ(doc.wegpunktListe.size(), 1u);
     ASSERT_GT(doc.datenListe.size(), 20u);
 
@@ -91,7 +91,7 @@ TEST(Oeffnen, ZweiteDateiLaesstNichtsVonDerErsten)
     EXPECT_EQ(doc.dateiname, zweite);
     EXPECT_EQ(doc.datenListe.size(), 1u);
     EXPECT_TRUE(doc.wegpunktListe.empty());
-    EXPECT_EQ(doc.flugdauer, " ");
+    EXPECT_EQ(doc.Zusammenfassung().flugdauer, " ");
     EXPECT_EQ(doc.startplatz, " ");
     EXPECT_EQ(doc.flugdatum, " ");
     EXPECT_EQ(doc.ausdehnung.hoeheMax, 900);
@@ -113,7 +113,7 @@ TEST(Oeffnen, FehlendeDateiBehaeltDenFlug)
     EXPECT_EQ(doc.geladen, 1);
     EXPECT_EQ(doc.dateiname, erste);
     EXPECT_EQ(doc.datenListe.size(), fixe);
-    EXPECT_EQ(doc.flugdauer, "01:30");
+    EXPECT_EQ(doc.Zusammenfassung().flugdauer, "01:30");
 }
 
 TEST(Oeffnen, OrdnerUndLeererPfadSindUngueltig)

@@ -133,9 +133,9 @@ TEST(IgcEchteLogs, MitternachtZaehltWeiter)
     for (size_t i = 1; i < doc.datenListe.size(); ++i)
         ASSERT_GT(doc.datenListe[i].zeit, doc.datenListe[i - 1].zeit) << i;
     // The summary shows times of day and a duration over midnight.
-    EXPECT_EQ(doc.startzeit.substr(0, 2), "22");
-    EXPECT_EQ(doc.landezeit.substr(0, 2), "04");
-    EXPECT_EQ(doc.flugdauer, "05:54");
+    EXPECT_EQ(doc.Zusammenfassung().startzeit.substr(0, 2), "22");
+    EXPECT_EQ(doc.Zusammenfassung().landezeit.substr(0, 2), "04");
+    EXPECT_EQ(doc.Zusammenfassung().flugdauer, "05:54");
 }
 
 TEST(IgcEchteLogs, UngueltigeFixeBehaltenDieLetztePosition)
@@ -254,7 +254,7 @@ TEST(IgcEchteLogs, HoehenausreisserZaehlenNicht)
     // One fix at 890 m between fixes at 300 m.
     const CSarnixDoc hg = Log("hg-wales-u2-1h.igc");
     EXPECT_LT(Um(hg, 12, 17, 31)->hoehe, 400);
-    EXPECT_EQ(hg.startplatzHoehe, "300 m");
+    EXPECT_EQ(hg.Zusammenfassung().startplatzHoehe, "300 m");
 }
 
 TEST(IgcAufbereitung, SteigenUndFahrtAusDenFixen)
@@ -286,8 +286,8 @@ TEST(IgcAufbereitung, HoehensprungIstKeinSteigen)
     ASSERT_EQ(doc.datenListe.size(), 120u);
     for (const CDaten& fix : doc.datenListe)
         EXPECT_NEAR(fix.vario, -20, 2) << fix.zeit - elfUhr;
-    EXPECT_EQ(doc.maxSteigen, "0.0 m/s");
-    EXPECT_EQ(doc.maxSinken, "2.0 m/s");
+    EXPECT_EQ(doc.Zusammenfassung().maxSteigen, "0.0 m/s");
+    EXPECT_EQ(doc.Zusammenfassung().maxSinken, "2.0 m/s");
 
     // The real log: the altitude comes back from a two-fix glitch 104 m higher than it left.
     const CSarnixDoc brasil = Log("pg-brazil-ausschnitt.igc");
@@ -309,13 +309,26 @@ TEST(IgcAufbereitung, ZusammenfassungAusDenFixen)
     EXPECT_EQ(doc.startplatz, "Wasserkuppe");
     EXPECT_EQ(doc.flugdatum, "15-07-26");
     // Take-off on the last fix at the launch spot, landing on the first at the landing spot.
-    EXPECT_EQ(doc.startzeit, "11:01");
-    EXPECT_EQ(doc.landezeit, "11:11");
-    EXPECT_EQ(doc.flugdauer, "00:10");
-    EXPECT_EQ(doc.maxHoehe, "1399 m");
-    EXPECT_EQ(doc.maxSteigen, "1.0 m/s");
-    EXPECT_EQ(doc.maxSinken, "0.0 m/s");
-    EXPECT_EQ(doc.flugstrecke, "11.1 km");  // six minutes of arc north
+    const FlugZusammenfassung& z = doc.Zusammenfassung();
+    EXPECT_EQ(z.startzeit, "11:01");
+    EXPECT_EQ(z.landezeit, "11:11");
+    EXPECT_EQ(z.flugdauer, "00:10");
+    EXPECT_EQ(z.maxHoehe, "1399 m");
+    EXPECT_EQ(z.maxSteigen, "1.0 m/s");
+    EXPECT_EQ(z.maxSinken, "0.0 m/s");
+    EXPECT_EQ(z.flugstrecke, "11.1 km");  // six minutes of arc north
+}
+
+TEST(IgcAufbereitung, ZusammenfassungDesZuletztGeoeffnetenLogs)
+{
+    // Worked out when asked for: a log opened after that has its own. Neither flies, so each is
+    // summed up whole.
+    constexpr int ort = 50 * 60000;
+    CSarnixDoc doc;
+    ASSERT_TRUE(doc.OeffneInhalt("a.igc", kopf + B(elfUhr, ort, ort, 800, 850) + B(elfUhr + 120, ort, ort, 800, 850)));
+    EXPECT_EQ(doc.Zusammenfassung().flugdauer, "00:02");
+    ASSERT_TRUE(doc.OeffneInhalt("b.igc", kopf + B(elfUhr, ort, ort, 800, 850) + B(elfUhr + 600, ort, ort, 800, 850)));
+    EXPECT_EQ(doc.Zusammenfassung().flugdauer, "00:10");
 }
 
 TEST(IgcFehlerhaft, ZeilenendenBomUndLeerzeichen)

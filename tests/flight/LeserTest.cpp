@@ -148,16 +148,16 @@ TEST(Kopfsatz, Zusammenfassung)
     const CSarnixDoc doc = Geladen(kopf.Satz());
     EXPECT_EQ(doc.geladen, 1);
     EXPECT_EQ(doc.flugdatum, "12-06-26");
-    EXPECT_EQ(doc.startzeit, "13:05");
-    EXPECT_EQ(doc.landezeit, "14:35");
-    EXPECT_EQ(doc.flugdauer, "01:30");
+    EXPECT_EQ(doc.Zusammenfassung().startzeit, "13:05");
+    EXPECT_EQ(doc.Zusammenfassung().landezeit, "14:35");
+    EXPECT_EQ(doc.Zusammenfassung().flugdauer, "01:30");
     EXPECT_EQ(doc.startplatz, std::string("M\xFChlberg   ", 11));
-    EXPECT_EQ(doc.startplatzHoehe, "1200 m");
-    EXPECT_EQ(doc.landeplatzHoehe, "700 m");
-    EXPECT_EQ(doc.maxHoehe, "2700 m");
-    EXPECT_EQ(doc.maxSteigen, "4.2 m/s");
-    EXPECT_EQ(doc.maxSinken, "2.5 m/s");
-    EXPECT_EQ(doc.flugstrecke, "312.6 km");
+    EXPECT_EQ(doc.Zusammenfassung().startplatzHoehe, "1200 m");
+    EXPECT_EQ(doc.Zusammenfassung().landeplatzHoehe, "700 m");
+    EXPECT_EQ(doc.Zusammenfassung().maxHoehe, "2700 m");
+    EXPECT_EQ(doc.Zusammenfassung().maxSteigen, "4.2 m/s");
+    EXPECT_EQ(doc.Zusammenfassung().maxSinken, "2.5 m/s");
+    EXPECT_EQ(doc.Zusammenfassung().flugstrecke, "312.6 km");
 }
 
 TEST(Kopfsatz, LandungVorDemStartIstAmNaechstenTag)
@@ -165,15 +165,15 @@ TEST(Kopfsatz, LandungVorDemStartIstAmNaechstenTag)
     Kopf kopf;
     kopf.start = "2243";
     kopf.lande = "0443";
-    EXPECT_EQ(Geladen(kopf.Satz()).flugdauer, "06:00");
+    EXPECT_EQ(Geladen(kopf.Satz()).Zusammenfassung().flugdauer, "06:00");
     kopf.start = "2350";
     kopf.lande = "0010";
-    EXPECT_EQ(Geladen(kopf.Satz()).flugdauer, "00:20");
+    EXPECT_EQ(Geladen(kopf.Satz()).Zusammenfassung().flugdauer, "00:20");
     kopf.start = "1400";
     kopf.lande = "1330";
-    EXPECT_EQ(Geladen(kopf.Satz()).flugdauer, "23:30");
+    EXPECT_EQ(Geladen(kopf.Satz()).Zusammenfassung().flugdauer, "23:30");
     kopf.lande = "1400";
-    EXPECT_EQ(Geladen(kopf.Satz()).flugdauer, "00:00");
+    EXPECT_EQ(Geladen(kopf.Satz()).Zusammenfassung().flugdauer, "00:00");
 }
 
 TEST(Kopfsatz, HoehenUnterNullSindVorzeichenbehaftet)
@@ -183,11 +183,11 @@ TEST(Kopfsatz, HoehenUnterNullSindVorzeichenbehaftet)
     kopf.landeHoehe = "FFFF";
     kopf.maxHoehe = "7FFF";
     const CSarnixDoc doc = Geladen(kopf.Satz());
-    EXPECT_EQ(doc.startplatzHoehe, "-42 m");
-    EXPECT_EQ(doc.landeplatzHoehe, "-1 m");
-    EXPECT_EQ(doc.maxHoehe, "32767 m");
+    EXPECT_EQ(doc.Zusammenfassung().startplatzHoehe, "-42 m");
+    EXPECT_EQ(doc.Zusammenfassung().landeplatzHoehe, "-1 m");
+    EXPECT_EQ(doc.Zusammenfassung().maxHoehe, "32767 m");
     kopf.maxHoehe = "8000";
-    EXPECT_EQ(Geladen(kopf.Satz()).maxHoehe, "-32768 m");
+    EXPECT_EQ(Geladen(kopf.Satz()).Zusammenfassung().maxHoehe, "-32768 m");
 }
 
 TEST(Datei, NurMagieIstLeererGeladenerFlug)
@@ -200,7 +200,7 @@ TEST(Datei, NurMagieIstLeererGeladenerFlug)
     EXPECT_TRUE(doc.datenListe.empty());
     EXPECT_TRUE(doc.wegpunktListe.empty());
     EXPECT_EQ(doc.startplatz, " ");
-    EXPECT_EQ(doc.flugdauer, " ");
+    EXPECT_EQ(doc.Zusammenfassung().flugdauer, " ");
     EXPECT_EQ(doc.flugdatum, " ");
 }
 
@@ -393,8 +393,8 @@ TEST(Beispieldatei, AllesAusEinerDateiMitCrLf)
     CSarnixDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(test::Testdaten("beispielflug.vrl")));
     EXPECT_EQ(doc.startplatz, "Brauneck   ");
-    EXPECT_EQ(doc.flugdauer, "01:30");
-    EXPECT_EQ(doc.flugstrecke, "312.6 km");
+    EXPECT_EQ(doc.Zusammenfassung().flugdauer, "01:30");
+    EXPECT_EQ(doc.Zusammenfassung().flugstrecke, "312.6 km");
     ASSERT_EQ(doc.wegpunktListe.size(), 1u);
     EXPECT_EQ(doc.wegpunktListe[0].name, "NORD");
     EXPECT_EQ(doc.wegpunktListe[0].nummer, 1);

@@ -37,13 +37,13 @@ TEST(Ortszeit, LandezeitWieSieDerPilotLiest)
     for (const auto& fall : faelle) {
         CSarnixDoc doc;
         ASSERT_TRUE(doc.OnOpenDocument(test::Testdaten(fall.datei))) << fall.datei;
-        EXPECT_EQ(AnzeigeUhrzeit(doc.landezeit, doc.zeitBezug), fall.ortszeit) << fall.datei;
+        EXPECT_EQ(AnzeigeUhrzeit(doc.Zusammenfassung().landezeit, doc.zeitBezug), fall.ortszeit) << fall.datei;
         doc.WaehleOrtszeit(false);
-        EXPECT_EQ(AnzeigeUhrzeit(doc.landezeit, doc.zeitBezug), fall.utc) << fall.datei;
+        EXPECT_EQ(AnzeigeUhrzeit(doc.Zusammenfassung().landezeit, doc.zeitBezug), fall.utc) << fall.datei;
         doc.WaehleOrtszeit(true);
     }
     CSarnixDoc vrl;
     ASSERT_TRUE(vrl.OnOpenDocument(test::Sample("lokalflug-1h.vrl")));
     vrl.WaehleOrtszeit(false);
-    EXPECT_EQ(AnzeigeUhrzeit(vrl.landezeit, vrl.zeitBezug), "12:04");
+    EXPECT_EQ(AnzeigeUhrzeit(vrl.Zusammenfassung().landezeit, vrl.zeitBezug), "12:04");
 }

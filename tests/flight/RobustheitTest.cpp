@@ -89,9 +89,9 @@ TEST(Robustheit, ExtremeFelder)
     EXPECT_EQ(doc.datenListe[0].hoehe, 32767);
     EXPECT_EQ(doc.datenListe[1].hoehe, -32768);
     EXPECT_EQ(doc.datenListe[0].breite, 500000000 + 100 * 0x7FFFFF);
-    EXPECT_EQ(doc.maxHoehe, "-1 m");  // signed, like the fixes' altitude
-    EXPECT_EQ(doc.flugstrecke, "6553.5 km");
-    EXPECT_EQ(doc.maxSteigen, "25.5 m/s");
+    EXPECT_EQ(doc.Zusammenfassung().maxHoehe, "-1 m");  // signed, like the fixes' altitude
+    EXPECT_EQ(doc.Zusammenfassung().flugstrecke, "6553.5 km");
+    EXPECT_EQ(doc.Zusammenfassung().maxSteigen, "25.5 m/s");
     PruefeFlug(doc);
 }
 

@@ -91,9 +91,9 @@ TEST(Samples, LesenSichPlausibel)
 
         // Summary texts of the header.
         EXPECT_EQ(doc.flugdatum.size(), 8u);
-        EXPECT_EQ(doc.startzeit.size(), 5u);
-        EXPECT_NE(doc.flugdauer, " ");
-        EXPECT_NE(doc.flugdauer.front(), '-');
+        EXPECT_EQ(doc.Zusammenfassung().startzeit.size(), 5u);
+        EXPECT_NE(doc.Zusammenfassung().flugdauer, " ");
+        EXPECT_NE(doc.Zusammenfassung().flugdauer.front(), '-');
         EXPECT_EQ(doc.startplatz.size(), 11u);
 
         // A real extent, and a profile whose reference temperature at mid-height is the air's there

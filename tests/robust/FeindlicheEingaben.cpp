@@ -445,7 +445,7 @@ TEST(FeindlicheEingaben, CrLfZeigtDenselbenFlugWieLf)
         EXPECT_EQ(mitCrLf.datenListe[i].hoehe, mitLf.datenListe[i].hoehe) << i;
     }
     EXPECT_EQ(mitCrLf.startplatz, "SCHWARZENBG");
-    EXPECT_EQ(mitCrLf.flugdauer, mitLf.flugdauer);
+    EXPECT_EQ(mitCrLf.Zusammenfassung().flugdauer, mitLf.Zusammenfassung().flugdauer);
 
     QImage bildLf;
     QImage bildCrLf;

@@ -238,15 +238,15 @@ CSarnixDoc Beispielflug()
     doc.dateiname = "C:/Flüge/Tag 1.vrl";
     doc.flugdatum = "12-07-98";
     doc.startplatz = "M\xfcnchberg  ";  // Latin-1 as in the file
-    doc.startplatzHoehe = "1234 m";
-    doc.maxHoehe = "2870 m";
-    doc.landeplatzHoehe = "612 m";
-    doc.flugstrecke = "35.7 km";
-    doc.startzeit = "11:05";
-    doc.landezeit = "12:35";
-    doc.flugdauer = "01:30";
-    doc.maxSteigen = "2.5 m/s";
-    doc.maxSinken = "-3.1 m/s";
+    doc.SetzeZusammenfassung({.startplatzHoehe = "1234 m",
+                              .landeplatzHoehe = "612 m",
+                              .startzeit = "11:05",
+                              .landezeit = "12:35",
+                              .maxSinken = "-3.1 m/s",
+                              .maxSteigen = "2.5 m/s",
+                              .maxHoehe = "2870 m",
+                              .flugstrecke = "35.7 km",
+                              .flugdauer = "01:30"});
     return doc;
 }
 
