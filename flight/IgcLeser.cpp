@@ -58,6 +58,18 @@ bool VorzeichenZahl(std::string_view z, size_t von, size_t anzahl, int32_t& wert
     return true;
 }
 
+// An altitude of the B record: five characters, a minus sign first below sea level ("-0042").
+// Its width is fixed, unlike an extension's, so the compiler reads it without a loop.
+bool Hoehe(std::string_view z, size_t von, int32_t& wert)
+{
+    const bool negativ = z[von] == '-';
+    if (!(negativ ? Zahl(z, von + 1, 4, wert) : Zahl(z, von, 5, wert)))
+        return false;
+    if (negativ)
+        wert = -wert;
+    return true;
+}
+
 std::string_view Getrimmt(std::string_view text)
 {
     const auto leer = [](char c) { return c == ' ' || c == '\t'; };
@@ -255,8 +267,8 @@ void IgcLeser::BSatz(std::string_view z)
         return;
     int32_t h = 0, m = 0, s = 0, bGrad = 0, bMin = 0, lGrad = 0, lMin = 0, druck = 0, gnss = 0;  // minutes in thousandths
     if (!Zahl(z, 1, 2, h) || !Zahl(z, 3, 2, m) || !Zahl(z, 5, 2, s) || !Zahl(z, 7, 2, bGrad) || !Zahl(z, 9, 5, bMin)
-        || !Zahl(z, 15, 3, lGrad) || !Zahl(z, 18, 5, lMin) || !VorzeichenZahl(z, 25, 5, druck)
-        || !VorzeichenZahl(z, 30, 5, gnss))
+        || !Zahl(z, 15, 3, lGrad) || !Zahl(z, 18, 5, lMin) || !Hoehe(z, 25, druck)
+        || !Hoehe(z, 30, gnss))
         return;
     if (h > 23 || m > 59 || s > 59 || bMin >= 60000 || lMin >= 60000)
         return;
