@@ -1,5 +1,6 @@
 #include "tiles/KachelAblage.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QDirIterator>
@@ -69,7 +70,7 @@ KachelAblage::KachelAblage(const QString& wurzelOrdner, const QString& quellOrdn
     : wurzel(wurzelOrdner), ordner(QDir(wurzelOrdner).filePath(quellOrdner)), grenze(grenzeBytes)
 {
     if (!QDir().mkpath(ordner) || !QFileInfo(ordner).isWritable())
-        fehler = QStringLiteral("Kartenspeicher nicht beschreibbar: %1").arg(QDir::toNativeSeparators(ordner));
+        fehler = QCoreApplication::translate("Karte", "Kartenspeicher nicht beschreibbar: %1").arg(QDir::toNativeSeparators(ordner));
 }
 
 QString KachelAblage::StandardWurzel()
@@ -107,14 +108,14 @@ bool KachelAblage::Schreibe(int zoom, int64_t x, int64_t y, const KachelEintrag&
     QDir().mkpath(info.path());
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly)) {
-        fehler = QStringLiteral("Kartenspeicher nicht beschreibbar: %1").arg(QDir::toNativeSeparators(ordner));
+        fehler = QCoreApplication::translate("Karte", "Kartenspeicher nicht beschreibbar: %1").arg(QDir::toNativeSeparators(ordner));
         return false;
     }
     QDataStream s(&datei);
     s << kennung << static_cast<qint64>(e.frischBis.toSecsSinceEpoch()) << e.etag << e.geaendert << e.daten;
     const int64_t vorher = info.exists() ? info.size() : 0;
     if (!datei.commit()) {
-        fehler = QStringLiteral("Kartenspeicher nicht beschreibbar: %1").arg(QDir::toNativeSeparators(ordner));
+        fehler = QCoreApplication::translate("Karte", "Kartenspeicher nicht beschreibbar: %1").arg(QDir::toNativeSeparators(ordner));
         return false;
     }
     if (belegt < 0)

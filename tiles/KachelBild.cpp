@@ -3,6 +3,7 @@
 #include "tiles/Mercator.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QPainter>
 
@@ -34,13 +35,13 @@ KachelBild KachelDekodieren(const QByteArray& daten)
     leser.setAllocationLimit(16);  // megabytes: a 1024 pixel tile needs 4
     const QSize groesse = leser.size();
     if (!groesse.isValid())
-        return {{}, QStringLiteral("Kachel ist kein lesbares Bild")};
+        return {{}, QCoreApplication::translate("Karte", "Kachel ist kein lesbares Bild")};
     if (groesse.width() != groesse.height() || groesse.width() < kleinsteSeite || groesse.width() > groessteSeite)
-        return {{}, QStringLiteral("Kachel hat die unerwartete Größe %1 × %2")
+        return {{}, QCoreApplication::translate("Karte", "Kachel hat die unerwartete Größe %1 × %2")
                         .arg(groesse.width()).arg(groesse.height())};
     QImage bild;
     if (!leser.read(&bild))
-        return {{}, QStringLiteral("Kachel ist kein lesbares Bild")};
+        return {{}, QCoreApplication::translate("Karte", "Kachel ist kein lesbares Bild")};
     if (bild.hasAlphaChannel()) {
         // Transparent parts of a layer show the white paper, not black.
         QImage weiss(bild.size(), QImage::Format_RGB32);

@@ -1,5 +1,6 @@
 #include "tiles/KartenQuelle.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <QUrl>
@@ -20,11 +21,11 @@ QString VorlagenFehler(const QString& vorlage)
             fehlend << QLatin1String(teil);
     }
     if (!fehlend.isEmpty())
-        return QStringLiteral("Der Kartenadresse fehlt %1").arg(fehlend.join(QStringLiteral(", ")));
+        return QCoreApplication::translate("Karte", "Der Kartenadresse fehlt %1").arg(fehlend.join(QStringLiteral(", ")));
     const QUrl url(QString(vorlage).replace(QLatin1Char('{'), QLatin1Char('_')).replace(QLatin1Char('}'), QLatin1Char('_')));
     if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))
         || url.host().isEmpty())
-        return QStringLiteral("Die Kartenadresse ist keine http- oder https-Adresse");
+        return QCoreApplication::translate("Karte", "Die Kartenadresse ist keine http- oder https-Adresse");
     return {};
 }
 

@@ -267,16 +267,16 @@ void Kartendienst::Fertig(QNetworkReply* antwort, const Anfrage& anfrage)
     if (antwort->error() != QNetworkReply::NoError || status != 200) {
         QString grund;
         if (antwort->error() == QNetworkReply::TooManyRedirectsError)
-            grund = QStringLiteral("Kachelserver leitet im Kreis um");
+            grund = QCoreApplication::translate("Karte", "Kachelserver leitet im Kreis um");
         else if (antwort->property("zuGross").toBool())
-            grund = QStringLiteral("Kachel ist zu groß");
+            grund = QCoreApplication::translate("Karte", "Kachel ist zu groß");
         else if (antwort->error() == QNetworkReply::OperationCanceledError
                  || antwort->error() == QNetworkReply::TimeoutError)
-            grund = QStringLiteral("Kachelserver antwortet nicht");
+            grund = QCoreApplication::translate("Karte", "Kachelserver antwortet nicht");
         else if (status >= 400)
-            grund = QStringLiteral("Kachelserver antwortet mit HTTP %1").arg(status);
+            grund = QCoreApplication::translate("Karte", "Kachelserver antwortet mit HTTP %1").arg(status);
         else
-            grund = QStringLiteral("Kachelserver nicht erreichbar: %1").arg(antwort->errorString());
+            grund = QCoreApplication::translate("Karte", "Kachelserver nicht erreichbar: %1").arg(antwort->errorString());
         // A tile that failed is not asked for again while this map is shown, except one
         // that is only out of date: its old picture goes on being drawn.
         if (!AusSpeicher(k))
@@ -304,7 +304,7 @@ QString Kartendienst::Hinweis() const
     if (ablage && !ablage->Fehler().isEmpty())
         teile << ablage->Fehler();
     if (letztes.fehlend > 0) {
-        teile << QStringLiteral("%1 von %2 Kacheln fehlen").arg(letztes.fehlend).arg(letztes.benoetigt);
+        teile << QCoreApplication::translate("Karte", "%1 von %2 Kacheln fehlen").arg(letztes.fehlend).arg(letztes.benoetigt);
         teile << letzteGruende.mid(0, 2);
     }
     return teile.join(QStringLiteral("; "));

@@ -1,6 +1,7 @@
 #include "tiles/MbTiles.h"
 
 #include <QAtomicInteger>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -20,19 +21,19 @@ QString NeueVerbindung()
 MbTiles::MbTiles(const QString& datei) : verbindung(NeueVerbindung())
 {
     if (!QFileInfo(datei).isFile()) {
-        fehler = QStringLiteral("MBTiles-Datei nicht gefunden: %1").arg(datei);
+        fehler = QCoreApplication::translate("Karte", "MBTiles-Datei nicht gefunden: %1").arg(datei);
         return;
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), verbindung);
     if (!db.isValid()) {
-        fehler = QStringLiteral("SQLite fehlt: MBTiles-Dateien können nicht gelesen werden");
+        fehler = QCoreApplication::translate("Karte", "SQLite fehlt: MBTiles-Dateien können nicht gelesen werden");
         return;
     }
     db.setDatabaseName(datei);
     // A file another program holds locked answers at once instead of after the default 5 s.
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=200"));
     if (!db.open()) {
-        fehler = QStringLiteral("MBTiles-Datei lässt sich nicht öffnen: %1").arg(db.lastError().text());
+        fehler = QCoreApplication::translate("Karte", "MBTiles-Datei lässt sich nicht öffnen: %1").arg(db.lastError().text());
         return;
     }
     QSqlQuery q(db);
@@ -49,7 +50,7 @@ MbTiles::MbTiles(const QString& datei) : verbindung(NeueVerbindung())
     if (q.exec(QStringLiteral("SELECT max(zoom_level) FROM tiles")) && q.next() && !q.value(0).isNull())
         groessterZoom = q.value(0).toInt();
     else if (q.lastError().isValid())
-        fehler = QStringLiteral("MBTiles-Datei ist beschädigt oder gesperrt: %1").arg(q.lastError().text());
+        fehler = QCoreApplication::translate("Karte", "MBTiles-Datei ist beschädigt oder gesperrt: %1").arg(q.lastError().text());
 }
 
 MbTiles::~MbTiles()
@@ -71,7 +72,7 @@ std::optional<QByteArray> MbTiles::Kachel(int zoom, int64_t x, int64_t y)
     q.addBindValue(static_cast<qlonglong>(x));
     q.addBindValue(static_cast<qlonglong>((int64_t{1} << zoom) - 1 - y));
     if (!q.exec()) {
-        fehler = QStringLiteral("MBTiles-Datei ist beschädigt oder gesperrt: %1").arg(q.lastError().text());
+        fehler = QCoreApplication::translate("Karte", "MBTiles-Datei ist beschädigt oder gesperrt: %1").arg(q.lastError().text());
         return std::nullopt;
     }
     if (!q.next())

@@ -2045,4 +2045,67 @@ Do you want to replace it?</translation>
         <translation>Tiles are loaded only once &quot;View &gt; Map&quot; is turned on.</translation>
     </message>
 </context>
+<context>
+    <name>Karte</name>
+    <message>
+        <source>Kartenspeicher nicht beschreibbar: %1</source>
+        <translation>Map cache not writable: %1</translation>
+    </message>
+    <message>
+        <source>Kachel ist kein lesbares Bild</source>
+        <translation>Tile is no readable picture</translation>
+    </message>
+    <message>
+        <source>Kachel hat die unerwartete Größe %1 × %2</source>
+        <translation>Tile has the unexpected size %1 × %2</translation>
+    </message>
+    <message>
+        <source>Der Kartenadresse fehlt %1</source>
+        <translation>The map address lacks %1</translation>
+    </message>
+    <message>
+        <source>Die Kartenadresse ist keine http- oder https-Adresse</source>
+        <translation>The map address is no http or https address</translation>
+    </message>
+    <message>
+        <source>Kachelserver leitet im Kreis um</source>
+        <translation>Tile server redirects in a circle</translation>
+    </message>
+    <message>
+        <source>Kachel ist zu groß</source>
+        <translation>Tile is too large</translation>
+    </message>
+    <message>
+        <source>Kachelserver antwortet nicht</source>
+        <translation>Tile server does not answer</translation>
+    </message>
+    <message>
+        <source>Kachelserver antwortet mit HTTP %1</source>
+        <translation>Tile server answers with HTTP %1</translation>
+    </message>
+    <message>
+        <source>Kachelserver nicht erreichbar: %1</source>
+        <translation>Tile server not reachable: %1</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Kacheln fehlen</source>
+        <translation>%1 of %2 tiles missing</translation>
+    </message>
+    <message>
+        <source>MBTiles-Datei nicht gefunden: %1</source>
+        <translation>MBTiles file not found: %1</translation>
+    </message>
+    <message>
+        <source>SQLite fehlt: MBTiles-Dateien können nicht gelesen werden</source>
+        <translation>SQLite is missing: MBTiles files cannot be read</translation>
+    </message>
+    <message>
+        <source>MBTiles-Datei lässt sich nicht öffnen: %1</source>
+        <translation>MBTiles file cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>MBTiles-Datei ist beschädigt oder gesperrt: %1</source>
+        <translation>MBTiles file is damaged or locked: %1</translation>
+    </message>
+</context>
 </TS>

@@ -8,7 +8,7 @@ arbeit=$(mktemp -d)
 trap 'rm -rf "$arbeit"' EXIT
 cp "$quelle/res/translations/sarnix_en.ts" "$arbeit/sarnix_en.ts"
 ordner=()
-for o in app cli flight export printmap pipeline print render language view; do
+for o in app cli flight export printmap pipeline print render language terrain tiles view; do
     [ -d "$quelle/$o" ] && ordner+=("$quelle/$o")
 done
 "$lupdate" -silent -no-obsolete -locations none -extensions cpp,h -I "$quelle" "${ordner[@]}" -ts "$arbeit/sarnix_en.ts"
