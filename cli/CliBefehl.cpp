@@ -251,7 +251,8 @@ QString Uebersicht()
     QList<std::pair<QString, QString>> zeilen;
     for (const CliBefehl& befehl : AlleBefehle())
         zeilen.append({befehl.name, befehl.zweck});
-    zeilen.append({QStringLiteral("help BEFEHL"), QCoreApplication::translate("Cli", "Zeigt die Hilfe zu BEFEHL.")});
+    zeilen.append({QStringLiteral("help ") + QCoreApplication::translate("Cli", "BEFEHL"),
+                    QCoreApplication::translate("Cli", "Zeigt die Hilfe zu BEFEHL.")});
     text += Spalten(zeilen) + QLatin1Char('\n') + QCoreApplication::translate("Cli", "Optionen:\n");
     text += Spalten({{QStringLiteral("-h, --help"), QCoreApplication::translate("Cli", "Zeigt diese Hilfe.")},
                      {QStringLiteral("-v, --version"), QCoreApplication::translate("Cli", "Zeigt die Version.")},

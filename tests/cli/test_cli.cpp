@@ -112,6 +112,10 @@ TEST_F(Cli, HilfeZuJedemBefehl)
         EXPECT_EQ(help.code, 0);
         EXPECT_EQ(help.aus, hilfe.aus);
     }
+    // The overview names the help command in the language it is written in.
+    EXPECT_TRUE(uebersicht.aus.contains(QStringLiteral("help BEFEHL")));
+    const Lauf englisch = test::Starte(test::SarnixCli(), {QStringLiteral("--sprache"), QStringLiteral("en"), QStringLiteral("--help")});
+    EXPECT_TRUE(englisch.aus.contains(QStringLiteral("help COMMAND"))) << englisch.aus.toStdString();
     const Lauf version = Starte({QStringLiteral("--version")});
     EXPECT_EQ(version.code, 0);
     EXPECT_TRUE(version.aus.startsWith(QStringLiteral("sarnix-cli 1."))) << version.aus.toStdString();
