@@ -4,11 +4,34 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QSettings>
+#include <QStringList>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
 const QString schluessel = QStringLiteral("Settings/IgcHoehe");
 const QString zeitSchluessel = QStringLiteral("Settings/IgcZeit");
+
+// A submenu inserted before vor with one radio entry per text, the one at aktuell checked;
+// gewaehlt gets the index of the entry the user picks.
+QMenu* AuswahlMenue(QMenu& menue, QAction* vor, const QString& titel, const QString& hinweis, const QStringList& texte,
+                    int aktuell, const std::function<void(int)>& gewaehlt)
+{
+    auto* untermenue = new QMenu(titel, &menue);
+    menue.insertMenu(vor, untermenue);
+    auto* gruppe = new QActionGroup(untermenue);
+    for (int i = 0; i < texte.size(); ++i) {
+        QAction* eintrag = untermenue->addAction(texte[i]);
+        eintrag->setCheckable(true);
+        eintrag->setChecked(i == aktuell);
+        eintrag->setStatusTip(hinweis);
+        gruppe->addAction(eintrag);
+        QObject::connect(eintrag, &QAction::triggered, untermenue, [i, gewaehlt] { gewaehlt(i); });
+    }
+    return untermenue;
+}
 
 }  // namespace
 
@@ -29,24 +52,13 @@ void IgcHoeheSchreiben(HoehenQuelle quelle)
 QMenu* BaueIgcHoehenMenue(QMenu& menue, QAction* vor, HoehenQuelle aktuell,
                           std::function<void(HoehenQuelle)> gewaehlt)
 {
-    auto* untermenue = new QMenu(QCoreApplication::translate("IgcHoehe", "&Höhe aus IGC-Dateien"), &menue);
-    menue.insertMenu(vor, untermenue);
-    auto* gruppe = new QActionGroup(untermenue);
-    const std::pair<HoehenQuelle, QString> wahl[] = {
-        {HoehenQuelle::Automatisch, QCoreApplication::translate("IgcHoehe", "&Automatisch (Luftdruck, ohne Barometer GNSS)")},
-        {HoehenQuelle::Druck, QCoreApplication::translate("IgcHoehe", "&Luftdruck")},
-        {HoehenQuelle::Gnss, QCoreApplication::translate("IgcHoehe", "&GNSS")},
-    };
-    for (const auto& [quelle, text] : wahl) {
-        QAction* eintrag = untermenue->addAction(text);
-        eintrag->setCheckable(true);
-        eintrag->setChecked(quelle == aktuell);
-        eintrag->setStatusTip(QCoreApplication::translate(
-            "IgcHoehe", "Wählt, welche Höhe der Flugpunkte einer IGC-Datei gezeigt wird."));
-        gruppe->addAction(eintrag);
-        QObject::connect(eintrag, &QAction::triggered, untermenue, [q = quelle, gewaehlt] { gewaehlt(q); });
-    }
-    return untermenue;
+    const HoehenQuelle quellen[] = {HoehenQuelle::Automatisch, HoehenQuelle::Druck, HoehenQuelle::Gnss};
+    return AuswahlMenue(menue, vor, QCoreApplication::translate("IgcHoehe", "&Höhe aus IGC-Dateien"),
+                        QCoreApplication::translate("IgcHoehe", "Wählt, welche Höhe der Flugpunkte einer IGC-Datei gezeigt wird."),
+                        {QCoreApplication::translate("IgcHoehe", "&Automatisch (Luftdruck, ohne Barometer GNSS)"),
+                         QCoreApplication::translate("IgcHoehe", "&Luftdruck"), QCoreApplication::translate("IgcHoehe", "&GNSS")},
+                        static_cast<int>(std::find(std::begin(quellen), std::end(quellen), aktuell) - std::begin(quellen)),
+                        [quellen, gewaehlt](int i) { gewaehlt(quellen[i]); });
 }
 
 bool IgcOrtszeitLesen()
@@ -61,21 +73,10 @@ void IgcOrtszeitSchreiben(bool ortszeit)
 
 QMenu* BaueIgcZeitMenue(QMenu& menue, QAction* vor, bool ortszeit, std::function<void(bool)> gewaehlt)
 {
-    auto* untermenue = new QMenu(QCoreApplication::translate("IgcHoehe", "IGC-&Uhrzeit"), &menue);
-    menue.insertMenu(vor, untermenue);
-    auto* gruppe = new QActionGroup(untermenue);
-    const std::pair<bool, QString> wahl[] = {
-        {true, QCoreApplication::translate("IgcHoehe", "&Ortszeit, wo die Datei ihre Zeitzone nennt")},
-        {false, QCoreApplication::translate("IgcHoehe", "&UTC")},
-    };
-    for (const auto& [ort, text] : wahl) {
-        QAction* eintrag = untermenue->addAction(text);
-        eintrag->setCheckable(true);
-        eintrag->setChecked(ort == ortszeit);
-        eintrag->setStatusTip(QCoreApplication::translate(
-            "IgcHoehe", "Wählt, ob die Uhrzeiten einer IGC-Datei in UTC oder in der Ortszeit des Flugs gezeigt werden."));
-        gruppe->addAction(eintrag);
-        QObject::connect(eintrag, &QAction::triggered, untermenue, [o = ort, gewaehlt] { gewaehlt(o); });
-    }
-    return untermenue;
+    return AuswahlMenue(menue, vor, QCoreApplication::translate("IgcHoehe", "IGC-&Uhrzeit"),
+                        QCoreApplication::translate(
+                            "IgcHoehe", "Wählt, ob die Uhrzeiten einer IGC-Datei in UTC oder in der Ortszeit des Flugs gezeigt werden."),
+                        {QCoreApplication::translate("IgcHoehe", "&Ortszeit, wo die Datei ihre Zeitzone nennt"),
+                         QCoreApplication::translate("IgcHoehe", "&UTC")},
+                        ortszeit ? 0 : 1, [gewaehlt](int i) { gewaehlt(i == 0); });
 }
