@@ -56,7 +56,7 @@ void IgcZusammenfassungBerechnen(benchmark::State& state)
     CSarnixDoc doc;
     doc.OnOpenDocument(IgcLog(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(IgcZusammenfassung(doc.datenListe));
+        benchmark::DoNotOptimize(IgcZusammenfassung(doc.datenListe, FindeFluege(doc.datenListe)));
 }
 BENCHMARK(IgcZusammenfassungBerechnen)->Arg(86400)->Unit(benchmark::kMillisecond);
 

@@ -223,7 +223,7 @@ QJsonObject Statistik(const FlugStatistik& s)
 // What the ground says of the flight, in whole metres; null where the model has nothing.
 QJsonObject GrundObjekt(const CSarnixDoc& doc, std::span<const float> grund)
 {
-    const GrundWerte w = GrundWerteVon(doc.datenListe, grund);
+    const GrundWerte w = GrundWerteVon(doc.datenListe, doc.Fluege(), grund);
     const auto meter = [](const std::optional<float>& m) {
         return m ? QJsonValue(static_cast<int>(std::lround(*m))) : QJsonValue(QJsonValue::Null);
     };

@@ -45,6 +45,7 @@ void CSarnixDoc::Leeren()
     for (std::string* text : {&dateiname, &flugdatum, &startplatz})
         text->assign(1, ' ');
     zusammenfassung_ = FlugZusammenfassung{};
+    fluege_.reset();
 
     temperaturProfil.fill(TemperaturSlot{});
     igc = IgcKopf{};
@@ -101,6 +102,7 @@ bool CSarnixDoc::OeffneInhalt(const std::string& name, std::string_view inhalt)
 void CSarnixDoc::Uebernimm(Flugdaten&& flug)
 {
     Einsetzen(*this, std::move(flug));
+    fluege_.reset();
     geladen = 1;
     BerechneAusdehnung();
     BerechneMassstab();
@@ -116,13 +118,21 @@ void CSarnixDoc::Uebernimm(Flugdaten&& flug)
 const FlugZusammenfassung& CSarnixDoc::Zusammenfassung() const
 {
     if (!zusammenfassung_)
-        zusammenfassung_ = IgcZusammenfassung(datenListe);
+        zusammenfassung_ = IgcZusammenfassung(datenListe, Fluege());
     return *zusammenfassung_;
+}
+
+const std::vector<Flugabschnitt>& CSarnixDoc::Fluege() const
+{
+    if (!fluege_)
+        fluege_ = FindeFluege(datenListe);
+    return *fluege_;
 }
 
 void CSarnixDoc::LiesAufzeichnung(std::string_view inhalt)
 {
     Einsetzen(*this, LiesVrl(inhalt));
+    fluege_.reset();
 }
 
 void CSarnixDoc::BerechneAusdehnung()

@@ -6,6 +6,7 @@
 #include "flight/CWegPunkt.h"
 #include "flight/Farbe.h"
 #include "flight/Fenster.h"
+#include "flight/Fluege.h"
 #include "flight/Flugdaten.h"
 #include "flight/Igc.h"
 #include "flight/Ortszeit.h"
@@ -83,6 +84,9 @@ public:
     const FlugZusammenfassung& Zusammenfassung() const;
     // A summary in place of the recorded or worked-out one (a flight put together by hand).
     void SetzeZusammenfassung(FlugZusammenfassung texte) { zusammenfassung_ = std::move(texte); }
+    // The flights within the recording (Fluege.h), found when first asked for and then kept for
+    // the summary, the phases, the ground and the flight information alike.
+    const std::vector<Flugabschnitt>& Fluege() const;
 
     std::vector<CDaten> datenListe;
     float meterProBreite = 0.0f;
@@ -116,4 +120,5 @@ public:
 
 private:
     mutable std::optional<FlugZusammenfassung> zusammenfassung_;  // empty: still to be worked out
+    mutable std::optional<std::vector<Flugabschnitt>> fluege_;      // empty: still to be found
 };

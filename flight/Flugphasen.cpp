@@ -301,10 +301,9 @@ FlugAuswertung Auswertung(const std::vector<CDaten>& fixe, const std::vector<Pun
 
 }  // namespace
 
-FlugAnalyse AnalysiereFlug(const std::vector<CDaten>& fixe)
+FlugAnalyse AnalysiereFlug(const std::vector<CDaten>& fixe, const std::vector<Flugabschnitt>& fluege)
 {
     FlugAnalyse analyse;
-    const std::vector<Flugabschnitt> fluege = FindeFluege(fixe);
     if (fluege.empty())
         return analyse;
     const std::vector<Punkt> p = Punkte(fixe);
@@ -321,4 +320,6 @@ FlugAnalyse AnalysiereFlug(const std::vector<CDaten>& fixe)
     return analyse;
 }
 
-FlugAnalyse AnalysiereFlug(const CSarnixDoc& doc) { return AnalysiereFlug(doc.datenListe); }
+FlugAnalyse AnalysiereFlug(const std::vector<CDaten>& fixe) { return AnalysiereFlug(fixe, FindeFluege(fixe)); }
+
+FlugAnalyse AnalysiereFlug(const CSarnixDoc& doc) { return AnalysiereFlug(doc.datenListe, doc.Fluege()); }

@@ -2,6 +2,8 @@
 // Flight phases of every flight in a log: thermals (circling) and glides (straight flight), each
 // with its figures, and the statistics of each flight and of all of them.
 
+#include "flight/Fluege.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -60,6 +62,8 @@ struct FlugAnalyse {
     std::vector<FlugAuswertung> fluege;
 };
 
+// Each of the flights within the fixes (FindeFluege), found here or handed in.
+FlugAnalyse AnalysiereFlug(const std::vector<CDaten>& fixe, const std::vector<Flugabschnitt>& fluege);
 FlugAnalyse AnalysiereFlug(const std::vector<CDaten>& fixe);
 FlugAnalyse AnalysiereFlug(const CSarnixDoc& doc);
 

@@ -1,6 +1,5 @@
 #include "flight/IgcZusammenfassung.h"
 
-#include "flight/Fluege.h"
 #include "flight/Strecke.h"
 
 #include <algorithm>
@@ -36,14 +35,11 @@ std::string Uhrzeit(int32_t zeit)
 
 }  // namespace
 
-FlugZusammenfassung IgcZusammenfassung(const std::vector<CDaten>& f)
+FlugZusammenfassung IgcZusammenfassung(const std::vector<CDaten>& f, std::vector<Flugabschnitt> fluege)
 {
     FlugZusammenfassung z;
     if (f.empty())
         return z;
-
-    // The flights the phases find; a log that never flies is summed up whole.
-    std::vector<Flugabschnitt> fluege = FindeFluege(f);
     if (fluege.empty())
         fluege.push_back({0, f.size() - 1, f.front().zeit, std::max(f.front().zeit, f.back().zeit)});
 

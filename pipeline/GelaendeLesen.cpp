@@ -68,7 +68,7 @@ std::vector<std::pair<QString, QString>> GelaendeInfo(const CSarnixDoc& doc, con
 {
     if (!gelaende)
         return {};
-    const GrundWerte w = GrundWerteVon(doc.datenListe, gelaende->grund);
+    const GrundWerte w = GrundWerteVon(doc.datenListe, doc.Fluege(), gelaende->grund);
     const auto meter = [](const std::optional<float>& m) {
         return m ? QCoreApplication::translate("Gelaende", "%1 m").arg(std::lround(*m)) : QStringLiteral("-");
     };

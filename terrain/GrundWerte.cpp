@@ -1,7 +1,5 @@
 #include "terrain/GrundWerte.h"
 
-#include "flight/Fluege.h"
-
 #include <cmath>
 
 namespace {
@@ -12,13 +10,11 @@ std::optional<float> Bekannt(float h) { return std::isnan(h) ? std::nullopt : st
 
 }  // namespace
 
-GrundWerte GrundWerteVon(const std::vector<CDaten>& fixe, std::span<const float> grund)
+GrundWerte GrundWerteVon(const std::vector<CDaten>& fixe, const std::vector<Flugabschnitt>& fluege,
+                         std::span<const float> grund)
 {
     GrundWerte w;
-    if (grund.size() != fixe.size())
-        return w;
-    const std::vector<Flugabschnitt> fluege = FindeFluege(fixe);
-    if (fluege.empty())
+    if (grund.size() != fixe.size() || fluege.empty())
         return w;
     w.startGrund = Bekannt(grund[fluege.front().start]);
     w.landeGrund = Bekannt(grund[fluege.back().landung]);

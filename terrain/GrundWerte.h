@@ -3,6 +3,7 @@
 // landing and the lowest height above it in flight.
 
 #include "flight/CDaten.h"
+#include "flight/Fluege.h"
 
 #include <cstddef>
 #include <optional>
@@ -19,4 +20,5 @@ struct GrundWerte {
 // From one ground height per fix (NaN where unknown). "In flight" leaves out the minute after
 // each take-off and before each landing: on the ground and on final approach the glider is low
 // by design, and the figure a pilot wants is the lowest pass in between.
-GrundWerte GrundWerteVon(const std::vector<CDaten>& fixe, std::span<const float> grund);
+GrundWerte GrundWerteVon(const std::vector<CDaten>& fixe, const std::vector<Flugabschnitt>& fluege,
+                         std::span<const float> grund);

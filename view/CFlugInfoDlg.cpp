@@ -1,7 +1,6 @@
 #include "view/CFlugInfoDlg.h"
 
 #include "flight/CSarnixDoc.h"
-#include "flight/Fluege.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -150,7 +149,7 @@ void CFlugInfoDlg::Uebernehmen(const CSarnixDoc& doc)
     flugdauer = latin1(z.flugdauer);
     flugstrecke = latin1(z.flugstrecke);
     // A walk or a car trip says so instead of showing a count of naught.
-    const size_t anzahl = FindeFluege(doc.datenListe).size();
+    const size_t anzahl = doc.Fluege().size();
     fluege = anzahl > 0 ? QString::number(anzahl) : doc.datenListe.empty() ? QStringLiteral(" ") : tr("keiner");
 
     const IgcKopf& k = doc.igc;

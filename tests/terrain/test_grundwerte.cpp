@@ -25,13 +25,13 @@ TEST(GrundWerte, StartLandungUndTiefsterUeberflug)
         fixe.push_back(fix);
         grund.push_back(t < 130 ? 1000.0f : t == 700 ? 2300.0f : t < 1200 ? 300.0f : 500.0f);
     }
-    const GrundWerte w = GrundWerteVon(fixe, grund);
+    const GrundWerte w = GrundWerteVon(fixe, FindeFluege(fixe), grund);
     EXPECT_EQ(w.startGrund, 1000.0f);
     EXPECT_EQ(w.landeGrund, 500.0f);
     EXPECT_EQ(w.tiefsterAbstand, 200.0f);
     EXPECT_EQ(w.tiefsterFix, 700u);
 
     // Without a model under the flight there is nothing to say.
-    const GrundWerte ohne = GrundWerteVon(fixe, std::vector<float>(fixe.size(), std::nanf("")));
+    const GrundWerte ohne = GrundWerteVon(fixe, FindeFluege(fixe), std::vector<float>(fixe.size(), std::nanf("")));
     EXPECT_FALSE(ohne.startGrund || ohne.landeGrund || ohne.tiefsterAbstand);
 }
