@@ -391,16 +391,30 @@ std::string_view OhneBom(std::string_view inhalt)
     return inhalt;
 }
 
-// Where the line from anfang ends: at the first LF or CR, else at the end. The CR is looked for
-// only before the LF, so that each byte is searched once by the library's fast search.
-size_t Zeilenende(std::string_view inhalt, size_t anfang)
-{
-    const char* const text = inhalt.data();
-    const void* lf = std::memchr(text + anfang, '\n', inhalt.size() - anfang);
-    const size_t bis = lf ? static_cast<size_t>(static_cast<const char*>(lf) - text) : inhalt.size();
-    const void* cr = std::memchr(text + anfang, '\r', bis - anfang);
-    return cr ? static_cast<size_t>(static_cast<const char*>(cr) - text) : bis;
-}
+// Where the next one of a character stands, searched for only once the reading has passed the
+// one found before: a file that ends its lines with CR alone is then searched once for LF, not
+// once per line to its end.
+class Naechstes {
+public:
+    Naechstes(std::string_view text, char zeichen) : text_(text), zeichen_(zeichen) {}
+
+    // The first position at or after ab holding the character, else the text's size.
+    size_t Ab(size_t ab)
+    {
+        if (ab > stelle_ || !gesucht_) {
+            const void* p = std::memchr(text_.data() + ab, zeichen_, text_.size() - ab);
+            stelle_ = p ? static_cast<size_t>(static_cast<const char*>(p) - text_.data()) : text_.size();
+            gesucht_ = true;
+        }
+        return stelle_;
+    }
+
+private:
+    std::string_view text_;
+    char zeichen_;
+    size_t stelle_ = 0;
+    bool gesucht_ = false;
+};
 
 }  // namespace
 
@@ -421,9 +435,11 @@ bool LiesIgc(std::string_view inhalt, HoehenQuelle quelle, Flugdaten& flug)
 
     IgcLeser leser(quelle, flug);
     // Lines end at LF, CR LF or a lone CR; trailing blanks belong to no field.
+    Naechstes lf(inhalt, '\n');
+    Naechstes cr(inhalt, '\r');
     size_t anfang = 0;
     while (anfang < inhalt.size()) {
-        const size_t ende = Zeilenende(inhalt, anfang);
+        const size_t ende = std::min(lf.Ab(anfang), cr.Ab(anfang));
         std::string_view zeile = inhalt.substr(anfang, ende - anfang);
         while (!zeile.empty() && (zeile.back() == ' ' || zeile.back() == '\t'))
             zeile.remove_suffix(1);
