@@ -2,6 +2,9 @@
 
 #include <QSettings>
 
+#include <new>
+#include <system_error>
+
 namespace {
 const QString regelnSchluessel = QStringLiteral("Wertung/Regeln");
 }
@@ -54,22 +57,36 @@ void WertungsRechner::Starte(std::vector<CDaten> fixe, const QString& name, doub
     halt = std::make_shared<std::atomic<bool>>(false);
     laeuft = true;
     const unsigned dieser = lauf;
-    faden = std::thread([this, dieser, fixe = std::move(fixe), regeln = *regeln, stop = halt, zeitlimit] {
-        WertungsOptionen optionen;
-        optionen.zeitlimit = zeitlimit;
-        optionen.abbrechen = stop.get();
-        auto wertung = std::make_shared<const Wertung>(WerteFlug(fixe, regeln, optionen));
-        if (stop->load())
-            return;
-        // Delivered on the window's thread; dropped when the runner is gone by then.
-        QMetaObject::invokeMethod(
-            this,
-            [this, dieser, wertung] {
-                if (dieser != lauf)
-                    return;
-                laeuft = false;
-                emit fertig(wertung);
-            },
-            Qt::QueuedConnection);
-    });
+    try {
+        faden = std::thread([this, dieser, fixe = std::move(fixe), regeln = *regeln, stop = halt, zeitlimit] {
+            WertungsOptionen optionen;
+            optionen.zeitlimit = zeitlimit;
+            optionen.abbrechen = stop.get();
+            std::shared_ptr<const Wertung> wertung;
+            try {
+                wertung = std::make_shared<const Wertung>(WerteFlug(fixe, regeln, optionen));
+            } catch (const std::bad_alloc&) {
+                // Too large a log for the memory left: it ends as cancelled instead of ending the program.
+            }
+            if (stop->load())
+                return;
+            // Delivered on the window's thread; dropped when the runner is gone by then.
+            QMetaObject::invokeMethod(
+                this,
+                [this, dieser, wertung] {
+                    if (dieser != lauf)
+                        return;
+                    laeuft = false;
+                    if (wertung)
+                        emit fertig(wertung);
+                    else
+                        emit abgebrochen();
+                },
+                Qt::QueuedConnection);
+        });
+    } catch (const std::system_error&) {
+        // No thread to be had: the search ends as a cancelled one would, and the window goes on.
+        laeuft = false;
+        emit abgebrochen();
+    }
 }
